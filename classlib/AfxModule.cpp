@@ -1,0 +1,11 @@
+#include "classlib/AfxModule.h"
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return GetModuleHandleW(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return GetModuleHandleW(nullptr);
+}
