@@ -1,4 +1,4 @@
-#include "framework/system/AppSettingsSource.h"
+#include "framework/system/CAppSettingsSource.h"
 
 namespace {
 CAppSettingsSource* g_pAppSettingsSource = nullptr;
