@@ -1,0 +1,3 @@
+#include "classlib/CCmdTarget.h"
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)

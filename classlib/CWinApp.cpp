@@ -1,0 +1,232 @@
+#include "classlib/CWinApp.h"
+#include "classlib/AfxModule.h"
+#include <stdlib.h>
+#include <string.h>
+#include <wchar.h>
+#include <vector>
+
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+LPWSTR Duplicate(LPCWSTR psz)
+{
+    return psz ? _wcsdup(psz) : nullptr;
+}
+
+void Replace(LPCWSTR& pszMember, LPCWSTR pszValue)
+{
+    free(const_cast<LPWSTR>(pszMember));
+    pszMember = Duplicate(pszValue);
+}
+
+CString DefaultAppName()
+{
+    CString name;
+    if (name.LoadString(AFX_IDS_APP_TITLE))
+        return name;
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(AfxGetInstanceHandle(), path, MAX_PATH);
+    name = CString(path, n < MAX_PATH ? static_cast<int>(n) : 0);
+    name = name.Mid(name.ReverseFind(L'\\') + 1);
+    int dot = name.ReverseFind(L'.');
+    return dot > 0 ? name.Left(dot) : name;
+}
+
+// Reads a value of the given type, whatever its size; false when it is missing or of another type.
+bool ReadValue(HKEY hKey, LPCWSTR lpszEntry, DWORD dwType, std::vector<BYTE>& data)
+{
+    if (!hKey || !lpszEntry)
+        return false;
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG r = RegQueryValueExW(hKey, lpszEntry, nullptr, &type, nullptr, &size);
+    while (r == ERROR_SUCCESS || r == ERROR_MORE_DATA) {
+        if (type != dwType)
+            return false;
+        data.resize(size);
+        r = RegQueryValueExW(hKey, lpszEntry, nullptr, &type, data.data(), &size);
+        if (r == ERROR_SUCCESS) {
+            data.resize(size);
+            return type == dwType;
+        }
+    }
+    return false;
+}
+
+bool SucceededOrMissing(LONG r)
+{
+    return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
+}
+
+// Closes the key when the reading or writing is done.
+class CKeyHolder {
+public:
+    explicit CKeyHolder(HKEY hKey) : m_hKey(hKey) {}
+    ~CKeyHolder()
+    {
+        if (m_hKey)
+            RegCloseKey(m_hKey);
+    }
+    CKeyHolder(const CKeyHolder&) = delete;
+    CKeyHolder& operator=(const CKeyHolder&) = delete;
+    HKEY m_hKey;
+};
+
+}  // namespace
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWinApp::CWinApp(LPCWSTR lpszAppName)
+    : m_pszAppName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr)
+{
+    m_pszAppName = lpszAppName ? Duplicate(lpszAppName) : Duplicate(DefaultAppName());
+    m_bAutoDelete = FALSE;
+    m_nThreadID = GetCurrentThreadId();
+    if (!g_pApp) {
+        g_pApp = this;
+        SetCurrentThread(this);
+    }
+}
+
+CWinApp::~CWinApp()
+{
+    Replace(m_pszAppName, nullptr);
+    Replace(m_pszRegistryKey, nullptr);
+    Replace(m_pszProfileName, nullptr);
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+void CWinApp::SetRegistryKey(LPCWSTR lpszRegistryKey)
+{
+    Replace(m_pszRegistryKey, lpszRegistryKey);
+    Replace(m_pszProfileName, m_pszAppName);
+}
+
+void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
+{
+    CString key;
+    key.LoadString(nIDRegistryKey);
+    SetRegistryKey(key);
+}
+
+CString CWinApp::AppKeyPath() const
+{
+    if (!m_pszRegistryKey || !*m_pszRegistryKey || !m_pszProfileName || !*m_pszProfileName)
+        return CString();
+    return CString(L"Software\\") + m_pszRegistryKey + L"\\" + m_pszProfileName;
+}
+
+HKEY CWinApp::OpenSectionKey(LPCWSTR lpszSection, bool bCreate)
+{
+    CString path = AppKeyPath();
+    if (path.IsEmpty() || !lpszSection)
+        return nullptr;
+    if (*lpszSection)
+        path += CString(L"\\") + lpszSection;
+    HKEY hKey = nullptr;
+    LONG r = bCreate ? RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                       KEY_READ | KEY_WRITE, nullptr, &hKey, nullptr)
+                     : RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ | KEY_WRITE, &hKey);
+    return r == ERROR_SUCCESS ? hKey : nullptr;
+}
+
+HKEY CWinApp::GetAppRegistryKey()
+{
+    return OpenSectionKey(L"", true);
+}
+
+HKEY CWinApp::GetSectionKey(LPCWSTR lpszSection)
+{
+    return OpenSectionKey(lpszSection, true);
+}
+
+UINT CWinApp::GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault)
+{
+    CKeyHolder key(OpenSectionKey(lpszSection, false));
+    std::vector<BYTE> data;
+    DWORD value = 0;
+    if (!ReadValue(key.m_hKey, lpszEntry, REG_DWORD, data) || data.size() != sizeof(value))
+        return nDefault;
+    memcpy(&value, data.data(), sizeof(value));
+    return value;
+}
+
+BOOL CWinApp::WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue)
+{
+    DWORD value = nValue;
+    return WriteValue(lpszSection, lpszEntry, REG_DWORD, &value, sizeof(value));
+}
+
+CString CWinApp::GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault)
+{
+    CKeyHolder key(OpenSectionKey(lpszSection, false));
+    std::vector<BYTE> data;
+    if (!ReadValue(key.m_hKey, lpszEntry, REG_SZ, data))
+        return CString(lpszDefault);
+    if (data.size() < sizeof(wchar_t))
+        return CString();
+    // A stored string need not end in NUL; it ends at its first NUL if it has one.
+    const wchar_t* text = reinterpret_cast<const wchar_t*>(data.data());
+    return CString(text, static_cast<int>(wcsnlen(text, data.size() / sizeof(wchar_t))));
+}
+
+BOOL CWinApp::WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszValue)
+{
+    if (!lpszSection || AppKeyPath().IsEmpty())
+        return FALSE;
+    if (!lpszEntry) {
+        if (!*lpszSection)
+            return FALSE;
+        return SucceededOrMissing(RegDeleteTreeW(HKEY_CURRENT_USER, AppKeyPath() + L"\\" + lpszSection));
+    }
+    if (!lpszValue) {
+        CKeyHolder key(OpenSectionKey(lpszSection, false));
+        return !key.m_hKey || SucceededOrMissing(RegDeleteValueW(key.m_hKey, lpszEntry));
+    }
+    DWORD nBytes = static_cast<DWORD>((wcslen(lpszValue) + 1) * sizeof(wchar_t));
+    return WriteValue(lpszSection, lpszEntry, REG_SZ, lpszValue, nBytes);
+}
+
+BOOL CWinApp::GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
+{
+    if (!ppData || !pBytes)
+        return FALSE;
+    *ppData = nullptr;
+    *pBytes = 0;
+    CKeyHolder key(OpenSectionKey(lpszSection, false));
+    std::vector<BYTE> data;
+    if (!ReadValue(key.m_hKey, lpszEntry, REG_BINARY, data))
+        return FALSE;
+    *ppData = new BYTE[data.empty() ? 1 : data.size()];
+    memcpy(*ppData, data.data(), data.size());
+    *pBytes = static_cast<UINT>(data.size());
+    return TRUE;
+}
+
+BOOL CWinApp::WriteProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE pData, UINT nBytes)
+{
+    if (!pData && nBytes > 0)
+        return FALSE;
+    return WriteValue(lpszSection, lpszEntry, REG_BINARY, pData, nBytes);
+}
+
+BOOL CWinApp::WriteValue(LPCWSTR lpszSection, LPCWSTR lpszEntry, DWORD dwType, const void* pData, DWORD nBytes)
+{
+    if (!lpszEntry)
+        return FALSE;
+    CKeyHolder key(OpenSectionKey(lpszSection, true));
+    return key.m_hKey && RegSetValueExW(key.m_hKey, lpszEntry, 0, dwType, static_cast<const BYTE*>(pData),
+                                                nBytes) == ERROR_SUCCESS;
+}
