@@ -7,9 +7,7 @@
 #pragma once
 #include "classlib/CString.h"
 #include "classlib/CWinThread.h"
-
-// The string-table entry that names the application.
-#define AFX_IDS_APP_TITLE 0xE000
+#include "classlib/Resource.h"
 
 class CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
@@ -49,3 +47,9 @@ private:
 
 // The first application object constructed (null when there is none).
 CWinApp* AfxGetApp();
+// The calling thread's main window, or else the application's (so also on worker threads).
+CWnd* AfxGetMainWnd();
+// A message box owned by the main window's active popup, captioned with the application's
+// name. The string-id form loads its text from the string table.
+int AfxMessageBox(LPCWSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = static_cast<UINT>(-1));
