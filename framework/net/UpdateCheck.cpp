@@ -2,7 +2,7 @@
 #include "classlib/CWinApp.h"
 #include "classlib/CWinThread.h"
 #include "framework/net/CUpdateChecker.h"
-#include "framework/system/CAppSettingsSource.h"
+#include "framework/system/IAppSettings.h"
 #include <vector>
 
 namespace {
@@ -37,7 +37,7 @@ void TakeBack(size_t nIndex)
 {
     CheckRun* pRun = g_runs[nIndex];
     g_runs.erase(g_runs.begin() + nIndex);
-    if (CAppSettingsSource* pSettings = GetAppSettingsSource())
+    if (IAppSettings* pSettings = GetAppSettings())
         pSettings->SetAutoCheckUpdate(pRun->pChecker->m_nAutoCheck);
     delete pRun->pThread;
     delete pRun->pChecker;
@@ -135,7 +135,7 @@ int StartUpdateCheck(LPCWSTR pszManifestUrl, LPCWSTR pszCurrentVersion, int nInt
     HWND hNotify = NotifyWindow();
     if (!hNotify)
         return -1;
-    CAppSettingsSource* pSettings = GetAppSettingsSource();
+    IAppSettings* pSettings = GetAppSettings();
     int nAutoCheck = pSettings ? pSettings->GetAutoCheckUpdate() : 1;
     CheckRun* pRun = new CheckRun{++g_nLastId, hNotify,
                                   new CUpdateChecker(pszManifestUrl, L"Application", pszCurrentVersion,

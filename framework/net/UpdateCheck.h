@@ -2,7 +2,7 @@
 //
 // StartUpdateCheck and EndUpdateChecks are called on the window thread. Each check runs on a
 // thread of its own; when it is done, the window thread (in whatever message loop it is) takes
-// the check back: the "check automatically" choice goes to the settings source and the check's
+// the check back: the "check automatically" choice goes to the settings (IAppSettings) and the check's
 // objects are freed there. The application calls EndUpdateChecks before it saves its settings
 // at exit, so no check outlives it.
 #pragma once

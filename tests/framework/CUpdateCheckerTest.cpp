@@ -4,7 +4,7 @@
 #include "framework/net/UpdateCheck.h"
 #include "framework/net/VersionCompare.h"
 #include "classlib/CWinApp.h"
-#include "framework/system/CAppSettingsSource.h"
+#include "framework/system/IAppSettings.h"
 #include "LoopbackHttpServer.h"
 #include "RegistrySandbox.h"
 #include <gtest/gtest.h>
@@ -240,10 +240,11 @@ TEST(ParseUpdateXml, LevelKeepsThePreviousValueWhenAbsent)
 // ---- Whole checks
 
 // The program's settings as the checks see them; records on which thread they are written.
-class FakeSettings : public CAppSettingsSource {
+class FakeSettings : public IAppSettings {
 public:
+    CString GetVersionText() const override { return L"7.3.0"; }
+    CString GetSupportMailAddress() const override { return L""; }
     CString GetProductName() const override { return L"Kavri Test Player"; }
-    CString GetVersion() const override { return L"7.3.0"; }
     CString GetUpdateManifestUrl() const override { return L""; }
     CString GetProductPageUrl() const override { return L""; }
     int GetAutoCheckUpdate() const override { return m_nAutoCheck; }
@@ -309,14 +310,14 @@ protected:
     UpdateCheckRun() : m_server(ServeManifest), m_app(L"UpdateCheckTest")
     {
         m_app.SetRegistryKey(L"Kavri Helper");
-        SetAppSettingsSource(&m_settings);
+        SetAppSettings(&m_settings);
         SetUpdateCheckUI(&m_ui);
     }
     ~UpdateCheckRun() override
     {
         EndUpdateChecks(5000);
         SetUpdateCheckUI(nullptr);
-        SetAppSettingsSource(nullptr);
+        SetAppSettings(nullptr);
     }
     void SetUp() override
     {

@@ -65,6 +65,12 @@ class CTestSettings : public IAppSettings {
 public:
     CString GetVersionText() const override { return L"7.3.0"; }
     CString GetSupportMailAddress() const override { return L"support@example.com"; }
+    CString GetProductName() const override { return L"Kavri Test Player"; }
+    CString GetUpdateManifestUrl() const override { return L""; }
+    CString GetProductPageUrl() const override { return L""; }
+    int GetAutoCheckUpdate() const override { return 1; }
+    void SetAutoCheckUpdate(int) override {}
+    int GetAutoCheckUpdateDays() const override { return 7; }
 };
 
 class ShellHelpers : public ::testing::Test {
