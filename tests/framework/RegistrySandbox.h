@@ -10,7 +10,9 @@ public:
     explicit RegistrySandbox(bool bMachineToo = false)
     {
         static int s_nCount = 0;
-        m_path = L"Software\\Kavri Helper Tests\\Sandbox-" + std::to_wstring(GetCurrentProcessId()) +
+        // A key of its own right under Software: suites run side by side, and a shared parent
+        // that one of them removes could vanish under another's feet.
+        m_path = L"Software\\Kavri Registry Sandbox " + std::to_wstring(GetCurrentProcessId()) +
                  L"-" + std::to_wstring(++s_nCount);
         // Both keys are made before either root is redirected.
         HKEY hUser = CreateKey(L"\\User");
@@ -24,8 +26,6 @@ public:
         Restore(HKEY_LOCAL_MACHINE, m_hMachine);
         RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str());
         RegDeleteKeyW(HKEY_CURRENT_USER, m_path.c_str());
-        // Only when no other suite still uses it.
-        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\Kavri Helper Tests");
     }
     RegistrySandbox(const RegistrySandbox&) = delete;
     RegistrySandbox& operator=(const RegistrySandbox&) = delete;
