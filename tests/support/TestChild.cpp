@@ -1,9 +1,13 @@
 // A child process that tests start to check what crosses a process boundary.
 //   TestChild exit N                  ends with exit code N
 //   TestChild copydata HWND CODE TEXT sends TEXT (with its NUL) as WM_COPYDATA and exits with the reply
+//   TestChild receive SECONDS         prints the handle of a window that answers WM_COPYDATA with 0,
+//                                     and serves it for SECONDS
 #include <windows.h>
+#include <cstdio>
 #include <cwchar>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -29,6 +33,32 @@ int CopyData(int argc, wchar_t** argv)
     return static_cast<int>(reply);
 }
 
+LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    return msg == WM_COPYDATA ? 0 : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+int Receive(int argc, wchar_t** argv)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ReceiverProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KavriTestReceiver";
+    RegisterClassW(&wc);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"receiver", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    fputs((std::to_string(reinterpret_cast<INT_PTR>(hwnd)) + "\n").c_str(), stdout);
+    fflush(stdout);
+    DWORD end = GetTickCount() + (argc > 2 ? _wtoi(argv[2]) : 60) * 1000;
+    for (DWORD now = GetTickCount(); now < end; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
 struct Mode {
     const wchar_t* name;
     int (*run)(int, wchar_t**);
@@ -37,6 +67,7 @@ struct Mode {
 const Mode kModes[] = {
     {L"exit", Exit},
     {L"copydata", CopyData},
+    {L"receive", Receive},
 };
 
 }  // namespace
