@@ -1,6 +1,7 @@
 // Whole playbacks through the session against a fake playback tool (tests/support): the
 // events arriving at the owner window, commands, stop, restart at the position, a tool that
 // ignores the stop or stops answering, and runs that fail.
+#include "mediatools/CLiveObjectSet.h"
 #include "mediatools/CPlayerSession.h"
 #include "mediatools/MediaToolLocation.h"
 #include "tests/support/TempFolder.h"
@@ -309,13 +310,13 @@ TEST_F(PlayerSessionRun, FailedRunsDoNotComplete)
         bool missing;
         int result;
     } cases[] = {
-        {"missing tool", nullptr, true, -2},
         {"tool ends without a word", L"silent", false, 0},
+        {"missing tool", nullptr, true, -2},
     };
     for (const auto& c : cases) {
         SetEnvironmentVariableW(L"KAVRI_FAKE_RUNNER_MODE", c.mode);
         if (c.missing)
-            ClipRunnerPath = (m_folder / L"ClipRunner.exe").c_str();
+            ClipRunnerPath = (m_folder / L"ClipRunner.exe").c_str();  // TearDown puts the path back
         SetLastToolError(0);
         CHostSession session(m_hOwner);
         session.m_params.Path = m_media.c_str();

@@ -1,5 +1,6 @@
 // The player session's side of the protocol, in this process: events and the states they lead
 // to, the commands sent to the tool's window, and blocks that name no running session.
+#include "mediatools/CLiveObjectSet.h"
 #include "mediatools/CPlayerSession.h"
 #include <gtest/gtest.h>
 #include <string>

@@ -14,7 +14,6 @@
 // creates "<its own path>.started" and exits 0.
 #include "mediatools/PlayerStatus.h"
 #include <windows.h>
-#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
@@ -48,15 +47,22 @@ std::wstring Env(const wchar_t* name)
     return n > 0 && n < MAX_PATH ? value : L"";
 }
 
+// Appends the line in UTF-8.
 void Log(const std::wstring& line)
 {
     if (g_fake.logPath.empty())
         return;
-    FILE* file = _wfopen(g_fake.logPath.c_str(), L"a");
-    if (!file)
+    std::wstring text = line + L"\n";
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(bytes, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &utf8[0], bytes, nullptr, nullptr);
+    HANDLE file = CreateFileW(g_fake.logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         return;
-    fwprintf(file, L"%s\n", line.c_str());
-    fclose(file);
+    DWORD written = 0;
+    WriteFile(file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    CloseHandle(file);
 }
 
 // "H:MM:SS.mmm" as the session writes it, in microseconds.
