@@ -55,6 +55,30 @@ public:
     std::function<int()> onProgress;
 };
 
+// The id of a running process that parentId started under the name; 0 when there is none.
+DWORD ChildProcessId(DWORD parentId, const wchar_t* exeName)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    DWORD found = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
+        if (entry.th32ParentProcessID == parentId && lstrcmpiW(entry.szExeFile, exeName) == 0)
+            found = entry.th32ProcessID;
+    CloseHandle(snapshot);
+    return found;
+}
+
+bool ProcessGoneWithin(DWORD processId, DWORD ms)
+{
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process)
+        return true;
+    bool gone = WaitForSingleObject(process, ms) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return gone;
+}
+
 LRESULT CALLBACK CallbackWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (msg == WM_COPYDATA && reinterpret_cast<const COPYDATASTRUCT*>(lp)->dwData == ENCODER_MSG_EVENT)
@@ -208,8 +232,11 @@ TEST_F(EncoderJob, AToolIgnoringTheStopIsKilled)
     SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", L"hang");
     volatile int nStop = 0;
     DWORD stopAt = 0;
+    DWORD converter = 0, encoder = 0;
     m_listener.onProgress = [&] {
         if (stopAt == 0) {
+            converter = ChildProcessId(GetCurrentProcessId(), L"ClipConverter.exe");
+            encoder = ChildProcessId(converter, L"ffmpeg.exe");
             stopAt = GetTickCount();
             nStop = 20;
         }
@@ -223,7 +250,11 @@ TEST_F(EncoderJob, AToolIgnoringTheStopIsKilled)
     DWORD took = GetTickCount() - stopAt;
     EXPECT_GE(took, 2800u);
     EXPECT_LE(took, 4500u);
-    EXPECT_TRUE(ChildGoneWithin(GetCurrentProcessId(), L"ClipConverter.exe", 2000)) << "no process is left";
+    ASSERT_NE(0u, converter);
+    EXPECT_TRUE(ProcessGoneWithin(converter, 2000)) << "no process is left";
+    if (encoder != 0) {
+        EXPECT_TRUE(ProcessGoneWithin(encoder, 2000)) << "nor the tool's own child";
+    }
     EXPECT_EQ('E', m_listener.calls.back().kind);
 }
 
