@@ -20,7 +20,6 @@ public:
 
 private:
     friend class GifDecoder;
-    friend class GifEncoder;
     bool EncodeTrueColor(CImageStream* stream);
 
     int32_t m_loops = 0;
