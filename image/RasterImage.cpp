@@ -197,7 +197,7 @@ bool CRasterImage::CopyFrom(const CRasterImage& src, bool copyPixels, bool copyS
     m_header.biClrImportant = src.m_header.biClrImportant;
     if (copyPixels && src.m_block)
         std::memcpy(m_block, src.m_block, src.GetSize());
-    else if (src.m_block)
+    else if (src.GetPalette())
         std::memcpy(GetPalette(), src.GetPalette(), GetPaletteSize());
     RefreshBlockHeader();
     if (copySelection && src.m_selection) {
