@@ -64,7 +64,8 @@ inline std::vector<uint8_t> MakeJpeg(const JpegSpec& spec, const JpegSample& sam
 // A smooth pattern that survives JPEG within a few levels.
 inline uint8_t JpegGradient(int x, int y, int c)
 {
-    return uint8_t((x * 4 + y * 2 + c * 60) & 0xFF);
+    int v = x * 3 + y * 2 + c * 40;
+    return uint8_t(v < 255 ? v : 255);
 }
 
 // What libjpeg itself reads from a file: width, height, components and top-down samples.
@@ -78,6 +79,7 @@ struct JpegDecoded {
     bool progressive = false;
     int hSampling = 0;
     int vSampling = 0;
+    int quant0 = 0;             // first value of the first quantisation table
     std::vector<uint8_t> samples;
 };
 
@@ -96,6 +98,7 @@ inline JpegDecoded ReadJpeg(const std::vector<uint8_t>& bytes)
     d.progressive = cinfo.progressive_mode != 0;
     d.hSampling = cinfo.comp_info[0].h_samp_factor;
     d.vSampling = cinfo.comp_info[0].v_samp_factor;
+    d.quant0 = cinfo.quant_tbl_ptrs[0] ? cinfo.quant_tbl_ptrs[0]->quantval[0] : 0;
     jpeg_start_decompress(&cinfo);
     d.width = int(cinfo.output_width);
     d.height = int(cinfo.output_height);
