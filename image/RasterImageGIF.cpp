@@ -139,8 +139,12 @@ public:
             return false;
         }
         bool ok = Decode(size);
-        if (!m_dataEnded)
+        if (!m_dataEnded) {
+            // The rest of the sub-block being read, then the sub-blocks after it.
+            while (m_blockLeft-- > 0 && m_in.Byte() >= 0) {
+            }
             m_in.SkipSubBlocks();
+        }
         return ok;
     }
 
