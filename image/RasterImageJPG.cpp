@@ -8,8 +8,9 @@
 #include <cstdio>
 #include <cstring>
 #include "image/ImageStream.h"
-#include <jerror.h>
+// jpeglib.h first: the error codes jerror.h numbers depend on the library version it sets.
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
