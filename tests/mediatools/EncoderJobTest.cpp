@@ -1,6 +1,7 @@
 // Encoder jobs through the real ClipConverter.exe on media made here: the progress reaching the
 // listener through the callback window, the output probed back, stopping by reply and by the
-// forced kill, and the canned runs.
+// forced kill, the canned runs, and a frame grab that the image library loads.
+#include "image/RasterImage.h"
 #include "mediatools/CEncoderJob.h"
 #include "mediatools/CLiveObjectSet.h"
 #include "mediatools/CProbeSession.h"
@@ -309,7 +310,7 @@ TEST_F(EncoderJob, CannedRunsOnRealMedia)
     EXPECT_EQ(1, silentInfo.VideoStreams.GetSize());
 }
 
-TEST_F(EncoderJob, FrameGrabWithoutAListenerWritesAJpeg)
+TEST_F(EncoderJob, FrameGrabWritesAJpegTheImageLibraryLoads)
 {
     CEncoderJob grab;  // as the player's thumbnail grab: no listener, no callback window
     std::wstring thumb = Media(L"thumb.jpg");
@@ -318,6 +319,10 @@ TEST_F(EncoderJob, FrameGrabWithoutAListenerWritesAJpeg)
     ASSERT_GT(bytes.size(), 4u);
     EXPECT_EQ('\xFF', bytes[0]);
     EXPECT_EQ('\xD8', bytes[1]);
+    CRasterImage image;
+    ASSERT_TRUE(image.LoadFromFile(thumb.c_str(), RASTER_FORMAT_JPG)) << image.GetLastError();
+    EXPECT_EQ(160u, image.GetWidth());
+    EXPECT_EQ(120u, image.GetHeight());
     CMediaInfo info;
     ASSERT_EQ(0, info.Probe(thumb.c_str(), nullptr));
     EXPECT_EQ(MEDIA_FILE_IMAGE, info.FileType);
