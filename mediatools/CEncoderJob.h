@@ -21,7 +21,8 @@ class CEncoderJob : public CEncoderRunner {
 public:
     CEncoderJob();
 
-    // OnBegin, the run, OnEnd. Worker thread.
+    // OnBegin, the run, OnEnd. Blocks the worker thread; a stop flag holding 20, or a non-zero
+    // reply to a progress message, ends it.
     int RunTool(CEncoderOptions& options, const volatile int* pStopFlag) override;
     virtual void OnBegin();
     virtual void OnEnd();
