@@ -9,10 +9,13 @@
 //   TestChild echo-to FILE ARGS...    the same into FILE
 //   TestChild print TEXT              writes TEXT (UTF-8) to stdout
 //   TestChild cwd                     writes its current folder (UTF-8) to stdout
+//   TestChild receive SECONDS         prints the handle of a window that answers WM_COPYDATA with 0,
+//                                     and serves it for SECONDS
 #include <windows.h>
 #include <cwchar>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -121,6 +124,32 @@ int Cwd(int, wchar_t**)
     return WriteLines(GetStdHandle(STD_OUTPUT_HANDLE), texts, 1) ? 0 : 102;
 }
 
+LRESULT CALLBACK ReceiverProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    return msg == WM_COPYDATA ? 0 : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+int Receive(int argc, wchar_t** argv)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ReceiverProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"KavriTestReceiver";
+    RegisterClassW(&wc);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"receiver", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    fputs((std::to_string(reinterpret_cast<INT_PTR>(hwnd)) + "\n").c_str(), stdout);
+    fflush(stdout);
+    DWORD end = GetTickCount() + (argc > 2 ? _wtoi(argv[2]) : 60) * 1000;
+    for (DWORD now = GetTickCount(); now < end; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
 struct Mode {
     const wchar_t* name;
     int (*run)(int, wchar_t**);
@@ -129,6 +158,7 @@ struct Mode {
 const Mode kModes[] = {
     {L"exit", Exit},
     {L"copydata", CopyData},
+    {L"receive", Receive},
     {L"sleep", SleepFor},
     {L"ignore-stop", IgnoreStop},
     {L"grandchild", Grandchild},
