@@ -343,15 +343,14 @@ bool GifDecoder::Run()
         return false;
     m_tileCounter = m_hasGlobal ? 0 : 1;
     m_count = CountFrames();
+    if (m_image.Info().retrieveAllFrames)
+        m_image.ResetFrames(m_count);
     m_image.SetNumFrames(m_count);
     m_wanted = m_image.GetFrame();
     if (m_wanted < 0 || m_wanted >= m_count)
         return false;
     if (m_count == 1)
         m_tileCounter = 0;
-    bool retrieveAll = m_image.Info().retrieveAllFrames;
-    if (retrieveAll)
-        m_image.ResetFrames(m_count);
     bool stop = false;
     while (!stop) {
         int b = m_in.Byte();
