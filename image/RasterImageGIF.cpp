@@ -316,6 +316,7 @@ private:
     int32_t m_wanted = 0;
     int32_t m_index = 0;
     int32_t m_firstTransIndex = -1;
+    bool m_restoresPrevious = false;    // a frame with disposal 3 exists
     Control m_control;
     uint8_t m_previousDisposal = 0;
     GifPalette m_lastPalette;
@@ -342,15 +343,14 @@ bool GifDecoder::Run()
         return false;
     m_tileCounter = m_hasGlobal ? 0 : 1;
     m_count = CountFrames();
+    if (m_image.Info().retrieveAllFrames)
+        m_image.ResetFrames(m_count);
     m_image.SetNumFrames(m_count);
     m_wanted = m_image.GetFrame();
     if (m_wanted < 0 || m_wanted >= m_count)
         return false;
     if (m_count == 1)
         m_tileCounter = 0;
-    bool retrieveAll = m_image.Info().retrieveAllFrames;
-    if (retrieveAll)
-        m_image.ResetFrames(m_count);
     bool stop = false;
     while (!stop) {
         int b = m_in.Byte();
@@ -385,8 +385,15 @@ int32_t GifDecoder::CountFrames()
         if (b < 0 || b == 0x3B)
             break;
         if (b == 0x21) {
-            m_in.Byte();
-            m_in.SkipSubBlocks();
+            int label = m_in.Byte();
+            int size = m_in.Byte();
+            if (size > 0) {
+                uint8_t block[255];
+                size_t got = m_in.Read(block, size_t(size));
+                if (label == 0xF9 && got >= 1 && ((block[0] >> 2) & 7) == 3)
+                    m_restoresPrevious = true;
+                m_in.SkipSubBlocks();
+            }
         } else if (b == 0x2C) {
             uint8_t raw[9];
             if (m_in.Read(raw, 9) != 9)
@@ -447,7 +454,8 @@ std::unique_ptr<CRasterImage> GifDecoder::NextScreen(int bits, const GifPalette&
             return nullptr;
         screen->SetPalette(palette.colors, uint32_t(palette.count));
         screen->Clear(uint8_t(m_control.transIndex >= 0 ? m_control.transIndex : m_background));
-        m_previous.reset(new CRasterImage(*screen));
+        if (m_restoresPrevious)
+            m_previous.reset(new CRasterImage(*screen));
         return screen;
     }
     if (m_previousDisposal == 2) {
@@ -459,7 +467,7 @@ std::unique_ptr<CRasterImage> GifDecoder::NextScreen(int bits, const GifPalette&
     }
     if (m_previousDisposal == 3 && m_previous)
         return std::unique_ptr<CRasterImage>(new CRasterImage(*m_previous));
-    return std::unique_ptr<CRasterImage>(new CRasterImage(*m_screen));
+    return std::move(m_screen);     // painted on as it is
 }
 
 bool GifDecoder::ReadImage(bool& stop)
@@ -523,7 +531,8 @@ bool GifDecoder::ReadImage(bool& stop)
         copy->SetRetrieveAllFrames(false);
         m_image.SetFrameImage(m_index, copy);
     }
-    if (m_tileCounter <= 1 && m_control.disposal <= 1)
+    // The screen is kept for a later "restore to previous" only when some frame asks for one.
+    if (m_tileCounter <= 1 && m_control.disposal <= 1 && m_restoresPrevious)
         m_previous.reset(new CRasterImage(*m_screen));
     m_previousDisposal = m_control.disposal;
     stop = m_index == m_wanted && !m_image.Info().retrieveAllFrames;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include "image/ImageStream.h"
 // jpeglib.h first: the error codes jerror.h numbers depend on the library version it sets.
@@ -283,40 +284,49 @@ bool CRasterImageJPG::Decode(CImageStream* stream)
         SetError("null file handler");
         return false;
     }
-    JpegDecodeJob job;
-    std::memset(&job, 0, sizeof(job));
-    InitErrorManager(job.err, Info().lastError);
-    job.cinfo.err = &job.err.pub;
-    if (setjmp(job.err.jump)) {
-        jpeg_destroy_decompress(&job.cinfo);
+    // On the heap, so that nothing libjpeg changes is a local of this frame when it jumps back.
+    JpegDecodeJob* const job = static_cast<JpegDecodeJob*>(std::calloc(1, sizeof(JpegDecodeJob)));
+    if (!job) {
+        SetError("CRasterImage::Create can't allocate memory");
         return false;
     }
-    jpeg_create_decompress(&job.cinfo);
-    job.progress.progress_monitor = LimitScans;
-    job.cinfo.progress = &job.progress;
-    AttachSource(&job.cinfo, job.adapter, stream);
-    jpeg_read_header(&job.cinfo, TRUE);
-    ApplyDecodeOptions(&job.cinfo);
-    jpeg_calc_output_dimensions(&job.cinfo);
+    InitErrorManager(job->err, Info().lastError);
+    job->cinfo.err = &job->err.pub;
+    if (setjmp(job->err.jump)) {
+        jpeg_destroy_decompress(&job->cinfo);
+        std::free(job);
+        return false;
+    }
+    jpeg_create_decompress(&job->cinfo);
+    job->progress.progress_monitor = LimitScans;
+    job->cinfo.progress = &job->progress;
+    AttachSource(&job->cinfo, job->adapter, stream);
+    jpeg_read_header(&job->cinfo, TRUE);
+    bool ok = DecodeImage(&job->cinfo);
+    jpeg_destroy_decompress(&job->cinfo);
+    std::free(job);
+    return ok;
+}
+
+bool CRasterImageJPG::DecodeImage(jpeg_decompress_struct* cinfo)
+{
+    ApplyDecodeOptions(cinfo);
+    jpeg_calc_output_dimensions(cinfo);
     if (GetEscape() == -1) {
-        SetDimensionsOnly(job.cinfo.output_width, job.cinfo.output_height, RASTER_FORMAT_JPG);
-        jpeg_destroy_decompress(&job.cinfo);
+        SetDimensionsOnly(cinfo->output_width, cinfo->output_height, RASTER_FORMAT_JPG);
         return true;
     }
     // The image is made before libjpeg allocates its own buffers, so an oversized file fails
     // at the size limit rather than deep inside the library.
-    bool ok = Create(job.cinfo.output_width, job.cinfo.output_height,
-                     uint32_t(job.cinfo.output_components) * 8, RASTER_FORMAT_JPG) != nullptr;
-    if (ok) {
-        ApplyDensity(&job.cinfo);
-        jpeg_start_decompress(&job.cinfo);
-        ApplyOutputPalette(&job.cinfo);
-        ok = ReadRows(&job.cinfo);
-        if (ok)
-            jpeg_finish_decompress(&job.cinfo);
-    }
-    jpeg_destroy_decompress(&job.cinfo);
-    return ok;
+    if (!Create(cinfo->output_width, cinfo->output_height, uint32_t(cinfo->output_components) * 8, RASTER_FORMAT_JPG))
+        return false;
+    ApplyDensity(cinfo);
+    jpeg_start_decompress(cinfo);
+    ApplyOutputPalette(cinfo);
+    if (!ReadRows(cinfo))
+        return false;
+    jpeg_finish_decompress(cinfo);
+    return true;
 }
 
 void CRasterImageJPG::ApplyEncodeOptions(jpeg_compress_struct* cinfo)
@@ -354,28 +364,39 @@ bool CRasterImageJPG::Encode(CImageStream* stream)
         SetError("JPEG can save only RGB or GreyScale images");
         return false;
     }
-    JpegEncodeJob job;
-    std::memset(&job, 0, sizeof(job));
-    InitErrorManager(job.err, Info().lastError);
-    job.cinfo.err = &job.err.pub;
-    if (setjmp(job.err.jump)) {
-        jpeg_destroy_compress(&job.cinfo);
+    JpegEncodeJob* const job = static_cast<JpegEncodeJob*>(std::calloc(1, sizeof(JpegEncodeJob)));
+    if (!job) {
+        SetError("CRasterImage::Create can't allocate memory");
         return false;
     }
-    jpeg_create_compress(&job.cinfo);
-    AttachDestination(&job.cinfo, job.adapter, stream);
-    job.cinfo.image_width = GetWidth();
-    job.cinfo.image_height = GetHeight();
-    job.cinfo.input_components = gray ? 1 : 3;
-    job.cinfo.in_color_space = gray ? JCS_GRAYSCALE : JCS_EXT_BGR;
-    jpeg_set_defaults(&job.cinfo);
-    ApplyEncodeOptions(&job.cinfo);
-    jpeg_start_compress(&job.cinfo, TRUE);
-    while (job.cinfo.next_scanline < job.cinfo.image_height) {
-        JSAMPROW row = GetRowPointer(int32_t(job.cinfo.image_height - 1 - job.cinfo.next_scanline));
-        jpeg_write_scanlines(&job.cinfo, &row, 1);
+    InitErrorManager(job->err, Info().lastError);
+    job->cinfo.err = &job->err.pub;
+    if (setjmp(job->err.jump)) {
+        jpeg_destroy_compress(&job->cinfo);
+        std::free(job);
+        return false;
     }
-    jpeg_finish_compress(&job.cinfo);
-    jpeg_destroy_compress(&job.cinfo);
+    jpeg_create_compress(&job->cinfo);
+    AttachDestination(&job->cinfo, job->adapter, stream);
+    EncodeImage(&job->cinfo, gray);
+    jpeg_destroy_compress(&job->cinfo);
+    std::free(job);
     return true;
+}
+
+// Rows go to libjpeg straight from the image, top row first, blue-green-red as stored.
+void CRasterImageJPG::EncodeImage(jpeg_compress_struct* cinfo, bool gray)
+{
+    cinfo->image_width = GetWidth();
+    cinfo->image_height = GetHeight();
+    cinfo->input_components = gray ? 1 : 3;
+    cinfo->in_color_space = gray ? JCS_GRAYSCALE : JCS_EXT_BGR;
+    jpeg_set_defaults(cinfo);
+    ApplyEncodeOptions(cinfo);
+    jpeg_start_compress(cinfo, TRUE);
+    while (cinfo->next_scanline < cinfo->image_height) {
+        JSAMPROW row = GetRowPointer(int32_t(cinfo->image_height - 1 - cinfo->next_scanline));
+        jpeg_write_scanlines(cinfo, &row, 1);
+    }
+    jpeg_finish_compress(cinfo);
 }

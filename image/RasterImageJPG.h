@@ -16,6 +16,8 @@ public:
     int32_t m_dither = 0;       // libjpeg dither mode, used with codec option 0x200
 
 private:
+    bool DecodeImage(jpeg_decompress_struct* cinfo);
+    void EncodeImage(jpeg_compress_struct* cinfo, bool gray);
     void ApplyDecodeOptions(jpeg_decompress_struct* cinfo);
     void ApplyDensity(const jpeg_decompress_struct* cinfo);
     void ApplyOutputPalette(const jpeg_decompress_struct* cinfo);

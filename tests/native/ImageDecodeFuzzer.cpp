@@ -7,8 +7,9 @@
 
 namespace {
 
-// Pictures past this many pixels only make each run slow; their size limits have unit tests.
+// Pictures past these sizes only make each run slow; their size limits have unit tests.
 const uint64_t kMaxPixels = uint64_t(1) << 22;
+const uint64_t kMaxEncodedPixels = uint64_t(1) << 18;
 
 bool SmallEnough(const uint8_t* data, size_t size, uint32_t id)
 {
@@ -40,6 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     if (!SmallEnough(data, size, id) || !image.DecodeFromMemory(data, uint32_t(size), id) || !image.IsValid())
+        return 0;
+    if (uint64_t(image.GetWidth()) * image.GetHeight() > kMaxEncodedPixels)
         return 0;
     uint32_t type = image.GetType() >= 1 && image.GetType() <= 5 ? image.GetType() : 4;
     uint8_t* encoded = nullptr;
