@@ -160,6 +160,10 @@
      AFX_MSG_THUNK(LRESULT (ThisClass::*pfn)(WPARAM, LPARAM) = memberFxn; \
                    m.lResult = (p->*pfn)(m.wParam, m.lParam); return TRUE;)},
 
+// Any message whose result does not matter: void f().
+#define ON_MESSAGE_VOID(message, memberFxn) \
+    {(UINT)(message), 0, 0, 0, AFX_MSG_THUNK(void (ThisClass::*pfn)() = memberFxn; (p->*pfn)(); return TRUE;)},
+
 // Control notifications through WM_COMMAND: void f(), or void f(UINT id) for a range.
 #define ON_CONTROL(code, id, memberFxn) \
     {WM_COMMAND, (UINT)(code), (UINT)(id), (UINT)(id), \

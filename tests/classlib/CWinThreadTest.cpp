@@ -32,6 +32,8 @@ public:
     {
         g_script.steps.push_back("InitInstance");
         g_script.seenByAfxGetThread = AfxGetThread();
+        if (g_script.initResult)
+            PostQuitMessage(0);  // so that the message loop of Run ends at once
         return g_script.initResult;
     }
     int Run() override
