@@ -1,4 +1,5 @@
 #include "classlib/AfxTempMap.h"
+#include "classlib/CWnd.h"
 #include <vector>
 
 namespace {
@@ -21,4 +22,5 @@ void AfxDeleteTempMaps()
 {
     for (CTempMapBase* map : ThreadMaps())
         map->DeleteAll();
+    CWnd::DeleteTempMap();
 }

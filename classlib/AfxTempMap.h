@@ -56,5 +56,5 @@ private:
     std::unordered_map<THandle, std::unique_ptr<TWrapper, Detacher>> m_wrappers;
 };
 
-// Deletes the calling thread's temporary wrappers.
+// Deletes the calling thread's temporary wrappers, those of windows included.
 void AfxDeleteTempMaps();

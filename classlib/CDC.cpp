@@ -1,7 +1,11 @@
 #include "classlib/CDC.h"
 #include "classlib/AfxTempMap.h"
+#include "classlib/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CDC, CObject)
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)
+IMPLEMENT_DYNAMIC(CClientDC, CDC)
+IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
 CDC::~CDC()
 {
@@ -104,4 +108,35 @@ CSize CDC::GetTextExtent(LPCWSTR lpszString, int nCount) const
     SIZE size = {};
     ::GetTextExtentPoint32W(m_hDC, lpszString, nCount, &size);
     return size;
+}
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_ps(), m_hWnd(pWnd->m_hWnd)
+{
+    Attach(::BeginPaint(m_hWnd, &m_ps));
+}
+
+CPaintDC::~CPaintDC()
+{
+    Detach();
+    ::EndPaint(m_hWnd, &m_ps);
+}
+
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+{
+    Attach(::GetDC(m_hWnd));
+}
+
+CClientDC::~CClientDC()
+{
+    ::ReleaseDC(m_hWnd, Detach());
+}
+
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
+{
+    Attach(::GetWindowDC(m_hWnd));
+}
+
+CWindowDC::~CWindowDC()
+{
+    ::ReleaseDC(m_hWnd, Detach());
 }

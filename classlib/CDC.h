@@ -123,3 +123,40 @@ public:
 
     HDC m_hDC;
 };
+
+class CWnd;
+
+// The DC of a window's paint cycle: BeginPaint when made, EndPaint when destroyed.
+class CPaintDC : public CDC {
+    DECLARE_DYNAMIC(CPaintDC)
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps;
+
+protected:
+    HWND m_hWnd;
+};
+
+// A window's client-area DC, given back to the window when destroyed.
+class CClientDC : public CDC {
+    DECLARE_DYNAMIC(CClientDC)
+public:
+    explicit CClientDC(CWnd* pWnd);  // null: the screen
+    ~CClientDC() override;
+
+protected:
+    HWND m_hWnd;
+};
+
+// The DC of a whole window, its frame included, given back when destroyed.
+class CWindowDC : public CDC {
+    DECLARE_DYNAMIC(CWindowDC)
+public:
+    explicit CWindowDC(CWnd* pWnd);  // null: the screen
+    ~CWindowDC() override;
+
+protected:
+    HWND m_hWnd;
+};

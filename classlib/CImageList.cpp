@@ -1,5 +1,6 @@
 #include "classlib/CImageList.h"
 #include "classlib/AfxTempMap.h"
+#include "classlib/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CImageList, CObject)
 
@@ -80,4 +81,14 @@ BOOL CImageList::DrawIndirect(CDC* pDC, int nImage, POINT pt, SIZE sz, POINT ptO
     params.fStyle = fStyle;
     params.dwRop = dwRop;
     return DrawIndirect(&params);
+}
+
+BOOL CImageList::DragEnter(CWnd* pWndLock, POINT point)
+{
+    return ImageList_DragEnter(pWndLock->GetSafeHwnd(), point.x, point.y);
+}
+
+BOOL CImageList::DragLeave(CWnd* pWndLock)
+{
+    return ImageList_DragLeave(pWndLock->GetSafeHwnd());
 }

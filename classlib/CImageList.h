@@ -60,3 +60,9 @@ public:
 
     HIMAGELIST m_hImageList;
 };
+
+// The list's handle, null for no list: what a control is given to drop its list.
+inline HIMAGELIST AfxImageListHandle(const CImageList* pImageList)
+{
+    return pImageList ? pImageList->m_hImageList : nullptr;
+}

@@ -1,6 +1,7 @@
 #include "classlib/CMenu.h"
 #include "classlib/AfxModule.h"
 #include "classlib/AfxTempMap.h"
+#include "classlib/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
 
@@ -74,4 +75,9 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
     nLength = ::GetMenuStringW(m_hMenu, nIDItem, rString.GetBuffer(nLength), nLength + 1, nFlags);
     rString.ReleaseBuffer(nLength);
     return nLength;
+}
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
+{
+    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
 }
