@@ -4,7 +4,7 @@
 #include "classlib/CWnd.h"
 #include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int nCmdShow)
+extern "C" int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR lpCmdLine, int nCmdShow)
 {
     CWinApp* pApp = AfxGetApp();
     if (!pApp)

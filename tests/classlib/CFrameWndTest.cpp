@@ -141,6 +141,11 @@ protected:
             pCmdUI->m_pMenu->DeleteMenu(pCmdUI->m_nIndex, MF_BYPOSITION);
     }
     void OnUpdateIndicator(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bIndicatorOn); }
+    void OnBarChildNotify(NMHDR*, LRESULT* pResult)
+    {
+        Log(L"frame:notify");
+        *pResult = 5;
+    }
     DECLARE_MESSAGE_MAP()
 };
 bool CTestFrame::s_bRealBars = false;
@@ -153,6 +158,7 @@ BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_DELETED, &CTestFrame::OnUpdateDeleted)
     ON_UPDATE_COMMAND_UI(ID_AFTER_DELETED, &CTestFrame::OnUpdateCheck)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR, &CTestFrame::OnUpdateIndicator)
+    ON_NOTIFY(NM_CLICK, 4002, &CTestFrame::OnBarChildNotify)
 END_MESSAGE_MAP()
 
 class CTestApp : public CWinApp {
@@ -360,6 +366,20 @@ TEST_F(FrameRouting, ClickActivatesAViewAndPaintDraws)
     EXPECT_EQ(1, pSecond->m_nDraws);
 }
 
+TEST_F(FrameRouting, BarPassesWhatItsControlsSendOnToTheFrame)
+{
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, L"", WS_CHILD, CRect(0, 0, 5, 5), &m_pFrame->m_wndTop, 4002));
+    g_log.clear();
+    m_pFrame->m_wndTop.SendMessage(WM_COMMAND, MAKEWPARAM(1003, BN_CLICKED), reinterpret_cast<LPARAM>(child.m_hWnd));
+    EXPECT_EQ(L"frame:1003", g_log) << "a button's command takes the frame's routing";
+
+    g_log.clear();
+    NMHDR nmhdr = {child.m_hWnd, 4002, static_cast<UINT>(NM_CLICK)};
+    EXPECT_EQ(5, m_pFrame->m_wndTop.SendMessage(WM_NOTIFY, 4002, reinterpret_cast<LPARAM>(&nmhdr)));
+    EXPECT_EQ(L"frame:notify", g_log);
+}
+
 // Layout: a top bar, a bottom bar and the view in between, again after every WM_SIZE.
 
 TEST_F(FrameRouting, BarsAndViewAreLaidOutAndRelaidOnResize)
@@ -473,6 +493,16 @@ TEST_F(FrameBars, IndicatorPaneFollowsItsUpdateHandler)
     bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     EXPECT_EQ(L"IND", PaneShown(1));
     EXPECT_TRUE(bar.GetStyle() & SBARS_SIZEGRIP) << "the frame can be resized";
+
+    bar.SetPaneInfo(1, ID_INDICATOR, SBPS_NORMAL, 100);
+    CRect rcPane;
+    bar.GetItemRect(1, &rcPane);
+    EXPECT_GE(rcPane.Width(), 100);
+    UINT nID = 0, nStyle = 0;
+    int cxWidth = 0;
+    bar.GetPaneInfo(1, nID, nStyle, cxWidth);
+    EXPECT_EQ(ID_INDICATOR, nID);
+    EXPECT_EQ(100, cxWidth);
 }
 
 TEST_F(FrameBars, ToolTipTextComesFromTheStringTable)

@@ -26,9 +26,16 @@ class CSheetView : public CView {
 public:
     void OnDraw(CDC*) override {}
     void OnUpdate(CView* pSender, LPARAM lHint, CObject*) override { m_lLastHint = lHint; }
+    void OnInitialUpdate() override
+    {
+        ++s_nInitialUpdates;
+        CView::OnInitialUpdate();
+    }
     LPARAM m_lLastHint = 0;
+    static int s_nInitialUpdates;
 };
 IMPLEMENT_DYNCREATE(CSheetView, CView)
+int CSheetView::s_nInitialUpdates = 0;
 
 class CSheetApp : public CWinApp {
 public:
@@ -120,6 +127,7 @@ TEST_F(SingleDocTemplate, FileOpenOpensIntoTheOneDocument)
 {
     TempFile first(L"first.sht");
     TempFile second(L"second.sht");
+    CSheetView::s_nInitialUpdates = 0;
     CCommandLineInfo info;
     info.ParseParam(first.m_path, FALSE, TRUE);
     ASSERT_EQ(CCommandLineInfo::FileOpen, info.m_nShellCommand);
@@ -136,6 +144,7 @@ TEST_F(SingleDocTemplate, FileOpenOpensIntoTheOneDocument)
     EXPECT_EQ(pDoc, m_app.OpenDocumentFile(second.m_path)) << "the one document is reused";
     EXPECT_TRUE(AfxComparePath(second.m_path, pDoc->GetPathName()));
     EXPECT_EQ(pFrame, m_app.m_pMainWnd) << "in the same frame";
+    EXPECT_EQ(2, CSheetView::s_nInitialUpdates) << "once per document opened into the view";
     EXPECT_EQ(1, g_nDocsAlive);
 }
 
