@@ -152,7 +152,7 @@
                      (AFX_WND_ARG(m.wParam), reinterpret_cast<COPYDATASTRUCT*>(m.lParam)))
 #define ON_WM_PARENTNOTIFY() \
     AFX_ON_WM_VOID(WM_PARENTNOTIFY, OnParentNotify, (UINT, LPARAM), (LOWORD(m.wParam), m.lParam))
-#define ON_WM_HELPINFO() AFX_ON_WM_RESULT(WM_HELPINFO, BOOL, OnHelpInfo, (HELPINFO*), (reinterpret_cast<HELPINFO*>(m.lParam)))
+#define ON_WM_HELPINFO() AFX_ON_WM_RESULT(WM_HELP, BOOL, OnHelpInfo, (HELPINFO*), (reinterpret_cast<HELPINFO*>(m.lParam)))
 
 // Any message: LRESULT f(WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn) \

@@ -185,7 +185,6 @@ BOOL CWinThread::OnIdle(LONG lCount)
         }
         return TRUE;
     }
-    CWnd::DeleteTempMap();
     AfxDeleteTempMaps();
     return FALSE;
 }

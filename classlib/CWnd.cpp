@@ -27,10 +27,11 @@ struct PermanentMap {
     std::unordered_map<HWND, CWnd*> map;
 };
 
+// Never destroyed: windows of static objects (and wndTop) may look it up during exit.
 PermanentMap& Permanent()
 {
-    static PermanentMap permanent;
-    return permanent;
+    static PermanentMap* permanent = new PermanentMap;
+    return *permanent;
 }
 
 // Wrappers FromHandle made for windows without an object; each thread owns its own.
