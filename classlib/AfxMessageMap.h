@@ -152,13 +152,17 @@
                      (AFX_WND_ARG(m.wParam), reinterpret_cast<COPYDATASTRUCT*>(m.lParam)))
 #define ON_WM_PARENTNOTIFY() \
     AFX_ON_WM_VOID(WM_PARENTNOTIFY, OnParentNotify, (UINT, LPARAM), (LOWORD(m.wParam), m.lParam))
-#define ON_WM_HELPINFO() AFX_ON_WM_RESULT(WM_HELPINFO, BOOL, OnHelpInfo, (HELPINFO*), (reinterpret_cast<HELPINFO*>(m.lParam)))
+#define ON_WM_HELPINFO() AFX_ON_WM_RESULT(WM_HELP, BOOL, OnHelpInfo, (HELPINFO*), (reinterpret_cast<HELPINFO*>(m.lParam)))
 
 // Any message: LRESULT f(WPARAM, LPARAM).
 #define ON_MESSAGE(message, memberFxn) \
     {(UINT)(message), 0, 0, 0, \
      AFX_MSG_THUNK(LRESULT (ThisClass::*pfn)(WPARAM, LPARAM) = memberFxn; \
                    m.lResult = (p->*pfn)(m.wParam, m.lParam); return TRUE;)},
+
+// Any message whose result does not matter: void f().
+#define ON_MESSAGE_VOID(message, memberFxn) \
+    {(UINT)(message), 0, 0, 0, AFX_MSG_THUNK(void (ThisClass::*pfn)() = memberFxn; (p->*pfn)(); return TRUE;)},
 
 // Control notifications through WM_COMMAND: void f(), or void f(UINT id) for a range.
 #define ON_CONTROL(code, id, memberFxn) \

@@ -5,8 +5,14 @@
 HWND AfxGetModalOwner(CWnd* pParentWnd)
 {
     CWnd* pOwner = pParentWnd ? pParentWnd : AfxGetMainWnd();
-    HWND hWnd = pOwner ? pOwner->GetSafeHwnd() : nullptr;
-    return hWnd ? ::GetAncestor(hWnd, GA_ROOT) : nullptr;
+    HWND hWnd = pOwner ? pOwner->m_hWnd : nullptr;
+    if (!hWnd)
+        return nullptr;
+    hWnd = ::GetAncestor(hWnd, GA_ROOT);
+    // A modal dialog already running over that window owns the new one, so that it is
+    // disabled in turn.
+    HWND hWndPopup = ::GetLastActivePopup(hWnd);
+    return hWndPopup && ::IsWindowEnabled(hWndPopup) ? hWndPopup : hWnd;
 }
 
 namespace {

@@ -4,8 +4,9 @@
 #include <functional>
 #include "classlib/CWnd.h"
 
-// The top-level window that owns a modal window: that of pParentWnd when given, else the
-// calling thread's main window or the application's (AfxGetMainWnd); null when none exists.
+// The window that owns a modal window: the top-level window of pParentWnd when given, else the
+// calling thread's main window or the application's (AfxGetMainWnd), or rather the enabled
+// popup (a modal dialog) most recently active over it; null when there is none.
 HWND AfxGetModalOwner(CWnd* pParentWnd);
 
 // Runs messages until continueModal answers false. A message first goes to PreTranslateMessage

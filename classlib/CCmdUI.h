@@ -1,4 +1,4 @@
-// CCmdUI: one user-interface item (a menu item, a control, a bar button) during an update pass.
+// CCmdUI: one user-interface item (a menu item, a control, a bar pane) during an update pass.
 // The update handler of the item's command says through it whether the item is enabled,
 // checked or relabelled.
 #pragma once

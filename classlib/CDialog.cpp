@@ -64,7 +64,7 @@ BOOL CDialog::Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd)
     if (pParentWnd)
         m_pParentWnd = pParentWnd;
     CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    return CreateFromTemplate(lpszTemplateName, pOwner->GetSafeHwnd());
+    return CreateFromTemplate(lpszTemplateName, pOwner ? pOwner->m_hWnd : nullptr);
 }
 
 INT_PTR CDialog::DoModal()

@@ -9,7 +9,8 @@ IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CPropertyPage(MAKEINTRESOURCEW(nIDTemplate), nIDCaption) {}
 
-CPropertyPage::CPropertyPage(LPCWSTR lpszTemplateName, UINT nIDCaption) : CDialog(lpszTemplateName), m_psp()
+CPropertyPage::CPropertyPage(LPCWSTR lpszTemplateName, UINT nIDCaption)
+    : CDialog(lpszTemplateName), m_psp(), m_bReset(false)
 {
     m_psp.dwSize = sizeof(m_psp);
     m_psp.dwFlags = PSP_DEFAULT;
@@ -90,6 +91,7 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         *pResult = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
         return TRUE;
     case PSN_RESET:
+        m_bReset = true;
         OnReset();
         return TRUE;
     case PSN_QUERYCANCEL:
@@ -131,8 +133,6 @@ void CPropertySheet::Construct(LPCWSTR pszCaption, CWnd* pParentWnd, UINT iSelec
     m_psh.hInstance = AfxGetResourceHandle();
     m_psh.pszCaption = m_strCaption;
     m_psh.nStartPage = iSelectPage;
-    m_nModalResult = -1;
-    m_bModalRunning = false;
 }
 
 void CPropertySheet::AddPage(CPropertyPage* pPage)
@@ -209,26 +209,35 @@ INT_PTR CPropertySheet::DoModal()
     DWORD dwFlags = m_psh.dwFlags;
     m_psh.dwFlags |= PSH_MODELESS;
     m_psh.hwndParent = hWndOwner;
-    m_nModalResult = -1;
     AfxInitCommonControls();
     AfxHookWindowCreate(this);
     HWND hWnd = reinterpret_cast<HWND>(::PropertySheetW(&m_psh));
     AfxUnhookWindowCreate();
     m_psh.dwFlags = dwFlags;
+    int nResult = hWnd && hWnd == m_hWnd ? RunModal() : -1;
 
-    if (hWnd && hWnd == m_hWnd) {
-        m_nModalResult = IDCANCEL;
-        m_bModalRunning = true;
-        AfxRunModalLoop(m_hWnd, [this] { return m_bModalRunning && ::IsWindow(m_hWnd) && !IsClosing(); });
-        m_bModalRunning = false;
-    }
     if (bOwnerDisabled)
         ::EnableWindow(hWndOwner, TRUE);
     if (hWndOwner && hWnd && ::GetActiveWindow() == hWnd)
         ::SetActiveWindow(hWndOwner);
     if (hWnd && ::IsWindow(hWnd))
         ::DestroyWindow(hWnd);
-    return m_nModalResult;
+    return nResult;
+}
+
+int CPropertySheet::RunModal()
+{
+    for (int i = 0; i < GetPageCount(); ++i)
+        GetPage(i)->m_bReset = false;
+    AfxRunModalLoop(m_hWnd, [this] { return ::IsWindow(m_hWnd) && !IsClosing(); });
+    if (!IsClosing())
+        return IDCANCEL;  // destroyed, or WM_QUIT
+    // Every way of cancelling tells the pages that exist; OK tells none.
+    for (int i = 0; i < GetPageCount(); ++i) {
+        if (GetPage(i)->m_bReset)
+            return IDCANCEL;
+    }
+    return IDOK;
 }
 
 LRESULT CPropertySheet::HandleInitDialog(WPARAM, LPARAM)
@@ -246,14 +255,4 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
     if (PropSheet_IsDialogMessage(m_hWnd, pMsg))
         return TRUE;
     return CWnd::PreTranslateMessage(pMsg);
-}
-
-LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
-    // The sheet closes itself when OK or Cancel did their work: the button that closed it is
-    // the result.
-    if (message == WM_COMMAND && m_bModalRunning && IsClosing())
-        m_nModalResult = LOWORD(wParam) == IDOK ? IDOK : IDCANCEL;
-    return lResult;
 }

@@ -7,7 +7,6 @@
 // DoModal runs the sheet with its own message loop, as CDialog::DoModal does: owned and owner
 // disabled the same way, WM_KICKIDLE to the sheet while the queue is empty.
 #pragma once
-#include <atomic>
 #include <vector>
 #include "classlib/CArray.h"
 #include "classlib/CDialog.h"
@@ -39,8 +38,10 @@ protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
 private:
+    friend class CPropertySheet;
     static INT_PTR CALLBACK PageDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     CString m_strCaption;
+    bool m_bReset;  // the sheet was cancelled while the page existed
 };
 
 class CPropertySheet : public CWnd {
@@ -68,7 +69,6 @@ public:
     virtual BOOL OnInitDialog();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // dwFlags holds PSH_PROPSHEETPAGE: ppsp and nPages are set by BuildPropPageArray.
     PROPSHEETHEADERW m_psh;
@@ -86,10 +86,10 @@ protected:
 
 private:
     void Construct(LPCWSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage);
+    // After OK or Cancel the sheet has no current page, but its window stays.
     bool IsClosing() const { return m_hWnd && !PropSheet_GetCurrentPageHwnd(m_hWnd); }
+    int RunModal();
 
     CString m_strCaption;
     std::vector<PROPSHEETPAGEW> m_pageRecords;
-    std::atomic<int> m_nModalResult;
-    std::atomic<bool> m_bModalRunning;
 };

@@ -3,8 +3,9 @@
 // TrackRubberBand captures the mouse and runs its own message loop until the left button is
 // released. Each time the rectangle changes, DrawTrackerRect is called with the old rectangle
 // to erase it (m_bErase TRUE), then with m_rect to draw it; once more to erase it at the end.
-// An override may move m_rect while tracking (to follow a scroll): the next pointer position
-// then moves only the free corner.
+// An override may move m_rect while tracking (to follow the content scrolled under it): the
+// rectangle is erased where it was moved to, and the next pointer position moves only the
+// free corner.
 #pragma once
 #include "classlib/CDC.h"
 

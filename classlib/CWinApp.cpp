@@ -110,7 +110,15 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 }
 
 CWinApp::CWinApp(LPCWSTR lpszAppName)
-    : m_pszAppName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr)
+    : m_hInstance(AfxGetInstanceHandle()),
+      m_lpCmdLine(nullptr),
+      m_nCmdShow(SW_SHOWNORMAL),
+      m_nMaxMRU(0),
+      m_pszAppName(nullptr),
+      m_pszRegistryKey(nullptr),
+      m_pszProfileName(nullptr),
+      m_atomApp(0),
+      m_atomSystemTopic(0)
 {
     m_pszAppName = lpszAppName ? Duplicate(lpszAppName) : Duplicate(DefaultAppName());
     m_bAutoDelete = FALSE;
@@ -123,6 +131,11 @@ CWinApp::CWinApp(LPCWSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    DeleteTemplates();
+    if (m_atomApp)
+        GlobalDeleteAtom(m_atomApp);
+    if (m_atomSystemTopic)
+        GlobalDeleteAtom(m_atomSystemTopic);
     Replace(m_pszAppName, nullptr);
     Replace(m_pszRegistryKey, nullptr);
     Replace(m_pszProfileName, nullptr);

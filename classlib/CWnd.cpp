@@ -4,6 +4,7 @@
 #include "classlib/AfxModule.h"
 #include "classlib/CCmdUI.h"
 #include "classlib/CWinApp.h"
+#include "classlib/Resource.h"
 #include <shellapi.h>
 #include <algorithm>
 #include <mutex>
@@ -26,10 +27,11 @@ struct PermanentMap {
     std::unordered_map<HWND, CWnd*> map;
 };
 
+// Never destroyed: windows of static objects (and wndTop) may look it up during exit.
 PermanentMap& Permanent()
 {
-    static PermanentMap permanent;
-    return permanent;
+    static PermanentMap* permanent = new PermanentMap;
+    return *permanent;
 }
 
 // Wrappers FromHandle made for windows without an object; each thread owns its own.
@@ -346,6 +348,62 @@ CWnd* CWnd::GetTopLevelOwner() const
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
     SendToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(hChild) == nID && (!bOnlyPerm || FromHandlePermanent(hChild)))
+            return FromHandle(hChild);
+        CWnd child(hChild);
+        CWnd* pFound = child.GetDescendantWindow(nID, bOnlyPerm);
+        child.m_hWnd = nullptr;
+        if (pFound)
+            return pFound;
+    }
+    return nullptr;
+}
+
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
+                          LPCRECT lpRectClient, BOOL bStretch)
+{
+    AFX_SIZEPARENTPARAMS layout = {};
+    layout.bStretch = bStretch;
+    if (lpRectClient)
+        layout.rect = *lpRectClient;
+    else
+        ::GetClientRect(m_hWnd, &layout.rect);
+    bool bQuery = (nFlags & reposQuery) != 0;
+    layout.hDWP = bQuery ? nullptr : ::BeginDeferWindowPos(8);
+    HWND hWndLeftOver = nullptr;
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        UINT nID = static_cast<UINT>(::GetDlgCtrlID(hChild));
+        if (nID == nIDLeftOver)
+            hWndLeftOver = hChild;
+        else if (nID >= nIDFirst && nID <= nIDLast && FromHandlePermanent(hChild))
+            ::SendMessageW(hChild, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+    }
+    CRect rcLeftOver = layout.rect;
+    if ((nFlags & reposExtra) && lpRectParam) {
+        rcLeftOver.left += lpRectParam->left;
+        rcLeftOver.top += lpRectParam->top;
+        rcLeftOver.right -= lpRectParam->right;
+        rcLeftOver.bottom -= lpRectParam->bottom;
+    }
+    if (bQuery) {
+        if (lpRectParam)
+            *lpRectParam = rcLeftOver;
+        return;
+    }
+    if (hWndLeftOver && !(nFlags & reposNoPosLeftOver) && layout.hDWP) {
+        // Bars that take more than there is leave an empty pane, not an inverted one.
+        rcLeftOver.right = std::max(rcLeftOver.right, rcLeftOver.left);
+        rcLeftOver.bottom = std::max(rcLeftOver.bottom, rcLeftOver.top);
+        layout.hDWP = ::DeferWindowPos(layout.hDWP, hWndLeftOver, nullptr, rcLeftOver.left, rcLeftOver.top,
+                                       rcLeftOver.Width(), rcLeftOver.Height(), SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    if (layout.hDWP)
+        ::EndDeferWindowPos(layout.hDWP);
 }
 
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)

@@ -26,6 +26,15 @@ class CFrameWnd;
 class CDataExchange;
 struct CCreateContext;
 
+// What RepositionBars hands each bar with WM_SIZEPARENT: the bar takes its strip off rect and
+// moves itself through hDWP (null when the caller only asks for the space left).
+struct AFX_SIZEPARENTPARAMS {
+    HDWP hDWP;
+    RECT rect;
+    SIZE sizeTotal;
+    BOOL bStretch;
+};
+
 class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:
@@ -127,6 +136,17 @@ public:
     {
         return FromHandle(::FindWindowW(lpszClassName, lpszWindowName));
     }
+
+    // The first child (at any depth) with the id; with bOnlyPerm only windows with an object.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+
+    // Layout of control bars: the children with ids nIDFirst..nIDLast take their strips off
+    // the client area (or lpRectClient) in creation order and the child nIDLeftOver gets the
+    // rest. reposQuery moves nothing and stores the rest in lpRectParam; reposExtra shrinks
+    // the rest by the borders in lpRectParam.
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
 
     // Dialog items
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }

@@ -145,7 +145,9 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         if (ReflectMessage(hWndCtrl, WM_COMMAND, wParam, lParam, nullptr))
             return TRUE;
     } else {
-        // From a menu (0) or an accelerator (1): a command its update handler disables is not run.
+        // A menu, an accelerator or a posted command: one its update handler disables is not run.
+        if (nID == 0)
+            return FALSE;
         CTestCmdUI state;
         state.m_nID = nID;
         OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);

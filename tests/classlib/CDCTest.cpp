@@ -1,7 +1,6 @@
 // CDC and the GDI object wrappers: drawing into a memory DC over a 32-bit DIB section whose
 // pixels the test reads back directly, and the ownership of handles and temporary wrappers.
-#include "classlib/AfxTempMap.h"
-#include "classlib/CDC.h"
+#include "classlib/Afx.h"
 #include <gtest/gtest.h>
 #include "tests/classlib/DibCanvas.h"
 
@@ -220,6 +219,52 @@ TEST(CDC, FromHandleWrapsWithoutOwning)
     EXPECT_FALSE(owner.CreateCompatibleDC(nullptr));
     owner.DeleteDC();
     EXPECT_EQ(0u, GetObjectType(hOwned));
+}
+
+// Paints its update rectangle red through a CPaintDC.
+class PaintWnd : public CWnd {
+public:
+    int m_nPaints = 0;
+    CRect m_rcPaint;
+
+protected:
+    void OnPaint()
+    {
+        CPaintDC dc(this);
+        ++m_nPaints;
+        m_rcPaint = dc.m_ps.rcPaint;
+        dc.FillSolidRect(&dc.m_ps.rcPaint, kRed);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(PaintWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+TEST(CPaintDC, PaintsTheUpdateRegionAndValidatesIt)
+{
+    PaintWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"Paint", WS_POPUP | WS_VISIBLE, 0, 0, 60, 40, nullptr, nullptr));
+    wnd.UpdateWindow();
+    wnd.m_nPaints = 0;
+
+    wnd.InvalidateRect(CRect(5, 6, 20, 30), FALSE);
+    wnd.UpdateWindow();
+    EXPECT_EQ(1, wnd.m_nPaints);
+    EXPECT_EQ(CRect(5, 6, 20, 30), wnd.m_rcPaint);
+    EXPECT_FALSE(::GetUpdateRect(wnd.m_hWnd, nullptr, FALSE)) << "EndPaint ran";
+    wnd.UpdateWindow();
+    EXPECT_EQ(1, wnd.m_nPaints);
+
+    {
+        CClientDC dc(&wnd);
+        ASSERT_NE(nullptr, dc.m_hDC);
+        EXPECT_EQ(wnd.m_hWnd, ::WindowFromDC(dc));
+        CWindowDC whole(&wnd);
+        EXPECT_EQ(wnd.m_hWnd, ::WindowFromDC(whole));
+    }
+    wnd.DestroyWindow();
 }
 
 }  // namespace

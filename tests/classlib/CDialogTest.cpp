@@ -257,6 +257,27 @@ TEST_F(WithMainWindow, OwnerIsTheParentsTopLevelWindowElseTheMainWindow)
     }
 }
 
+TEST_F(WithMainWindow, DialogOpenedFromAModalDialogIsOwnedByIt)
+{
+    HWND hWndOuter = nullptr;
+    Seen inner;
+    INT_PTR nInnerResult = 0;
+    BOOL bOuterEnabledAfter = FALSE;
+    ExchangeDlg outer;
+    outer.m_script = [&](ExchangeDlg& d) {
+        hWndOuter = d.m_hWnd;
+        nInnerResult = RunRecording(nullptr, inner);
+        bOuterEnabledAfter = d.IsWindowEnabled();
+        Click(d, IDOK);
+    };
+    EXPECT_EQ(IDOK, outer.DoModal());
+    EXPECT_EQ(IDOK, nInnerResult);
+    EXPECT_EQ(hWndOuter, inner.hWndOwner);
+    EXPECT_FALSE(inner.bMainEnabled);
+    EXPECT_TRUE(bOuterEnabledAfter);
+    EXPECT_TRUE(m_main.IsWindowEnabled());
+}
+
 TEST_F(WithMainWindow, ModalDialogOnAWorkerThreadIsOwnedByTheMainWindow)
 {
     struct Work {

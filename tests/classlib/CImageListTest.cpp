@@ -1,6 +1,6 @@
 // CImageList: images added from bitmaps with a mask colour, replaced, removed and drawn into a
 // DIB canvas whose pixels the test reads back.
-#include "classlib/CImageList.h"
+#include "classlib/Afx.h"
 #include <gtest/gtest.h>
 #include <vector>
 #include "tests/classlib/DibCanvas.h"
@@ -90,6 +90,32 @@ TEST(CImageList, ReplaceRemoveAndPartialDraw)
     EXPECT_FALSE(list.Remove(5));
     ASSERT_TRUE(list.Remove(-1));
     EXPECT_EQ(0, list.GetImageCount());
+}
+
+TEST(CImageList, DragImageComesFromTheListUntilTheDragEnds)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"Drag", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
+    CImageList list;
+    ASSERT_TRUE(list.Create(4, 4, ILC_COLOR32 | ILC_MASK, 0, 2));
+    CBitmap bitmap;
+    MakeBitmap(bitmap, 8, TwoImages);
+    list.Add(&bitmap, kMagenta);
+
+    ASSERT_TRUE(list.BeginDrag(1, CPoint(2, 3)));
+    EXPECT_TRUE(CImageList::DragEnter(&wnd, CPoint(10, 10)));
+    EXPECT_TRUE(CImageList::DragMove(CPoint(20, 30)));
+    EXPECT_TRUE(CImageList::DragShowNolock(FALSE));
+    POINT pt = {};
+    POINT hotSpot = {};
+    HIMAGELIST hDrag = ImageList_GetDragImage(&pt, &hotSpot);
+    ASSERT_NE(nullptr, hDrag);
+    EXPECT_EQ(1, ImageList_GetImageCount(hDrag)) << "the one image dragged";
+    EXPECT_EQ(CPoint(2, 3), CPoint(hotSpot));
+    EXPECT_TRUE(CImageList::DragLeave(&wnd));
+    CImageList::EndDrag();
+    EXPECT_EQ(nullptr, ImageList_GetDragImage(&pt, &hotSpot));
+    wnd.DestroyWindow();
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 const UINT WM_TEST_SHOWN = WM_APP + 1;
 
 // Closes the message box that hWndOwner shows while the object lives (from a timer, since the
-// box runs a loop of its own) and keeps the box's text.
+// box runs a loop of its own) and keeps the box's text. A box shown by a child window is owned
+// by its top-level window.
 class MessageBoxCloser {
 public:
     explicit MessageBoxCloser(HWND hWndOwner)
@@ -26,7 +27,7 @@ private:
     {
         wchar_t className[16] = {};
         GetClassNameW(hWnd, className, 16);
-        if (lstrcmpW(className, L"#32770") || GetWindow(hWnd, GW_OWNER) != s_hWndOwner || !IsWindowVisible(hWnd))
+        if (lstrcmpW(className, L"#32770") || GetWindow(hWnd, GW_OWNER) != GetAncestor(s_hWndOwner, GA_ROOT) || !IsWindowVisible(hWnd))
             return TRUE;
         *reinterpret_cast<HWND*>(lParam) = hWnd;
         return FALSE;

@@ -248,6 +248,11 @@ protected:
         return !m_bPassOn;
     }
     void DrawItem(LPDRAWITEMSTRUCT) { Log(L"child:drawitem"); }
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
+    {
+        Log(L"child:ctlcolor:" + std::to_wstring(nCtlColor));
+        return m_bPassOn ? nullptr : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    }
     void HScroll(UINT nSBCode, UINT nPos) { Log(L"child:hscroll:" + std::to_wstring(nPos)); }
     DECLARE_MESSAGE_MAP()
 };
@@ -259,6 +264,7 @@ BEGIN_MESSAGE_MAP(CReflectingChild, CWnd)
     ON_NOTIFY_REFLECT_EX(NM_DBLCLK, &CReflectingChild::OnNmDblClkEx)
     ON_WM_DRAWITEM_REFLECT()
     ON_WM_HSCROLL_REFLECT()
+    ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 class CParentWnd : public CWnd {
@@ -365,6 +371,82 @@ TEST_F(Reflection, DrawItemAndScrollAreReflected)
     g_log.clear();
     m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 33), reinterpret_cast<LPARAM>(m_child.m_hWnd));
     EXPECT_EQ(L"parent:hscroll child:hscroll:33", g_log);
+}
+
+TEST_F(Reflection, ControlChoosesItsColoursUnlessItReturnsNoBrush)
+{
+    HDC hDC = GetDC(nullptr);
+    LRESULT lBrush = m_parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
+                                          reinterpret_cast<LPARAM>(m_child.m_hWnd));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH)), lBrush);
+    EXPECT_EQ(L"child:ctlcolor:6", g_log);  // CTLCOLOR_STATIC
+
+    g_log.clear();
+    m_child.m_bPassOn = TRUE;
+    lBrush = m_parent.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(m_child.m_hWnd));
+    EXPECT_EQ(L"child:ctlcolor:1", g_log);
+    EXPECT_NE(reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH)), lBrush) << "the parent's default colours";
+    ReleaseDC(nullptr, hDC);
+}
+
+// Every window-message entry with CWnd's own handlers: each unpacks its message and passes it
+// on through Default() unchanged, so the answers are those of the window class underneath
+// (a handler declared void answers 0).
+class CEveryMessageWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CEveryMessageWnd, CWnd)
+    ON_WM_CREATE() ON_WM_NCCREATE() ON_WM_DESTROY() ON_WM_NCDESTROY() ON_WM_CLOSE() ON_WM_SIZE() ON_WM_SIZING()
+    ON_WM_MOVE() ON_WM_GETMINMAXINFO() ON_WM_WINDOWPOSCHANGING() ON_WM_WINDOWPOSCHANGED() ON_WM_SHOWWINDOW()
+    ON_WM_ENABLE() ON_WM_PAINT() ON_WM_NCPAINT() ON_WM_ERASEBKGND() ON_WM_SYSCOLORCHANGE() ON_WM_SETTINGCHANGE()
+    ON_WM_NCCALCSIZE() ON_WM_CTLCOLOR() ON_WM_DRAWITEM() ON_WM_MEASUREITEM() ON_WM_TIMER() ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN() ON_WM_LBUTTONUP() ON_WM_LBUTTONDBLCLK() ON_WM_RBUTTONDOWN() ON_WM_RBUTTONUP()
+    ON_WM_RBUTTONDBLCLK() ON_WM_MBUTTONDOWN() ON_WM_MBUTTONUP() ON_WM_MBUTTONDBLCLK() ON_WM_MOUSEHOVER()
+    ON_WM_MOUSELEAVE() ON_WM_MOUSEWHEEL() ON_WM_MOUSEACTIVATE() ON_WM_SETCURSOR() ON_WM_CAPTURECHANGED()
+    ON_WM_CANCELMODE() ON_WM_NCHITTEST() ON_WM_NCMOUSEMOVE() ON_WM_NCLBUTTONDOWN() ON_WM_NCLBUTTONUP()
+    ON_WM_NCLBUTTONDBLCLK() ON_WM_NCRBUTTONDOWN() ON_WM_NCRBUTTONUP() ON_WM_KEYDOWN() ON_WM_KEYUP()
+    ON_WM_SYSKEYDOWN() ON_WM_SYSKEYUP() ON_WM_CHAR() ON_WM_SYSCHAR() ON_WM_GETDLGCODE() ON_WM_HSCROLL()
+    ON_WM_VSCROLL() ON_WM_SETFOCUS() ON_WM_KILLFOCUS() ON_WM_ACTIVATE() ON_WM_ACTIVATEAPP() ON_WM_NCACTIVATE()
+    ON_WM_SYSCOMMAND() ON_WM_CONTEXTMENU() ON_WM_INITMENU() ON_WM_INITMENUPOPUP() ON_WM_MENUCHAR()
+    ON_WM_MENUSELECT() ON_WM_ENTERMENULOOP() ON_WM_EXITMENULOOP() ON_WM_ENTERIDLE() ON_WM_QUERYENDSESSION()
+    ON_WM_ENDSESSION() ON_WM_DROPFILES() ON_WM_COPYDATA() ON_WM_PARENTNOTIFY() ON_WM_HELPINFO()
+END_MESSAGE_MAP()
+
+TEST(MessageMapEntries, DefaultHandlersAnswerAsTheWindowClassDoes)
+{
+    CEveryMessageWnd mapped;
+    ASSERT_TRUE(mapped.CreateEx(0, L"EDIT", L"text", WS_POPUP, 0, 0, 100, 30, nullptr, nullptr));
+    HWND hPlain = CreateWindowExW(0, L"EDIT", L"text", WS_POPUP, 0, 0, 100, 30, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hPlain);
+    struct Case {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } cases[] = {
+        {"WM_GETDLGCODE", WM_GETDLGCODE, 0, 0},
+        {"WM_NCHITTEST", WM_NCHITTEST, 0, MAKELPARAM(10, 10)},
+        {"WM_MOUSEACTIVATE", WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)},
+        {"WM_QUERYENDSESSION", WM_QUERYENDSESSION, 0, 0},
+        {"WM_MENUCHAR", WM_MENUCHAR, MAKEWPARAM('x', MF_POPUP), 0},
+        {"WM_NCACTIVATE", WM_NCACTIVATE, FALSE, 0},
+        {"WM_SETCURSOR", WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)},
+    };
+    for (const Case& c : cases) {
+        LRESULT lMapped = mapped.SendMessage(c.message, c.wParam, c.lParam);
+        LRESULT lPlain = SendMessageW(hPlain, c.message, c.wParam, c.lParam);
+        EXPECT_EQ(lPlain, lMapped) << c.name;
+    }
+    mapped.SendMessage(WM_CHAR, 'z', 1);
+    SendMessageW(hPlain, WM_CHAR, 'z', 1);
+    CString text;
+    mapped.GetWindowText(text);
+    wchar_t plain[32] = {};
+    GetWindowTextW(hPlain, plain, 32);
+    EXPECT_EQ(CString(plain), text);
+    DestroyWindow(hPlain);
+    mapped.DestroyWindow();
 }
 
 }  // namespace
