@@ -253,21 +253,19 @@ protected:
     void InitDefaults(uint32_t imageType);
     void SetError(const char* text);
     void CopyErrorFrom(const CRasterImage& other);
-    bool IsBorrowing() const { return m_owner != nullptr; }
     uint8_t* Bits() const { return m_bits; }
-    RasterInfoHeader& Header() { return m_header; }
     RasterImageInfo& Info() { return m_info; }
     const RasterImageInfo& Info() const { return m_info; }
     void SetDimensionsOnly(uint32_t width, uint32_t height, uint32_t type);
     void ResetFrames(int32_t count);
     void SetFrameImage(int32_t index, CRasterImage* image);
     void SetNumFrames(int32_t count) { m_info.numFrames = count; }
-    bool ResampleInto(CRasterImage& tmp, int32_t newWidth, int32_t newHeight, int32_t mode);
 
 private:
     template <class Codec> bool EncodeWith(CImageStream* stream);
     template <class Codec> bool DecodeWith(CImageStream* stream, int32_t position, bool reportsFrames);
     bool DecodeAs(uint32_t imageType, CImageStream* stream, int32_t position);
+    bool ResampleInto(CRasterImage& tmp, int32_t newWidth, int32_t newHeight, int32_t mode);
     void FreePlanes();
     void RefreshBlockHeader();
     uint8_t* PlaneAllocate(uint8_t fill) const;

@@ -11,90 +11,162 @@ namespace {
 
 const int32_t kAccuracy = 1000;
 
+// Where a source column goes: the destination column it adds to and, for a column that
+// straddles two destination columns, the thousandths that go to the next one.
+struct AreaColumn {
+    int32_t current;    // clamped to the destination
+    int32_t next;       // clamped to the spare column past the destination
+    int32_t wx;
+    bool split;
+};
+
+std::vector<AreaColumn> AreaColumns(int32_t width, int32_t nw, float xScale)
+{
+    std::vector<AreaColumn> columns(static_cast<size_t>(width));
+    float endX = xScale - 1.0f;
+    int32_t dx = 0;
+    for (int32_t x = 0; x < width; x++) {
+        AreaColumn& c = columns[size_t(x)];
+        c.current = dx < nw ? dx : nw - 1;
+        c.next = dx + 1 < nw ? dx + 1 : nw;
+        c.split = !(float(x) < endX);
+        c.wx = c.split ? TruncToInt((float(x) - endX) * kAccuracy) : 0;
+        if (c.split) {
+            endX += xScale;
+            dx++;
+        }
+    }
+    return columns;
+}
+
 // Area averaging for shrinking a 24-bit image in both directions, in fixed point: every source
 // pixel adds to the one or two destination columns and rows it overlaps. Column and row are
 // clamped, so float drift in the running bounds never writes past the destination.
 template <class Acc>
-void AreaAverage(const CRasterImage& src, CRasterImage& dst, float xScale, float yScale)
-{
-    int32_t width = int32_t(src.GetWidth()), height = int32_t(src.GetHeight());
-    int32_t nw = int32_t(dst.GetWidth()), nh = int32_t(dst.GetHeight());
-    Acc scale = Acc(TruncToInt(kAccuracy * xScale * yScale));
-    if (scale <= 0)
-        scale = 1;
-    std::vector<Acc> rowA(size_t(nw + 1) * 3, 0), rowB(size_t(nw + 1) * 3, 0);
-    Acc* accu = rowA.data();
-    Acc* carry = rowB.data();
-    auto put = [&](int32_t dx, int32_t dy) {
-        uint8_t* p = dst.GetPixelPointer24(dx < nw ? dx : nw - 1, dy);
-        if (p) {
-            const Acc* a = accu + 3 * (dx < nw ? dx : nw - 1);
-            p[0] = uint8_t(a[0] / scale);
-            p[1] = uint8_t(a[1] / scale);
-            p[2] = uint8_t(a[2] / scale);
-        }
-    };
-    float endY = yScale - 1.0f;
-    int32_t dy = 0;
-    for (int32_t y = 0; y < height && dy < nh; y++) {
-        const uint8_t* s = src.GetRowPointer(y);
-        float endX = xScale - 1.0f;
-        int32_t dx = 0;
-        if (float(y) < endY) {
-            for (int32_t x = 0; x < width; x++, s += 3) {
-                Acc* a = accu + 3 * (dx < nw ? dx : nw - 1);
-                if (float(x) < endX) {
-                    for (int c = 0; c < 3; c++)
-                        a[c] += Acc(kAccuracy) * s[c];
-                } else {
-                    Acc wx = Acc(TruncToInt((float(x) - endX) * kAccuracy));
-                    Acc* next = accu + 3 * (dx + 1 < nw ? dx + 1 : nw);
-                    for (int c = 0; c < 3; c++) {
-                        a[c] += (kAccuracy - wx) * s[c];
-                        next[c] += wx * s[c];
-                    }
-                    endX += xScale;
-                    dx++;
-                }
+class AreaAverager {
+public:
+    AreaAverager(const CRasterImage& src, CRasterImage& dst, float xScale, float yScale)
+        : m_src(src), m_dst(dst), m_nw(int32_t(dst.GetWidth())), m_nh(int32_t(dst.GetHeight())),
+          m_columns(AreaColumns(int32_t(src.GetWidth()), m_nw, xScale)),
+          m_rowA(size_t(m_nw + 1) * 3, 0), m_rowB(size_t(m_nw + 1) * 3, 0), m_accu(m_rowA.data()),
+          m_carry(m_rowB.data()), m_yScale(yScale)
+    {
+        Acc scale = Acc(TruncToInt(kAccuracy * xScale * yScale));
+        m_scale = scale > 0 ? scale : 1;
+    }
+
+    void Run()
+    {
+        float endY = m_yScale - 1.0f;
+        int32_t dy = 0;
+        int32_t height = int32_t(m_src.GetHeight());
+        for (int32_t y = 0; y < height && dy < m_nh; y++) {
+            if (float(y) < endY) {
+                AddWholeRow(m_src.GetRowPointer(y));
+                continue;
             }
-            continue;
+            AddSplitRow(m_src.GetRowPointer(y), Acc(TruncToInt((float(y) - endY) * kAccuracy)), dy);
+            std::swap(m_accu, m_carry);
+            dy++;
+            endY += m_yScale;
         }
-        Acc wy = Acc(TruncToInt((float(y) - endY) * kAccuracy));
-        carry[0] = carry[1] = carry[2] = 0;
-        for (int32_t x = 0; x < width; x++, s += 3) {
-            int32_t cx = dx < nw ? dx : nw - 1, nx = dx + 1 < nw ? dx + 1 : nw;
-            Acc* a = accu + 3 * cx;
-            Acc* k = carry + 3 * cx;
-            if (float(x) < endX) {
-                for (int c = 0; c < 3; c++) {
-                    a[c] += (kAccuracy - wy) * s[c];
-                    k[c] += wy * s[c];
-                }
+        if (dy < m_nh) {
+            for (int32_t dx = 0; dx < m_nw; dx++)
+                Put(dx, dy);
+        }
+    }
+
+private:
+    // Whole pixels are summed in registers and added to their column once, at the column's end.
+    void AddWholeRow(const uint8_t* s)
+    {
+        Acc sum[3] = {0, 0, 0};
+        for (const AreaColumn& c : m_columns) {
+            if (!c.split) {
+                sum[0] += s[0];
+                sum[1] += s[1];
+                sum[2] += s[2];
             } else {
-                Acc wx = Acc(TruncToInt((float(x) - endX) * kAccuracy));
-                for (int c = 0; c < 3; c++)
-                    a[c] += (kAccuracy - wy) * (kAccuracy - wx) * s[c] / kAccuracy;
-                put(dx, dy);
-                for (int c = 0; c < 3; c++) {
-                    k[c] += wy * (kAccuracy - wx) * s[c] / kAccuracy;
-                    accu[3 * nx + c] += (kAccuracy - wy) * wx * s[c] / kAccuracy;
-                    carry[3 * nx + c] = wy * wx * s[c] / kAccuracy;
+                Acc* a = m_accu + 3 * c.current;
+                Acc* n = m_accu + 3 * c.next;
+                for (int k = 0; k < 3; k++) {
+                    a[k] += kAccuracy * sum[k] + (kAccuracy - c.wx) * s[k];
+                    n[k] += c.wx * s[k];
+                    sum[k] = 0;
                 }
-                endX += xScale;
-                dx++;
             }
+            s += 3;
         }
-        if (dx < nw)
-            put(dx, dy);
-        std::swap(accu, carry);
-        dy++;
-        endY += yScale;
+        Acc* a = m_accu + 3 * m_columns.back().current;
+        for (int k = 0; k < 3; k++)
+            a[k] += kAccuracy * sum[k];
     }
-    if (dy < nh) {
-        for (int32_t dx = 0; dx < nw; dx++)
-            put(dx, dy);
+
+    // The row straddles two destination rows: its first part completes the current one, which
+    // is written out; the rest goes into the carry that becomes the next accumulator.
+    void AddSplitRow(const uint8_t* s, Acc wy, int32_t dy)
+    {
+        m_carry[0] = m_carry[1] = m_carry[2] = 0;
+        int32_t written = 0;
+        Acc sum[3] = {0, 0, 0};
+        for (const AreaColumn& c : m_columns) {
+            if (!c.split) {
+                sum[0] += s[0];
+                sum[1] += s[1];
+                sum[2] += s[2];
+                s += 3;
+                continue;
+            }
+            Acc* a = m_accu + 3 * c.current;
+            Acc* k = m_carry + 3 * c.current;
+            Acc wx = c.wx;
+            for (int i = 0; i < 3; i++) {
+                a[i] += (kAccuracy - wy) * sum[i] + (kAccuracy - wy) * (kAccuracy - wx) * s[i] / kAccuracy;
+                k[i] += wy * sum[i];
+            }
+            Put(c.current, dy);
+            written++;
+            for (int i = 0; i < 3; i++) {
+                k[i] += wy * (kAccuracy - wx) * s[i] / kAccuracy;
+                m_accu[3 * c.next + i] += (kAccuracy - wy) * wx * s[i] / kAccuracy;
+                m_carry[3 * c.next + i] = wy * wx * s[i] / kAccuracy;
+                sum[i] = 0;
+            }
+            s += 3;
+        }
+        int32_t last = m_columns.back().current;
+        for (int i = 0; i < 3; i++) {
+            m_accu[3 * last + i] += (kAccuracy - wy) * sum[i];
+            m_carry[3 * last + i] += wy * sum[i];
+        }
+        if (written < m_nw)
+            Put(written, dy);
     }
-}
+
+    void Put(int32_t dx, int32_t dy)
+    {
+        int32_t x = dx < m_nw ? dx : m_nw - 1;
+        uint8_t* p = m_dst.GetPixelPointer24(x, dy);
+        if (p) {
+            const Acc* a = m_accu + 3 * x;
+            p[0] = uint8_t(a[0] / m_scale);
+            p[1] = uint8_t(a[1] / m_scale);
+            p[2] = uint8_t(a[2] / m_scale);
+        }
+    }
+
+    const CRasterImage& m_src;
+    CRasterImage& m_dst;
+    int32_t m_nw;
+    int32_t m_nh;
+    std::vector<AreaColumn> m_columns;
+    std::vector<Acc> m_rowA;
+    std::vector<Acc> m_rowB;
+    Acc* m_accu;
+    Acc* m_carry;
+    float m_yScale;
+    Acc m_scale = 1;
+};
 
 } // namespace
 
@@ -221,9 +293,9 @@ void CRasterImage::ResampleAreaAverage(CRasterImage& tmp, float xScale, float yS
 {
     // 32-bit sums while a destination pixel's sum cannot overflow them.
     if (xScale * yScale < 8000.0f)
-        AreaAverage<int32_t>(*this, tmp, xScale, yScale);
+        AreaAverager<int32_t>(*this, tmp, xScale, yScale).Run();
     else
-        AreaAverage<int64_t>(*this, tmp, xScale, yScale);
+        AreaAverager<int64_t>(*this, tmp, xScale, yScale).Run();
 }
 
 // Nearest-pixel resampling copies alpha values; the other modes resample the alpha plane as a

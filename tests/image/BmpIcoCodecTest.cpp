@@ -266,10 +266,10 @@ TEST(IcoCodec, FullMaskInvertsTheImage)
 // A PNG entry is known by its signature, whatever the directory says; a broken one fails.
 TEST(IcoCodec, PngEntries)
 {
-    PngSpec spec;
-    spec.width = 20;
-    spec.height = 10;
-    Bytes png = MakePng(spec, [](int x, int, int) { return uint16_t(x * 10); });
+    PngLayout layout;
+    layout.width = 20;
+    layout.height = 10;
+    Bytes png = MakePng(layout, [](int x, int, int) { return uint16_t(x * 10); });
     CRasterImage image;
     ASSERT_TRUE(Decode(image, MakeIco({{32, 32, 32, png}}), 5)) << image.GetLastError();
     EXPECT_EQ(image.GetWidth(), 20u);

@@ -88,6 +88,16 @@ TEST(GifCodec, RetrieveAllFramesKeepsEveryComposedFrame)
     EXPECT_EQ(At(*image.GetFrameImage(1), 3, 3), kRed);
     EXPECT_EQ(At(*image.GetFrameImage(2), 3, 3), kBlue);
     EXPECT_EQ(At(image, 3, 3), kBlue);      // the image itself is the last frame
+    // Another image told of three frames owns none of them: nothing is freed twice.
+    CRasterImage told;
+    told.CopyInfo(image);
+    EXPECT_EQ(told.GetNumFrames(), 3);
+    EXPECT_EQ(told.GetFrameImageCount(), 0);
+    EXPECT_TRUE(told.DeleteFrames());
+    CRasterImage moved;
+    ASSERT_TRUE(moved.MoveFrom(image, false));
+    EXPECT_EQ(moved.GetFrameImageCount(), 0);
+    EXPECT_EQ(image.GetFrameImageCount(), 3);
     image.DeleteFrames();
     EXPECT_EQ(image.GetFrameImageCount(), 0);
 }

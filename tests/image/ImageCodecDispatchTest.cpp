@@ -131,8 +131,8 @@ TEST(ImageCodecDispatch, UnknownBytesFailAndLeaveTheStreamWhereItWas)
 // behind a few bytes of prefix is found after BMP, JPEG, ICO and GIF have failed.
 TEST(ImageCodecDispatch, DetectionStartsEachTryAtTheSamePosition)
 {
-    PngSpec spec;
-    std::vector<uint8_t> png = MakePng(spec, [](int x, int y, int c) { return uint16_t(x * 10 + y + c); });
+    PngLayout layout;
+    std::vector<uint8_t> png = MakePng(layout, [](int x, int y, int c) { return uint16_t(x * 10 + y + c); });
     std::vector<uint8_t> data = {1, 2, 3};
     data.insert(data.end(), png.begin(), png.end());
     CImageMemoryStream stream(data.data(), int32_t(data.size()));
@@ -173,9 +173,9 @@ TEST(ImageCodecDispatch, EncodeArgumentErrors)
 
 TEST(ImageCodecDispatch, LoadFromFileFallsBackToDetection)
 {
-    PngSpec spec;
+    PngLayout layout;
     std::wstring path = TestTempPath("dispatch-png.jpg");
-    ASSERT_TRUE(WriteTestFile(path, MakePng(spec, [](int, int, int) { return uint16_t(9); })));
+    ASSERT_TRUE(WriteTestFile(path, MakePng(layout, [](int, int, int) { return uint16_t(9); })));
     CRasterImage image;
     ASSERT_TRUE(image.LoadFromFile(path.c_str(), 3));
     EXPECT_EQ(image.GetType(), 4u);

@@ -180,10 +180,10 @@ std::wstring ModulePath()
 // A PNG resource added to a copy of a small program, loaded as a data module.
 TEST(LoadFromResource, DecodesAPngResource)
 {
-    PngSpec spec;
-    spec.width = 7;
-    spec.height = 3;
-    std::vector<uint8_t> png = MakePng(spec, [](int, int, int c) { return uint16_t(c == 0 ? 200 : 0); });
+    PngLayout layout;
+    layout.width = 7;
+    layout.height = 3;
+    std::vector<uint8_t> png = MakePng(layout, [](int, int, int c) { return uint16_t(c == 0 ? 200 : 0); });
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     std::wstring copy = std::wstring(temp) + L"kavri-image-resource.exe";

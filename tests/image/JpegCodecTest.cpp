@@ -41,9 +41,9 @@ int WorstError(const CRasterImage& image, const JpegSample& sample, int componen
 
 TEST(JpegCodec, ColourDecodesToTwentyFourBitsTopRowLast)
 {
-    JpegSpec spec;
+    JpegLayout layout;
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeJpeg(spec, JpegGradient))) << image.GetLastError();
+    ASSERT_TRUE(Decode(image, MakeJpeg(layout, JpegGradient))) << image.GetLastError();
     EXPECT_EQ(image.GetBpp(), 24);
     EXPECT_EQ(image.GetType(), 3u);
     EXPECT_LE(WorstError(image, JpegGradient, 3), 8);
@@ -51,10 +51,10 @@ TEST(JpegCodec, ColourDecodesToTwentyFourBitsTopRowLast)
 
 TEST(JpegCodec, GreyDecodesToEightBitsWithAGreyPalette)
 {
-    JpegSpec spec;
-    spec.components = 1;
+    JpegLayout layout;
+    layout.components = 1;
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeJpeg(spec, JpegGradient)));
+    ASSERT_TRUE(Decode(image, MakeJpeg(layout, JpegGradient)));
     EXPECT_EQ(image.GetBpp(), 8);
     EXPECT_EQ(image.GetNumColors(), 256u);
     EXPECT_TRUE(image.IsGrayScale());
@@ -63,12 +63,12 @@ TEST(JpegCodec, GreyDecodesToEightBitsWithAGreyPalette)
 
 TEST(JpegCodec, AdobeCmykIsConvertedWithTheBlackChannel)
 {
-    JpegSpec spec;
-    spec.components = 4;
+    JpegLayout layout;
+    layout.components = 4;
     // Stored inverted: 255 is no ink. K = 128 halves every channel.
     auto cmyk = [](int, int, int c) { return uint8_t(c == 0 ? 200 : c == 1 ? 100 : c == 2 ? 50 : 128); };
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeJpeg(spec, cmyk))) << image.GetLastError();
+    ASSERT_TRUE(Decode(image, MakeJpeg(layout, cmyk))) << image.GetLastError();
     EXPECT_EQ(image.GetBpp(), 24);
     RasterColor c = image.GetPixelColor(5, 5);
     EXPECT_NEAR(c.rgbRed, 200 * 128 / 255, 3);
@@ -78,20 +78,20 @@ TEST(JpegCodec, AdobeCmykIsConvertedWithTheBlackChannel)
 
 TEST(JpegCodec, ProgressiveDecodesLikeBaseline)
 {
-    JpegSpec spec;
-    spec.progressive = true;
+    JpegLayout layout;
+    layout.progressive = true;
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeJpeg(spec, JpegGradient)));
+    ASSERT_TRUE(Decode(image, MakeJpeg(layout, JpegGradient)));
     EXPECT_LE(WorstError(image, JpegGradient, 3), 8);
 }
 
 TEST(JpegCodec, ScaledDecodeRoundsUp)
 {
-    JpegSpec spec;
-    spec.width = 33;
-    spec.height = 17;
+    JpegLayout layout;
+    layout.width = 33;
+    layout.height = 17;
     struct Case { uint8_t scale; uint32_t w, h; } cases[] = {{1, 33, 17}, {2, 17, 9}, {4, 9, 5}, {8, 5, 3}, {0, 33, 17}};
-    std::vector<uint8_t> bytes = MakeJpeg(spec, JpegGradient);
+    std::vector<uint8_t> bytes = MakeJpeg(layout, JpegGradient);
     for (const Case& c : cases) {
         CRasterImage image;
         image.SetJpegScale(c.scale);
@@ -103,12 +103,12 @@ TEST(JpegCodec, ScaledDecodeRoundsUp)
 
 TEST(JpegCodec, DimensionsOnlyDecodeLeavesNoPixels)
 {
-    JpegSpec spec;
-    spec.width = 40;
-    spec.height = 24;
+    JpegLayout layout;
+    layout.width = 40;
+    layout.height = 24;
     CRasterImage image;
     image.SetEscape(-1);
-    ASSERT_TRUE(Decode(image, MakeJpeg(spec, JpegGradient)));
+    ASSERT_TRUE(Decode(image, MakeJpeg(layout, JpegGradient)));
     EXPECT_EQ(image.GetWidth(), 40u);
     EXPECT_EQ(image.GetHeight(), 24u);
     EXPECT_FALSE(image.IsValid());
@@ -117,10 +117,10 @@ TEST(JpegCodec, DimensionsOnlyDecodeLeavesNoPixels)
 
 TEST(JpegCodec, EscapeCancels)
 {
-    JpegSpec spec;
+    JpegLayout layout;
     CRasterImage image;
     image.SetEscape(1);
-    EXPECT_FALSE(Decode(image, MakeJpeg(spec, JpegGradient)));
+    EXPECT_FALSE(Decode(image, MakeJpeg(layout, JpegGradient)));
 }
 
 struct DensityCase {
@@ -137,12 +137,12 @@ class JpegDensityTest : public ::testing::TestWithParam<DensityCase> {};
 TEST_P(JpegDensityTest, ResolutionFromTheJfifHeader)
 {
     const DensityCase& c = GetParam();
-    JpegSpec spec;
-    spec.densityUnit = c.unit;
-    spec.xDensity = c.x;
-    spec.yDensity = c.y;
+    JpegLayout layout;
+    layout.densityUnit = c.unit;
+    layout.xDensity = c.x;
+    layout.yDensity = c.y;
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeJpeg(spec, JpegGradient)));
+    ASSERT_TRUE(Decode(image, MakeJpeg(layout, JpegGradient)));
     EXPECT_EQ(image.GetXDPI(), c.xDpi);
     EXPECT_EQ(image.GetYDPI(), c.yDpi);
 }
@@ -159,7 +159,7 @@ TEST(JpegCodec, DefaultEncodeIsQualityNinetyFourTwoZeroAndNinetySixDpi)
     CRasterImage image(32, 16, 24);
     image.Clear(100);
     JpegDecoded d = ReadJpeg(Encode(image));
-    JpegSpec reference;
+    JpegLayout reference;
     reference.quality = 90;
     EXPECT_EQ(d.quant0, ReadJpeg(MakeJpeg(reference, JpegGradient)).quant0);
     EXPECT_EQ(d.components, 3);
@@ -220,10 +220,10 @@ TEST(JpegCodec, OnlyRgbOrEightBitGreyIsWritten)
 
 TEST(JpegCodec, TruncatedFileDecodesWhatIsThere)
 {
-    JpegSpec spec;
-    spec.width = 64;
-    spec.height = 64;
-    std::vector<uint8_t> bytes = MakeJpeg(spec, JpegGradient);
+    JpegLayout layout;
+    layout.width = 64;
+    layout.height = 64;
+    std::vector<uint8_t> bytes = MakeJpeg(layout, JpegGradient);
     bytes.resize(bytes.size() * 2 / 3);
     CRasterImage image;
     ASSERT_TRUE(Decode(image, bytes));
@@ -240,8 +240,8 @@ TEST(JpegCodec, BrokenFilesFailWithTheLibrarysMessage)
     EXPECT_FALSE(Decode(image, junk));
     EXPECT_STRNE(image.GetLastError(), "Empty input file");
     // A header that claims a picture past the memory limit fails before any pixel is read.
-    JpegSpec spec;
-    std::vector<uint8_t> big = MakeJpeg(spec, JpegGradient);
+    JpegLayout layout;
+    std::vector<uint8_t> big = MakeJpeg(layout, JpegGradient);
     for (size_t i = 0; i + 8 < big.size(); i++) {
         if (big[i] == 0xFF && big[i + 1] == 0xC0) {
             big[i + 5] = 0x4E;  // height 20000

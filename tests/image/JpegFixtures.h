@@ -7,7 +7,7 @@
 #include <vector>
 #include <jpeglib.h>
 
-struct JpegSpec {
+struct JpegLayout {
     int width = 32;
     int height = 16;
     int components = 3;             // 1 grey, 3 RGB, 4 CMYK
@@ -21,7 +21,7 @@ struct JpegSpec {
 // Sample c of pixel (x, y) counted from the top-left, in the file's own component order.
 using JpegSample = std::function<uint8_t(int x, int y, int c)>;
 
-inline std::vector<uint8_t> MakeJpeg(const JpegSpec& spec, const JpegSample& sample)
+inline std::vector<uint8_t> MakeJpeg(const JpegLayout& layout, const JpegSample& sample)
 {
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;
@@ -30,26 +30,26 @@ inline std::vector<uint8_t> MakeJpeg(const JpegSpec& spec, const JpegSample& sam
     unsigned char* out = nullptr;
     unsigned long size = 0;
     jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(spec.width);
-    cinfo.image_height = JDIMENSION(spec.height);
-    cinfo.input_components = spec.components;
-    cinfo.in_color_space = spec.components == 1 ? JCS_GRAYSCALE : spec.components == 4 ? JCS_CMYK : JCS_RGB;
+    cinfo.image_width = JDIMENSION(layout.width);
+    cinfo.image_height = JDIMENSION(layout.height);
+    cinfo.input_components = layout.components;
+    cinfo.in_color_space = layout.components == 1 ? JCS_GRAYSCALE : layout.components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&cinfo);
-    if (spec.components == 4)
+    if (layout.components == 4)
         jpeg_set_colorspace(&cinfo, JCS_CMYK);
-    jpeg_set_quality(&cinfo, spec.quality, TRUE);
-    if (spec.progressive)
+    jpeg_set_quality(&cinfo, layout.quality, TRUE);
+    if (layout.progressive)
         jpeg_simple_progression(&cinfo);
-    cinfo.density_unit = UINT8(spec.densityUnit);
-    cinfo.X_density = UINT16(spec.xDensity);
-    cinfo.Y_density = UINT16(spec.yDensity);
+    cinfo.density_unit = UINT8(layout.densityUnit);
+    cinfo.X_density = UINT16(layout.xDensity);
+    cinfo.Y_density = UINT16(layout.yDensity);
     jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(size_t(spec.width) * size_t(spec.components));
+    std::vector<JSAMPLE> row(size_t(layout.width) * size_t(layout.components));
     while (cinfo.next_scanline < cinfo.image_height) {
         int y = int(cinfo.next_scanline);
-        for (int x = 0; x < spec.width; x++) {
-            for (int c = 0; c < spec.components; c++)
-                row[size_t(x * spec.components + c)] = sample(x, y, c);
+        for (int x = 0; x < layout.width; x++) {
+            for (int c = 0; c < layout.components; c++)
+                row[size_t(x * layout.components + c)] = sample(x, y, c);
         }
         JSAMPROW p = row.data();
         jpeg_write_scanlines(&cinfo, &p, 1);

@@ -46,16 +46,16 @@ TEST_P(PngColorTest, DecodesAsLibpngReadsIt)
 {
     const ColorCase& c = std::get<0>(GetParam());
     bool interlaced = std::get<1>(GetParam());
-    PngSpec spec;
-    spec.width = 11;
-    spec.height = 9;
-    spec.colorType = c.colorType;
-    spec.bitDepth = c.bitDepth;
-    spec.interlaced = interlaced;
+    PngLayout layout;
+    layout.width = 11;
+    layout.height = 9;
+    layout.colorType = c.colorType;
+    layout.bitDepth = c.bitDepth;
+    layout.interlaced = interlaced;
     int maxValue = (1 << c.bitDepth) - 1;
     if (c.colorType == PNG_COLOR_TYPE_PALETTE)
-        spec.palette = Palette(1 << c.bitDepth);
-    std::vector<uint8_t> bytes = MakePng(spec, [&](int x, int y, int k) {
+        layout.palette = Palette(1 << c.bitDepth);
+    std::vector<uint8_t> bytes = MakePng(layout, [&](int x, int y, int k) {
         return uint16_t((x * 7 + y * 13 + k * 29) * 2654435761u % uint32_t(maxValue + 1));
     });
     ASSERT_FALSE(bytes.empty());
@@ -101,13 +101,13 @@ INSTANTIATE_TEST_SUITE_P(Types, PngColorTest, ::testing::Combine(::testing::Valu
 
 TEST(PngCodec, PaletteTransparencyBecomesPaletteAlpha)
 {
-    PngSpec spec;
-    spec.colorType = PNG_COLOR_TYPE_PALETTE;
-    spec.bitDepth = 4;
-    spec.palette = Palette(16);
-    spec.transAlpha = {0, 64, 128};
+    PngLayout layout;
+    layout.colorType = PNG_COLOR_TYPE_PALETTE;
+    layout.bitDepth = 4;
+    layout.palette = Palette(16);
+    layout.transAlpha = {0, 64, 128};
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakePng(spec, [](int x, int, int) { return uint16_t(x); })));
+    ASSERT_TRUE(Decode(image, MakePng(layout, [](int x, int, int) { return uint16_t(x); })));
     EXPECT_TRUE(image.AlphaPaletteIsEnabled());
     EXPECT_EQ(image.GetPaletteColor(0).rgbReserved, 0);
     EXPECT_EQ(image.GetPaletteColor(2).rgbReserved, 128);
@@ -117,7 +117,7 @@ TEST(PngCodec, PaletteTransparencyBecomesPaletteAlpha)
 
 TEST(PngCodec, SingleTransparentValuesBecomeTheTransparentIndexOrColour)
 {
-    PngSpec gray;
+    PngLayout gray;
     gray.colorType = PNG_COLOR_TYPE_GRAY;
     gray.bitDepth = 16;
     gray.transColor = true;
@@ -125,7 +125,7 @@ TEST(PngCodec, SingleTransparentValuesBecomeTheTransparentIndexOrColour)
     CRasterImage g;
     ASSERT_TRUE(Decode(g, MakePng(gray, [](int, int, int) { return uint16_t(0); })));
     EXPECT_EQ(g.GetTransIndex(), 0x40);
-    PngSpec rgb;
+    PngLayout rgb;
     rgb.transColor = true;
     rgb.trans.red = 10;
     rgb.trans.green = 20;
@@ -141,11 +141,11 @@ TEST(PngCodec, ResolutionFromPhys)
 {
     struct Case { bool phys; png_uint_32 ppm; int32_t dpi; } cases[] = {{true, 3780, 96}, {false, 0, 96}, {true, 11811, 300}};
     for (const Case& c : cases) {
-        PngSpec spec;
-        spec.physMetre = c.phys;
-        spec.physX = spec.physY = c.ppm;
+        PngLayout layout;
+        layout.physMetre = c.phys;
+        layout.physX = layout.physY = c.ppm;
         CRasterImage image;
-        ASSERT_TRUE(Decode(image, MakePng(spec, [](int, int, int) { return uint16_t(1); })));
+        ASSERT_TRUE(Decode(image, MakePng(layout, [](int, int, int) { return uint16_t(1); })));
         EXPECT_EQ(image.GetXDPI(), c.dpi) << c.ppm;
         EXPECT_EQ(image.GetYDPI(), c.dpi) << c.ppm;
     }
@@ -153,10 +153,10 @@ TEST(PngCodec, ResolutionFromPhys)
 
 TEST(PngCodec, DimensionsOnlyAndBrokenFiles)
 {
-    PngSpec spec;
-    spec.width = 30;
-    spec.height = 20;
-    std::vector<uint8_t> bytes = MakePng(spec, [](int x, int, int) { return uint16_t(x); });
+    PngLayout layout;
+    layout.width = 30;
+    layout.height = 20;
+    std::vector<uint8_t> bytes = MakePng(layout, [](int x, int, int) { return uint16_t(x); });
     CRasterImage dims;
     dims.SetEscape(-1);
     ASSERT_TRUE(Decode(dims, bytes));

@@ -6,7 +6,7 @@
 #include <vector>
 #include <png.h>
 
-struct PngSpec {
+struct PngLayout {
     int width = 8;
     int height = 6;
     int colorType = PNG_COLOR_TYPE_RGB;
@@ -42,7 +42,7 @@ inline void PngAppend(png_structp png, png_bytep data, size_t n)
 
 inline void PngNoFlush(png_structp) {}
 
-inline std::vector<uint8_t> MakePng(const PngSpec& spec, const PngSample& sample)
+inline std::vector<uint8_t> MakePng(const PngLayout& layout, const PngSample& sample)
 {
     std::vector<uint8_t> out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -52,36 +52,36 @@ inline std::vector<uint8_t> MakePng(const PngSpec& spec, const PngSample& sample
         return {};
     }
     png_set_write_fn(png, &out, PngAppend, PngNoFlush);
-    png_set_IHDR(png, info, png_uint_32(spec.width), png_uint_32(spec.height), spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, png_uint_32(layout.width), png_uint_32(layout.height), layout.bitDepth, layout.colorType,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty())
-        png_set_PLTE(png, info, spec.palette.data(), int(spec.palette.size()));
-    if (!spec.transAlpha.empty())
-        png_set_tRNS(png, info, spec.transAlpha.data(), int(spec.transAlpha.size()), nullptr);
-    if (spec.transColor) {
-        png_color_16 t = spec.trans;
+    if (!layout.palette.empty())
+        png_set_PLTE(png, info, layout.palette.data(), int(layout.palette.size()));
+    if (!layout.transAlpha.empty())
+        png_set_tRNS(png, info, layout.transAlpha.data(), int(layout.transAlpha.size()), nullptr);
+    if (layout.transColor) {
+        png_color_16 t = layout.trans;
         png_set_tRNS(png, info, nullptr, 1, &t);
     }
-    if (spec.physMetre)
-        png_set_pHYs(png, info, spec.physX, spec.physY, PNG_RESOLUTION_METER);
+    if (layout.physMetre)
+        png_set_pHYs(png, info, layout.physX, layout.physY, PNG_RESOLUTION_METER);
     png_write_info(png, info);
-    int channels = PngChannels(spec.colorType);
-    size_t rowBytes = (size_t(spec.width) * size_t(channels) * size_t(spec.bitDepth) + 7) / 8;
-    std::vector<std::vector<png_byte>> rows(size_t(spec.height), std::vector<png_byte>(rowBytes, 0));
-    for (int y = 0; y < spec.height; y++) {
+    int channels = PngChannels(layout.colorType);
+    size_t rowBytes = (size_t(layout.width) * size_t(channels) * size_t(layout.bitDepth) + 7) / 8;
+    std::vector<std::vector<png_byte>> rows(size_t(layout.height), std::vector<png_byte>(rowBytes, 0));
+    for (int y = 0; y < layout.height; y++) {
         png_byte* row = rows[size_t(y)].data();
-        for (int x = 0; x < spec.width; x++) {
+        for (int x = 0; x < layout.width; x++) {
             for (int c = 0; c < channels; c++) {
                 uint16_t v = sample(x, y, c);
-                size_t bit = (size_t(x) * size_t(channels) + size_t(c)) * size_t(spec.bitDepth);
-                if (spec.bitDepth == 16) {
+                size_t bit = (size_t(x) * size_t(channels) + size_t(c)) * size_t(layout.bitDepth);
+                if (layout.bitDepth == 16) {
                     row[bit / 8] = png_byte(v >> 8);
                     row[bit / 8 + 1] = png_byte(v);
-                } else if (spec.bitDepth == 8) {
+                } else if (layout.bitDepth == 8) {
                     row[bit / 8] = png_byte(v);
                 } else {
-                    row[bit / 8] |= png_byte(v << (8 - spec.bitDepth - bit % 8));
+                    row[bit / 8] |= png_byte(v << (8 - layout.bitDepth - bit % 8));
                 }
             }
         }

@@ -67,11 +67,11 @@ int main(int argc, char** argv)
     if (argc != 2)
         return 2;
     std::string dir = argv[1];
-    JpegSpec jpeg;
-    JpegSpec progressive;
+    JpegLayout jpeg;
+    JpegLayout progressive;
     progressive.progressive = true;
-    PngSpec png;
-    PngSpec palette;
+    PngLayout png;
+    PngLayout palette;
     palette.colorType = PNG_COLOR_TYPE_PALETTE;
     palette.bitDepth = 2;
     palette.palette = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}};
