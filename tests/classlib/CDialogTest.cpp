@@ -181,14 +181,19 @@ TEST(CDialog, RefusedValueKeepsTheDialogOpenWithTheControlFocused)
 
 TEST(CDialog, ModalLoopSendsKickIdleWhileTheQueueIsEmpty)
 {
+    // Ends the dialog once it has idled, or after 5 s: a loaded machine may keep the queue
+    // busy for a while, so a fixed short time would make this test flaky.
     struct Timer {
         static void CALLBACK End(HWND hWnd, UINT, UINT_PTR, DWORD)
         {
-            static_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd))->EndDialog(IDABORT);
+            static int ticks = 0;
+            auto* dlg = static_cast<ExchangeDlg*>(CWnd::FromHandlePermanent(hWnd));
+            if (dlg->m_nKickIdle > 0 || ++ticks >= 100)
+                dlg->EndDialog(IDABORT);
         }
     };
     ExchangeDlg dlg;
-    dlg.m_script = [](ExchangeDlg& d) { d.SetTimer(1, 100, &Timer::End); };
+    dlg.m_script = [](ExchangeDlg& d) { d.SetTimer(1, 50, &Timer::End); };
     EXPECT_EQ(IDABORT, dlg.DoModal());
     EXPECT_GT(dlg.m_nKickIdle, 0);
     EXPECT_EQ(static_cast<WPARAM>(MSGF_DIALOGBOX), dlg.m_kickIdleFlag);
