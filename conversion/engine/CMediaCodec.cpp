@@ -1,0 +1,36 @@
+#include "conversion/engine/CMediaCodec.h"
+
+namespace {
+
+bool Contains(const CArray<int>& list, int value)
+{
+    for (int i = 0; i < list.GetSize(); ++i) {
+        if (list[i] == value)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int CMediaCodec::PickScalar(const CArray<int>& list, bool anyValue, int lo, int hi, int defaultValue,
+    int requested, int source)
+{
+    int value = requested;
+    if (!anyValue && (list.GetSize() == 0 || !Contains(list, value)))
+        value = defaultValue;
+    if (value == 0) {
+        // Auto keeps the source's value unless that lies outside the bounds.
+        if (lo > 0 && source < lo)
+            value = lo;
+        if (hi > 0 && source > hi)
+            value = hi;
+    }
+    if (value <= 0)
+        return value;
+    if (lo > 0 && value < lo)
+        value = lo;
+    if (hi > 0 && value > hi)
+        value = hi;
+    return value;
+}
