@@ -204,6 +204,16 @@ const CMediaStreamInfo* GetAudioStream(const CMediaInfo& info)
     return SelectedStream(info.AudioStreams, info.SelectedAudioStream);
 }
 
+// The format's own options go after the output's extra options, separated by a blank.
+void AppendExtraOptions(CEncoderOptions& options, const CString& text)
+{
+    if (text.IsEmpty())
+        return;
+    if (!options.OutputExtra1.IsEmpty())
+        options.OutputExtra1 += L' ';
+    options.OutputExtra1 += text;
+}
+
 bool IsStreamOn(const CMediaStreamInfo* pStream, DWORD resolvedFlags, DWORD formatBit, UINT32 streamFlags)
 {
     return pStream && (resolvedFlags & formatBit) && !(streamFlags & PRESET_STREAM_OFF);
@@ -293,7 +303,7 @@ int CMediaFormat::BuildEncoderOptions(CEncoderOptions& options, const CMediaPres
         options.AudioFlags |= ENCODER_NO_STREAM;
     else if (preset.m_pAudioCodec && SetAudioOptions(options, resolved, *preset.m_pAudioCodec, pAudioStream) != 0)
         return -1;
-    options.AppendExtraOptions(m_extraOptions);
+    AppendExtraOptions(options, m_extraOptions);
     return 0;
 }
 
