@@ -1,0 +1,134 @@
+#include "framework/text/CMemoryStream.h"
+#include <stdlib.h>
+#include <string.h>
+
+namespace {
+
+const LONGLONG kLimit = 0xFFFFFFFFLL;
+
+bool InRange(LONGLONG n)
+{
+    return n >= 0 && n <= kLimit;
+}
+
+}  // namespace
+
+CMemoryStream::CMemoryStream(DWORD nGrowBy) : m_nGrowBy(nGrowBy) {}
+
+CMemoryStream::~CMemoryStream()
+{
+    Close();
+}
+
+int CMemoryStream::Close()
+{
+    free(m_pData);
+    m_pData = nullptr;
+    m_nGrowBy = m_nPosition = m_nCapacity = m_nSize = 0;
+    return 0;
+}
+
+LONGLONG CMemoryStream::SetSize(LONGLONG nSize)
+{
+    if (!InRange(nSize) || (nSize > m_nCapacity && Reserve(nSize) < 0))
+        return -1;
+    DWORD nNewSize = static_cast<DWORD>(nSize);
+    // Bytes that a shrink left behind must not come back.
+    if (nNewSize > m_nSize)
+        memset(m_pData + m_nSize, 0, nNewSize - m_nSize);
+    if (m_nPosition > nNewSize)
+        m_nPosition = nNewSize;
+    m_nSize = nNewSize;
+    return m_nSize;
+}
+
+LONGLONG CMemoryStream::SeekTo(LONGLONG nPosition)
+{
+    if (!InRange(nPosition))
+        return -1;
+    m_nPosition = static_cast<DWORD>(nPosition);
+    return m_nPosition;
+}
+
+LONGLONG CMemoryStream::Seek(LONGLONG nOffset, int nOrigin)
+{
+    LONGLONG nBase;
+    switch (nOrigin) {
+    case 0:
+        nBase = 0;
+        break;
+    case 1:
+        nBase = m_nPosition;
+        break;
+    case 2:
+        nBase = m_nSize;
+        break;
+    default:
+        return -1;
+    }
+    // Offsets come from callers; keep the sum from overflowing before it is checked.
+    if (nOffset > kLimit || nOffset < -kLimit)
+        return -1;
+    return SeekTo(nBase + nOffset);
+}
+
+int CMemoryStream::Read(void* pBuffer, DWORD nCount, DWORD* pnRead)
+{
+    if (pnRead)
+        *pnRead = 0;
+    if (nCount == 0 || !pBuffer)
+        return -1;
+    if (m_nPosition > m_nSize)
+        return 1;
+    DWORD nAvailable = m_nSize - m_nPosition;
+    DWORD nRead = nCount < nAvailable ? nCount : nAvailable;
+    if (nRead > 0)
+        memcpy(pBuffer, m_pData + m_nPosition, nRead);
+    m_nPosition += nRead;
+    if (pnRead)
+        *pnRead = nRead;
+    return 0;
+}
+
+int CMemoryStream::Write(const void* pBuffer, DWORD nCount, DWORD* pnWritten)
+{
+    if (pnWritten)
+        *pnWritten = 0;
+    LONGLONG nEnd = static_cast<LONGLONG>(m_nPosition) + nCount;
+    if (nCount == 0 || !pBuffer || !InRange(nEnd) || (nEnd > m_nCapacity && Reserve(nEnd) < 0))
+        return -1;
+    // A write past the end leaves a gap of zeros, not bytes from before a shrink.
+    if (m_nPosition > m_nSize)
+        memset(m_pData + m_nSize, 0, m_nPosition - m_nSize);
+    memcpy(m_pData + m_nPosition, pBuffer, nCount);
+    m_nPosition = static_cast<DWORD>(nEnd);
+    if (m_nPosition > m_nSize)
+        m_nSize = m_nPosition;
+    if (pnWritten)
+        *pnWritten = nCount;
+    return 0;
+}
+
+int CMemoryStream::Reserve(LONGLONG nCapacity)
+{
+    if (nCapacity <= m_nCapacity)
+        return 1;
+    if (m_nGrowBy == 0 || !InRange(nCapacity))
+        return -1;
+    LONGLONG nNewCapacity = (nCapacity + m_nGrowBy - 1) / m_nGrowBy * m_nGrowBy;
+    if (!InRange(nNewCapacity))
+        return -1;
+    BYTE* pData = static_cast<BYTE*>(realloc(m_pData, static_cast<size_t>(nNewCapacity)));
+    if (!pData)
+        return -1;
+    memset(pData + m_nCapacity, 0, static_cast<size_t>(nNewCapacity - m_nCapacity));
+    m_pData = pData;
+    m_nCapacity = static_cast<DWORD>(nNewCapacity);
+    return 0;
+}
+
+void CMemoryStream::ZeroFill()
+{
+    if (m_pData)
+        memset(m_pData, 0, m_nCapacity);
+}

@@ -1,0 +1,37 @@
+// A CStream over a growable heap block. Its size, capacity and position stay within 32 bits;
+// larger values are refused with -1 rather than cut.
+#pragma once
+#include "framework/text/CStream.h"
+
+class CMemoryStream : public CStream {
+public:
+    // The capacity grows in whole steps of nGrowBy bytes; 0 makes a stream that cannot grow.
+    explicit CMemoryStream(DWORD nGrowBy);
+    CMemoryStream(const CMemoryStream&) = delete;
+    CMemoryStream& operator=(const CMemoryStream&) = delete;
+    ~CMemoryStream() override;
+
+    // Frees the block and sets step, position, capacity and size to 0: the stream cannot grow again.
+    int Close() override;
+    LONGLONG GetSize() override { return m_nSize; }
+    LONGLONG SetSize(LONGLONG nSize) override;
+    LONGLONG GetPosition() override { return m_nPosition; }
+    LONGLONG SeekTo(LONGLONG nPosition) override;
+    LONGLONG Seek(LONGLONG nOffset, int nOrigin) override;
+    // A count of 0 gives -1; at or past the end nothing is read (0 exactly at the end, 1 past it).
+    int Read(void* pBuffer, DWORD nCount, DWORD* pnRead) override;
+    int Write(const void* pBuffer, DWORD nCount, DWORD* pnWritten) override;
+
+    // 1 when the capacity already holds nCapacity bytes; -1 without a growth step or memory.
+    int Reserve(LONGLONG nCapacity);
+    void ZeroFill();  // zeroes the whole capacity
+    DWORD GetCapacity() const { return m_nCapacity; }
+    const BYTE* GetData() const { return m_pData; }  // GetSize() bytes; null while empty
+
+private:
+    DWORD m_nGrowBy;
+    DWORD m_nPosition = 0;
+    DWORD m_nCapacity = 0;
+    DWORD m_nSize = 0;
+    BYTE* m_pData = nullptr;
+};

@@ -1,0 +1,265 @@
+#include "mediatools/CEncoderRunner.h"
+#include "framework/text/Duration.h"
+#include "mediatools/CLiveObjectSet.h"
+#include "mediatools/MediaToolLocation.h"
+#include <shlwapi.h>
+
+CEncoderRunner::CEncoderRunner() : m_nThreads(0), m_nBufferSize(0), m_hCallbackWnd(nullptr) {}
+
+int CEncoderRunner::RunTool(CEncoderOptions& options, const volatile int* pStopFlag)
+{
+    if (ClipConverterPath.IsEmpty() || !PathFileExistsW(ClipConverterPath)) {
+        SetLastToolError(TOOL_ERROR_ENCODER_MISSING);
+        return -2;
+    }
+    if (options.Validate() != 0)
+        return -1;
+    CString strCommandLine;
+    BuildArguments(strCommandLine, options);
+    return RunCommandLineUntil(strCommandLine, pStopFlag, 20);
+}
+
+namespace {
+
+// "0:00:01.500"; empty below 100 ms, which leaves the option out.
+CString ToolTime(LONGLONG nMilliseconds)
+{
+    return FormatDuration(nMilliseconds, false, true, true);
+}
+
+void AddTimeOption(CCommandLine& args, LPCWSTR pszOption, LONGLONG nMilliseconds)
+{
+    if (nMilliseconds > 0)
+        args.AddOption(pszOption, ToolTime(nMilliseconds));
+}
+
+void AddQuoted(CCommandLine& args, LPCWSTR pszOption, const CString& strValue)
+{
+    if (!strValue.IsEmpty())
+        args.AddOptionF(pszOption, L"\"%s\"", static_cast<LPCWSTR>(strValue));
+}
+
+void AddText(CCommandLine& args, LPCWSTR pszOption, const CString& strValue)
+{
+    if (!strValue.IsEmpty())
+        args.AddOption(pszOption, strValue);
+}
+
+void AddPositive(CCommandLine& args, LPCWSTR pszOption, int nValue)
+{
+    if (nValue > 0)
+        args.AddOptionF(pszOption, L"%d", nValue);
+}
+
+void AddPair(CCommandLine& args, LPCWSTR pszOption, LPCWSTR pszFormat, int a, int b)
+{
+    if (a > 0 && b > 0)
+        args.AddOptionF(pszOption, pszFormat, a, b);
+}
+
+void AddMap(CCommandLine& args, int nInput, int nStream)
+{
+    if (nStream >= 0)
+        args.AddOptionF(L"-map", L"%d:%d", nInput, nStream);
+}
+
+void AddToChain(CString& strChain, LPCWSTR pszFilter)
+{
+    if (!strChain.IsEmpty())
+        strChain += L',';
+    strChain += pszFilter;
+}
+
+LPCWSTR RotationFilter(int nRotation)
+{
+    switch (nRotation) {
+    case 1:
+    case 90:
+        return L"transpose=1";
+    case 2:
+    case 180:
+        return L"transpose=2,transpose=2";
+    case 3:
+    case 270:
+        return L"transpose=2";
+    default:
+        return L"";
+    }
+}
+
+CString VideoChain(const CEncoderOptions& options)
+{
+    CString strChain;
+    if (options.CropWidth > 0 && options.CropHeight > 0 && options.CropX > 0 && options.CropY > 0) {
+        CString strCrop;
+        strCrop.Format(L"crop=%d:%d:%d:%d", options.CropWidth, options.CropHeight, options.CropX, options.CropY);
+        AddToChain(strChain, strCrop);
+    }
+    if (*RotationFilter(options.Rotation))
+        AddToChain(strChain, RotationFilter(options.Rotation));
+    if (options.VFlip)
+        AddToChain(strChain, L"vflip");
+    if (options.HFlip)
+        AddToChain(strChain, L"hflip");
+    if (options.Grayscale)
+        AddToChain(strChain, L"hue=s=0");
+    if (options.Negate)
+        AddToChain(strChain, L"negate");
+    if (options.OldPhoto)
+        AddToChain(strChain, L"colorchannelmixer=.393:.769:.189:0:.349:.686:.168:0:.272:.534:.131");
+    return strChain;
+}
+
+}  // namespace
+
+void CEncoderRunner::AddInputs(CCommandLine& args, CEncoderOptions& options)
+{
+    AddText(args, L"-hwaccel", m_strHardwareAccel);
+    if ((options.OptionsFlags & ENCODER_OPTION_THREADS) && m_nThreads > 0)
+        args.AddOptionF(L"-threads", L"%d", m_nThreads);
+    AddPositive(args, L"-bufsize", m_nBufferSize);
+    AddPair(args, L"-r", L"%d/%d", options.InputFrameRateNum, options.InputFrameRateDen);
+    if (!options.InputPath.IsEmpty()) {
+        AddText(args, L"-f", options.InputFormat);
+        if (options.SafeFlag != 1)
+            args.AddOptionF(L"-safe", L"%d", options.SafeFlag);
+        AddTimeOption(args, L"-ss", options.InputStart);
+        AddTimeOption(args, L"-t", options.InputDuration);
+        AddTimeOption(args, L"-itsoffset", options.InputOffset);
+        AddQuoted(args, L"-i", options.InputPath);
+    }
+    if (!options.Input2Path.IsEmpty()) {
+        AddText(args, L"-f", options.Input2Format);
+        AddTimeOption(args, L"-ss", options.Input2Start);
+        AddTimeOption(args, L"-t", options.Input2Duration);
+        AddTimeOption(args, L"-itsoffset", options.Input2Offset);
+        AddQuoted(args, L"-i", options.Input2Path);
+    }
+    if (!options.Input3Path.IsEmpty()) {
+        AddText(args, L"-f", options.Input3Format);
+        AddQuoted(args, L"-i", options.Input3Path);
+    }
+    AddQuoted(args, L"-i", options.ExtraInputPath);
+}
+
+void CEncoderRunner::AddVideo(CCommandLine& args, CEncoderOptions& options)
+{
+    if ((options.VideoFlags & ENCODER_NO_STREAM) || options.VideoStream == ENCODER_STREAM_DROP) {
+        args.AddArg(L"-vn");
+        return;
+    }
+    AddMap(args, 0, options.VideoStream);
+    AddText(args, L"-codec:v", options.VideoCodec);
+    AddText(args, L"-tag:v", options.VideoTag);
+    if (!options.VideoExtra.IsEmpty())
+        args.AddArg(options.VideoExtra);
+    AddText(args, L"-pix_fmt", options.PixelFormat);
+    AddPair(args, L"-s", L"%dx%d", options.Width, options.Height);
+    AddPair(args, L"-aspect", L"%d:%d", options.AspectNum, options.AspectDen);
+    AddPair(args, L"-r", L"%d/%d", options.FrameRateNum, options.FrameRateDen);
+    AddPositive(args, L"-b:v", options.VideoBitRate);
+    if (options.VideoFlags & ENCODER_FORCE_QUALITY_ZERO)
+        options.VideoQuality = 0;
+    if (options.VideoQuality >= 0)
+        args.AddOptionF(L"-q:v", L"%d", options.VideoQuality);
+    AddPositive(args, L"-frames:v", options.VideoFrames);
+    AddText(args, L"-vsync", options.VideoSync);
+    AddQuoted(args, L"-bsf:v", options.VideoBitstreamFilter);
+    AddQuoted(args, L"-profile:v", options.VideoProfile);
+    AddQuoted(args, L"-pre:v", options.VideoPresetFile);
+    AddQuoted(args, L"-filter:v", VideoChain(options));
+    AddQuoted(args, L"-filter:v", options.VideoFilter);
+}
+
+void CEncoderRunner::AddAudio(CCommandLine& args, CEncoderOptions& options)
+{
+    if ((options.AudioFlags & ENCODER_NO_STREAM) || options.AudioStream == ENCODER_STREAM_DROP) {
+        args.AddArg(L"-an");
+        return;
+    }
+    bool bFirst = !options.InputPath.IsEmpty();
+    bool bSecond = !options.Input2Path.IsEmpty();
+    AddMap(args, bFirst && bSecond ? 1 : 0, options.AudioStream);
+    if (options.AudioCodec == L"libfdk_aac")
+        options.AudioCodec = L"aac";
+    AddText(args, L"-codec:a", options.AudioCodec);
+    AddText(args, L"-tag:a", options.AudioTag);
+    if (!options.AudioExtra.IsEmpty())
+        args.AddArg(options.AudioExtra);
+    AddPositive(args, L"-ac", options.Channels);
+    AddPositive(args, L"-ar", options.SampleRate);
+    AddPositive(args, L"-b:a", options.AudioBitRate);
+    if (options.Volume != 256)
+        args.AddOptionF(L"-vol", L"%d", options.Volume);
+    if (options.AudioFlags & ENCODER_FORCE_QUALITY_ZERO)
+        options.AudioQuality = 0;
+    if (options.AudioQuality >= 0)
+        args.AddOptionF(L"-q:a", L"%d", options.AudioQuality);
+    AddQuoted(args, L"-bsf:a", options.AudioBitstreamFilter);
+    AddQuoted(args, L"-profile:a", options.AudioProfile);
+    AddQuoted(args, L"-pre:a", options.AudioPresetFile);
+    if (options.AudioVolumePercent != 100) {
+        CString strChain;
+        strChain.Format(L"volume=%.2f", options.AudioVolumePercent * 0.01);
+        AddQuoted(args, L"-filter:a", strChain);
+    }
+    AddQuoted(args, L"-filter:a", options.AudioFilter);
+}
+
+void CEncoderRunner::AddSubtitlesAndFormat(CCommandLine& args, CEncoderOptions& options)
+{
+    if ((options.SubtitleFlags & ENCODER_NO_STREAM) || options.SubtitleStream == ENCODER_STREAM_DROP) {
+        args.AddArg(L"-sn");
+    } else {
+        bool bThird = !options.Input3Path.IsEmpty();
+        int nInputs = (options.InputPath.IsEmpty() ? 0 : 1) + (options.Input2Path.IsEmpty() ? 0 : 1);
+        AddMap(args, bThird ? nInputs : 0, options.SubtitleStream);
+        AddText(args, L"-codec:s", options.SubtitleCodec);
+    }
+    AddText(args, L"-preset", options.Preset);
+    if (options.OutputFormat == L"hls") {
+        AddPositive(args, L"-lhls", options.HlsLowLatency);
+        if (options.HlsListSize >= 0)
+            args.AddOptionF(L"-hls_list_size", L"%d", options.HlsListSize);
+        AddQuoted(args, L"-hls_segment_filename", options.HlsSegmentPattern);
+    }
+    if (options.OutputFormat == L"gif" && options.GifLoop >= 0)
+        args.AddOptionF(L"-loop", L"%d", options.GifLoop);
+}
+
+void CEncoderRunner::AddOutput(CCommandLine& args, CEncoderOptions& options)
+{
+    AddQuoted(args, L"-filter_complex", options.FilterComplex);
+    if (!options.OutputExtra1.IsEmpty())
+        args.AddArg(options.OutputExtra1);
+    if (!options.OutputExtra2.IsEmpty())
+        args.AddArg(options.OutputExtra2);
+    AddText(args, L"-target", options.Target);
+    AddText(args, L"-f", options.OutputFormat);
+    AddText(args, L"-c", options.Codec);
+    if (options.SizeLimit > 0)
+        args.AddOptionF(L"-fs", L"%I64d", options.SizeLimit);
+    AddTimeOption(args, L"-ss", options.OutputStart);
+    AddTimeOption(args, L"-t", options.OutputDuration);
+    if (options.StrictLevel != 0)
+        args.AddOptionF(L"-strict", L"%d", options.StrictLevel);
+    if (!options.OutputPath.IsEmpty())
+        args.AddQuotedArgF(L"\"%s\"", static_cast<LPCWSTR>(options.OutputPath));
+    args.AddArg(L"-y");
+    if (m_hCallbackWnd != nullptr)
+        args.AddOptionF(L"-callback_window", L"%I64d",
+                        static_cast<LONGLONG>(reinterpret_cast<INT_PTR>(m_hCallbackWnd)));
+    // The tool names this object in every progress message.
+    args.AddOptionF(L"-callback_context", L"%I64d", static_cast<LONGLONG>(ContextOf(this)));
+}
+
+int CEncoderRunner::BuildArguments(CString& strCommandLine, CEncoderOptions& options)
+{
+    CCommandLine args;
+    AddInputs(args, options);
+    AddVideo(args, options);
+    AddAudio(args, options);
+    AddSubtitlesAndFormat(args, options);
+    AddOutput(args, options);
+    return args.Format(strCommandLine, ClipConverterPath, nullptr, false);
+}

@@ -1,0 +1,53 @@
+#include "mediatools/CProbeRunner.h"
+#include "framework/system/CCommandLine.h"
+#include "mediatools/MediaToolLocation.h"
+#include <shlwapi.h>
+
+void CProbeOptions::Reset()
+{
+    InputPath.Empty();
+    PrintFormat = L"json";
+    ShowFormat = 1;
+    ShowStreams = 1;
+    CountFrames = 0;
+    AnalyseDuration = 0;
+    ProbeSize = 0;
+    ExtraArgs.Empty();
+}
+
+int CProbeRunner::RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const volatile int* pStopFlag,
+                          LPCWSTR pszWorkingFolder)
+{
+    if (ClipInspectorPath.IsEmpty() || !PathFileExistsW(ClipInspectorPath)) {
+        SetLastToolError(TOOL_ERROR_PROBER_MISSING);
+        return -2;
+    }
+    if (options.Validate() != 0)
+        return -1;
+    CString strCommandLine;
+    BuildArguments(strCommandLine, options);
+    return RunCommandLineUntil(strCommandLine, pStopFlag, 20, pszOutputFile, pszWorkingFolder);
+}
+
+int CProbeRunner::BuildArguments(CString& strCommandLine, CProbeOptions& options)
+{
+    CCommandLine args;
+    args.AddQuotedArgF(L"\"%s\"", static_cast<LPCWSTR>(options.InputPath));
+    args.AddOption(L"-loglevel", L"quiet");
+    if (options.ShowFormat)
+        args.AddArg(L"-show_format");
+    if (options.ShowStreams)
+        args.AddArg(L"-show_streams");
+    if (options.CountFrames)
+        args.AddArg(L"-count_frames");
+    if (!options.PrintFormat.IsEmpty())
+        args.AddOption(L"-print_format", options.PrintFormat);
+    if (options.AnalyseDuration != 0)
+        args.AddOptionF(L"-analyzeduration", L"%d", options.AnalyseDuration);
+    if (options.ProbeSize != 0)
+        args.AddOptionF(L"-probesize", L"%d", options.ProbeSize);
+    if (!options.ExtraArgs.IsEmpty())
+        args.AddArg(options.ExtraArgs);
+    // Started directly: the output file becomes the tool's standard output (see CChildProcess).
+    return args.Format(strCommandLine, ClipInspectorPath, nullptr, false);
+}

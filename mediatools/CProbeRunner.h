@@ -1,0 +1,31 @@
+// Running the probing tool: its options and the command line built from them.
+#pragma once
+#include "framework/system/CProcessRunner.h"
+
+class CProbeOptions {
+public:
+    CProbeOptions() { Reset(); }
+    virtual ~CProbeOptions() = default;
+    virtual int Validate() { return 0; }
+    void Reset();
+
+    CString InputPath;
+    CString PrintFormat;
+    int ShowFormat;
+    int ShowStreams;
+    int CountFrames;
+    int AnalyseDuration;  // 0 not given
+    int ProbeSize;        // 0 not given
+    CString ExtraArgs;    // appended as they stand
+};
+
+class CProbeRunner : public CProcessRunner {
+public:
+    // Runs the tool with its standard output going into the output file, started in the given
+    // folder (by default the caller's). 0 success, 1 stopped (stop value 20), -1 failure, -2 the
+    // tool is missing (last tool error -411).
+    virtual int RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const volatile int* pStopFlag,
+                        LPCWSTR pszWorkingFolder = nullptr);
+    // The complete command line; 0.
+    virtual int BuildArguments(CString& strCommandLine, CProbeOptions& options);
+};

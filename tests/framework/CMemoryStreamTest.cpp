@@ -1,0 +1,126 @@
+#include "framework/text/CMemoryStream.h"
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+void WriteText(CMemoryStream& stream, const std::string& text)
+{
+    DWORD nWritten = 0;
+    ASSERT_EQ(stream.Write(text.data(), static_cast<DWORD>(text.size()), &nWritten), 0);
+    ASSERT_EQ(nWritten, text.size());
+}
+
+std::string Contents(const CMemoryStream& stream, size_t nSize)
+{
+    return std::string(reinterpret_cast<const char*>(stream.GetData()), nSize);
+}
+
+TEST(CMemoryStream, GrowsInWholeSteps)
+{
+    CMemoryStream stream(4096);
+    WriteText(stream, std::string(5000, 'x'));
+    EXPECT_EQ(stream.GetCapacity(), 8192u);
+    EXPECT_EQ(stream.GetSize(), 5000);
+    EXPECT_EQ(stream.GetPosition(), 5000);
+    EXPECT_EQ(stream.Reserve(8000), 1);  // already there
+}
+
+TEST(CMemoryStream, ReadsUpToTheEnd)
+{
+    CMemoryStream stream(16);
+    WriteText(stream, "abcdef");
+    char buffer[8] = {};
+    DWORD nRead = 99;
+    EXPECT_EQ(stream.Read(buffer, 4, &nRead), 0);
+    EXPECT_EQ(nRead, 0u);  // at the end
+    EXPECT_EQ(stream.SeekTo(2), 2);
+    EXPECT_EQ(stream.Read(buffer, 8, &nRead), 0);
+    EXPECT_EQ(std::string(buffer, nRead), "cdef");
+    EXPECT_EQ(stream.SeekTo(7), 7);
+    EXPECT_EQ(stream.Read(buffer, 8, &nRead), 1);  // past the end
+    EXPECT_EQ(stream.Read(buffer, 0, &nRead), -1);
+}
+
+TEST(CMemoryStream, SeeksFromEachOrigin)
+{
+    CMemoryStream stream(16);
+    WriteText(stream, "0123456789");
+    stream.SeekTo(4);
+    const struct {
+        const char* name;
+        LONGLONG offset;
+        int origin;
+        LONGLONG result;
+    } cases[] = {
+        {"from start", 3, 0, 3},   {"from current", 2, 1, 6}, {"from end", -1, 2, 9},
+        {"before start", -1, 0, -1}, {"bad origin", 0, 3, -1},
+    };
+    for (const auto& c : cases) {
+        stream.SeekTo(4);
+        EXPECT_EQ(stream.Seek(c.offset, c.origin), c.result) << c.name;
+    }
+}
+
+TEST(CMemoryStream, ShrunkBytesDoNotComeBack)
+{
+    CMemoryStream stream(64);
+    WriteText(stream, "secret");
+    EXPECT_EQ(stream.SetSize(2), 2);
+    EXPECT_EQ(stream.GetPosition(), 2);  // pulled down to the size
+    EXPECT_EQ(stream.SetSize(6), 6);
+    EXPECT_EQ(Contents(stream, 6), std::string("se\0\0\0\0", 6));
+
+    stream.SetSize(2);
+    stream.SeekTo(4);
+    WriteText(stream, "Z");
+    EXPECT_EQ(stream.GetSize(), 5);
+    EXPECT_EQ(Contents(stream, 5), std::string("se\0\0Z", 5));
+}
+
+TEST(CMemoryStream, RefusesValuesBeyondItsRange)
+{
+    CMemoryStream stream(4096);
+    WriteText(stream, "abc");
+    EXPECT_EQ(stream.SetSize(0x100000000LL), -1);
+    EXPECT_EQ(stream.SetSize(-1), -1);
+    EXPECT_EQ(stream.SeekTo(0x100000000LL), -1);
+    EXPECT_EQ(stream.Seek(0x7FFFFFFFFFFFFFFFLL, 2), -1);
+    EXPECT_EQ(stream.Seek(0x100000000LL - 3, 2), -1);
+    EXPECT_EQ(stream.GetPosition(), 3);
+
+    // A write whose end passes 4 GB must not wrap around to the start of the block.
+    ASSERT_EQ(stream.SeekTo(0xFFFFFFF0LL), 0xFFFFFFF0LL);
+    char block[32] = {};
+    DWORD nWritten = 99;
+    EXPECT_EQ(stream.Write(block, sizeof(block), &nWritten), -1);
+    EXPECT_EQ(nWritten, 0u);
+    EXPECT_EQ(stream.GetSize(), 3);
+    EXPECT_EQ(Contents(stream, 3), "abc");
+}
+
+TEST(CMemoryStream, FailedGrowthKeepsTheData)
+{
+    CMemoryStream stream(4096);
+    WriteText(stream, "abc");
+    EXPECT_EQ(stream.Reserve(0xF0000000LL), -1);  // more than a 32-bit process can have
+    EXPECT_EQ(stream.GetCapacity(), 4096u);
+    EXPECT_EQ(Contents(stream, 3), "abc");
+
+    CMemoryStream fixed(0);
+    char ch = 'x';
+    EXPECT_EQ(fixed.Write(&ch, 1, nullptr), -1);
+}
+
+TEST(CMemoryStream, ClosedStreamCannotGrow)
+{
+    CMemoryStream stream(16);
+    WriteText(stream, "abc");
+    EXPECT_EQ(stream.Close(), 0);
+    EXPECT_EQ(stream.GetSize(), 0);
+    EXPECT_EQ(stream.GetData(), nullptr);
+    char ch = 'x';
+    EXPECT_EQ(stream.Write(&ch, 1, nullptr), -1);
+}
+
+}  // namespace

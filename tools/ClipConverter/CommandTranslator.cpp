@@ -1,0 +1,236 @@
+#include "tools/ClipConverter/CommandTranslator.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <cwctype>
+
+namespace {
+
+// A dash and a letter start an option; "-2" is a value, as in "-strict -2".
+bool LooksLikeOption(const std::wstring& arg)
+{
+    return arg.size() > 1 && arg[0] == L'-' && iswalpha(arg[1]);
+}
+
+// Options that never take a value. Any other option takes the next argument unless that one
+// looks like an option itself.
+bool IsFlag(const std::wstring& name)
+{
+    static const wchar_t* const kFlags[] = {
+        L"-vn", L"-an", L"-sn", L"-dn", L"-y", L"-n", L"-shortest", L"-re", L"-copyts",
+        L"-hide_banner", L"-nostdin", L"-nostats", L"-stats",
+    };
+    for (const wchar_t* flag : kFlags)
+        if (name == flag)
+            return true;
+    return false;
+}
+
+std::wstring Join(const std::vector<std::wstring>& parts, wchar_t separator)
+{
+    std::wstring joined;
+    for (const std::wstring& part : parts) {
+        if (!joined.empty())
+            joined += separator;
+        joined += part;
+    }
+    return joined;
+}
+
+}  // namespace
+
+CommandTranslator::CommandTranslator(const std::vector<std::wstring>& args, bool readAtNativeRate)
+{
+    Translate(Split(args), readAtNativeRate);
+}
+
+std::vector<CommandTranslator::Option> CommandTranslator::Split(const std::vector<std::wstring>& args)
+{
+    std::vector<Option> options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        Option option;
+        if (!LooksLikeOption(args[i])) {
+            option.value = args[i];
+            option.hasValue = true;
+        } else {
+            option.name = args[i];
+            if (!IsFlag(option.name) && i + 1 < args.size() && !LooksLikeOption(args[i + 1])) {
+                option.value = args[++i];
+                option.hasValue = true;
+            }
+        }
+        options.push_back(option);
+    }
+    return options;
+}
+
+void CommandTranslator::Translate(const std::vector<Option>& options, bool readAtNativeRate)
+{
+    size_t lastInput = SIZE_MAX;
+    for (size_t i = 0; i < options.size(); ++i)
+        if (options[i].name == L"-i")
+            lastInput = i;
+
+    std::vector<Option> movedToOutput;
+    for (size_t i = 0; i < options.size(); ++i) {
+        const Option& option = options[i];
+        bool beforeLastInput = lastInput != SIZE_MAX && i < lastInput;
+        if (TakeCallbackOption(option) || TakeFilterOption(option))
+            continue;
+        if (option.name == L"-lhls")
+            continue;  // 5.1's HLS muxer has no low-latency mode and rejects the option
+        if (option.name == L"-bufsize" && beforeLastInput) {
+            movedToOutput.push_back(option);  // an encoder setting; 5.1 refuses it on an input
+            continue;
+        }
+        NoteTime(option, beforeLastInput);
+        if (option.name == L"-i") {
+            inputs_.push_back(pendingInput_);
+            pendingInput_ = InputTimes();
+            if (readAtNativeRate)
+                ffmpegArgs_.push_back(L"-re");
+        }
+        Emit(option);
+        if (i == lastInput)
+            for (const Option& moved : movedToOutput)
+                Emit(moved);
+    }
+    PlaceFilters();
+}
+
+bool CommandTranslator::TakeCallbackOption(const Option& option)
+{
+    if (option.name == L"-callback_window") {
+        INT_PTR handle = static_cast<INT_PTR>(_wcstoi64(option.value.c_str(), nullptr, 10));
+        callbackWindow_ = reinterpret_cast<HWND>(handle);
+        return true;
+    }
+    if (option.name == L"-callback_context") {
+        callbackContext_ = _wcstoi64(option.value.c_str(), nullptr, 10);
+        return true;
+    }
+    return false;
+}
+
+// ffmpeg keeps only the last filter option of a kind, and 5.1 has no "-vol": every audio
+// filter, the volume among them, joins one chain, and every video filter another.
+bool CommandTranslator::TakeFilterOption(const Option& option)
+{
+    std::vector<std::wstring>* chain = nullptr;
+    size_t* slot = nullptr;
+    std::wstring filter = option.value;
+    if (option.name == L"-vol") {
+        chain = &audioFilters_;
+        slot = &audioFilterSlot_;
+        filter = L"volume=" + option.value + L"/256";
+    } else if (option.name == L"-filter:a" || option.name == L"-af") {
+        chain = &audioFilters_;
+        slot = &audioFilterSlot_;
+    } else if (option.name == L"-filter:v" || option.name == L"-vf") {
+        chain = &videoFilters_;
+        slot = &videoFilterSlot_;
+    } else {
+        return false;
+    }
+    if (!option.hasValue || option.value.empty())
+        return true;
+    if (*slot == SIZE_MAX) {
+        *slot = ffmpegArgs_.size();
+        ffmpegArgs_.resize(*slot + 2);
+    }
+    chain->push_back(filter);
+    return true;
+}
+
+void CommandTranslator::PlaceFilters()
+{
+    if (videoFilterSlot_ != SIZE_MAX) {
+        ffmpegArgs_[videoFilterSlot_] = L"-filter:v";
+        ffmpegArgs_[videoFilterSlot_ + 1] = Join(videoFilters_, L',');
+    }
+    if (audioFilterSlot_ != SIZE_MAX) {
+        ffmpegArgs_[audioFilterSlot_] = L"-filter:a";
+        ffmpegArgs_[audioFilterSlot_ + 1] = Join(audioFilters_, L',');
+    }
+}
+
+void CommandTranslator::NoteTime(const Option& option, bool beforeLastInput)
+{
+    int64_t us = 0;
+    if (!option.hasValue || !ParseTimeUs(option.value, &us))
+        return;
+    if (option.name == L"-ss")
+        (beforeLastInput ? pendingInput_.StartUs : outputStartUs_) = us;
+    else if (option.name == L"-t")
+        (beforeLastInput ? pendingInput_.LengthUs : outputLengthUs_) = us;
+    else if (option.name == L"-itsoffset" && beforeLastInput)
+        pendingInput_.OffsetUs = us;
+}
+
+void CommandTranslator::Emit(const std::wstring& name, const std::wstring& value)
+{
+    ffmpegArgs_.push_back(name);
+    ffmpegArgs_.push_back(value);
+}
+
+void CommandTranslator::Emit(const Option& option)
+{
+    if (!option.name.empty())
+        ffmpegArgs_.push_back(option.name);
+    if (option.hasValue)
+        ffmpegArgs_.push_back(option.value);
+}
+
+int64_t CommandTranslator::OutputDurationUs(const std::vector<int64_t>& inputDurationsUs) const
+{
+    int64_t total = 0;
+    for (size_t i = 0; i < inputs_.size(); ++i) {
+        const InputTimes& input = inputs_[i];
+        int64_t duration = i < inputDurationsUs.size() ? inputDurationsUs[i] : 0;
+        int64_t length = duration > 0 ? std::max<int64_t>(duration - input.StartUs, 0) : 0;
+        if (input.LengthUs > 0 && (length == 0 || input.LengthUs < length))
+            length = input.LengthUs;
+        if (length > 0)
+            total = std::max(total, length + input.OffsetUs);
+    }
+    bool known = total > 0;
+    total = std::max<int64_t>(total - outputStartUs_, 0);
+    if (outputLengthUs_ > 0 && (!known || outputLengthUs_ < total))
+        total = outputLengthUs_;
+    return total;
+}
+
+bool ParseTimeUs(const std::wstring& text, int64_t* us)
+{
+    const wchar_t* p = text.c_str();
+    bool negative = *p == L'-';
+    if (negative)
+        ++p;
+    int64_t seconds = 0;
+    int fields = 0;
+    for (;;) {
+        if (!iswdigit(*p))
+            return false;
+        int64_t field = 0;
+        while (iswdigit(*p))
+            field = field * 10 + (*p++ - L'0');
+        seconds = seconds * 60 + field;
+        if (++fields == 3 || *p != L':')
+            break;
+        ++p;
+    }
+    int64_t value = seconds * 1000000;
+    if (*p == L'.') {
+        int64_t scale = 100000;
+        for (++p; iswdigit(*p); ++p, scale /= 10)
+            value += (*p - L'0') * scale;
+    }
+    if (fields == 1 && wcscmp(p, L"ms") == 0)
+        value /= 1000;
+    else if (fields == 1 && wcscmp(p, L"us") == 0)
+        value /= 1000000;
+    else if (!(fields == 1 && wcscmp(p, L"s") == 0) && *p != 0)
+        return false;
+    *us = negative ? -value : value;
+    return true;
+}

@@ -1,0 +1,228 @@
+#include "tools/ClipConverter/FfmpegProcess.h"
+
+#include "tools/ClipConverter/CommandLine.h"
+#include "tools/ClipConverter/CommandTranslator.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// A pipe whose write end the child inherits; the read end stays ours.
+bool CreateOutputPipe(HANDLE* read, HANDLE* write)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
+    if (!CreatePipe(read, write, &sa, 0))
+        return false;
+    SetHandleInformation(*read, HANDLE_FLAG_INHERIT, 0);
+    return true;
+}
+
+HANDLE OpenInheritableNul()
+{
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
+    return CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                       OPEN_EXISTING, 0, nullptr);
+}
+
+HANDLE CreateKillOnCloseJob()
+{
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    if (!job)
+        return nullptr;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+    return job;
+}
+
+// ffmpeg writes "N/A" where it has no number yet.
+bool ParseInt64(const std::string& text, int64_t* value)
+{
+    if (text.empty() || !(isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-'))
+        return false;
+    *value = strtoll(text.c_str(), nullptr, 10);
+    return true;
+}
+
+bool StartsWith(const std::string& text, const char* prefix)
+{
+    return text.compare(0, strlen(prefix), prefix) == 0;
+}
+
+}  // namespace
+
+FfmpegProcess::~FfmpegProcess()
+{
+    if (process_ && WaitForSingleObject(process_, 0) != WAIT_OBJECT_0)
+        Kill();
+    WaitForExit(INFINITE);
+    if (process_)
+        CloseHandle(process_);
+    if (job_)
+        CloseHandle(job_);
+}
+
+bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::wstring>& args)
+{
+    job_ = CreateKillOnCloseJob();
+    HANDLE outRead, outWrite, errRead, errWrite;
+    if (!job_ || !CreateOutputPipe(&outRead, &outWrite))
+        return false;
+    if (!CreateOutputPipe(&errRead, &errWrite)) {
+        CloseHandle(outRead);
+        CloseHandle(outWrite);
+        return false;
+    }
+    HANDLE nul = OpenInheritableNul();
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = nul;
+    si.hStdOutput = outWrite;
+    si.hStdError = errWrite;
+    std::wstring line = QuoteArgument(exePath) + L" " + JoinArguments(args);
+    std::vector<wchar_t> buffer(line.begin(), line.end());
+    buffer.push_back(0);
+    PROCESS_INFORMATION pi = {};
+    // Suspended until it is in the job, so that nothing it starts escapes the job.
+    BOOL created = CreateProcessW(exePath.c_str(), buffer.data(), nullptr, nullptr, TRUE,
+                                  CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
+    CloseHandle(outWrite);
+    CloseHandle(errWrite);
+    if (nul != INVALID_HANDLE_VALUE)
+        CloseHandle(nul);
+    if (!created) {
+        CloseHandle(outRead);
+        CloseHandle(errRead);
+        return false;
+    }
+    AssignProcessToJobObject(job_, pi.hProcess);
+    ResumeThread(pi.hThread);
+    CloseHandle(pi.hThread);
+    process_ = pi.hProcess;
+    progressReader_ = std::thread(&FfmpegProcess::ReadProgress, this, outRead);
+    logReader_ = std::thread(&FfmpegProcess::ReadLog, this, errRead);
+    return true;
+}
+
+bool FfmpegProcess::WaitForExit(DWORD ms)
+{
+    if (process_ && WaitForSingleObject(process_, ms) != WAIT_OBJECT_0)
+        return false;
+    if (progressReader_.joinable())
+        progressReader_.join();
+    if (logReader_.joinable())
+        logReader_.join();
+    return true;
+}
+
+void FfmpegProcess::Kill()
+{
+    TerminateJobObject(job_, 1);
+    // In case the platform refused to nest our job inside the one we run in.
+    TerminateProcess(process_, 1);
+}
+
+DWORD FfmpegProcess::ExitCode() const
+{
+    DWORD code = 1;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+FfmpegReport FfmpegProcess::Report()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return report_;
+}
+
+// "-progress pipe:1" writes blocks of key=value lines, each closed by a "progress=" line.
+void FfmpegProcess::ReadProgress(HANDLE pipe)
+{
+    std::string line;
+    int64_t timeUs = 0, bytes = 0;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+        for (DWORD i = 0; i < got; ++i) {
+            if (buffer[i] == '\n') {
+                TakeProgressLine(line, &timeUs, &bytes);
+                line.clear();
+            } else if (buffer[i] != '\r') {
+                line += buffer[i];
+            }
+        }
+    }
+    CloseHandle(pipe);
+}
+
+void FfmpegProcess::TakeProgressLine(const std::string& line, int64_t* timeUs, int64_t* bytes)
+{
+    size_t equals = line.find('=');
+    if (equals == std::string::npos)
+        return;
+    std::string key = line.substr(0, equals), value = line.substr(equals + 1);
+    if (key == "out_time_us") {
+        ParseInt64(value, timeUs);
+    } else if (key == "total_size") {
+        ParseInt64(value, bytes);
+    } else if (key == "progress") {
+        std::lock_guard<std::mutex> lock(mutex_);
+        report_.OutputTimeUs = *timeUs;
+        report_.BytesWritten = *bytes;
+        report_.ProgressBlocks++;
+    }
+}
+
+void FfmpegProcess::ReadLog(HANDLE pipe)
+{
+    HANDLE ownError = GetStdHandle(STD_ERROR_HANDLE);
+    std::string line;
+    int input = -1;
+    char buffer[4096];
+    DWORD got = 0, written = 0;
+    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+        if (ownError && ownError != INVALID_HANDLE_VALUE)
+            WriteFile(ownError, buffer, got, &written, nullptr);
+        for (DWORD i = 0; i < got; ++i) {
+            if (buffer[i] == '\n' || buffer[i] == '\r') {
+                TakeLogLine(line, &input);
+                line.clear();
+            } else {
+                line += buffer[i];
+            }
+        }
+    }
+    TakeLogLine(line, &input);
+    CloseHandle(pipe);
+}
+
+// The log describes each input ("Input #N, ..." then "  Duration: 00:01:02.50, start: ...")
+// before "Stream mapping:" and the outputs.
+void FfmpegProcess::TakeLogLine(const std::string& line, int* input)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (report_.InputsOpened)
+        return;
+    if (StartsWith(line, "Input #")) {
+        *input = atoi(line.c_str() + 7);
+        return;
+    }
+    if (StartsWith(line, "Stream mapping:") || StartsWith(line, "Output #")) {
+        report_.InputsOpened = true;
+        return;
+    }
+    size_t at = line.find("Duration: ");
+    if (at == std::string::npos || *input < 0)
+        return;
+    size_t end = line.find(',', at);
+    std::string clock = line.substr(at + 10, end == std::string::npos ? std::string::npos : end - at - 10);
+    int64_t us = 0;
+    if (!ParseTimeUs(std::wstring(clock.begin(), clock.end()), &us))
+        return;
+    if (report_.InputDurationsUs.size() <= static_cast<size_t>(*input))
+        report_.InputDurationsUs.resize(*input + 1);
+    report_.InputDurationsUs[*input] = us;
+}
