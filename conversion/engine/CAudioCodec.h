@@ -8,11 +8,11 @@ class CAudioCodec : public CMediaCodec {
 public:
     CAudioCodec() { m_mediaKind = MEDIA_KIND_AUDIO; }
 
-    CArray<int> m_channelCounts;  // 0 is Auto
+    CValueList<int> m_channelCounts;  // 0 is Auto
     int m_minChannels = 0;
     int m_maxChannels = 0;
     int m_defaultChannels = 0;
-    CArray<int> m_sampleRates;  // Hz, 0 is Auto
+    CValueList<int> m_sampleRates;  // Hz, 0 is Auto
     int m_minSampleRate = 0;
     int m_maxSampleRate = 0;
     int m_defaultSampleRate = 0;

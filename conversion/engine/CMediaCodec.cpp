@@ -1,23 +1,10 @@
 #include "conversion/engine/CMediaCodec.h"
 
-namespace {
-
-bool Contains(const CArray<int>& list, int value)
-{
-    for (int i = 0; i < list.GetSize(); ++i) {
-        if (list[i] == value)
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-int CMediaCodec::PickScalar(const CArray<int>& list, bool anyValue, int lo, int hi, int defaultValue,
+int CMediaCodec::PickScalar(const CValueList<int>& list, bool anyValue, int lo, int hi, int defaultValue,
     int requested, int source)
 {
     int value = requested;
-    if (!anyValue && (list.GetSize() == 0 || !Contains(list, value)))
+    if (!anyValue && (list.GetSize() == 0 || !list.Contains(value)))
         value = defaultValue;
     if (value == 0) {
         // Auto keeps the source's value unless that lies outside the bounds.

@@ -2,8 +2,9 @@
 // dialogs offer with their bounds and default, and the rule that turns a preset's requested
 // bit rate and the source's into the one given to the encoding tool.
 #pragma once
-#include "classlib/CArray.h"
+#include "classlib/CString.h"
 #include "conversion/engine/CMediaCatalogItem.h"
+#include "conversion/engine/MediaValueList.h"
 
 // Codec flags. A clear "any" bit makes the pick rules replace a value that is not in the
 // codec's list by the default.
@@ -16,7 +17,7 @@ class CMediaCodec : public CMediaCatalogItem {
 public:
     CString m_encoder;   // given to the encoding tool with "-codec:v" / "-codec:a"
     CString m_codecTag;  // "-tag:v" / "-tag:a" when not empty
-    CArray<int> m_bitRates;  // bit/s, 0 is Auto
+    CValueList<int> m_bitRates;  // bit/s, 0 is Auto
     int m_minBitRate = 0;    // 0: no bound
     int m_maxBitRate = 0;
     int m_defaultBitRate = 0;
@@ -29,6 +30,6 @@ public:
 protected:
     // The rule of one scalar value (bit rate, channel count, sample rate): requested is
     // the preset's value, source the source stream's, 0 meaning Auto.
-    static int PickScalar(const CArray<int>& list, bool anyValue, int lo, int hi, int defaultValue,
+    static int PickScalar(const CValueList<int>& list, bool anyValue, int lo, int hi, int defaultValue,
         int requested, int source);
 };

@@ -4,6 +4,16 @@
 
 namespace {
 
+template <class Codec>
+Codec* FindCodec(const COwnedPtrArray<Codec>& codecs, const MediaPresetText& id)
+{
+    for (int i = 0; i < codecs.GetSize(); ++i) {
+        if (IsPresetText(id, codecs[i]->m_id))
+            return codecs[i];
+    }
+    return nullptr;
+}
+
 bool SameFrameRate(const MediaPresetRecord& a, const MediaPresetRecord& b)
 {
     if (a.frameRateNum != 0 && a.frameRateDen != 0 && b.frameRateNum != 0 && b.frameRateDen != 0) {
@@ -66,22 +76,13 @@ CVideoCodec* CMediaFormat::FindVideoCodec(LPCWSTR id) const
     return nullptr;
 }
 
-CAudioCodec* CMediaFormat::FindAudioCodec(LPCWSTR id) const
-{
-    for (int i = 0; i < m_audioCodecs.GetSize(); ++i) {
-        if (m_audioCodecs[i]->m_id == id)
-            return m_audioCodecs[i];
-    }
-    return nullptr;
-}
-
 // Both codecs are looked up even when the first is missing, so that a custom preset taken
 // whatever the binding gives keeps every codec it can have.
 int CMediaFormat::InitPresetFromRecord(CMediaPreset& preset, const MediaPresetRecord& record) const
 {
     preset.m_record = record;
-    preset.m_pVideoCodec = HasVideo() ? FindVideoCodec(GetPresetText(record.videoCodec)) : nullptr;
-    preset.m_pAudioCodec = HasAudio() ? FindAudioCodec(GetPresetText(record.audioCodec)) : nullptr;
+    preset.m_pVideoCodec = HasVideo() ? FindCodec(m_videoCodecs, record.videoCodec) : nullptr;
+    preset.m_pAudioCodec = HasAudio() ? FindCodec(m_audioCodecs, record.audioCodec) : nullptr;
     if (HasVideo() && !preset.m_pVideoCodec)
         return 0;
     if (HasAudio() && !preset.m_pAudioCodec)

@@ -54,7 +54,6 @@ public:
     CString GetPresetDescription(const CMediaPreset& preset) const;
 
     CVideoCodec* FindVideoCodec(LPCWSTR id) const;
-    CAudioCodec* FindAudioCodec(LPCWSTR id) const;
 
     CString m_muxer;      // the encoding tool's output format, e.g. "mp4"
     CString m_extension;  // with its dot, e.g. ".mp4"

@@ -13,32 +13,17 @@ int CMediaFormats::Load(LPCWSTR dataFolder)
     return 0;
 }
 
+// Load reads the file into the built-ins it has just made; they become the registry only
+// when the whole file was read. Otherwise they are thrown away and made again, so a file that
+// fails part-way leaves no mixture of stored and built-in settings.
 void CMediaFormats::ReadOrReset()
 {
-    if (!m_path.IsEmpty() && ReadStoredCopy() == 0)
+    if (!m_path.IsEmpty() && CMediaFormatsXml::Read(m_path, *this) == 0)
         return;
+    m_categories.DeleteAll();
+    BuildBuiltIns();
     ResetAllPresets();
     m_modified = 1;
-}
-
-// The file is read into fresh built-in formats that replace the current ones only when the
-// whole file was read, so a file that fails part-way leaves no mixture behind.
-int CMediaFormats::ReadStoredCopy()
-{
-    CPtrArray current;
-    current.Copy(m_categories);
-    m_categories.RemoveAll();
-    int result = BuildBuiltIns();
-    if (result == 0)
-        result = CMediaFormatsXml::Read(m_path, *this);
-    COwnedPtrArray<CMediaFormatCategory> dropped;
-    if (result == 0) {
-        dropped.Copy(current);
-    } else {
-        dropped.Copy(m_categories);
-        m_categories.Copy(current);
-    }
-    return result;
 }
 
 void CMediaFormats::ResetAllPresets()

@@ -21,8 +21,9 @@ public:
     virtual int BuildBuiltIns() = 0;
 
     int SaveIfModified() { return Save(); }
-    // Reads the stored copy; when that fails every format reloads its built-in presets and
-    // the registry is marked modified, so the file is written again at exit.
+    // Reads the stored copy into the built-ins that Load has just made. When that fails the
+    // built-ins are made again with their built-in presets and the registry is marked
+    // modified, so the file is written again at exit.
     void ReadOrReset();
     // The first format whose id equals the text in any case, or null.
     CMediaFormat* FindFormat(LPCWSTR id) const;
@@ -33,6 +34,5 @@ public:
     CString m_path;      // of the stored copy; empty until Load
 
 private:
-    int ReadStoredCopy();
     void ResetAllPresets();
 };

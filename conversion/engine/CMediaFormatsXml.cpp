@@ -1,5 +1,4 @@
 #include "conversion/engine/CMediaFormatsXml.h"
-#include <stdio.h>
 #include <pugixml.hpp>
 
 namespace {
@@ -31,77 +30,184 @@ int ClampIndex(int index, int count)
     return index < 0 || index >= count ? 0 : index;
 }
 
-// A pair must read as two numbers that are not negative; an absent or empty text leaves 0/0.
-bool ReadPair(const pugi::xml_node& node, LPCWSTR name, LPCWSTR format, INT32& first, INT32& second)
+// ---- preset records ----
+
+// How a record field is stored as an attribute.
+enum class Field {
+    Unsigned,    // flags
+    Integer,     // bit rates, channels, sample rate
+    Name,        // cut to the field when too long
+    Id,          // codec id: a text too long for the field drops the preset
+    OptionalId,  // profile, preset file: written only when set; too long drops the preset
+    Pair,        // two numbers around a separator, e.g. "320x240", "25/1"
+};
+
+struct RecordAttribute {
+    LPCWSTR name;
+    Field kind;
+    size_t offset;
+    size_t secondOffset;  // of a pair's second number
+    wchar_t separator;
+};
+
+// The attributes of each element, in the order they are written.
+const RecordAttribute kPresetAttributes[] = {
+    {L"Name", Field::Name, offsetof(MediaPresetRecord, name), 0, 0},
+    {L"Flags", Field::Unsigned, offsetof(MediaPresetRecord, flags), 0, 0},
+};
+const RecordAttribute kVideoAttributes[] = {
+    {L"Flags", Field::Unsigned, offsetof(MediaPresetRecord, videoFlags), 0, 0},
+    {L"Codec", Field::Id, offsetof(MediaPresetRecord, videoCodec), 0, 0},
+    {L"Resolution", Field::Pair, offsetof(MediaPresetRecord, width), offsetof(MediaPresetRecord, height), L'x'},
+    {L"Aspect", Field::Pair, offsetof(MediaPresetRecord, aspectNum), offsetof(MediaPresetRecord, aspectDen), L'/'},
+    {L"FrameRate", Field::Pair, offsetof(MediaPresetRecord, frameRateNum), offsetof(MediaPresetRecord, frameRateDen),
+        L'/'},
+    {L"BitRate", Field::Integer, offsetof(MediaPresetRecord, videoBitRate), 0, 0},
+    {L"Profile", Field::OptionalId, offsetof(MediaPresetRecord, videoProfile), 0, 0},
+    {L"PresetFile", Field::OptionalId, offsetof(MediaPresetRecord, videoPresetFile), 0, 0},
+};
+const RecordAttribute kAudioAttributes[] = {
+    {L"Flags", Field::Unsigned, offsetof(MediaPresetRecord, audioFlags), 0, 0},
+    {L"Codec", Field::Id, offsetof(MediaPresetRecord, audioCodec), 0, 0},
+    {L"Channels", Field::Integer, offsetof(MediaPresetRecord, channels), 0, 0},
+    {L"SampleRate", Field::Integer, offsetof(MediaPresetRecord, sampleRate), 0, 0},
+    {L"BitRate", Field::Integer, offsetof(MediaPresetRecord, audioBitRate), 0, 0},
+    {L"Profile", Field::OptionalId, offsetof(MediaPresetRecord, audioProfile), 0, 0},
+    {L"PresetFile", Field::OptionalId, offsetof(MediaPresetRecord, audioPresetFile), 0, 0},
+};
+
+template <class T>
+T& FieldAt(MediaPresetRecord& record, size_t offset)
 {
-    LPCWSTR text = node.attribute(name).value();
-    if (!*text)
+    return *reinterpret_cast<T*>(reinterpret_cast<char*>(&record) + offset);
+}
+
+template <class T>
+const T& FieldAt(const MediaPresetRecord& record, size_t offset)
+{
+    return *reinterpret_cast<const T*>(reinterpret_cast<const char*>(&record) + offset);
+}
+
+bool ReadNumber(LPCWSTR& p, INT32& value)
+{
+    if (*p < L'0' || *p > L'9')
+        return false;
+    LONGLONG number = 0;
+    for (; *p >= L'0' && *p <= L'9'; ++p) {
+        number = number * 10 + (*p - L'0');
+        if (number > MAXINT32)
+            return false;
+    }
+    value = static_cast<INT32>(number);
+    return true;
+}
+
+// Two numbers that are not negative around the separator; an empty text leaves 0 and 0.
+bool ReadPair(LPCWSTR p, wchar_t separator, INT32& first, INT32& second)
+{
+    if (!*p)
         return true;
-    int a = -1;
-    int b = -1;
-    if (swscanf(text, format, &a, &b) != 2 || a < 0 || b < 0)
+    INT32 a = 0;
+    INT32 b = 0;
+    if (!ReadNumber(p, a) || *p++ != separator || !ReadNumber(p, b) || *p)
         return false;
     first = a;
     second = b;
     return true;
 }
 
-// Ids, profiles and preset files that don't fit their field can't be right: false.
-bool ReadId(const pugi::xml_node& node, LPCWSTR name, MediaPresetText& field)
+// False when the value can't be right for the field.
+bool ReadValue(const RecordAttribute& field, const pugi::xml_attribute& attribute, MediaPresetRecord& record)
 {
-    return SetPresetText(field, node.attribute(name).value());
+    switch (field.kind) {
+    case Field::Unsigned:
+        FieldAt<UINT32>(record, field.offset) = attribute.as_uint();
+        return true;
+    case Field::Integer:
+        FieldAt<INT32>(record, field.offset) = attribute.as_int();
+        return true;
+    case Field::Name:
+        SetPresetText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
+        return true;
+    case Field::Id:
+    case Field::OptionalId:
+        return SetPresetText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
+    case Field::Pair:
+        return ReadPair(attribute.value(), field.separator, FieldAt<INT32>(record, field.offset),
+            FieldAt<INT32>(record, field.secondOffset));
+    }
+    return false;
 }
 
-bool ReadVideo(const pugi::xml_node& node, MediaPresetRecord& record)
+bool SameName(LPCWSTR a, LPCWSTR b)
 {
-    if (!node)
-        return false;
-    record.videoFlags = node.attribute(L"Flags").as_uint();
-    record.videoBitRate = node.attribute(L"BitRate").as_int();
-    return ReadId(node, L"Codec", record.videoCodec)
-        && ReadPair(node, L"Resolution", L"%dx%d", record.width, record.height)
-        && ReadPair(node, L"Aspect", L"%d/%d", record.aspectNum, record.aspectDen)
-        && ReadPair(node, L"FrameRate", L"%d/%d", record.frameRateNum, record.frameRateDen)
-        && ReadId(node, L"Profile", record.videoProfile)
-        && ReadId(node, L"PresetFile", record.videoPresetFile);
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
 }
 
-bool ReadAudio(const pugi::xml_node& node, MediaPresetRecord& record)
+// Each attribute is matched first against the one after the last match, so a file in the
+// order this program writes costs one comparison per attribute; unknown attributes are
+// ignored. False when a value can't be right.
+template <int N>
+bool ReadAttributes(const pugi::xml_node& node, const RecordAttribute (&fields)[N], MediaPresetRecord& record)
 {
-    if (!node)
-        return false;
-    record.audioFlags = node.attribute(L"Flags").as_uint();
-    record.channels = node.attribute(L"Channels").as_int();
-    record.sampleRate = node.attribute(L"SampleRate").as_int();
-    record.audioBitRate = node.attribute(L"BitRate").as_int();
-    return ReadId(node, L"Codec", record.audioCodec)
-        && ReadId(node, L"Profile", record.audioProfile)
-        && ReadId(node, L"PresetFile", record.audioPresetFile);
+    bool valid = true;
+    int next = 0;
+    for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
+        for (int tried = 0; tried < N; ++tried) {
+            const int index = (next + tried) % N;
+            if (SameName(attribute.name(), fields[index].name)) {
+                valid = ReadValue(fields[index], attribute, record) && valid;
+                next = index + 1;
+                break;
+            }
+        }
+    }
+    return valid;
 }
 
-// False drops the preset. A name too long for the record is cut.
+// False drops the preset: a stream of the format without its element, or a value that
+// can't be right.
 bool ReadPresetRecord(const pugi::xml_node& node, const CMediaFormat& format, MediaPresetRecord& record)
 {
     record = MediaPresetRecord();
-    SetPresetText(record.name, node.attribute(L"Name").value());
-    record.flags = node.attribute(L"Flags").as_uint();
-    if (format.HasVideo() && !ReadVideo(node.child(L"Video"), record))
-        return false;
-    return !format.HasAudio() || ReadAudio(node.child(L"Audio"), record);
+    ReadAttributes(node, kPresetAttributes, record);
+    if (format.HasVideo()) {
+        pugi::xml_node video = node.child(L"Video");
+        if (!video || !ReadAttributes(video, kVideoAttributes, record))
+            return false;
+    }
+    if (format.HasAudio()) {
+        pugi::xml_node audio = node.child(L"Audio");
+        if (!audio || !ReadAttributes(audio, kAudioAttributes, record))
+            return false;
+    }
+    return true;
 }
 
+// Appended to the format's presets; the list is sized once for all the file holds.
 void ReadPresets(const pugi::xml_node& presets, CMediaFormat& format)
 {
+    const int first = format.m_presets.GetSize();
+    int count = first;
+    for (pugi::xml_node node = presets.child(L"Preset"); node; node = node.next_sibling(L"Preset"))
+        ++count;
+    format.m_presets.SetSize(count);
+    count = first;
     MediaPresetRecord record;
     for (pugi::xml_node node = presets.child(L"Preset"); node; node = node.next_sibling(L"Preset")) {
         if (!ReadPresetRecord(node, format, record))
             continue;
         CMediaPreset* pPreset = new CMediaPreset;
         if (format.InitPresetFromRecord(*pPreset, record))
-            format.m_presets.Add(pPreset);
+            format.m_presets.SetAt(count++, pPreset);
         else
             delete pPreset;
     }
+    format.m_presets.SetSize(count);
 }
 
 void ReadCustomPreset(const pugi::xml_node& node, CMediaFormat& format)
@@ -144,64 +250,56 @@ void ReadCategory(const pugi::xml_node& node, CMediaFormatCategory& category)
 
 // ---- writing ----
 
-CString FormatPair(LPCWSTR format, int first, int second)
+void WriteValue(pugi::xml_node& node, const RecordAttribute& field, const MediaPresetRecord& record)
 {
     CString text;
-    text.Format(format, first, second);
-    return text;
+    switch (field.kind) {
+    case Field::Unsigned:
+        node.append_attribute(field.name) = FieldAt<UINT32>(record, field.offset);
+        return;
+    case Field::Integer:
+        node.append_attribute(field.name) = FieldAt<INT32>(record, field.offset);
+        return;
+    case Field::OptionalId:
+        // Written only when set, so readers that don't know them see the file they always saw.
+        text = GetPresetText(FieldAt<MediaPresetText>(record, field.offset));
+        if (text.IsEmpty())
+            return;
+        break;
+    case Field::Name:
+    case Field::Id:
+        text = GetPresetText(FieldAt<MediaPresetText>(record, field.offset));
+        break;
+    case Field::Pair:
+        text.Format(L"%d%c%d", FieldAt<INT32>(record, field.offset), field.separator,
+            FieldAt<INT32>(record, field.secondOffset));
+        break;
+    }
+    node.append_attribute(field.name) = static_cast<LPCWSTR>(text);
 }
 
-// Profiles and preset files are written only when set, so readers that don't know them
-// see the file they always saw.
-void WriteOptionalText(pugi::xml_node& node, LPCWSTR name, const MediaPresetText& field)
+// The new element, or an empty node when it can't be made.
+template <int N>
+pugi::xml_node AppendRecordElement(pugi::xml_node& parent, LPCWSTR element, const RecordAttribute (&fields)[N],
+    const MediaPresetRecord& record)
 {
-    CString text = GetPresetText(field);
-    if (!text.IsEmpty())
-        node.append_attribute(name) = static_cast<LPCWSTR>(text);
-}
-
-bool WriteVideo(pugi::xml_node& parent, const MediaPresetRecord& record)
-{
-    pugi::xml_node node = parent.append_child(L"Video");
-    if (!node)
-        return false;
-    node.append_attribute(L"Flags") = record.videoFlags;
-    node.append_attribute(L"Codec") = static_cast<LPCWSTR>(GetPresetText(record.videoCodec));
-    node.append_attribute(L"Resolution") = static_cast<LPCWSTR>(FormatPair(L"%dx%d", record.width, record.height));
-    node.append_attribute(L"Aspect") = static_cast<LPCWSTR>(FormatPair(L"%d/%d", record.aspectNum, record.aspectDen));
-    node.append_attribute(L"FrameRate") =
-        static_cast<LPCWSTR>(FormatPair(L"%d/%d", record.frameRateNum, record.frameRateDen));
-    node.append_attribute(L"BitRate") = record.videoBitRate;
-    WriteOptionalText(node, L"Profile", record.videoProfile);
-    WriteOptionalText(node, L"PresetFile", record.videoPresetFile);
-    return true;
-}
-
-bool WriteAudio(pugi::xml_node& parent, const MediaPresetRecord& record)
-{
-    pugi::xml_node node = parent.append_child(L"Audio");
-    if (!node)
-        return false;
-    node.append_attribute(L"Flags") = record.audioFlags;
-    node.append_attribute(L"Codec") = static_cast<LPCWSTR>(GetPresetText(record.audioCodec));
-    node.append_attribute(L"Channels") = record.channels;
-    node.append_attribute(L"SampleRate") = record.sampleRate;
-    node.append_attribute(L"BitRate") = record.audioBitRate;
-    WriteOptionalText(node, L"Profile", record.audioProfile);
-    WriteOptionalText(node, L"PresetFile", record.audioPresetFile);
-    return true;
+    pugi::xml_node node = parent.append_child(element);
+    if (node) {
+        for (const RecordAttribute& field : fields)
+            WriteValue(node, field, record);
+    }
+    return node;
 }
 
 bool WritePreset(pugi::xml_node& parent, LPCWSTR element, const CMediaFormat& format, const CMediaPreset& preset)
 {
-    pugi::xml_node node = parent.append_child(element);
+    pugi::xml_node node = AppendRecordElement(parent, element, kPresetAttributes, preset.m_record);
     if (!node)
         return false;
-    node.append_attribute(L"Name") = static_cast<LPCWSTR>(preset.GetName());
-    node.append_attribute(L"Flags") = preset.m_record.flags;
-    if (format.HasVideo() && preset.m_pVideoCodec && !WriteVideo(node, preset.m_record))
+    if (format.HasVideo() && preset.m_pVideoCodec && !AppendRecordElement(node, L"Video", kVideoAttributes, preset.m_record))
         return false;
-    return !format.HasAudio() || !preset.m_pAudioCodec || WriteAudio(node, preset.m_record);
+    return !format.HasAudio() || !preset.m_pAudioCodec
+        || AppendRecordElement(node, L"Audio", kAudioAttributes, preset.m_record);
 }
 
 bool WriteFormat(pugi::xml_node& parent, const CMediaFormat& format)

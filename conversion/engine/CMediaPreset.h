@@ -10,6 +10,10 @@ public:
     CMediaPreset(const CMediaPreset&) = delete;
     CMediaPreset& operator=(const CMediaPreset&) = delete;
 
+    // Presets come from blocks of many (see CMediaPreset.cpp).
+    static void* operator new(size_t size);
+    static void operator delete(void* p, size_t size);
+
     CString GetName() const { return GetPresetText(m_record.name); }
     bool IsCustom() const { return (m_record.flags & PRESET_CUSTOM) != 0; }
     // Zeroes the record and unbinds both codecs.

@@ -3,16 +3,6 @@
 
 namespace {
 
-template <class T>
-bool Contains(const CArray<T>& list, const T& value)
-{
-    for (int i = 0; i < list.GetSize(); ++i) {
-        if (list[i] == value)
-            return true;
-    }
-    return false;
-}
-
 bool IsSet(const MediaSize& size) { return size.width > 0 && size.height > 0; }
 bool IsSet(const MediaRate& rate) { return rate.num > 0 && rate.den > 0; }
 double ToDouble(const MediaRate& rate) { return static_cast<double>(rate.num) / rate.den; }
@@ -58,7 +48,7 @@ int CVideoCodec::AdjustOutputSize(CEncoderOptions& options, const CMediaStreamIn
 MediaSize CVideoCodec::PickResolution(MediaSize requested, MediaSize source) const
 {
     MediaSize size = requested;
-    if (!(m_flags & CODEC_ANY_SIZE) && (m_resolutions.GetSize() == 0 || !Contains(m_resolutions, size)))
+    if (!(m_flags & CODEC_ANY_SIZE) && (m_resolutions.GetSize() == 0 || !m_resolutions.Contains(size)))
         size = m_defaultSize;
     const bool hasMin = IsSet(m_minSize);
     const bool hasMax = IsSet(m_maxSize);
@@ -88,7 +78,7 @@ MediaSize CVideoCodec::PickResolution(MediaSize requested, MediaSize source) con
 MediaRate CVideoCodec::PickFrameRate(MediaRate requested, MediaRate source) const
 {
     MediaRate rate = requested;
-    if (!(m_flags & CODEC_ANY_RATE) && (m_frameRates.GetSize() == 0 || !Contains(m_frameRates, rate)))
+    if (!(m_flags & CODEC_ANY_RATE) && (m_frameRates.GetSize() == 0 || !m_frameRates.Contains(rate)))
         rate = m_defaultFrameRate;
     if (rate.den == 0 && rate.num != 0)
         return rate;

@@ -23,15 +23,15 @@ public:
     CVideoCodec() { m_mediaKind = MEDIA_KIND_VIDEO; }
 
     int m_alignment = 1;  // output width and height are rounded up to a multiple of it
-    CArray<MediaSize> m_resolutions;  // 0 x 0 is Auto
+    CValueList<MediaSize> m_resolutions;  // 0 x 0 is Auto
     MediaSize m_minSize = {0, 0};     // 0: no bound
     MediaSize m_maxSize = {0, 0};
     MediaSize m_defaultSize = {0, 0};  // 0 x 0 keeps the source's
-    CArray<MediaSize> m_aspects;  // offered by the preset dialogs only; no pick rule reads it
+    CValueList<MediaSize> m_aspects;  // offered by the preset dialogs only; no pick rule reads it
     MediaSize m_minAspect = {0, 0};
     MediaSize m_maxAspect = {0, 0};
     MediaSize m_defaultAspect = {0, 0};
-    CArray<MediaRate> m_frameRates;  // 0/0 is Auto
+    CValueList<MediaRate> m_frameRates;  // 0/0 is Auto
     MediaRate m_minFrameRate = {0, 0};
     MediaRate m_maxFrameRate = {0, 0};
     MediaRate m_defaultFrameRate = {0, 0};

@@ -66,3 +66,5 @@ static_assert(offsetof(MediaPresetRecord, audioPresetFile) == 820, "preset recor
 bool SetPresetText(MediaPresetText& field, LPCWSTR text);
 // The text of a record field, read no further than the field even when its NUL is missing.
 CString GetPresetText(const MediaPresetText& field);
+// Whether a record field holds exactly this text.
+bool IsPresetText(const MediaPresetText& field, LPCWSTR text);

@@ -1,6 +1,5 @@
 #include "conversion/engine/catalogue/CodecCatalogue.h"
 #include "conversion/engine/catalogue/CAC_dca.h"
-#include "conversion/engine/catalogue/CatalogueList.h"
 #include "mediatools/MediaToolLocation.h"
 
 namespace {
@@ -117,11 +116,11 @@ struct AudioCodecRow {
     LPCWSTR name;
     LPCWSTR encoder;  // "aac" becomes "libfdk_aac" when the tools prefer it
     DWORD flags;
-    ConstList<int> bitRates;
+    CValueList<int> bitRates;
     int defaultBitRate;
-    ConstList<int> channelCounts;
+    CValueList<int> channelCounts;
     int defaultChannels;
-    ConstList<int> sampleRates;
+    CValueList<int> sampleRates;
     int defaultSampleRate;
     int minSampleRate = 0;
     CAudioCodec* (*create)() = nullptr;  // a class of its own; null: a plain CAudioCodec
@@ -135,50 +134,50 @@ CAudioCodec* New()
 
 // id, display name, encoder, flags, bit rates, default, channels, default, sample rates, default
 const AudioCodecRow kAudioCodecs[] = {
-    {L"AC_aac", L"AAC", L"aac", 7, List(kAB1), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_aac.3g2", L"AAC", L"aac", 7, List(kAB2), 12200, List(kAC2), 0, List(kAS2), 44100},
-    {L"AC_aac.3gp", L"AAC", L"aac", 7, List(kAB2), 12200, List(kAC2), 0, List(kAS2), 44100},
-    {L"AC_aac.Android", L"AAC", L"aac", 7, List(kAB1), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_aac.Apple", L"AAC", L"aac", 7, List(kAB1), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_aac.BlackBerry", L"AAC", L"aac", 7, List(kAB1), 128000, List(kAC1), 0, List(kAS3), 44100},
-    {L"AC_aac.WindowsPhone", L"AAC", L"aac", 7, List(kAB1), 128000, List(kAC1), 0, List(kAS3), 44100},
-    {L"AC_ac3", L"AC3", L"ac3", 7, List(kAB1), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_ac3.DVD", L"AC3", L"ac3", 7, List(kAB3), 192000, List(kAC1), 2, List(kAS4), 48000},
-    {L"AC_adpcm_adx", L"SEGA CRI ADX ADPCM", L"adpcm_adx", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_adpcm_ima_wav", L"ADPCM IMA WAV", L"adpcm_ima_wav", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_adpcm_ms", L"ADPCM Microsoft", L"adpcm_ms", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_adpcm_yamaha", L"ADPCM Yamaha", L"adpcm_yamaha", 0, List(kAB5), 32000, List(kAC3), 1, List(kAS5), 8000},
-    {L"AC_alac", L"ALAC", L"alac", 7, List(kAB4), 0, List(kAC2), 0, List(kAS1), 0},
-    {L"AC_dca", L"DCA", L"dca", 7, List(kAB1), 0, List(kAC1), 0, List(kAS1), 0, 0, New<CAC_dca>},
-    {L"AC_flac", L"FLAC", L"flac", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_libgsm_ms", L"GSM MS", L"libgsm_ms", 0, List(kAB6), 13000, List(kAC3), 1, List(kAS5), 8000},
-    {L"AC_libilbc", L"iLBC", L"libilbc", 0, List(kAB7), 0, List(kAC3), 1, List(kAS5), 8000},
-    {L"AC_libmp3lame", L"MP3", L"libmp3lame", 7, List(kAB8), 0, List(kAC2), 0, List(kAS3), 0},
-    {L"AC_libmp3lame.flv", L"MP3", L"libmp3lame", 5, List(kAB9), 128000, List(kAC2), 0, List(kAS6), 44100},
-    {L"AC_libmp3lame.mp4", L"MP3", L"libmp3lame", 7, List(kAB8), 0, List(kAC2), 0, List(kAS7), 0, 16000},
-    {L"AC_libopencore_amrnb", L"AMR Narrow-Band", L"libopencore_amrnb", 0, List(kAB10), 6700, List(kAC3), 1, List(kAS5), 8000},
-    {L"AC_libopus", L"Opus", L"libopus", 7, List(kAB1), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_libspeex", L"Speex", L"libspeex", 7, List(kAB11), 0, List(kAC2), 0, List(kAS8), 0},
-    {L"AC_libvo_amrwbenc", L"AMR Wide-Band", L"libvo_amrwbenc", 0, List(kAB12), 15850, List(kAC3), 1, List(kAS9), 16000},
-    {L"AC_libvorbis", L"Vorbis", L"libvorbis", 7, List(kAB8), 0, List(kAC1), 0, List(kAS3), 0},
-    {L"AC_mp2", L"MP2", L"mp2", 7, List(kAB1), 0, List(kAC2), 0, List(kAS7), 0},
-    {L"AC_mp2.DVD", L"MP2", L"mp2", 7, List(kAB13), 192000, List(kAC2), 2, List(kAS4), 48000},
-    {L"AC_mp2.VCD", L"MP2", L"mp2", 7, List(kAB13), 0, List(kAC2), 2, List(kAS10), 44100},
-    {L"AC_pcm_alaw", L"PCM A-law", L"pcm_alaw", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_pcm_mulaw", L"PCM mu-law", L"pcm_mulaw", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_pcm_s16be", L"PCM s16be", L"pcm_s16be", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_pcm_s16be_planar", L"PCM s16be planar", L"pcm_s16be_planar", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_pcm_s16le", L"PCM s16le", L"pcm_s16le", 6, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_pcm_s16le.dv", L"PCM s16le", L"pcm_s16le", 4, List(kAB4), 0, List(kAC4), 2, List(kAS11), 48000},
-    {L"AC_pcm_s16le.gxf", L"PCM s16le", L"pcm_s16le", 0, List(kAB4), 0, List(kAC3), 1, List(kAS11), 48000},
-    {L"AC_pcm_s16le.mxf", L"PCM s16le", L"pcm_s16le", 4, List(kAB4), 0, List(kAC4), 2, List(kAS11), 48000},
-    {L"AC_pcm_s24be", L"PCM s24be", L"pcm_s24be", 7, List(kAB1), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_pcm_s24le", L"PCM s24le", L"pcm_s24le", 7, List(kAB1), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_pcm_s8", L"PCM s8", L"pcm_s8", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_pcm_u8", L"PCM u8", L"pcm_u8", 7, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_wavpack", L"WavPack", L"wavpack", 6, List(kAB4), 0, List(kAC1), 0, List(kAS1), 0},
-    {L"AC_wmav1", L"WMAV1", L"wmav1", 7, List(kAB1), 0, List(kAC2), 0, List(kAS12), 0},
-    {L"AC_wmav2", L"WMAV2", L"wmav2", 0, List(kAB14), 0, List(kAC2), 0, List(kAS13), 0},
+    {L"AC_aac", L"AAC", L"aac", 7, kAB1, 0, kAC1, 0, kAS1, 0},
+    {L"AC_aac.3g2", L"AAC", L"aac", 7, kAB2, 12200, kAC2, 0, kAS2, 44100},
+    {L"AC_aac.3gp", L"AAC", L"aac", 7, kAB2, 12200, kAC2, 0, kAS2, 44100},
+    {L"AC_aac.Android", L"AAC", L"aac", 7, kAB1, 0, kAC1, 0, kAS1, 0},
+    {L"AC_aac.Apple", L"AAC", L"aac", 7, kAB1, 0, kAC1, 0, kAS1, 0},
+    {L"AC_aac.BlackBerry", L"AAC", L"aac", 7, kAB1, 128000, kAC1, 0, kAS3, 44100},
+    {L"AC_aac.WindowsPhone", L"AAC", L"aac", 7, kAB1, 128000, kAC1, 0, kAS3, 44100},
+    {L"AC_ac3", L"AC3", L"ac3", 7, kAB1, 0, kAC1, 0, kAS1, 0},
+    {L"AC_ac3.DVD", L"AC3", L"ac3", 7, kAB3, 192000, kAC1, 2, kAS4, 48000},
+    {L"AC_adpcm_adx", L"SEGA CRI ADX ADPCM", L"adpcm_adx", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_adpcm_ima_wav", L"ADPCM IMA WAV", L"adpcm_ima_wav", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_adpcm_ms", L"ADPCM Microsoft", L"adpcm_ms", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_adpcm_yamaha", L"ADPCM Yamaha", L"adpcm_yamaha", 0, kAB5, 32000, kAC3, 1, kAS5, 8000},
+    {L"AC_alac", L"ALAC", L"alac", 7, kAB4, 0, kAC2, 0, kAS1, 0},
+    {L"AC_dca", L"DCA", L"dca", 7, kAB1, 0, kAC1, 0, kAS1, 0, 0, New<CAC_dca>},
+    {L"AC_flac", L"FLAC", L"flac", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_libgsm_ms", L"GSM MS", L"libgsm_ms", 0, kAB6, 13000, kAC3, 1, kAS5, 8000},
+    {L"AC_libilbc", L"iLBC", L"libilbc", 0, kAB7, 0, kAC3, 1, kAS5, 8000},
+    {L"AC_libmp3lame", L"MP3", L"libmp3lame", 7, kAB8, 0, kAC2, 0, kAS3, 0},
+    {L"AC_libmp3lame.flv", L"MP3", L"libmp3lame", 5, kAB9, 128000, kAC2, 0, kAS6, 44100},
+    {L"AC_libmp3lame.mp4", L"MP3", L"libmp3lame", 7, kAB8, 0, kAC2, 0, kAS7, 0, 16000},
+    {L"AC_libopencore_amrnb", L"AMR Narrow-Band", L"libopencore_amrnb", 0, kAB10, 6700, kAC3, 1, kAS5, 8000},
+    {L"AC_libopus", L"Opus", L"libopus", 7, kAB1, 0, kAC1, 0, kAS1, 0},
+    {L"AC_libspeex", L"Speex", L"libspeex", 7, kAB11, 0, kAC2, 0, kAS8, 0},
+    {L"AC_libvo_amrwbenc", L"AMR Wide-Band", L"libvo_amrwbenc", 0, kAB12, 15850, kAC3, 1, kAS9, 16000},
+    {L"AC_libvorbis", L"Vorbis", L"libvorbis", 7, kAB8, 0, kAC1, 0, kAS3, 0},
+    {L"AC_mp2", L"MP2", L"mp2", 7, kAB1, 0, kAC2, 0, kAS7, 0},
+    {L"AC_mp2.DVD", L"MP2", L"mp2", 7, kAB13, 192000, kAC2, 2, kAS4, 48000},
+    {L"AC_mp2.VCD", L"MP2", L"mp2", 7, kAB13, 0, kAC2, 2, kAS10, 44100},
+    {L"AC_pcm_alaw", L"PCM A-law", L"pcm_alaw", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_pcm_mulaw", L"PCM mu-law", L"pcm_mulaw", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_pcm_s16be", L"PCM s16be", L"pcm_s16be", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_pcm_s16be_planar", L"PCM s16be planar", L"pcm_s16be_planar", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_pcm_s16le", L"PCM s16le", L"pcm_s16le", 6, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_pcm_s16le.dv", L"PCM s16le", L"pcm_s16le", 4, kAB4, 0, kAC4, 2, kAS11, 48000},
+    {L"AC_pcm_s16le.gxf", L"PCM s16le", L"pcm_s16le", 0, kAB4, 0, kAC3, 1, kAS11, 48000},
+    {L"AC_pcm_s16le.mxf", L"PCM s16le", L"pcm_s16le", 4, kAB4, 0, kAC4, 2, kAS11, 48000},
+    {L"AC_pcm_s24be", L"PCM s24be", L"pcm_s24be", 7, kAB1, 0, kAC1, 0, kAS1, 0},
+    {L"AC_pcm_s24le", L"PCM s24le", L"pcm_s24le", 7, kAB1, 0, kAC1, 0, kAS1, 0},
+    {L"AC_pcm_s8", L"PCM s8", L"pcm_s8", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_pcm_u8", L"PCM u8", L"pcm_u8", 7, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_wavpack", L"WavPack", L"wavpack", 6, kAB4, 0, kAC1, 0, kAS1, 0},
+    {L"AC_wmav1", L"WMAV1", L"wmav1", 7, kAB1, 0, kAC2, 0, kAS12, 0},
+    {L"AC_wmav2", L"WMAV2", L"wmav2", 0, kAB14, 0, kAC2, 0, kAS13, 0},
 };
 
 // The AAC codecs take the encoder that the tool location chose, as it stands when they are made.
@@ -194,11 +193,11 @@ CAudioCodec* Build(const AudioCodecRow& row)
     pCodec->m_id = row.id;
     pCodec->m_name = row.name;
     pCodec->m_encoder = ChooseEncoder(row.encoder);
-    FillArray(pCodec->m_bitRates, row.bitRates);
+    pCodec->m_bitRates = row.bitRates;
     pCodec->m_defaultBitRate = row.defaultBitRate;
-    FillArray(pCodec->m_channelCounts, row.channelCounts);
+    pCodec->m_channelCounts = row.channelCounts;
     pCodec->m_defaultChannels = row.defaultChannels;
-    FillArray(pCodec->m_sampleRates, row.sampleRates);
+    pCodec->m_sampleRates = row.sampleRates;
     pCodec->m_defaultSampleRate = row.defaultSampleRate;
     pCodec->m_minSampleRate = row.minSampleRate;
     return pCodec;

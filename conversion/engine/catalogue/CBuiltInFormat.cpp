@@ -1,22 +1,40 @@
 #include "conversion/engine/catalogue/CBuiltInFormat.h"
 #include "conversion/engine/catalogue/CodecCatalogue.h"
+#include <wchar.h>
 
 namespace {
 
-// Calls add with each blank-separated id of the list, in order.
-template <class Add>
-void ForEachId(LPCWSTR ids, Add add)
+// Calls use with each blank-separated id of the list, in order.
+template <class Use>
+void ForEachId(LPCWSTR ids, Use use)
 {
-    CString list(ids);
-    int start = 0;
-    while (start < list.GetLength()) {
-        int end = list.Find(L' ', start);
-        if (end < 0)
-            end = list.GetLength();
-        if (end > start)
-            add(list.Mid(start, end - start));
-        start = end + 1;
+    wchar_t id[MEDIA_PRESET_TEXT_SIZE];
+    for (LPCWSTR p = ids; *p;) {
+        int length = 0;
+        while (p[length] && p[length] != L' ')
+            ++length;
+        if (length > 0 && length < MEDIA_PRESET_TEXT_SIZE) {
+            wmemcpy(id, p, length);
+            id[length] = 0;
+            use(id);
+        }
+        p += p[length] ? length + 1 : length;
     }
+}
+
+// The array is sized once: the registry is built at every start.
+template <class Codec>
+void AddCodecs(COwnedPtrArray<Codec>& codecs, LPCWSTR ids, Codec* (*create)(LPCWSTR id))
+{
+    int count = 0;
+    ForEachId(ids, [&count](LPCWSTR) { ++count; });
+    codecs.SetSize(count);
+    int made = 0;
+    ForEachId(ids, [&](LPCWSTR id) {
+        if (Codec* pCodec = create(id))
+            codecs.SetAt(made++, pCodec);
+    });
+    codecs.SetSize(made);
 }
 
 }  // namespace
@@ -29,14 +47,8 @@ CBuiltInFormat::CBuiltInFormat(const BuiltInFormatSpec& spec) : m_spec(spec)
     m_name = spec.name;
     m_extension = spec.extension;
     m_muxer = spec.muxer;
-    ForEachId(spec.videoCodecs, [this](const CString& id) {
-        if (CVideoCodec* pCodec = CreateVideoCodec(id))
-            m_videoCodecs.Add(pCodec);
-    });
-    ForEachId(spec.audioCodecs, [this](const CString& id) {
-        if (CAudioCodec* pCodec = CreateAudioCodec(id))
-            m_audioCodecs.Add(pCodec);
-    });
+    AddCodecs(m_videoCodecs, spec.videoCodecs, CreateVideoCodec);
+    AddCodecs(m_audioCodecs, spec.audioCodecs, CreateAudioCodec);
     // The custom preset starts as the first built-in record.
     m_pCustomPreset = new CMediaPreset;
     if (spec.presets.count > 0)

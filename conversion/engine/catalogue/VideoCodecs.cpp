@@ -2,7 +2,6 @@
 #include "conversion/engine/catalogue/CVC_dvvideo.h"
 #include "conversion/engine/catalogue/CVC_libxvid.h"
 #include "conversion/engine/catalogue/CVC_mpeg1video.h"
-#include "conversion/engine/catalogue/CatalogueList.h"
 
 namespace {
 
@@ -219,15 +218,15 @@ struct VideoCodecRow {
     LPCWSTR encoder;  // empty: no "-codec:v"
     DWORD flags;
     int alignment;
-    ConstList<MediaSize> resolutions;
+    CValueList<MediaSize> resolutions;
     MediaSize defaultSize;
-    ConstList<MediaRate> frameRates;
+    CValueList<MediaRate> frameRates;
     MediaRate defaultFrameRate;
-    ConstList<int> bitRates;
+    CValueList<int> bitRates;
     int defaultBitRate;
     LPCWSTR defaultProfile = nullptr;
     LPCWSTR codecTag = nullptr;
-    ConstList<MediaSize> aspects = {};
+    CValueList<MediaSize> aspects = {};
     MediaRate minFrameRate = {0, 0};
     CVideoCodec* (*create)() = nullptr;  // a class of its own; null: a plain CVideoCodec
 };
@@ -241,53 +240,53 @@ CVideoCodec* New()
 // id, display name, encoder, flags, alignment, resolutions, default, frame rates, default,
 // bit rates, default [, default profile, codec tag, aspects, minimum frame rate, class]
 const VideoCodecRow kVideoCodecs[] = {
-    {L"VC_apng", L"Animated PNG", L"", 6, 1, List(kVR1), {0, 0}, List(kVF1), {5, 1}, List(kVB1), 0},
-    {L"VC_dvvideo", L"DV (Digital Video)", L"dvvideo", 1, 1, List(kVR2), {720, 576}, List(kVF2), {30000, 1001}, List(kVB1), 0, nullptr, nullptr, {}, {0, 0}, New<CVC_dvvideo>},
-    {L"VC_flv", L"FLV", L"flv", 7, 1, List(kVR3), {0, 0}, List(kVF3), {0, 0}, List(kVB2), 0},
-    {L"VC_gif", L"GIF", L"gif", 6, 1, List(kVR1), {0, 0}, List(kVF4), {0, 0}, List(kVB1), 0},
-    {L"VC_h263", L"H.263", L"h263", 3, 4, List(kVR4), {352, 288}, List(kVF5), {0, 0}, List(kVB3), 0},
-    {L"VC_h263.3g2", L"H.263", L"h263", 3, 4, List(kVR4), {352, 288}, List(kVF5), {15, 1}, List(kVB4), 448000},
-    {L"VC_h263.3gp", L"H.263", L"h263", 3, 4, List(kVR4), {352, 288}, List(kVF5), {15, 1}, List(kVB5), 448000},
-    {L"VC_h263p", L"H.263+", L"h263p", 7, 4, List(kVR5), {0, 0}, List(kVF6), {0, 0}, List(kVB6), 0},
-    {L"VC_huffyuv", L"HuffYUV", L"huffyuv", 7, 2, List(kVR3), {352, 288}, List(kVF7), {25, 1}, List(kVB7), 0},
-    {L"VC_libtheora", L"Theora", L"libtheora", 7, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_libvpx", L"VP8", L"libvpx", 0x10007, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_libvpx_vp9", L"VP9", L"libvpx-vp9", 0x10007, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_libx264", L"H.264", L"libx264", 0x10007, 2, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_libx264.3g2", L"H.264", L"libx264", 0x10007, 2, List(kVR7), {320, 240}, List(kVF5), {15, 1}, List(kVB4), 448000},
-    {L"VC_libx264.3gp", L"H.264", L"libx264", 0x10007, 2, List(kVR7), {320, 240}, List(kVF5), {15, 1}, List(kVB9), 448000},
-    {L"VC_libx264.Android", L"H.264", L"libx264", 0x10007, 2, List(kVR8), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0, L"main"},
-    {L"VC_libx264.Apple", L"H.264", L"libx264", 0x10007, 2, List(kVR9), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0, L"main"},
-    {L"VC_libx264.BlackBerry", L"H.264", L"libx264", 0x10007, 2, List(kVR10), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0, L"main"},
-    {L"VC_libx264.ts", L"H.264", L"libx264", 0x10007, 2, List(kVR11), {0, 0}, List(kVF9), {0, 0}, List(kVB10), 0, L"main"},
-    {L"VC_libx264.WindowsPhone", L"H.264", L"libx264", 0x10007, 2, List(kVR12), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0, L"main"},
-    {L"VC_libx265", L"HEVC", L"libx265", 0x10007, 2, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_libxvid", L"Xvid", L"libxvid", 7, 2, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
-    {L"VC_libxvid.3g2", L"Xvid", L"libxvid", 7, 2, List(kVR7), {320, 240}, List(kVF5), {15, 1}, List(kVB11), 448000, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
-    {L"VC_libxvid.3gp", L"Xvid", L"libxvid", 7, 2, List(kVR7), {320, 240}, List(kVF5), {15, 1}, List(kVB9), 448000, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
-    {L"VC_mjpeg", L"M-JPEG", L"mjpeg", 7, 1, List(kVR6), {320, 240}, List(kVF10), {25, 1}, List(kVB12), 1200000},
-    {L"VC_mpeg1video", L"MPEG1", L"mpeg1video", 7, 1, List(kVR3), {0, 0}, List(kVF11), {0, 0}, List(kVB13), 0, nullptr, nullptr, {}, {20, 1}, New<CVC_mpeg1video>},
-    {L"VC_mpeg1video.VCD", L"MPEG1", L"mpeg1video", 0, 1, List(kVR13), {352, 240}, List(kVF2), {30000, 1001}, List(kVB14), 1150000},
-    {L"VC_mpeg2video", L"MPEG2", L"mpeg2video", 7, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_mpeg2video.DVD", L"MPEG2", L"mpeg2video", 0, 1, List(kVR2), {720, 480}, List(kVF2), {30000, 1001}, List(kVB15), 5000000},
-    {L"VC_mpeg2video.SVCD", L"MPEG2", L"mpeg2video", 0, 1, List(kVR14), {480, 480}, List(kVF2), {30000, 1001}, List(kVB16), 2415000},
-    {L"VC_mpeg2video.ts", L"MPEG2", L"mpeg2video", 1, 1, List(kVR11), {0, 0}, List(kVF9), {0, 0}, List(kVB17), 0},
-    {L"VC_mpeg4", L"MPEG-4", L"mpeg4", 7, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_mpeg4.3g2", L"MPEG-4", L"mpeg4", 7, 1, List(kVR7), {320, 240}, List(kVF5), {15, 1}, List(kVB11), 448000},
-    {L"VC_mpeg4.3gp", L"MPEG-4", L"mpeg4", 7, 1, List(kVR7), {320, 240}, List(kVF5), {15, 1}, List(kVB5), 448000},
-    {L"VC_mpeg4.Android", L"MPEG-4", L"mpeg4", 7, 1, List(kVR8), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_mpeg4.Apple", L"MPEG-4", L"mpeg4", 7, 1, List(kVR9), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_mpeg4.BlackBerry", L"MPEG-4", L"mpeg4", 7, 1, List(kVR10), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_mpeg4.divx", L"DivX", L"mpeg4", 7, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0, nullptr, L"DIVX"},
-    {L"VC_mpeg4.WindowsPhone", L"MPEG-4", L"mpeg4", 7, 1, List(kVR12), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_msmpeg4", L"MS MPEG-4", L"msmpeg4", 7, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_msmpeg4v2", L"MS MPEG-4 V2", L"msmpeg4v2", 7, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_msmpeg4v3", L"MS MPEG-4 V3", L"msmpeg4v3", 7, 1, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_rawvideo", L"Raw Video", L"rawvideo", 7, 1, List(kVR15), {0, 0}, List(kVF7), {25, 1}, List(kVB18), 1150000},
-    {L"VC_rv10", L"RealVideo 1.0", L"rv10", 7, 16, List(kVR16), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_rv20", L"RealVideo 2.0", L"rv20", 7, 4, List(kVR17), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0},
-    {L"VC_wmv1", L"WMV1", L"wmv1", 7, 2, List(kVR6), {0, 0}, List(kVF8), {0, 0}, List(kVB8), 0, nullptr, nullptr, List(kAspects)},
-    {L"VC_wmv2", L"WMV2", L"wmv2", 7, 2, List(kVR18), {0, 0}, List(kVF12), {0, 0}, List(kVB19), 0, nullptr, nullptr, List(kAspects)},
+    {L"VC_apng", L"Animated PNG", L"", 6, 1, kVR1, {0, 0}, kVF1, {5, 1}, kVB1, 0},
+    {L"VC_dvvideo", L"DV (Digital Video)", L"dvvideo", 1, 1, kVR2, {720, 576}, kVF2, {30000, 1001}, kVB1, 0, nullptr, nullptr, {}, {0, 0}, New<CVC_dvvideo>},
+    {L"VC_flv", L"FLV", L"flv", 7, 1, kVR3, {0, 0}, kVF3, {0, 0}, kVB2, 0},
+    {L"VC_gif", L"GIF", L"gif", 6, 1, kVR1, {0, 0}, kVF4, {0, 0}, kVB1, 0},
+    {L"VC_h263", L"H.263", L"h263", 3, 4, kVR4, {352, 288}, kVF5, {0, 0}, kVB3, 0},
+    {L"VC_h263.3g2", L"H.263", L"h263", 3, 4, kVR4, {352, 288}, kVF5, {15, 1}, kVB4, 448000},
+    {L"VC_h263.3gp", L"H.263", L"h263", 3, 4, kVR4, {352, 288}, kVF5, {15, 1}, kVB5, 448000},
+    {L"VC_h263p", L"H.263+", L"h263p", 7, 4, kVR5, {0, 0}, kVF6, {0, 0}, kVB6, 0},
+    {L"VC_huffyuv", L"HuffYUV", L"huffyuv", 7, 2, kVR3, {352, 288}, kVF7, {25, 1}, kVB7, 0},
+    {L"VC_libtheora", L"Theora", L"libtheora", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_libvpx", L"VP8", L"libvpx", 0x10007, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_libvpx_vp9", L"VP9", L"libvpx-vp9", 0x10007, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_libx264", L"H.264", L"libx264", 0x10007, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_libx264.3g2", L"H.264", L"libx264", 0x10007, 2, kVR7, {320, 240}, kVF5, {15, 1}, kVB4, 448000},
+    {L"VC_libx264.3gp", L"H.264", L"libx264", 0x10007, 2, kVR7, {320, 240}, kVF5, {15, 1}, kVB9, 448000},
+    {L"VC_libx264.Android", L"H.264", L"libx264", 0x10007, 2, kVR8, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"main"},
+    {L"VC_libx264.Apple", L"H.264", L"libx264", 0x10007, 2, kVR9, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"main"},
+    {L"VC_libx264.BlackBerry", L"H.264", L"libx264", 0x10007, 2, kVR10, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"main"},
+    {L"VC_libx264.ts", L"H.264", L"libx264", 0x10007, 2, kVR11, {0, 0}, kVF9, {0, 0}, kVB10, 0, L"main"},
+    {L"VC_libx264.WindowsPhone", L"H.264", L"libx264", 0x10007, 2, kVR12, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"main"},
+    {L"VC_libx265", L"HEVC", L"libx265", 0x10007, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_libxvid", L"Xvid", L"libxvid", 7, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
+    {L"VC_libxvid.3g2", L"Xvid", L"libxvid", 7, 2, kVR7, {320, 240}, kVF5, {15, 1}, kVB11, 448000, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
+    {L"VC_libxvid.3gp", L"Xvid", L"libxvid", 7, 2, kVR7, {320, 240}, kVF5, {15, 1}, kVB9, 448000, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
+    {L"VC_mjpeg", L"M-JPEG", L"mjpeg", 7, 1, kVR6, {320, 240}, kVF10, {25, 1}, kVB12, 1200000},
+    {L"VC_mpeg1video", L"MPEG1", L"mpeg1video", 7, 1, kVR3, {0, 0}, kVF11, {0, 0}, kVB13, 0, nullptr, nullptr, {}, {20, 1}, New<CVC_mpeg1video>},
+    {L"VC_mpeg1video.VCD", L"MPEG1", L"mpeg1video", 0, 1, kVR13, {352, 240}, kVF2, {30000, 1001}, kVB14, 1150000},
+    {L"VC_mpeg2video", L"MPEG2", L"mpeg2video", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_mpeg2video.DVD", L"MPEG2", L"mpeg2video", 0, 1, kVR2, {720, 480}, kVF2, {30000, 1001}, kVB15, 5000000},
+    {L"VC_mpeg2video.SVCD", L"MPEG2", L"mpeg2video", 0, 1, kVR14, {480, 480}, kVF2, {30000, 1001}, kVB16, 2415000},
+    {L"VC_mpeg2video.ts", L"MPEG2", L"mpeg2video", 1, 1, kVR11, {0, 0}, kVF9, {0, 0}, kVB17, 0},
+    {L"VC_mpeg4", L"MPEG-4", L"mpeg4", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_mpeg4.3g2", L"MPEG-4", L"mpeg4", 7, 1, kVR7, {320, 240}, kVF5, {15, 1}, kVB11, 448000},
+    {L"VC_mpeg4.3gp", L"MPEG-4", L"mpeg4", 7, 1, kVR7, {320, 240}, kVF5, {15, 1}, kVB5, 448000},
+    {L"VC_mpeg4.Android", L"MPEG-4", L"mpeg4", 7, 1, kVR8, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_mpeg4.Apple", L"MPEG-4", L"mpeg4", 7, 1, kVR9, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_mpeg4.BlackBerry", L"MPEG-4", L"mpeg4", 7, 1, kVR10, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_mpeg4.divx", L"DivX", L"mpeg4", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, nullptr, L"DIVX"},
+    {L"VC_mpeg4.WindowsPhone", L"MPEG-4", L"mpeg4", 7, 1, kVR12, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_msmpeg4", L"MS MPEG-4", L"msmpeg4", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_msmpeg4v2", L"MS MPEG-4 V2", L"msmpeg4v2", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_msmpeg4v3", L"MS MPEG-4 V3", L"msmpeg4v3", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_rawvideo", L"Raw Video", L"rawvideo", 7, 1, kVR15, {0, 0}, kVF7, {25, 1}, kVB18, 1150000},
+    {L"VC_rv10", L"RealVideo 1.0", L"rv10", 7, 16, kVR16, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_rv20", L"RealVideo 2.0", L"rv20", 7, 4, kVR17, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_wmv1", L"WMV1", L"wmv1", 7, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, nullptr, nullptr, kAspects},
+    {L"VC_wmv2", L"WMV2", L"wmv2", 7, 2, kVR18, {0, 0}, kVF12, {0, 0}, kVB19, 0, nullptr, nullptr, kAspects},
 };
 
 CVideoCodec* Build(const VideoCodecRow& row)
@@ -298,14 +297,14 @@ CVideoCodec* Build(const VideoCodecRow& row)
     pCodec->m_name = row.name;
     pCodec->m_encoder = row.encoder;
     pCodec->m_alignment = row.alignment;
-    FillArray(pCodec->m_resolutions, row.resolutions);
+    pCodec->m_resolutions = row.resolutions;
     pCodec->m_defaultSize = row.defaultSize;
-    FillArray(pCodec->m_frameRates, row.frameRates);
+    pCodec->m_frameRates = row.frameRates;
     pCodec->m_defaultFrameRate = row.defaultFrameRate;
     pCodec->m_minFrameRate = row.minFrameRate;
-    FillArray(pCodec->m_bitRates, row.bitRates);
+    pCodec->m_bitRates = row.bitRates;
     pCodec->m_defaultBitRate = row.defaultBitRate;
-    FillArray(pCodec->m_aspects, row.aspects);
+    pCodec->m_aspects = row.aspects;
     pCodec->m_defaultProfile = row.defaultProfile;
     pCodec->m_codecTag = row.codecTag;
     return pCodec;

@@ -183,8 +183,9 @@ TEST_F(BuiltInCatalogueTest, EveryCodecIsBoundAndEveryIdIsDistinct)
             EXPECT_EQ(0, pPreset->m_record.aspectDen) << name;
             EXPECT_EQ(L"", GetPresetText(pPreset->m_record.audioProfile)) << name;
             EXPECT_EQ(L"", GetPresetText(pPreset->m_record.audioPresetFile)) << name;
-            if (!pFormat->HasVideo())
+            if (!pFormat->HasVideo()) {
                 EXPECT_EQ(L"", GetPresetText(pPreset->m_record.videoCodec)) << name;
+            }
         }
     }
     EXPECT_EQ(47u, videoIds.size());

@@ -7,12 +7,11 @@
 
 namespace {
 
+// The codec's list views the case's own values.
 template <class T>
-void Fill(CArray<T>& array, const std::vector<T>& values)
+void Fill(CValueList<T>& list, const std::vector<T>& values)
 {
-    array.RemoveAll();
-    for (const T& value : values)
-        array.Add(value);
+    list = CValueList<T>(values.data(), static_cast<int>(values.size()));
 }
 
 // ---- scalar rule ----
@@ -159,7 +158,8 @@ TEST(PickRulesTest, FrameRate)
     for (const RateCase& c : kRateCases) {
         CVideoCodec codec;
         codec.m_flags = c.flags;
-        Fill(codec.m_frameRates, {{0, 0}, {25, 1}, {30000, 1001}});
+        static const MediaRate rates[] = {{0, 0}, {25, 1}, {30000, 1001}};
+        codec.m_frameRates = rates;
         codec.m_defaultFrameRate = {30000, 1001};
         codec.m_minFrameRate = c.minRate;
         codec.m_maxFrameRate = c.maxRate;
