@@ -205,8 +205,9 @@ TEST(ProbeOutput, ClockTimes)
     for (const auto& c : cases) {
         LONGLONG us = -7;
         EXPECT_EQ(c.ok, ParseClockTimeUs(c.text, us)) << c.text;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(c.us, us) << c.text;
+        }
     }
 }
 

@@ -53,6 +53,13 @@ std::wstring FfmpegPath()
     return self.substr(0, self.find_last_of(L'\\') + 1) + L"ffmpeg.exe";
 }
 
+// A crash ends the process with the exception's code at once, rather than in an error dialog
+// or a debugger that nobody answers.
+LONG WINAPI EndWithExceptionCode(EXCEPTION_POINTERS*)
+{
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
 void Crash()
 {
     volatile int* volatile nowhere = nullptr;
@@ -132,8 +139,7 @@ int RunFfmpeg(const CommandTranslator& command, ToolMode mode, const ProgressRep
 
 int wmain(int argc, wchar_t** argv)
 {
-    // A crash ends the process quietly instead of waiting in an error dialog or a debugger.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(EndWithExceptionCode);
     ToolMode mode = ReadToolMode();
     std::vector<std::wstring> args(argv + 1, argv + argc);
     CommandTranslator command(args, mode == ToolMode::Slow);
