@@ -308,6 +308,25 @@ int CMediaFormat::BuildEncoderOptions(CEncoderOptions& options, const CMediaPres
     return 0;
 }
 
+int CMediaFormat::RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJobListener* pListener,
+    const volatile int* pStopValue)
+{
+    CEncoderJob job;
+    job.m_hCallbackWnd = hWnd;
+    job.m_pListener = pListener;
+    if (job.RunTool(options, pStopValue) == 0)
+        return 0;
+    return pStopValue && *pStopValue ? 1 : -1;
+}
+
+int CMediaFormat::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
+    HWND hWnd, const volatile int* pStopValue)
+{
+    if (GetFileAttributesW(options.InputPath) == INVALID_FILE_ATTRIBUTES || PrepareJob(options, preset, pStopValue) != 0)
+        return -1;
+    return RunEncoderJob(options, hWnd, pListener, pStopValue);
+}
+
 int CMediaFormat::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const volatile int* pStopValue)
 {
     CMediaInfo input;
