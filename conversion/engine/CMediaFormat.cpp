@@ -81,6 +81,12 @@ CVideoCodec* CMediaFormat::FindVideoCodec(LPCWSTR id) const
 int CMediaFormat::InitPresetFromRecord(CMediaPreset& preset, const MediaPresetRecord& record) const
 {
     preset.m_record = record;
+    return BindPresetCodecs(preset);
+}
+
+int CMediaFormat::BindPresetCodecs(CMediaPreset& preset) const
+{
+    const MediaPresetRecord& record = preset.m_record;
     preset.m_pVideoCodec = HasVideo() ? FindCodec(m_videoCodecs, record.videoCodec) : nullptr;
     preset.m_pAudioCodec = HasAudio() ? FindCodec(m_audioCodecs, record.audioCodec) : nullptr;
     if (HasVideo() && !preset.m_pVideoCodec)

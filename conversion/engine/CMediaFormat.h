@@ -52,6 +52,8 @@ public:
     // Copies the record into the preset and binds the codecs it names (exact ids). 0 when a
     // stream of the format names a codec the format lacks; that codec pointer stays null.
     int InitPresetFromRecord(CMediaPreset& preset, const MediaPresetRecord& record) const;
+    // Binds the codecs the preset's own record names, as InitPresetFromRecord does.
+    int BindPresetCodecs(CMediaPreset& preset) const;
     // Replaces the presets by new ones made from the records in order. Returns 1, or 0
     // (nothing changed) while a preset of the format is in use.
     int LoadPresetTable(const MediaPresetRecord* table, int count);
