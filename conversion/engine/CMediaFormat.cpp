@@ -259,7 +259,8 @@ int CMediaFormat::SetVideoOptions(CEncoderOptions& options, const MediaPresetRec
     }
     if (resolved.videoBitRate > 0)
         options.VideoBitRate = resolved.videoBitRate;
-    options.VideoFlags |= resolved.videoFlags & PRESET_STREAM_SAME_QUALITY;
+    if (resolved.videoFlags & PRESET_STREAM_SAME_QUALITY)
+        options.VideoFlags |= ENCODER_FORCE_QUALITY_ZERO;
     if (codec.AdjustOutputSize(options, pVideoStream) != 0)
         return -1;
     CopyIfSet(options.VideoTag, codec.m_codecTag);
@@ -282,7 +283,8 @@ int CMediaFormat::SetAudioOptions(CEncoderOptions& options, const MediaPresetRec
         options.SampleRate = resolved.sampleRate;
     if (resolved.audioBitRate > 0)
         options.AudioBitRate = resolved.audioBitRate;
-    options.AudioFlags |= resolved.audioFlags & PRESET_STREAM_SAME_QUALITY;
+    if (resolved.audioFlags & PRESET_STREAM_SAME_QUALITY)
+        options.AudioFlags |= ENCODER_FORCE_QUALITY_ZERO;
     if (codec.AdjustOutputSize(options, pAudioStream) != 0)
         return -1;
     CopyIfSet(options.AudioTag, codec.m_codecTag);
