@@ -382,10 +382,8 @@ int SaveReplacing(const pugi::xml_document& doc, LPCWSTR path)
 
 int CMediaFormatsXml::Read(LPCWSTR path, CMediaFormats& registry)
 {
-    if (!path || !*path || GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES)
-        return -1;
     pugi::xml_document doc;
-    if (!doc.load_file(path))
+    if (!path || !*path || !doc.load_file(path))
         return -1;
     pugi::xml_node root = doc.child(L"MediaFormats");
     if (!root)
