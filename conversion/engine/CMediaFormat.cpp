@@ -81,6 +81,12 @@ CVideoCodec* CMediaFormat::FindVideoCodec(LPCWSTR id) const
 int CMediaFormat::InitPresetFromRecord(CMediaPreset& preset, const MediaPresetRecord& record) const
 {
     preset.m_record = record;
+    return BindPresetCodecs(preset);
+}
+
+int CMediaFormat::BindPresetCodecs(CMediaPreset& preset) const
+{
+    const MediaPresetRecord& record = preset.m_record;
     preset.m_pVideoCodec = HasVideo() ? FindCodec(m_videoCodecs, record.videoCodec) : nullptr;
     preset.m_pAudioCodec = HasAudio() ? FindCodec(m_audioCodecs, record.audioCodec) : nullptr;
     if (HasVideo() && !preset.m_pVideoCodec)
@@ -253,7 +259,8 @@ int CMediaFormat::SetVideoOptions(CEncoderOptions& options, const MediaPresetRec
     }
     if (resolved.videoBitRate > 0)
         options.VideoBitRate = resolved.videoBitRate;
-    options.VideoFlags |= resolved.videoFlags & PRESET_STREAM_SAME_QUALITY;
+    if (resolved.videoFlags & PRESET_STREAM_SAME_QUALITY)
+        options.VideoFlags |= ENCODER_FORCE_QUALITY_ZERO;
     if (codec.AdjustOutputSize(options, pVideoStream) != 0)
         return -1;
     CopyIfSet(options.VideoTag, codec.m_codecTag);
@@ -276,7 +283,8 @@ int CMediaFormat::SetAudioOptions(CEncoderOptions& options, const MediaPresetRec
         options.SampleRate = resolved.sampleRate;
     if (resolved.audioBitRate > 0)
         options.AudioBitRate = resolved.audioBitRate;
-    options.AudioFlags |= resolved.audioFlags & PRESET_STREAM_SAME_QUALITY;
+    if (resolved.audioFlags & PRESET_STREAM_SAME_QUALITY)
+        options.AudioFlags |= ENCODER_FORCE_QUALITY_ZERO;
     if (codec.AdjustOutputSize(options, pAudioStream) != 0)
         return -1;
     CopyIfSet(options.AudioTag, codec.m_codecTag);
@@ -306,6 +314,25 @@ int CMediaFormat::BuildEncoderOptions(CEncoderOptions& options, const CMediaPres
         return -1;
     AppendExtraOptions(options, m_extraOptions);
     return 0;
+}
+
+int CMediaFormat::RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJobListener* pListener,
+    const volatile int* pStopValue)
+{
+    CEncoderJob job;
+    job.m_hCallbackWnd = hWnd;
+    job.m_pListener = pListener;
+    if (job.RunTool(options, pStopValue) == 0)
+        return 0;
+    return pStopValue && *pStopValue ? 1 : -1;
+}
+
+int CMediaFormat::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
+    HWND hWnd, const volatile int* pStopValue)
+{
+    if (GetFileAttributesW(options.InputPath) == INVALID_FILE_ATTRIBUTES || PrepareJob(options, preset, pStopValue) != 0)
+        return -1;
+    return RunEncoderJob(options, hWnd, pListener, pStopValue);
 }
 
 int CMediaFormat::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const volatile int* pStopValue)

@@ -4,6 +4,7 @@
 #include "conversion/engine/CMediaCatalogItem.h"
 #include "conversion/engine/CMediaPreset.h"
 #include "conversion/engine/COwnedPtrArray.h"
+#include "mediatools/CEncoderJob.h"
 
 // Format flags.
 const DWORD FORMAT_VIDEO = 0x1;
@@ -30,6 +31,14 @@ public:
     // stream without a source stream or switched off is dropped. 0 or -1.
     virtual int BuildEncoderOptions(CEncoderOptions& options, const CMediaPreset& preset,
         const CMediaStreamInfo* pVideoStream, const CMediaStreamInfo* pAudioStream);
+    // Runs the encoding tool for the options' input with the preset; progress goes to the
+    // window and the listener. 0 done, 1 stopped, -1 failed. Blocks the task's worker thread.
+    virtual int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
+        HWND hWnd, const volatile int* pStopValue);
+
+    // One run of the encoding tool as an encoder job: 0 done, 1 stopped, -1 failed.
+    static int RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJobListener* pListener,
+        const volatile int* pStopValue);
 
     bool HasVideo() const { return (m_flags & FORMAT_VIDEO) != 0; }
     bool HasAudio() const { return (m_flags & FORMAT_AUDIO) != 0; }
@@ -43,6 +52,8 @@ public:
     // Copies the record into the preset and binds the codecs it names (exact ids). 0 when a
     // stream of the format names a codec the format lacks; that codec pointer stays null.
     int InitPresetFromRecord(CMediaPreset& preset, const MediaPresetRecord& record) const;
+    // Binds the codecs the preset's own record names, as InitPresetFromRecord does.
+    int BindPresetCodecs(CMediaPreset& preset) const;
     // Replaces the presets by new ones made from the records in order. Returns 1, or 0
     // (nothing changed) while a preset of the format is in use.
     int LoadPresetTable(const MediaPresetRecord* table, int count);

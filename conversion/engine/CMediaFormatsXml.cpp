@@ -169,11 +169,10 @@ bool ReadAttributes(const pugi::xml_node& node, const RecordAttribute (&fields)[
     return valid;
 }
 
-// False drops the preset: a stream of the format without its element, or a value that
-// can't be right.
+// Into a zeroed record. False drops the preset: a stream of the format without its element,
+// or a value that can't be right.
 bool ReadPresetRecord(const pugi::xml_node& node, const CMediaFormat& format, MediaPresetRecord& record)
 {
-    record = MediaPresetRecord();
     ReadAttributes(node, kPresetAttributes, record);
     if (format.HasVideo()) {
         pugi::xml_node video = node.child(L"Video");
@@ -197,12 +196,9 @@ void ReadPresets(const pugi::xml_node& presets, CMediaFormat& format)
         ++count;
     format.m_presets.SetSize(count);
     count = first;
-    MediaPresetRecord record;
     for (pugi::xml_node node = presets.child(L"Preset"); node; node = node.next_sibling(L"Preset")) {
-        if (!ReadPresetRecord(node, format, record))
-            continue;
         CMediaPreset* pPreset = new CMediaPreset;
-        if (format.InitPresetFromRecord(*pPreset, record))
+        if (ReadPresetRecord(node, format, pPreset->m_record) && format.BindPresetCodecs(*pPreset))
             format.m_presets.SetAt(count++, pPreset);
         else
             delete pPreset;
@@ -212,7 +208,7 @@ void ReadPresets(const pugi::xml_node& presets, CMediaFormat& format)
 
 void ReadCustomPreset(const pugi::xml_node& node, CMediaFormat& format)
 {
-    MediaPresetRecord record;
+    MediaPresetRecord record = {};
     if (!node || !ReadPresetRecord(node, format, record))
         return;
     if (!format.m_pCustomPreset)
@@ -386,10 +382,8 @@ int SaveReplacing(const pugi::xml_document& doc, LPCWSTR path)
 
 int CMediaFormatsXml::Read(LPCWSTR path, CMediaFormats& registry)
 {
-    if (!path || !*path || GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES)
-        return -1;
     pugi::xml_document doc;
-    if (!doc.load_file(path))
+    if (!path || !*path || !doc.load_file(path))
         return -1;
     pugi::xml_node root = doc.child(L"MediaFormats");
     if (!root)
