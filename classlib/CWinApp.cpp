@@ -1,5 +1,6 @@
 #include "classlib/CWinApp.h"
 #include "classlib/AfxModule.h"
+#include "classlib/CWnd.h"
 #include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
@@ -82,8 +83,42 @@ CWinApp* AfxGetApp()
     return g_pApp;
 }
 
+CWnd* AfxGetMainWnd()
+{
+    CWinThread* pThread = AfxGetThread();
+    if (pThread && pThread->m_pMainWnd)
+        return pThread->m_pMainWnd;
+    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+}
+
+int AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT)
+{
+    HWND hWndOwner = nullptr;
+    if (CWnd* pMainWnd = AfxGetMainWnd())
+        hWndOwner = GetLastActivePopup(pMainWnd->m_hWnd);
+    if (hWndOwner && !IsWindowEnabled(hWndOwner))
+        hWndOwner = nullptr;  // a disabled owner (under a modal dialog) would leave the box unreachable
+    LPCWSTR lpszCaption = g_pApp ? g_pApp->m_pszAppName : L"";
+    return MessageBoxW(hWndOwner, lpszText, lpszCaption, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    CString text;
+    text.LoadString(nIDPrompt);
+    return AfxMessageBox(text, nType, nIDHelp);
+}
+
 CWinApp::CWinApp(LPCWSTR lpszAppName)
-    : m_pszAppName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr)
+    : m_hInstance(AfxGetInstanceHandle()),
+      m_lpCmdLine(nullptr),
+      m_nCmdShow(SW_SHOWNORMAL),
+      m_nMaxMRU(0),
+      m_pszAppName(nullptr),
+      m_pszRegistryKey(nullptr),
+      m_pszProfileName(nullptr),
+      m_atomApp(0),
+      m_atomSystemTopic(0)
 {
     m_pszAppName = lpszAppName ? Duplicate(lpszAppName) : Duplicate(DefaultAppName());
     m_bAutoDelete = FALSE;
@@ -96,6 +131,11 @@ CWinApp::CWinApp(LPCWSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    DeleteTemplates();
+    if (m_atomApp)
+        GlobalDeleteAtom(m_atomApp);
+    if (m_atomSystemTopic)
+        GlobalDeleteAtom(m_atomSystemTopic);
     Replace(m_pszAppName, nullptr);
     Replace(m_pszRegistryKey, nullptr);
     Replace(m_pszProfileName, nullptr);

@@ -1,4 +1,7 @@
 #include "classlib/CWinThread.h"
+#include "classlib/AfxTempMap.h"
+#include "classlib/CWnd.h"
+#include "classlib/Resource.h"
 #include <process.h>
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
@@ -118,7 +121,72 @@ BOOL CWinThread::InitInstance()
 
 int CWinThread::Run()
 {
-    return ExitInstance();
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    for (;;) {
+        while (bIdle && !::PeekMessageW(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(lIdleCount++))
+                bIdle = FALSE;
+        }
+        do {
+            if (!PumpMessage())
+                return ExitInstance();
+            if (IsIdleMessage(&m_msgCur)) {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageW(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+BOOL CWinThread::PumpMessage()
+{
+    if (::GetMessageW(&m_msgCur, nullptr, 0, 0) <= 0)
+        return FALSE;
+    if (!PreTranslateMessage(&m_msgCur)) {
+        ::TranslateMessage(&m_msgCur);
+        ::DispatchMessageW(&m_msgCur);
+    }
+    return TRUE;
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    if (!pMsg->hwnd)
+        return FALSE;
+    HWND hWndMain = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    if (CWnd::WalkPreTranslateTree(hWndMain, pMsg))
+        return TRUE;
+    // A window outside the main window's family still gets the main window's accelerators.
+    if (hWndMain && CWnd::FromHandle(pMsg->hwnd)->GetTopLevelParent() != m_pMainWnd)
+        return m_pMainWnd->PreTranslateMessage(pMsg);
+    return FALSE;
+}
+
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    // A repeated mouse position, a paint or a caret blink (WM_SYSTIMER) does not restart idle time.
+    static thread_local POINT ptLastMouse = {-1, -1};
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
+        bool bSame = pMsg->pt.x == ptLastMouse.x && pMsg->pt.y == ptLastMouse.y;
+        ptLastMouse = pMsg->pt;
+        return !bSame;
+    }
+    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;
+}
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    if (lCount <= 0) {
+        CWnd* pMainWnd = m_pMainWnd;
+        if (pMainWnd && pMainWnd->m_hWnd && pMainWnd->IsWindowVisible()) {
+            pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+            pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        }
+        return TRUE;
+    }
+    AfxDeleteTempMaps();
+    return FALSE;
 }
 
 int CWinThread::ExitInstance()

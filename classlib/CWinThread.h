@@ -6,6 +6,12 @@
 // is set) and the thread ends with the result as its exit code. The object closes m_hThread
 // when it is destroyed, so an owner that keeps the object (m_bAutoDelete FALSE) can wait on
 // the handle and read the exit code until it deletes the object.
+//
+// Run is the message loop of a user-interface thread: each message goes through
+// PreTranslateMessage (the windows from its own up to the main window, so a frame translates
+// its accelerators) before it is dispatched; when the queue is empty OnIdle runs, first the
+// idle update of the main window and its bars (WM_IDLEUPDATECMDUI), then the deletion of the
+// thread's temporary wrappers. WM_QUIT ends the loop with ExitInstance's result.
 #pragma once
 #include "classlib/CCmdTarget.h"
 
@@ -35,7 +41,13 @@ public:
     virtual int ExitInstance();   // the thread's exit code; 0 here
     virtual void Delete();        // deletes the object when m_bAutoDelete
 
-    CWnd* m_pMainWnd;
+    virtual BOOL PreTranslateMessage(MSG* pMsg);  // TRUE: the message is not dispatched
+    virtual BOOL PumpMessage();                   // FALSE on WM_QUIT
+    virtual BOOL OnIdle(LONG lCount);             // FALSE: nothing more to do until a message
+    virtual BOOL IsIdleMessage(MSG* pMsg);        // FALSE for messages that come on their own
+
+    CWnd* m_pMainWnd;  // destroying it ends the thread's message loop
+    MSG m_msgCur;      // the message being pumped
     BOOL m_bAutoDelete;  // TRUE unless the owner deletes the object
     HANDLE m_hThread;
     DWORD m_nThreadID;

@@ -1,6 +1,7 @@
 // CWinApp: the application object and its profile values, which round-trip through the
 // registry of the test prefix under a key of this test's own.
 #include "classlib/CWinApp.h"
+#include "classlib/CWnd.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -189,6 +190,48 @@ TEST_F(CWinAppProfile, SectionKeysForTheCaller)
     EXPECT_EQ(5u, read);
     RegCloseKey(same);
     RegCloseKey(app);
+}
+
+// AfxGetMainWnd answers the calling thread's main window, else the application's.
+struct MainWndSeen {
+    CWnd* pSeen = nullptr;
+    CWnd* pOwn = nullptr;  // the worker thread's own main window, when it has one
+};
+
+UINT SeeMainWnd(LPVOID pParam)
+{
+    MainWndSeen* pSeen = static_cast<MainWndSeen*>(pParam);
+    AfxGetThread()->m_pMainWnd = pSeen->pOwn;
+    pSeen->pSeen = AfxGetMainWnd();
+    return 0;
+}
+
+TEST(CWinApp, MainWindowAlsoOnWorkerThreads)
+{
+    CWinApp app(L"MainWnd");
+    CWnd appWindow;
+    CWnd ownWindow;
+    app.m_pMainWnd = &appWindow;
+    EXPECT_EQ(&appWindow, AfxGetMainWnd());
+    struct Case {
+        const char* name;
+        CWnd* pOwn;
+        CWnd* pWant;
+    } cases[] = {
+        {"a worker without its own", nullptr, &appWindow},
+        {"a thread with its own main window", &ownWindow, &ownWindow},
+    };
+    for (const Case& c : cases) {
+        MainWndSeen seen = {nullptr, c.pOwn};
+        CWinThread* thread = AfxBeginThread(SeeMainWnd, &seen, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+        ASSERT_NE(nullptr, thread);
+        thread->m_bAutoDelete = FALSE;
+        thread->ResumeThread();
+        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, 10000));
+        EXPECT_EQ(c.pWant, seen.pSeen) << c.name;
+        delete thread;
+    }
+    app.m_pMainWnd = nullptr;
 }
 
 }  // namespace

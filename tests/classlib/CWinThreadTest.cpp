@@ -1,5 +1,7 @@
 // CWinThread and AfxBeginThread: the order of a thread's steps, who deletes the object, the
 // handle staying waitable until the object goes, priority and suspended starts.
+#include "classlib/CControlBar.h"
+#include "classlib/CFrameWnd.h"
 #include "classlib/CWinThread.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -32,6 +34,8 @@ public:
     {
         g_script.steps.push_back("InitInstance");
         g_script.seenByAfxGetThread = AfxGetThread();
+        if (g_script.initResult)
+            PostQuitMessage(0);  // so that the message loop of Run ends at once
         return g_script.initResult;
     }
     int Run() override
@@ -172,6 +176,80 @@ TEST_F(CWinThreadTest, RefusesClassesThatAreNoCreatableThread)
     EXPECT_EQ(nullptr, AfxBeginThread(RUNTIME_CLASS(CCmdTarget)));  // not a thread
     EXPECT_EQ(nullptr, AfxBeginThread(static_cast<CRuntimeClass*>(nullptr)));
     EXPECT_EQ(nullptr, AfxGetThread());  // no application object in this program
+}
+
+// A user-interface thread: its message loop runs idle updates for its main window's bars and
+// ends when that window is destroyed.
+struct UiScript {
+    HANDLE updated = nullptr;  // set by the bar's first idle update
+    HWND hWndMain = nullptr;
+    int nIdleZero = 0;  // idle passes that started a new idle period
+    std::vector<std::string> steps;
+};
+UiScript g_ui;
+
+class CountingBar : public CControlBar {
+public:
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override
+    {
+        if (pTarget == GetParent() && bDisableIfNoHndler)
+            SetEvent(g_ui.updated);
+    }
+};
+
+class CFrameWithBar : public CFrameWnd {
+public:
+    CountingBar m_bar;
+};
+
+class UiThread : public CWinThread {
+    DECLARE_DYNCREATE(UiThread)
+public:
+    BOOL InitInstance() override
+    {
+        g_ui.steps.push_back("InitInstance");
+        CFrameWithBar* pFrame = new CFrameWithBar;
+        if (!pFrame->Create(nullptr, L"UI thread", WS_OVERLAPPEDWINDOW | WS_VISIBLE))
+            return FALSE;
+        pFrame->m_bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame, AFX_IDW_TOOLBAR);
+        m_pMainWnd = pFrame;
+        g_ui.hWndMain = pFrame->m_hWnd;
+        return TRUE;
+    }
+    BOOL OnIdle(LONG lCount) override
+    {
+        if (lCount == 0)
+            ++g_ui.nIdleZero;
+        return CWinThread::OnIdle(lCount);
+    }
+    int ExitInstance() override
+    {
+        g_ui.steps.push_back("ExitInstance");
+        return m_pMainWnd == nullptr ? 9 : 1;
+    }
+};
+IMPLEMENT_DYNCREATE(UiThread, CWinThread)
+
+TEST(CWinThreadUi, LoopRunsIdleUpdatesUntilTheMainWindowIsDestroyed)
+{
+    g_ui = UiScript();
+    g_ui.updated = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    CWinThread* thread = AfxBeginThread(RUNTIME_CLASS(UiThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE(nullptr, thread);
+    thread->m_bAutoDelete = FALSE;
+    thread->ResumeThread();
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(g_ui.updated, 10000));
+    EXPECT_GE(g_ui.nIdleZero, 1);
+
+    PostMessageW(g_ui.hWndMain, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, 10000));
+    DWORD code = 0;
+    GetExitCodeThread(thread->m_hThread, &code);
+    EXPECT_EQ(9u, code) << "ExitInstance ran after the main window was gone";
+    EXPECT_EQ((Steps{"InitInstance", "ExitInstance"}), g_ui.steps);
+    EXPECT_FALSE(IsWindow(g_ui.hWndMain));
+    delete thread;
+    CloseHandle(g_ui.updated);
 }
 
 }  // namespace

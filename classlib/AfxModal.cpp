@@ -1,0 +1,64 @@
+#include "classlib/AfxModal.h"
+#include "classlib/CWinApp.h"
+#include "classlib/Resource.h"
+
+HWND AfxGetModalOwner(CWnd* pParentWnd)
+{
+    CWnd* pOwner = pParentWnd ? pParentWnd : AfxGetMainWnd();
+    HWND hWnd = pOwner ? pOwner->m_hWnd : nullptr;
+    if (!hWnd)
+        return nullptr;
+    hWnd = ::GetAncestor(hWnd, GA_ROOT);
+    // A modal dialog already running over that window owns the new one, so that it is
+    // disabled in turn.
+    HWND hWndPopup = ::GetLastActivePopup(hWnd);
+    return hWndPopup && ::IsWindowEnabled(hWndPopup) ? hWndPopup : hWnd;
+}
+
+namespace {
+
+// Messages that come often without changing anything the idle work would show.
+bool StartsIdleAgain(const MSG& msg, POINT& ptLastMouse)
+{
+    const UINT kCaretBlink = 0x0118;
+    if (msg.message == WM_PAINT || msg.message == kCaretBlink)
+        return false;
+    if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+        if (msg.pt.x == ptLastMouse.x && msg.pt.y == ptLastMouse.y)
+            return false;
+        ptLastMouse = msg.pt;
+    }
+    return true;
+}
+
+}  // namespace
+
+BOOL AfxRunModalLoop(HWND hWndModal, const std::function<bool()>& continueModal)
+{
+    bool bIdle = true;
+    LONG lIdleCount = 0;
+    POINT ptLastMouse = {-1, -1};
+    while (continueModal()) {
+        MSG msg;
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (bIdle && ::SendMessageW(hWndModal, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+                continue;
+            bIdle = false;
+            ::WaitMessage();
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return FALSE;
+        }
+        if (!CWnd::WalkPreTranslateTree(hWndModal, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        if (StartsIdleAgain(msg, ptLastMouse)) {
+            bIdle = true;
+            lIdleCount = 0;
+        }
+    }
+    return TRUE;
+}

@@ -1,0 +1,16 @@
+// What modal dialogs and property sheets share: the choice of their owner and their own
+// message loop, which runs on the thread that shows them.
+#pragma once
+#include <functional>
+#include "classlib/CWnd.h"
+
+// The window that owns a modal window: the top-level window of pParentWnd when given, else the
+// calling thread's main window or the application's (AfxGetMainWnd), or rather the enabled
+// popup (a modal dialog) most recently active over it; null when there is none.
+HWND AfxGetModalOwner(CWnd* pParentWnd);
+
+// Runs messages until continueModal answers false. A message first goes to PreTranslateMessage
+// of its window and of the parents up to hWndModal; whenever the queue runs empty, hWndModal
+// gets WM_KICKIDLE (wParam MSGF_DIALOGBOX, lParam the idle count) until it answers 0.
+// WM_QUIT ends the loop, is posted again for the loop outside, and makes the result FALSE.
+BOOL AfxRunModalLoop(HWND hWndModal, const std::function<bool()>& continueModal);

@@ -1,0 +1,60 @@
+// The temporary wrappers that FromHandle hands out for handles no object of the caller owns.
+//
+// Each thread keeps one wrapper per handle and kind. They live until AfxDeleteTempMaps runs
+// (the application calls it when idle) or the thread ends; a caller must not keep the pointer
+// beyond that. A temporary wrapper is detached before it is deleted, so the handle survives.
+#pragma once
+#include <memory>
+#include <unordered_map>
+
+class CTempMapBase {
+public:
+    virtual void DeleteAll() = 0;
+
+protected:
+    ~CTempMapBase() = default;
+    // Adds this map to the calling thread's list that AfxDeleteTempMaps empties.
+    void Register();
+};
+
+// TWrapper has Attach(THandle) and Detach().
+template <class TWrapper, class THandle>
+class CTempMap : public CTempMapBase {
+public:
+    // The calling thread's wrapper of h, or null.
+    static TWrapper* Find(THandle h)
+    {
+        auto found = Map().m_wrappers.find(h);
+        return found == Map().m_wrappers.end() ? nullptr : found->second.get();
+    }
+
+    // Attaches a new wrapper to h and keeps it, in place of the one h had.
+    static TWrapper* Add(THandle h, TWrapper* pWrapper)
+    {
+        pWrapper->Attach(h);
+        Map().m_wrappers[h].reset(pWrapper);
+        return pWrapper;
+    }
+
+    void DeleteAll() override { m_wrappers.clear(); }
+
+private:
+    static CTempMap& Map()
+    {
+        static thread_local CTempMap map;
+        return map;
+    }
+    CTempMap() { Register(); }
+
+    struct Detacher {
+        void operator()(TWrapper* p) const
+        {
+            p->Detach();
+            delete p;
+        }
+    };
+    std::unordered_map<THandle, std::unique_ptr<TWrapper, Detacher>> m_wrappers;
+};
+
+// Deletes the calling thread's temporary wrappers, those of windows included.
+void AfxDeleteTempMaps();

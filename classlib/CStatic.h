@@ -1,0 +1,21 @@
+// CStatic: a static text, icon, bitmap or frame.
+#pragma once
+#include "classlib/AfxControls.h"
+
+class CStatic : public CWnd {
+    DECLARE_DYNAMIC(CStatic)
+public:
+    BOOL Create(LPCWSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF)
+    {
+        return AfxCreateControl(this, WC_STATICW, lpszText, dwStyle, rect, pParentWnd, nID);
+    }
+
+    // Each returns the image shown before.
+    HICON SetIcon(HICON hIcon) { return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon))); }
+    HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
+    HBITMAP SetBitmap(HBITMAP hBitmap)
+    {
+        return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+    }
+    HBITMAP GetBitmap() const { return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP)); }
+};
