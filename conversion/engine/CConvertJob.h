@@ -6,8 +6,10 @@
 #pragma once
 #include "conversion/engine/CConvertTaskRecord.h"
 #include "mediatools/CEncoderJob.h"
+#include <functional>
 
 class CConvertTask;
+class CFileStream;
 class CMediaFormat;
 class CMediaPreset;
 
@@ -54,18 +56,31 @@ protected:
     virtual CEncoderJob* CreateEncoderJob();
 
 private:
+    // Whether a file is there, how big and when written: a failed run compares the output
+    // with its state before the run and removes it only when the run wrote it.
+    struct FileStamp {
+        bool exists;
+        LONGLONG size;
+        FILETIME written;
+    };
+    static FileStamp StampOf(LPCWSTR path);
+    static void RemoveFailedOutput(LPCWSTR path, const FileStamp& before);
+
     bool IsStopRequested() const { return m_pStopValue && *m_pStopValue != 0; }
     CString GetOutputFolder(LPCWSTR firstInput) const;
+    CString StreamCopyContainer() const;
     int PrepareOutput(CString& path);
     int SettleExistingOutput(CString& path);
     int ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, const CString& outputPath);
     int FinishOutput(bool checkSize);
     int EncoderFailure(int runResult);
-    int EndOfJoin(int result, const CString& path, const CString& stampBefore);
+    int EndOfDirectWrite(int result, const FileStamp& before);
     int DecideListMode();
-    int RunConcat(const CString& listFile, CEncoderOptions* pFormatOptions);
-    int WriteConcatList(const CString& listFile) const;
-    int AppendFile(class CFileStream& output, LPCWSTR path, BYTE* buffer, LONGLONG& position);
+    int AppendFile(CFileStream& output, LPCWSTR path, BYTE* buffer, LONGLONG& position);
+    int RunJoin(const std::function<int()>& run);
+    int WriteConcatList(LPCWSTR listFile) const;
+    void SetCut(CEncoderOptions& options);
+    void SetFilters(CEncoderOptions& options) const;
 
     CConvertTaskRecord* m_pRecord;
     CConvertTask* m_pTask;

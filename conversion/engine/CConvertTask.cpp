@@ -1,4 +1,5 @@
 #include "conversion/engine/CConvertTask.h"
+#include "classlib/CWinApp.h"
 #include "classlib/CWnd.h"
 #include "conversion/engine/CConvertJob.h"
 #include "conversion/engine/CMediaConvertThread.h"
