@@ -596,6 +596,8 @@ int CConvertJob::JoinByConcatListWithFormat()
     CEncoderOptions options;
     if (WriteConcatList(listFile) != 0 || FillConcatOptions(options, listFile) != 0)
         return -1;
+    // The format's codecs encode the streams: a copy of all streams would override them.
+    options.Codec.Empty();
     // The list file itself cannot be probed; the first listed file stands for the streams.
     CMediaInfo first;
     if (first.Probe(record.m_inputs.m_inputList[0], m_pStopValue) != 0 ||
