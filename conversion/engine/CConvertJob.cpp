@@ -645,22 +645,8 @@ int CConvertJob::WriteConcatList(LPCWSTR listFile) const
 int CConvertJob::FillEncoderOptions(CEncoderOptions& options, LPCWSTR outputPath)
 {
     CConvertTaskRecord& record = *m_pRecord;
-    const CTaskInputs& inputs = record.m_inputs;
-    CConvertOptions& settings = record.m_options;
     options.Reset();
-    // With a second or third input, every kind is taken from the input meant for it, never
-    // by the tool's own choice (which prefers the video file's audio to an added one).
-    bool hasAudioInput = !inputs.m_audioPath.IsEmpty(), hasSubtitleInput = !inputs.m_subtitlePath.IsEmpty();
-    bool explicitChoice = hasAudioInput || hasSubtitleInput;
-    const CMediaInfo& audioSource = hasAudioInput ? inputs.m_audioInfo : inputs.m_mainInfo;
-    const CMediaInfo& subtitleSource = hasSubtitleInput ? inputs.m_subtitleInfo : inputs.m_mainInfo;
-    options.InputPath = inputs.m_mainPath;
-    options.VideoStream = StreamChoice(inputs.m_mainInfo.SelectedVideoStream, inputs.m_mainInfo.VideoStreams, explicitChoice);
-    options.Input2Path = inputs.m_audioPath;
-    options.AudioStream = StreamChoice(audioSource.SelectedAudioStream, audioSource.AudioStreams, explicitChoice);
-    options.Input3Path = inputs.m_subtitlePath;
-    options.SubtitleStream =
-        StreamChoice(subtitleSource.SelectedSubtitleStream, subtitleSource.SubtitleStreams, hasSubtitleInput);
+    SetInputs(options);
     SetCut(options);
     if (outputPath && *outputPath) {
         options.OutputPath = outputPath;
@@ -671,11 +657,29 @@ int CConvertJob::FillEncoderOptions(CEncoderOptions& options, LPCWSTR outputPath
     }
     SetFilters(options);
     options.Volume = 256;
-    if (settings.m_volume != 100) {
-        int volume = static_cast<int>(settings.m_volume * 2.56);
+    if (record.m_options.m_volume != 100) {
+        int volume = static_cast<int>(record.m_options.m_volume * 2.56);
         options.Volume = volume < 0 ? 256 : volume;
     }
     return 0;
+}
+
+// With a second or third input, every kind is taken from the input meant for it, never by
+// the tool's own choice (which prefers the video file's audio to an added one).
+void CConvertJob::SetInputs(CEncoderOptions& options) const
+{
+    const CTaskInputs& inputs = m_pRecord->m_inputs;
+    bool hasAudioInput = !inputs.m_audioPath.IsEmpty(), hasSubtitleInput = !inputs.m_subtitlePath.IsEmpty();
+    bool explicitChoice = hasAudioInput || hasSubtitleInput;
+    const CMediaInfo& main = inputs.m_mainInfo;
+    const CMediaInfo& audio = hasAudioInput ? inputs.m_audioInfo : main;
+    const CMediaInfo& subtitles = hasSubtitleInput ? inputs.m_subtitleInfo : main;
+    options.InputPath = inputs.m_mainPath;
+    options.VideoStream = StreamChoice(main.SelectedVideoStream, main.VideoStreams, explicitChoice);
+    options.Input2Path = inputs.m_audioPath;
+    options.AudioStream = StreamChoice(audio.SelectedAudioStream, audio.AudioStreams, explicitChoice);
+    options.Input3Path = inputs.m_subtitlePath;
+    options.SubtitleStream = StreamChoice(subtitles.SelectedSubtitleStream, subtitles.SubtitleStreams, hasSubtitleInput);
 }
 
 void CConvertJob::SetCut(CEncoderOptions& options)

@@ -79,6 +79,7 @@ private:
     int AppendFile(CFileStream& output, LPCWSTR path, BYTE* buffer, LONGLONG& position);
     int RunJoin(const std::function<int()>& run);
     int WriteConcatList(LPCWSTR listFile) const;
+    void SetInputs(CEncoderOptions& options) const;
     void SetCut(CEncoderOptions& options);
     void SetFilters(CEncoderOptions& options) const;
 
