@@ -86,6 +86,11 @@ int CEncoderJob::OnEncoderMessage(const EncoderMessageBlock* pBlock)
 
 LRESULT CEncoderJob::DeliverMessage(const COPYDATASTRUCT* pcds)
 {
+    return DeliverMessage(pcds, nullptr);
+}
+
+LRESULT CEncoderJob::DeliverMessage(const COPYDATASTRUCT* pcds, const CEncoderJobListener* pListener)
+{
     EncoderMessageBlock block;
     if (!ReadCopyDataBlock(pcds, ENCODER_MSG_EVENT, block))
         return -1;
@@ -93,6 +98,8 @@ LRESULT CEncoderJob::DeliverMessage(const COPYDATASTRUCT* pcds)
     if (pRunner == nullptr)
         return 0;
     CEncoderJob* pJob = static_cast<CEncoderJob*>(static_cast<CEncoderRunner*>(const_cast<void*>(pRunner)));
+    if (pListener && pJob->m_pListener != pListener)
+        return 0;
     return pJob->OnEncoderMessage(&block);
 }
 

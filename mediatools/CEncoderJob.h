@@ -53,6 +53,9 @@ public:
     // process now; a block naming anything else is answered 0 untouched, a block that is no
     // progress block -1. Window thread.
     static LRESULT DeliverMessage(const COPYDATASTRUCT* pcds);
+    // The same for a receiver that takes only the blocks of its own runs: a block naming a
+    // running job whose listener is not pListener is answered 0 untouched as well.
+    static LRESULT DeliverMessage(const COPYDATASTRUCT* pcds, const CEncoderJobListener* pListener);
 
     CEncoderJobListener* m_pListener;  // not owned; outlives the job's runs
     EncoderProgress m_lastProgress;    // kept between runs

@@ -13,6 +13,9 @@ public:
     CTempFileGuard& operator=(const CTempFileGuard&) = delete;
     ~CTempFileGuard();
 
+    // The file turned out to be worth keeping (a result that could not be moved into place).
+    void Keep() { m_bDelete = false; }
+
 private:
     CString m_strPath;
     bool m_bDelete;

@@ -50,12 +50,17 @@ bool EnableShutdownPrivilege()
 
 int ShowInExplorer(LPCWSTR pszPath)
 {
+    return ShowInExplorer(pszPath, L"/select,\"%s\"");
+}
+
+int ShowInExplorer(LPCWSTR pszPath, LPCWSTR pszParameterFormat)
+{
     // The short form keeps blanks and commas out of Explorer's own argument parsing.
     CString strPath;
     if (GetShortPath(pszPath, strPath) != 0)
         strPath = pszPath;
     CString strParameters;
-    strParameters.Format(L"/select,\"%s\"", static_cast<LPCWSTR>(strPath));
+    strParameters.Format(pszParameterFormat, static_cast<LPCWSTR>(strPath));
     ShellCalls().pfnShellExecute(nullptr, nullptr, L"explorer.exe", strParameters, nullptr, SW_SHOWNORMAL);
     return 0;
 }

@@ -6,6 +6,9 @@
 
 // Opens an Explorer window with the file selected. 0.
 int ShowInExplorer(LPCWSTR pszPath);
+// The same with Explorer's parameters made from the format and the path: "/select,\"%s\""
+// selects the file, "/e,\"%s\"" opens the folder itself. 0.
+int ShowInExplorer(LPCWSTR pszPath, LPCWSTR pszParameterFormat);
 
 // Deletes the file with the shell (FOF_ALLOWUNDO in the flags sends it to the Recycle Bin).
 // 0 done, 1 when the user aborted, -1 on error or for a path longer than 1023 characters.

@@ -1,0 +1,761 @@
+#include "conversion/engine/CConvertJob.h"
+#include "conversion/engine/CConvertTask.h"
+#include "conversion/engine/FileOperations.h"
+#include "conversion/engine/IFileExistsPrompt.h"
+#include "conversion/engine/UniqueFileName.h"
+#include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
+#include "framework/system/AppFolders.h"
+#include "framework/system/CTempFileGuard.h"
+#include "framework/system/PathHelpers.h"
+#include "framework/text/CFileStream.h"
+#include "framework/text/FileHelpers.h"
+#include <shlwapi.h>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const DWORD kJoinChunkSize = 0x400000;
+
+bool FileExists(LPCWSTR path)
+{
+    return path && *path && GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FolderExists(LPCWSTR path)
+{
+    DWORD attributes = GetFileAttributesW(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// One backslash between folder and name, also for a root such as "D:\".
+CString JoinPath(const CString& folder, const CString& name)
+{
+    if (folder.IsEmpty())
+        return name;
+    wchar_t last = folder[folder.GetLength() - 1];
+    return last == L'\\' || last == L'/' ? folder + name : folder + L"\\" + name;
+}
+
+// A title typed as a new name must stay a name inside the output folder.
+bool IsUsableTitle(const CString& title)
+{
+    CString trimmed(title);
+    if (trimmed.Trim().IsEmpty())
+        return false;
+    for (int i = 0; i < title.GetLength(); ++i) {
+        if (title[i] < 32 || wcschr(L"\\/:*?\"<>|", title[i]))
+            return false;
+    }
+    return true;
+}
+
+bool IsAnswerForAll(int answer)
+{
+    return answer == FILE_EXISTS_NEW_NAME_ALL || answer == FILE_EXISTS_OVERWRITE_ALL || answer == FILE_EXISTS_SKIP_ALL;
+}
+
+bool IsSkip(int answer)
+{
+    return answer == FILE_EXISTS_SKIP || answer == FILE_EXISTS_SKIP_ALL;
+}
+
+// The stream choice of one kind: -2 (drop) stays; a valid position gives that stream's index
+// in the file; else the tool's default, or with explicit choices the first stream of the kind.
+int StreamChoice(int selected, const CMediaStreamInfoPtrArray& streams, bool explicitChoice)
+{
+    if (selected == ENCODER_STREAM_DROP)
+        return ENCODER_STREAM_DROP;
+    if (selected >= 0 && selected < streams.GetSize())
+        return streams[selected]->Index;
+    if (explicitChoice && streams.GetSize() > 0)
+        return streams[0]->Index;
+    return ENCODER_STREAM_DEFAULT;
+}
+
+const CMediaStreamInfo* SelectedAudioStream(const CMediaInfo& info)
+{
+    int selected = info.SelectedAudioStream;
+    if (selected >= 0 && selected < info.AudioStreams.GetSize())
+        return info.AudioStreams[selected];
+    return info.AudioStreams.GetSize() > 0 ? info.AudioStreams[0] : nullptr;
+}
+
+LONGLONG PositiveSizeSum(const CStringArray& files)
+{
+    LONGLONG total = 0;
+    for (int i = 0; i < files.GetSize(); ++i) {
+        LONGLONG size = GetFileSize64(files[i]);
+        if (size > 0)
+            total += size;
+    }
+    return total;
+}
+
+// "seg012" and "part-3" name their joined output "seg" and "part".
+CString JoinedTitle(const CString& firstTitle)
+{
+    CString prefix;
+    ULONGLONG number;
+    SplitTrailingNumber(firstTitle, prefix, number);
+    prefix.TrimRight(L" -_.");
+    return prefix.IsEmpty() ? firstTitle : prefix;
+}
+
+CStringA ToUtf8(const CString& text)
+{
+    CStringA utf8;
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, text, text.GetLength(), nullptr, 0, nullptr, nullptr);
+    if (bytes > 0) {
+        WideCharToMultiByte(CP_UTF8, 0, text, text.GetLength(), utf8.GetBuffer(bytes), bytes, nullptr, nullptr);
+        utf8.ReleaseBuffer(bytes);
+    }
+    return utf8;
+}
+
+}  // namespace
+
+CConvertJob::FileStamp CConvertJob::StampOf(LPCWSTR path)
+{
+    FileStamp stamp = {};
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExW(path, GetFileExInfoStandard, &data)) {
+        stamp.exists = true;
+        stamp.size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        stamp.written = data.ftLastWriteTime;
+    }
+    return stamp;
+}
+
+// A file that the failed run never touched (say, the tool could not start) stays.
+void CConvertJob::RemoveFailedOutput(LPCWSTR path, const FileStamp& before)
+{
+    FileStamp after = StampOf(path);
+    bool untouched = before.exists && after.size == before.size &&
+                     CompareFileTime(&after.written, &before.written) == 0;
+    if (after.exists && !untouched)
+        DeleteFileRetry(path, nullptr);
+}
+
+CConvertJob::CConvertJob(CConvertTaskRecord* pRecord, CConvertTask* pTask, HWND hOwner, const volatile int* pStopValue)
+    : m_pRecord(pRecord), m_pTask(pTask), m_hOwner(hOwner), m_pStopValue(pStopValue)
+{
+}
+
+int CConvertJob::OnStarted(const EncoderProgress& progress)
+{
+    m_pRecord->m_progress.m_block = progress;
+    return 0;
+}
+
+int CConvertJob::OnProgress(const EncoderProgress& progress)
+{
+    if (IsStopRequested())
+        return 1;
+    m_pRecord->m_progress.m_block = progress;
+    m_pTask->OnProgress(*m_pRecord);
+    return 0;
+}
+
+int CConvertJob::OnFinished(const EncoderProgress& progress)
+{
+    m_pRecord->m_progress.m_block = progress;
+    m_pTask->OnProgress(*m_pRecord);
+    return 0;
+}
+
+void CConvertJob::SetState(int state)
+{
+    m_pRecord->SetState(state);
+    m_pTask->OnStateChanged(*m_pRecord);
+}
+
+void CConvertJob::SetPhase(int phase)
+{
+    m_pRecord->SetPhase(phase);
+    m_pTask->OnStateChanged(*m_pRecord);
+}
+
+void CConvertJob::SetResult(int code, bool force)
+{
+    if (force || m_pRecord->m_progress.m_result == TASK_RESULT_NONE)
+        m_pRecord->SetResult(code);
+}
+
+int CConvertJob::Run()
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    SetResult(TASK_RESULT_NONE, true);
+    SetState(TASK_STATE_RUNNING);
+    if (record.m_kind == TASK_KIND_AUTO) {
+        if (record.m_inputs.m_inputList.GetSize() > 0)
+            record.m_kind = TASK_KIND_JOIN_LIST;
+        else
+            record.m_kind = record.m_options.m_formatId.IsEmpty() ? TASK_KIND_MERGE : TASK_KIND_CONVERT;
+    }
+    record.m_progress.m_source = TASK_PROGRESS_FROM_ENCODER;
+    int result;
+    switch (record.m_kind) {
+    case TASK_KIND_MERGE:
+        result = MergeVideoAudio();
+        break;
+    case TASK_KIND_JOIN_LIST:
+        result = JoinInputList();
+        break;
+    case TASK_KIND_JOIN_SEGMENTS:
+        result = JoinSegments();
+        break;
+    default:
+        result = Convert();
+        break;
+    }
+    if (result == 0)
+        SetState(TASK_STATE_COMPLETED);
+    else if (IsStopRequested() || result > 0)
+        SetState(TASK_STATE_CANCELED);
+    else
+        SetState(TASK_STATE_FAILED);
+    return result;
+}
+
+CString CConvertJob::GetOutputFolder(LPCWSTR firstInput) const
+{
+    const CConvertOptions& options = m_pRecord->m_options;
+    CString folder = (options.m_flags & CONVERT_TO_INPUT_FOLDER) ? GetFolderOfPath(firstInput) : options.m_outputFolder;
+    if (!options.m_outputSubfolder.IsEmpty())
+        folder = JoinPath(folder, options.m_outputSubfolder);
+    return folder;
+}
+
+// The steps every kind takes once it has named its output: the clash with an existing file,
+// the folder, and the phases that show the name. 0 to go on, else the kind's result.
+int CConvertJob::PrepareOutput(CString& path)
+{
+    if (SettleExistingOutput(path) != 0)
+        return 1;
+    CString folder = GetFolderOfPath(path);
+    if (folder.IsEmpty() || (!FolderExists(folder) && CreateFolderTree(folder) < 0)) {
+        SetResult(TASK_ERROR_OUTPUT_FOLDER);
+        return -1;
+    }
+    m_pRecord->m_progress.m_phaseFlags |= TASK_FLAG_OUTPUT_NAMED;
+    SetPhase(TASK_PHASE_OUTPUT_NAMED);
+    SetPhase(TASK_PHASE_CONVERTING);
+    return 0;
+}
+
+// 1 when the task ends here because the output is to be skipped.
+int CConvertJob::SettleExistingOutput(CString& path)
+{
+    IFileExistsPrompt* pPrompt = GetFileExistsPrompt();
+    int answer = pPrompt ? pPrompt->GetOverwritePolicy() : FILE_EXISTS_ASK;
+    ResolveOutputConflict(path, answer);
+    if (pPrompt && IsAnswerForAll(answer))
+        pPrompt->SetOverwritePolicy(answer);
+    // Whatever the answer, an input is never written over.
+    if (!IsSkip(answer) && m_pRecord->IsInputPath(path))
+        path = MakeUniqueFilePath(GetFolderOfPath(path), GetFileBaseName(path), GetFileExtension(path));
+    m_pRecord->m_output.m_path = path;
+    if (IsSkip(answer)) {
+        SetResult(TASK_RESULT_FILE_EXISTS);
+        return 1;
+    }
+    return 0;
+}
+
+int CConvertJob::ResolveOutputConflict(CString& path, int& answer)
+{
+    if (!FileExists(path))
+        return 0;
+    if (answer == FILE_EXISTS_OVERWRITE_ALL || answer == FILE_EXISTS_SKIP_ALL)
+        return 1;
+    CString folder = GetFolderOfPath(path), title = GetFileBaseName(path), extension = GetFileExtension(path);
+    if (answer == FILE_EXISTS_NEW_NAME_ALL) {
+        path = MakeUniqueFilePath(folder, title, extension);
+        return 1;
+    }
+    IFileExistsPrompt* pPrompt = GetFileExistsPrompt();
+    for (;;) {
+        // Nobody to ask, or nobody waiting for the answer: nothing is overwritten.
+        if (!pPrompt || IsStopRequested()) {
+            answer = FILE_EXISTS_SKIP;
+            return 1;
+        }
+        CString newTitle;
+        int reply = pPrompt->AskFileExists(folder, title, extension, newTitle);
+        if (reply == FILE_EXISTS_NEW_NAME || reply == FILE_EXISTS_NEW_NAME_ALL) {
+            if (!IsUsableTitle(newTitle))
+                continue;
+            title = newTitle;
+            path = JoinPath(folder, title + L"." + extension);
+            answer = reply;
+            if (!FileExists(path))
+                return 1;
+        } else if (reply == FILE_EXISTS_OVERWRITE || reply == FILE_EXISTS_SKIP || reply == FILE_EXISTS_OVERWRITE_ALL ||
+                   reply == FILE_EXISTS_SKIP_ALL) {
+            answer = reply;
+            return 1;
+        }
+    }
+}
+
+int CConvertJob::Convert()
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    memset(&record.m_progress.m_block, 0, sizeof(record.m_progress.m_block));
+    const CConvertOptions& options = record.m_options;
+    CMediaFormat* pFormat = options.m_formatId.IsEmpty() ? nullptr : theMediaFormats.FindFormat(options.m_formatId);
+    const CMediaPreset* pPreset = pFormat ? pFormat->FindPreset(options.m_presetName) : nullptr;
+    if (!pPreset)
+        return -1;
+    const CString& input = record.m_inputs.m_mainPath;
+    if (!(options.m_flags & CONVERT_INPUT_NEED_NOT_EXIST) && !FileExists(input)) {
+        SetResult(TASK_ERROR_INPUT_NOT_FOUND);
+        return -1;
+    }
+    SetPhase(TASK_PHASE_PREPARING);
+    if (record.ProbeMainInput(m_pStopValue) < 0) {
+        SetResult(TASK_ERROR_INPUT_NOT_SUPPORTED);
+        return -1;
+    }
+    CString title = GetFileBaseName(options.m_outputName.IsEmpty() ? input : options.m_outputName);
+    CString path = JoinPath(GetOutputFolder(input), title + pFormat->m_extension);
+    record.m_output.m_path = path;
+    int prepared = PrepareOutput(path);
+    if (prepared != 0)
+        return prepared;
+    return ConvertThroughTemporary(*pFormat, *pPreset, path);
+}
+
+// The tool writes "[converting] <name>" beside the output, which replaces the output only
+// once it is complete; the temporary file goes however the run ends.
+int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, const CString& outputPath)
+{
+    CString folder = GetFolderOfPath(outputPath), extension = GetFileExtension(outputPath);
+    CString title = L"[converting] " + GetFileBaseName(outputPath);
+    CString temporary = JoinPath(folder, title + L"." + extension);
+    if (m_pRecord->IsInputPath(temporary))
+        temporary = MakeUniqueFilePath(folder, title, extension);
+    CTempFileGuard guard(temporary, true, true);
+    CEncoderOptions options;
+    if (FillEncoderOptions(options, temporary) != 0) {
+        SetResult(TASK_ERROR_CONVERT_FAILED);
+        return -1;
+    }
+    int result = format.Convert(options, preset, this, m_hOwner, m_pStopValue);
+    if (result != 0)
+        return EncoderFailure(result);
+    LONGLONG size = GetFileSize64(temporary);
+    if (size <= 0) {
+        SetResult(TASK_ERROR_CONVERT_FAILED);
+        return -1;
+    }
+    m_pRecord->m_output.m_size = size;
+    if (MoveFileRetry(temporary, outputPath, true, m_pStopValue) != 0) {
+        guard.Keep();  // now the only copy of the result
+        SetResult(TASK_ERROR_CONVERT_FAILED);
+        return -1;
+    }
+    return FinishOutput(false);
+}
+
+int CConvertJob::FinishOutput(bool checkSize)
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    if (checkSize) {
+        LONGLONG size = GetFileSize64(record.m_output.m_path);
+        if (size <= 0) {
+            SetResult(TASK_ERROR_CONVERT_FAILED);
+            return -1;
+        }
+        record.m_output.m_size = size;
+    }
+    record.m_progress.m_phaseFlags |= TASK_FLAG_OUTPUT_WRITTEN;
+    SetPhase(TASK_PHASE_CONVERTED);
+    SetPhase(TASK_PHASE_ENDING);
+    record.ProbeOutput(m_pStopValue);
+    record.m_progress.m_phaseFlags |= TASK_FLAG_ENDED;
+    SetPhase(TASK_PHASE_ENDED);
+    return 0;
+}
+
+int CConvertJob::EncoderFailure(int runResult)
+{
+    if (IsStopRequested())
+        return 1;
+    if (runResult < 0)
+        SetResult(TASK_ERROR_CONVERT_FAILED);
+    return -1;
+}
+
+// The end of a run that wrote straight into the output path.
+int CConvertJob::EndOfDirectWrite(int result, const FileStamp& before)
+{
+    const CString& path = m_pRecord->m_output.m_path;
+    if (result == 0)
+        result = FinishOutput(true);
+    else
+        result = EncoderFailure(result);
+    if (result != 0)
+        RemoveFailedOutput(path, before);
+    return result;
+}
+
+int CConvertJob::MergeVideoAudio()
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    memset(&record.m_progress.m_block, 0, sizeof(record.m_progress.m_block));
+    const CString& video = record.m_inputs.m_mainPath;
+    if (!FileExists(video) || !FileExists(record.m_inputs.m_audioPath)) {
+        SetResult(TASK_ERROR_INPUT_NOT_FOUND);
+        return -1;
+    }
+    SetPhase(TASK_PHASE_PREPARING);
+    if (record.ProbeMainInput(m_pStopValue) < 0 || record.ProbeAudioInput(m_pStopValue) < 0) {
+        SetResult(TASK_ERROR_INPUT_NOT_SUPPORTED);
+        return -1;
+    }
+    CString& name = record.m_options.m_outputName;
+    if (name.IsEmpty())
+        name = PathFindFileNameW(video);
+    CString extension = GetFileExtension(name);
+    if (extension.IsEmpty())
+        extension = GetFileExtension(video);
+    if (extension.IsEmpty())
+        extension = StreamCopyContainer();
+    extension.TrimLeft(L'.');
+    CString path = JoinPath(GetOutputFolder(video), GetFileBaseName(name) + L"." + extension);
+    int prepared = PrepareOutput(path);
+    if (prepared != 0)
+        return prepared;
+    FileStamp before = StampOf(path);
+    CEncoderOptions options;
+    if (FillEncoderOptions(options, path) != 0 || FillStreamCopyOptions(options) != 0) {
+        SetResult(TASK_ERROR_CONVERT_FAILED);
+        return -1;
+    }
+    std::unique_ptr<CEncoderJob> pJob(CreateEncoderJob());
+    int result = pJob->RunTool(options, m_pStopValue);
+    if (result == -1 && !IsStopRequested()) {
+        options.VideoSync = L"drop";
+        result = pJob->RunTool(options, m_pStopValue);
+    }
+    return EndOfDirectWrite(result, before);
+}
+
+int CConvertJob::JoinInputList()
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    memset(&record.m_progress.m_block, 0, sizeof(record.m_progress.m_block));
+    const CStringArray& files = record.m_inputs.m_inputList;
+    if (files.GetSize() == 0) {
+        SetResult(TASK_ERROR_INPUT_NOT_FOUND);
+        return -1;
+    }
+    // Decided again for every run: the list may have changed since the last one.
+    record.m_inputs.m_listMode = DecideListMode();
+    SetPhase(TASK_PHASE_PREPARING);
+    const CConvertOptions& options = record.m_options;
+    CString title, extension;
+    if (!options.m_outputName.IsEmpty()) {
+        title = GetFileBaseName(options.m_outputName);
+        extension = GetFileExtension(options.m_outputName);
+    } else {
+        title = JoinedTitle(GetFileBaseName(files[0]));
+        CMediaFormat* pFormat = options.m_formatId.IsEmpty() ? nullptr : theMediaFormats.FindFormat(options.m_formatId);
+        extension = pFormat ? pFormat->m_extension : CString(L"mp4");
+    }
+    extension.TrimLeft(L'.');
+    if (extension.IsEmpty())
+        extension = L"mp4";
+    CString path = JoinPath(GetOutputFolder(files[0]), title + L"." + extension);
+    int prepared = PrepareOutput(path);
+    if (prepared != 0)
+        return prepared;
+    FileStamp before = StampOf(path);
+    int result;
+    if (record.m_inputs.m_listMode == TASK_LIST_REMUX)
+        result = options.m_formatId.IsEmpty() ? JoinByConcatList() : JoinByConcatListWithFormat();
+    else
+        result = JoinBytes();
+    return EndOfDirectWrite(result, before);
+}
+
+int CConvertJob::JoinSegments()
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    memset(&record.m_progress.m_block, 0, sizeof(record.m_progress.m_block));
+    const CStringArray& files = record.m_inputs.m_inputList;
+    if (files.GetSize() == 0) {
+        SetResult(TASK_ERROR_INPUT_NOT_FOUND);
+        return -1;
+    }
+    SetPhase(TASK_PHASE_PREPARING);
+    const CString& name = record.m_options.m_outputName.IsEmpty() ? files[0] : record.m_options.m_outputName;
+    CString extension = GetFileExtension(name);
+    if (extension.IsEmpty())
+        extension = GetFileExtension(files[0]);
+    extension.TrimLeft(L'.');
+    CString path = JoinPath(GetOutputFolder(files[0]), GetFileBaseName(name) + L"." + extension);
+    int prepared = PrepareOutput(path);
+    if (prepared != 0)
+        return prepared;
+    FileStamp before = StampOf(path);
+    return EndOfDirectWrite(JoinByConcatList(), before);
+}
+
+int CConvertJob::DecideListMode()
+{
+    const CStringArray& files = m_pRecord->m_inputs.m_inputList;
+    if (files.GetSize() < 2)
+        return TASK_LIST_UNDECIDED;
+    CMediaInfo second;
+    return second.Probe(files[1], m_pStopValue) == 0 ? TASK_LIST_REMUX : TASK_LIST_BYTES;
+}
+
+int CConvertJob::JoinBytes()
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    record.m_progress.m_source = TASK_PROGRESS_FROM_BYTES;
+    const CStringArray& files = record.m_inputs.m_inputList;
+    LONGLONG total = PositiveSizeSum(files);
+    record.m_inputs.m_expectedSize = total;
+    if (total <= 0)
+        return -1;
+    CFileStream output;
+    if (output.Open(record.m_output.m_path, GENERIC_WRITE, FILE_SHARE_WRITE, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL) != 0)
+        return -1;
+    record.SetProgressNumbers(0, total, TASK_PROGRESS_MODE_BYTES);
+    m_pTask->OnProgress(record);
+    std::vector<BYTE> buffer(kJoinChunkSize);
+    LONGLONG position = 0;
+    int result = 0;
+    for (int i = 0; i < files.GetSize() && result == 0; ++i)
+        result = AppendFile(output, files[i], buffer.data(), position);
+    if (output.Close() != 0 && result == 0)
+        result = -1;
+    if (result == 0) {
+        record.SetProgressNumbers(total, total, TASK_PROGRESS_MODE_BYTES);
+        m_pTask->OnProgress(record);
+    }
+    return result;
+}
+
+int CConvertJob::AppendFile(CFileStream& output, LPCWSTR path, BYTE* buffer, LONGLONG& position)
+{
+    CFileStream input;
+    if (input.Open(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN) != 0)
+        return -1;
+    CConvertTaskRecord& record = *m_pRecord;
+    for (;;) {
+        if (IsStopRequested())
+            return 1;
+        DWORD read = 0, written = 0;
+        if (input.Read(buffer, kJoinChunkSize, &read) != 0)
+            return -1;
+        if (read > 0) {
+            if (output.Write(buffer, read, &written) != 0 || written != read)
+                return -1;
+            position += written;
+            record.SetProgressNumbers(position, record.m_inputs.m_expectedSize, TASK_PROGRESS_MODE_BYTES);
+            m_pTask->OnProgress(record);
+        }
+        if (read < kJoinChunkSize)
+            return 0;
+    }
+}
+
+int CConvertJob::JoinByConcatList()
+{
+    CString listFile = GetUniqueTempPath();
+    if (listFile.IsEmpty())
+        return -1;
+    CTempFileGuard guard(listFile, true, true);
+    if (WriteConcatList(listFile) != 0)
+        return -1;
+    const CConvertTaskRecord& record = *m_pRecord;
+    CString container = record.m_options.m_container.IsEmpty() ? CString(L"mp4") : record.m_options.m_container;
+    return RunJoin([&] {
+        std::unique_ptr<CEncoderJob> pJob(CreateEncoderJob());
+        return pJob->ConcatList(listFile, record.m_output.m_path, container, m_pStopValue);
+    });
+}
+
+int CConvertJob::JoinByConcatListWithFormat()
+{
+    const CConvertTaskRecord& record = *m_pRecord;
+    CMediaFormat* pFormat = theMediaFormats.FindFormat(record.m_options.m_formatId);
+    const CMediaPreset* pPreset = pFormat ? pFormat->FindPreset(record.m_options.m_presetName) : nullptr;
+    if (!pPreset)
+        return -1;
+    CString listFile = GetUniqueTempPath();
+    if (listFile.IsEmpty())
+        return -1;
+    CTempFileGuard guard(listFile, true, true);
+    CEncoderOptions options;
+    if (WriteConcatList(listFile) != 0 || FillConcatOptions(options, listFile) != 0)
+        return -1;
+    // The format's codecs encode the streams: a copy of all streams would override them.
+    options.Codec.Empty();
+    // The list file itself cannot be probed; the first listed file stands for the streams.
+    CMediaInfo first;
+    if (first.Probe(record.m_inputs.m_inputList[0], m_pStopValue) != 0 ||
+        pFormat->BuildEncoderOptions(options, *pPreset, first.GetVideoStream(), SelectedAudioStream(first)) != 0)
+        return -1;
+    return RunJoin([&] {
+        int result = CMediaFormat::RunEncoderJob(options, m_hOwner, this, m_pStopValue);
+        if (result < 0 && !IsStopRequested()) {
+            options.AudioBitstreamFilter = L"aac_adtstoasc";
+            result = CMediaFormat::RunEncoderJob(options, m_hOwner, this, m_pStopValue);
+        }
+        return result;
+    });
+}
+
+// Without a known size the page shows its busy animation for the run instead of progress.
+int CConvertJob::RunJoin(const std::function<int()>& run)
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    record.m_inputs.m_expectedSize = PositiveSizeSum(record.m_inputs.m_inputList);
+    bool sizeUnknown = record.m_inputs.m_expectedSize <= 0;
+    if (sizeUnknown)
+        m_pTask->NotifyStarted(record);
+    int result = run();
+    if (sizeUnknown)
+        m_pTask->NotifyStopped(record);
+    return result;
+}
+
+// "file '<path>'" a line, with the list syntax's own quoting for apostrophes, in UTF-8 as the
+// encoding tool reads it.
+int CConvertJob::WriteConcatList(LPCWSTR listFile) const
+{
+    const CStringArray& files = m_pRecord->m_inputs.m_inputList;
+    CString text;
+    for (int i = 0; i < files.GetSize(); ++i) {
+        CString path = files[i];
+        path.Replace(L"'", L"'\\''");
+        text.AppendFormat(L"file '%s'\r\n", static_cast<LPCWSTR>(path));
+    }
+    CStringA bytes = ToUtf8(text);
+    return WriteBufferToFile(listFile, static_cast<LPCSTR>(bytes), bytes.GetLength());
+}
+
+int CConvertJob::FillEncoderOptions(CEncoderOptions& options, LPCWSTR outputPath)
+{
+    CConvertTaskRecord& record = *m_pRecord;
+    options.Reset();
+    SetInputs(options);
+    SetCut(options);
+    if (outputPath && *outputPath) {
+        options.OutputPath = outputPath;
+        const CString& finalPath = record.m_output.m_path;
+        options.HlsSegmentPattern = JoinPath(GetFolderOfPath(finalPath), GetFileBaseName(finalPath) + L"-%04d.ts");
+    } else {
+        options.OutputPath = record.m_output.m_path;
+    }
+    SetFilters(options);
+    options.Volume = 256;
+    if (record.m_options.m_volume != 100) {
+        int volume = static_cast<int>(record.m_options.m_volume * 2.56);
+        options.Volume = volume < 0 ? 256 : volume;
+    }
+    return 0;
+}
+
+// With a second or third input, every kind is taken from the input meant for it, never by
+// the tool's own choice (which prefers the video file's audio to an added one).
+void CConvertJob::SetInputs(CEncoderOptions& options) const
+{
+    const CTaskInputs& inputs = m_pRecord->m_inputs;
+    bool hasAudioInput = !inputs.m_audioPath.IsEmpty(), hasSubtitleInput = !inputs.m_subtitlePath.IsEmpty();
+    bool explicitChoice = hasAudioInput || hasSubtitleInput;
+    const CMediaInfo& main = inputs.m_mainInfo;
+    const CMediaInfo& audio = hasAudioInput ? inputs.m_audioInfo : main;
+    const CMediaInfo& subtitles = hasSubtitleInput ? inputs.m_subtitleInfo : main;
+    options.InputPath = inputs.m_mainPath;
+    options.VideoStream = StreamChoice(main.SelectedVideoStream, main.VideoStreams, explicitChoice);
+    options.Input2Path = inputs.m_audioPath;
+    options.AudioStream = StreamChoice(audio.SelectedAudioStream, audio.AudioStreams, explicitChoice);
+    options.Input3Path = inputs.m_subtitlePath;
+    options.SubtitleStream = StreamChoice(subtitles.SelectedSubtitleStream, subtitles.SubtitleStreams, hasSubtitleInput);
+}
+
+void CConvertJob::SetCut(CEncoderOptions& options)
+{
+    CConvertOptions& settings = m_pRecord->m_options;
+    options.InputStart = settings.m_cutStart > 0 ? settings.m_cutStart : 0;
+    if (settings.m_cutEnd <= settings.m_cutStart)
+        settings.m_cutEnd = -1;
+    if (settings.m_cutEnd > 0) {
+        LONGLONG duration = settings.m_cutEnd - options.InputStart;
+        options.InputDuration = duration;
+        options.OutputDuration = duration;
+    }
+}
+
+void CConvertJob::SetFilters(CEncoderOptions& options) const
+{
+    const CConvertOptions& settings = m_pRecord->m_options;
+    if (settings.m_rotation)
+        options.Rotation = settings.m_rotation;
+    if (settings.m_horizontalFlip)
+        options.HFlip = settings.m_horizontalFlip;
+    if (settings.m_verticalFlip)
+        options.VFlip = settings.m_verticalFlip;
+    if (settings.m_grayscale)
+        options.Grayscale = settings.m_grayscale;
+    if (settings.m_negate)
+        options.Negate = settings.m_negate;
+    if (settings.m_oldPhoto)
+        options.OldPhoto = settings.m_oldPhoto;
+    if (settings.m_gifLoop != -1)
+        options.GifLoop = settings.m_gifLoop;
+}
+
+// The container of a stream copy when the record names none: WebM for WebM sources, else MP4.
+CString CConvertJob::StreamCopyContainer() const
+{
+    const CTaskInputs& inputs = m_pRecord->m_inputs;
+    CString name = inputs.m_mainInfo.Format;
+    name.MakeLower();
+    if (!name.IsEmpty())
+        return name.Find(L"webm") >= 0 ? L"webm" : L"mp4";
+    CString extension = GetFileExtension(inputs.m_mainPath);
+    extension.MakeLower();
+    return extension.Find(L"web") >= 0 ? L"webm" : L"mp4";
+}
+
+int CConvertJob::FillStreamCopyOptions(CEncoderOptions& options)
+{
+    const CConvertOptions& settings = m_pRecord->m_options;
+    options.OutputFormat = settings.m_container.IsEmpty() ? StreamCopyContainer() : settings.m_container;
+    options.StrictLevel = -2;
+    options.VideoCodec = settings.m_videoCodec.IsEmpty() ? CString(L"copy") : settings.m_videoCodec;
+    options.AudioCodec = settings.m_audioCodec;
+    ChooseAudioCodecForContainer(options.AudioCodec, options.OutputFormat);
+    options.SubtitleCodec = settings.m_subtitleCodec.IsEmpty() ? CString(L"copy") : settings.m_subtitleCodec;
+    return 0;
+}
+
+int CConvertJob::FillConcatOptions(CEncoderOptions& options, LPCWSTR listFile)
+{
+    const CConvertTaskRecord& record = *m_pRecord;
+    options.Reset();
+    options.InputPath = listFile;
+    options.InputFormat = L"concat";
+    options.SafeFlag = 0;
+    options.OutputFormat = record.m_options.m_container.IsEmpty() ? CString(L"mp4") : record.m_options.m_container;
+    options.Codec = L"copy";
+    options.OutputPath = record.m_output.m_path;
+    return 0;
+}
+
+CEncoderJob* CConvertJob::CreateEncoderJob()
+{
+    CEncoderJob* pJob = new CEncoderJob;
+    pJob->m_hCallbackWnd = m_hOwner;
+    pJob->m_pListener = this;
+    return pJob;
+}

@@ -1,0 +1,22 @@
+// The common base of format categories, formats and codecs: flags, id, display name and kind.
+#pragma once
+#include "classlib/CString.h"
+
+// Media kinds of catalogue items.
+const int MEDIA_KIND_DERIVED = -1;  // taken from the flags where the class says so
+const int MEDIA_KIND_NONE = 0;
+const int MEDIA_KIND_VIDEO = 1;
+const int MEDIA_KIND_AUDIO = 2;
+
+class CMediaCatalogItem {
+public:
+    CMediaCatalogItem() = default;
+    CMediaCatalogItem(const CMediaCatalogItem&) = delete;
+    CMediaCatalogItem& operator=(const CMediaCatalogItem&) = delete;
+    virtual ~CMediaCatalogItem() = default;
+
+    DWORD m_flags = 0;
+    CString m_id;    // e.g. "AC_libmp3lame"
+    CString m_name;  // e.g. "MP3"
+    int m_mediaKind = MEDIA_KIND_DERIVED;
+};

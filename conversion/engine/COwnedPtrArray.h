@@ -1,0 +1,23 @@
+// A pointer array that owns its elements: each is deleted when it is removed by DeleteAll or
+// when the array goes away.
+#pragma once
+#include "classlib/CArray.h"
+
+template <class TYPE>
+class COwnedPtrArray : public CTypedPtrArray<CPtrArray, TYPE*> {
+public:
+    COwnedPtrArray() = default;
+    ~COwnedPtrArray() override { DeleteAll(); }
+
+    // Each slot is cleared before its element is deleted, so a destructor that looks back at
+    // the array never meets a deleted element.
+    void DeleteAll()
+    {
+        for (int i = 0; i < this->GetSize(); ++i) {
+            TYPE* pElement = this->GetAt(i);
+            this->SetAt(i, nullptr);
+            delete pElement;
+        }
+        this->RemoveAll();
+    }
+};

@@ -1,0 +1,126 @@
+#include "conversion/engine/FileOperations.h"
+#include "framework/system/PathHelpers.h"
+#include "framework/system/ShellHelpers.h"
+#include "framework/text/LongPath.h"
+#include <stdlib.h>
+
+namespace {
+
+const DWORD kRetryPauseMs = 1000;
+const DWORD kDeleteRetryLimitMs = 9999;
+const int kMoveTries = 10;
+
+bool FileExists(LPCWSTR path)
+{
+    return path && *path && GetFileAttributesW(ExtendedLengthPath(path)) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsStopRequested(const volatile int* pStopValue)
+{
+    return pStopValue && *pStopValue != 0;
+}
+
+CString FullPath(LPCWSTR path)
+{
+    CString full;
+    DWORD needed = GetFullPathNameW(path, 0, nullptr, nullptr);
+    if (needed == 0)
+        return CString(path);
+    DWORD length = GetFullPathNameW(path, needed, full.GetBuffer(needed), nullptr);
+    full.ReleaseBuffer(length < needed ? length : 0);
+    if (full.IsEmpty())
+        return CString(path);
+    CString longForm;
+    if (GetLongPath(full, longForm) == 0)
+        return longForm;
+    return full;
+}
+
+}  // namespace
+
+int RecycleFile(LPCWSTR path)
+{
+    if (!FileExists(path))
+        return 1;
+    const FILEOP_FLAGS flags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    return ShellDeleteFile(path, flags, nullptr) == 0 ? 0 : -1;
+}
+
+int DeleteFileIfExists(LPCWSTR path)
+{
+    if (!FileExists(path))
+        return 1;
+    return DeleteFileW(ExtendedLengthPath(path)) ? 0 : -1;
+}
+
+int MoveFileReplace(LPCWSTR from, LPCWSTR to, bool replace)
+{
+    if (FileExists(to)) {
+        if (!replace)
+            return -1;
+        DeleteFileW(ExtendedLengthPath(to));
+    }
+    return MoveFileW(ExtendedLengthPath(from), ExtendedLengthPath(to)) ? 0 : -1;
+}
+
+int WaitWithStop(DWORD ms, const volatile int* pStopValue)
+{
+    for (DWORD waited = 0; waited < ms; waited += 100) {
+        if (IsStopRequested(pStopValue))
+            return 1;
+        Sleep(ms - waited < 100 ? ms - waited : 100);
+    }
+    return IsStopRequested(pStopValue) ? 1 : 0;
+}
+
+int DeleteFileRetry(LPCWSTR path, const volatile int* pStopValue)
+{
+    for (DWORD waited = 0;; waited += kRetryPauseMs) {
+        if (DeleteFileIfExists(path) >= 0)
+            return 0;
+        if (waited + kRetryPauseMs > kDeleteRetryLimitMs || WaitWithStop(kRetryPauseMs, pStopValue) != 0)
+            return -1;
+    }
+}
+
+int MoveFileRetry(LPCWSTR from, LPCWSTR to, bool replace, const volatile int* pStopValue)
+{
+    if (!FileExists(from))
+        return -2;
+    if (FileExists(to) && (!replace || DeleteFileRetry(to, pStopValue) != 0))
+        return -1;
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileReplace(from, to, true) == 0)
+            return 0;
+        if (attempt == kMoveTries || WaitWithStop(kRetryPauseMs, pStopValue) != 0)
+            return -1;
+    }
+}
+
+CString GetFileBaseName(LPCWSTR path)
+{
+    CString name(path);
+    int start = name.GetLength();
+    while (start > 0 && name[start - 1] != L'\\' && name[start - 1] != L'/' && name[start - 1] != L':')
+        --start;
+    name = name.Mid(start);
+    int dot = name.ReverseFind(L'.');
+    return dot >= 0 ? name.Left(dot) : name;
+}
+
+void SplitTrailingNumber(LPCWSTR title, CString& prefix, ULONGLONG& number)
+{
+    prefix = title;
+    int start = prefix.GetLength();
+    while (start > 0 && prefix[start - 1] >= L'0' && prefix[start - 1] <= L'9')
+        --start;
+    number = start < prefix.GetLength() ? _wcstoui64(static_cast<LPCWSTR>(prefix) + start, nullptr, 10) : 0;
+    prefix = prefix.Left(start);
+}
+
+bool IsSameFilePath(LPCWSTR first, LPCWSTR second)
+{
+    if (!first || !second || !*first || !*second)
+        return false;
+    return FullPath(first).CompareNoCase(FullPath(second)) == 0;
+}

@@ -1,0 +1,9 @@
+// Free names for new files: "<title>.<ext>", else "<title> (1).<ext>", "<title> (2).<ext>" ...
+#pragma once
+#include "classlib/CString.h"
+
+// The first free title: the title itself, else "<title> (n)" for n = 1, 2, 3 ...; leading dots
+// of the extension are ignored.
+CString MakeUniqueFileName(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);
+// The same search, giving the whole path "<folder>\<title>.<ext>".
+CString MakeUniqueFilePath(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);

@@ -1,0 +1,81 @@
+#include "conversion/engine/catalogue/CVF_gif.h"
+#include "conversion/engine/UniqueFileName.h"
+#include "framework/system/CTempFileGuard.h"
+
+namespace {
+
+// Frames per second of the filters: the output rate, or 5 when it is unset or below 0.1.
+double FilterFrameRate(const CEncoderOptions& options)
+{
+    double rate = 5.0;
+    if (options.FrameRateNum > 0 && options.FrameRateDen > 0)
+        rate = static_cast<double>(options.FrameRateNum) / options.FrameRateDen;
+    return rate < 0.1 ? 5.0 : rate;
+}
+
+CString PaletteFilePath()
+{
+    wchar_t temp[1024] = {};
+    GetTempPathW(1023, temp);
+    CString folder(temp);
+    folder.TrimRight(L'\\');
+    return MakeUniqueFilePath(folder, L"palette", L".bmp");
+}
+
+}  // namespace
+
+int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const volatile int* pStopValue)
+{
+    CMediaInfo input;
+    if (input.Probe(options.InputPath, pStopValue) != 0)
+        return -1;
+    const CMediaStreamInfo* pVideoStream = input.GetVideoStream();
+    if (!pVideoStream)
+        return -1;
+    const MediaPresetRecord& record = preset.m_record;
+    options.OutputFormat = L"gif";
+    options.VideoCodec = L"gif";
+    options.Width = record.width;
+    options.Height = record.height;
+    if (options.Width <= 0 || options.Height <= 0) {
+        options.Width = pVideoStream->DisplayWidth;
+        options.Height = pVideoStream->DisplayHeight;
+    }
+    options.FrameRateNum = record.frameRateNum;
+    options.FrameRateDen = record.frameRateDen;
+    if (options.FrameRateNum <= 0 || options.FrameRateDen <= 0) {
+        options.FrameRateNum = 5;
+        options.FrameRateDen = 1;
+    }
+    options.AudioStream = ENCODER_STREAM_DROP;
+    return 0;
+}
+
+int CVF_gif::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
+    const volatile int* pStopValue)
+{
+    if (PrepareJob(options, preset, pStopValue) != 0)
+        return -1;
+    const double rate = FilterFrameRate(options);
+    const CString palette = PaletteFilePath();
+    CTempFileGuard paletteGuard(palette, true, true);
+
+    CEncoderOptions firstPass;
+    firstPass.InputPath = options.InputPath;
+    firstPass.InputStart = options.InputStart;
+    firstPass.InputDuration = options.InputDuration;
+    firstPass.OutputStart = options.OutputStart;
+    firstPass.OutputDuration = options.OutputDuration;
+    firstPass.OutputPath = palette;
+    firstPass.VideoFilter.Format(L"fps=%f,scale=%d:%d:flags=lanczos,palettegen", rate, options.Width, options.Height);
+    int result = RunEncoderJob(firstPass, hWnd, pListener, pStopValue);
+    if (result != 0)
+        return result;
+
+    options.ExtraInputPath = palette;
+    options.FilterComplex.Format(
+        L"fps=%f,scale=%d:%d:flags=lanczos [x]; [x][1:v] paletteuse", rate, options.Width, options.Height);
+    result = RunEncoderJob(options, hWnd, pListener, pStopValue);
+    options.ExtraInputPath.Empty();
+    return result;
+}
