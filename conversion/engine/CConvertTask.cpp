@@ -3,6 +3,7 @@
 #include "classlib/CWnd.h"
 #include "conversion/engine/CConvertJob.h"
 #include "conversion/engine/CMediaConvertThread.h"
+#include "conversion/engine/CMediaFormat.h"
 #include "mediatools/CEncoderJob.h"
 #include <shlwapi.h>
 
@@ -38,6 +39,7 @@ void EndThread(CMediaConvertThread*& pThreadSlot)
     pThreadSlot = nullptr;
     WaitForThreadEnd(pThread->m_hThread);
     delete pThread;
+    CMediaFormat::TaskRunEnded();
 }
 
 }  // namespace
@@ -147,6 +149,7 @@ int CConvertTask::Start(HWND hOwner)
         m_pThread = nullptr;
         return -1;
     }
+    CMediaFormat::TaskRunStarted();
     m_pThread->SetThreadPriority(THREAD_PRIORITY_NORMAL);
     m_pThread->ResumeThread();
     return 0;

@@ -96,8 +96,12 @@ int CMediaFormat::BindPresetCodecs(CMediaPreset& preset) const
     return 1;
 }
 
+volatile LONG CMediaFormat::s_nRunningTasks = 0;
+
 bool CMediaFormat::IsAnyPresetInUse() const
 {
+    if (s_nRunningTasks > 0)
+        return true;
     for (int i = 0; i < m_presets.GetSize(); ++i) {
         if (m_presets[i]->m_useCount > 0)
             return true;

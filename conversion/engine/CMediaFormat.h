@@ -60,7 +60,12 @@ public:
     // Index of the first preset with the same settings (names, aspect, profiles and preset
     // files aside), else -1.
     int FindMatchingPreset(const CMediaPreset& preset) const;
+    // True while a page holds one of the presets or any conversion task runs: a running task
+    // finds its preset by name on its own thread and uses it until the run ends.
     bool IsAnyPresetInUse() const;
+    // Kept by the conversion tasks on the window thread, around each run.
+    static void TaskRunStarted() { InterlockedIncrement(&s_nRunningTasks); }
+    static void TaskRunEnded() { InterlockedDecrement(&s_nRunningTasks); }
     // "<format>; Video: ...; Audio: ..." with the parts the preset has.
     CString GetPresetDescription(const CMediaPreset& preset) const;
 
@@ -80,6 +85,7 @@ public:
     CString m_extraOptions;  // appended to the encoder's extra options
 
 private:
+    static volatile LONG s_nRunningTasks;
     int SetVideoOptions(CEncoderOptions& options, const MediaPresetRecord& resolved, CVideoCodec& codec,
         const CMediaStreamInfo* pVideoStream);
     int SetAudioOptions(CEncoderOptions& options, const MediaPresetRecord& resolved, CAudioCodec& codec,

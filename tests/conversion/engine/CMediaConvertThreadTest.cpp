@@ -2,6 +2,7 @@
 // of the steps, the end message, Stop waiting for it, and the ways the owner window can be
 // gone or busy while it waits.
 #include "conversion/engine/CMediaConvertThread.h"
+#include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 #include "tests/conversion/engine/RecordingTask.h"
 #include "tests/conversion/engine/TaskPageWindow.h"
 #include <gtest/gtest.h>
@@ -70,6 +71,26 @@ TEST(CMediaConvertThreadTest, RunsTheStepsAndReportsItsEnd)
     EXPECT_EQ(0, task.Start(page.GetHwnd())) << "and ready for the next run";
     task.Go();
     ASSERT_TRUE(page.PumpUntilIdle());
+}
+
+// A running task finds its preset by name and uses it until the run ends: Reset must not free it.
+TEST(CMediaConvertThreadTest, PresetsAreNotResetWhileATaskRuns)
+{
+    CBuiltInMediaFormats formats;
+    ASSERT_EQ(0, formats.BuildBuiltIns());
+    CMediaFormat* pFormat = formats.FindFormat(L"VF_mp4");
+    ASSERT_NE(nullptr, pFormat);
+    CMediaPreset* pPreset = pFormat->m_presets[0];
+
+    CControlledTask task;
+    CTaskPageWindow page(&task);
+    ASSERT_EQ(0, task.Start(page.GetHwnd()));
+    task.WaitUntilExecuting();
+    EXPECT_EQ(-1, pFormat->ResetPresets());
+    EXPECT_EQ(pPreset, pFormat->m_presets[0]);
+    task.Go();
+    ASSERT_TRUE(page.PumpUntilIdle());
+    EXPECT_EQ(0, pFormat->ResetPresets()) << "the run has ended";
 }
 
 TEST(CMediaConvertThreadTest, ARefusingPrepareStillEnds)
