@@ -8,7 +8,8 @@
 
 namespace {
 
-const wchar_t kCompany[] = L"Kavri Helper Tests";  // also string 200 of the test's resources
+// This suite's own parent key, which it deletes when empty: other suites have their own.
+const wchar_t kCompany[] = L"Kavri Classlib Tests";  // also string 200 of the test's resources
 
 CString UniqueAppName()
 {
