@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <process.h>
 #include "tests/classlib/DialogScript.h"
+#include "tests/classlib/TestWait.h"
 
 namespace {
 
@@ -181,14 +182,14 @@ TEST(CDialog, RefusedValueKeepsTheDialogOpenWithTheControlFocused)
 
 TEST(CDialog, ModalLoopSendsKickIdleWhileTheQueueIsEmpty)
 {
-    // Ends the dialog once it has idled, or after 5 s: a loaded machine may keep the queue
-    // busy for a while, so a fixed short time would make this test flaky.
+    // Ends the dialog once it has idled, or after the generous test wait: a loaded machine may
+    // keep the queue busy for a while.
     struct Timer {
         static void CALLBACK End(HWND hWnd, UINT, UINT_PTR, DWORD)
         {
-            static int ticks = 0;
+            static const DWORD start = GetTickCount();
             auto* dlg = static_cast<ExchangeDlg*>(CWnd::FromHandlePermanent(hWnd));
-            if (dlg->m_nKickIdle > 0 || ++ticks >= 100)
+            if (dlg->m_nKickIdle > 0 || GetTickCount() - start >= kTestWaitMs)
                 dlg->EndDialog(IDABORT);
         }
     };
@@ -301,12 +302,10 @@ TEST_F(WithMainWindow, ModalDialogOnAWorkerThreadIsOwnedByTheMainWindow)
     HANDLE hThread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Work::Run, &work, 0, nullptr));
     ASSERT_NE(nullptr, hThread);
     // The worker enables and disables this thread's window: keep answering.
-    while (MsgWaitForMultipleObjects(1, &hThread, FALSE, 20000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+    if (!WaitDispatching(hThread)) {
+        ADD_FAILURE() << "the worker's dialog has not ended";
+        WaitForSingleObject(hThread, INFINITE);  // it must not outlive work
     }
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hThread, 0));
     CloseHandle(hThread);
 
     EXPECT_EQ(IDOK, work.nResult);

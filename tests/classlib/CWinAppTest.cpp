@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "tests/classlib/TestWait.h"
 
 namespace {
 
@@ -228,7 +229,7 @@ TEST(CWinApp, MainWindowAlsoOnWorkerThreads)
         ASSERT_NE(nullptr, thread);
         thread->m_bAutoDelete = FALSE;
         thread->ResumeThread();
-        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, 10000));
+        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, kTestWaitMs));
         EXPECT_EQ(c.pWant, seen.pSeen) << c.name;
         delete thread;
     }

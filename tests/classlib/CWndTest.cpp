@@ -5,6 +5,7 @@
 #include <process.h>
 #include <functional>
 #include <string>
+#include "tests/classlib/TestWait.h"
 
 namespace {
 
@@ -22,10 +23,9 @@ void RunOnOtherThread(const std::function<void()>& fn)
     } call = {&fn};
     HANDLE hThread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Call::Entry, &call, 0, nullptr));
     ASSERT_NE(nullptr, hThread);
-    while (MsgWaitForMultipleObjects(1, &hThread, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+    if (!WaitDispatching(hThread)) {
+        ADD_FAILURE() << "the other thread has not ended";
+        WaitForSingleObject(hThread, INFINITE);  // it must not outlive fn
     }
     CloseHandle(hThread);
 }
