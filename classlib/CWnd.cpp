@@ -7,9 +7,11 @@
 #include "classlib/Resource.h"
 #include <shellapi.h>
 #include <algorithm>
+#include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <typeindex>
 #include <unordered_map>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -34,9 +36,10 @@ PermanentMap& Permanent()
     return *permanent;
 }
 
-// Wrappers FromHandle made for windows without an object; each thread owns its own.
+// Wrappers FromHandle made for windows without an object of the class asked for, one per
+// window and class; each thread owns its own.
 struct TemporaryMap {
-    std::unordered_map<HWND, CWnd*> map;
+    std::map<std::pair<HWND, std::type_index>, CWnd*> map;
     ~TemporaryMap() { Clear(); }
     void Clear()
     {
@@ -119,21 +122,23 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
-    if (!hWnd)
-        return nullptr;
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
-    auto it = t_temporaries.map.find(hWnd);
-    if (it != t_temporaries.map.end())
-        return it->second;
-    return NewTemporary(hWnd);
+    return FromTemporary(hWnd, typeid(CWnd), [] { return new CWnd; });
 }
 
-CWnd* CWnd::NewTemporary(HWND hWnd)
+CWnd* CWnd::FromTemporary(HWND hWnd, const std::type_info& type, CWnd* (*pfnNew)())
 {
-    CWnd* pWnd = new CWnd(hWnd);
-    t_temporaries.map[hWnd] = pWnd;
-    return pWnd;
+    if (!hWnd)
+        return nullptr;
+    auto key = std::make_pair(hWnd, std::type_index(type));
+    auto it = t_temporaries.map.find(key);
+    if (it != t_temporaries.map.end())
+        return it->second;
+    CWnd* pTemporary = pfnNew();
+    pTemporary->m_hWnd = hWnd;
+    t_temporaries.map.emplace(key, pTemporary);
+    return pTemporary;
 }
 
 void CWnd::DeleteTempMap()

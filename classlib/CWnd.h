@@ -4,7 +4,8 @@
 // work from any thread. Windows created through Create/CreateEx, or subclassed, are attached in
 // the process-wide handle map and their messages reach the message map through one window
 // procedure. FromHandle answers the attached object, or a temporary wrapper owned by the calling
-// thread that lives until that thread's next idle time (or its end).
+// thread that lives until that thread's next idle time (or its end); FromHandleAs does the same
+// with a wrapper of a given control class.
 //
 // The members that take or return CDC*, CFont*, CMenu*, CRgn* or CDataExchange* are defined
 // beside those classes (classlib/CWndGdi.cpp and the data exchange).
@@ -13,6 +14,7 @@
 #include "classlib/CRect.h"
 #include "classlib/CString.h"
 #include <shellapi.h>
+#include <typeinfo>
 
 // A member of the same name replaces the function-like macro of winuser.h.
 #undef GetNextWindow
@@ -55,6 +57,15 @@ public:
     // Handle map
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // The attached object when it is a TWnd, else a temporary TWnd (one per window and class):
+    // how a control hands out a control inside it, an extended combo box its edit field.
+    template <class TWnd>
+    static TWnd* FromHandleAs(HWND hWnd)
+    {
+        if (TWnd* pWnd = dynamic_cast<TWnd*>(FromHandlePermanent(hWnd)))
+            return pWnd;
+        return static_cast<TWnd*>(FromTemporary(hWnd, typeid(TWnd), [] { return static_cast<CWnd*>(new TWnd); }));
+    }
     static void DeleteTempMap();  // the calling thread's temporary wrappers
     BOOL Attach(HWND hWndNew);
     HWND Detach();
@@ -391,7 +402,8 @@ private:
     static LRESULT CALLBACK WndProcEntry(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     explicit CWnd(HWND hWndConstant);  // for wndTop and its siblings
     static HWND HandleOf(const CWnd* pWnd) { return pWnd ? pWnd->m_hWnd : nullptr; }
-    static CWnd* NewTemporary(HWND hWnd);
+    // The calling thread's temporary wrapper of the class for hWnd, made by pfnNew when new.
+    static CWnd* FromTemporary(HWND hWnd, const std::type_info& type, CWnd* (*pfnNew)());
     void AttachSubclassed(HWND hWnd);  // attaches and routes the window's messages to us
     void FinishNcDestroy();
     BOOL IsPermanent() const;

@@ -137,6 +137,37 @@ TEST(CWnd, TemporaryWrappersLastUntilTheTempMapIsDeleted)
     DestroyWindow(hWnd);
 }
 
+TEST(CWnd, TypedWrapperIsTheObjectOfThatClassElseATemporaryOfIt)
+{
+    HWND hWnd = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandleAs<CEdit>(nullptr));
+
+    CEdit* pTemp = CWnd::FromHandleAs<CEdit>(hWnd);
+    ASSERT_NE(nullptr, pTemp);
+    EXPECT_TRUE(pTemp->IsKindOf(RUNTIME_CLASS(CEdit)));
+    EXPECT_EQ(hWnd, pTemp->m_hWnd);
+    EXPECT_EQ(pTemp, CWnd::FromHandleAs<CEdit>(hWnd)) << "one per window and class";
+    CWnd* pPlain = CWnd::FromHandle(hWnd);
+    EXPECT_NE(static_cast<CWnd*>(pTemp), pPlain);
+    EXPECT_FALSE(pPlain->IsKindOf(RUNTIME_CLASS(CEdit)));
+    pTemp->SetLimitText(5);
+    EXPECT_EQ(5u, pTemp->GetLimitText());
+    CWnd::DeleteTempMap();
+    EXPECT_TRUE(IsWindow(hWnd));
+
+    CEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(hWnd));
+    EXPECT_EQ(&edit, CWnd::FromHandleAs<CEdit>(hWnd));
+    EXPECT_EQ(&edit, CWnd::FromHandle(hWnd));
+    CButton* pOtherClass = CWnd::FromHandleAs<CButton>(hWnd);
+    EXPECT_NE(static_cast<CWnd*>(&edit), static_cast<CWnd*>(pOtherClass)) << "the object is no CButton";
+    EXPECT_TRUE(pOtherClass->IsKindOf(RUNTIME_CLASS(CButton)));
+    CWnd::DeleteTempMap();
+    EXPECT_EQ(hWnd, edit.m_hWnd);
+    edit.DestroyWindow();
+}
+
 TEST(CWnd, SubclassRoutesMessagesAndUnsubclassRestores)
 {
     HWND hWnd = CreateWindowExW(0, L"STATIC", L"before", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

@@ -254,6 +254,35 @@ TEST_F(ControlsTest, SliderProgressAndExtendedCombo)
     EXPECT_EQ(0, combo.DeleteItem(0)) << "the items left";
 }
 
+TEST_F(ControlsTest, ExtendedComboHandsOutItsComboAndEditControls)
+{
+    struct Case {
+        const char* name;
+        DWORD dwStyle;
+        bool bHasEdit;
+    } cases[] = {
+        {"drop-down: an edit field", CBS_DROPDOWN, true},
+        {"drop-down list: none", CBS_DROPDOWNLIST, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CComboBoxEx combo;
+        ASSERT_TRUE(combo.Create(WS_CHILD | c.dwStyle, CRect(0, 0, 200, 200), &m_parent, 3));
+        CComboBox* pCombo = combo.GetComboBoxCtrl();
+        ASSERT_NE(nullptr, pCombo);
+        EXPECT_TRUE(pCombo->IsKindOf(RUNTIME_CLASS(CComboBox)));
+        EXPECT_EQ(0, lstrcmpiW(L"ComboBox", ClassOf(pCombo->m_hWnd)));
+        CEdit* pEdit = combo.GetEditCtrl();
+        EXPECT_EQ(c.bHasEdit, pEdit != nullptr);
+        if (pEdit) {
+            EXPECT_EQ(0, lstrcmpiW(L"Edit", ClassOf(pEdit->m_hWnd)));
+            pEdit->SetLimitText(7);
+            EXPECT_EQ(7u, pEdit->GetLimitText());
+        }
+        combo.DestroyWindow();
+    }
+}
+
 TEST_F(ControlsTest, WindowFontsAndMenusThroughTheirWrappers)
 {
     CEdit edit;
