@@ -5,6 +5,7 @@
 #include "classlib/CCmdUI.h"
 #include "classlib/CWinApp.h"
 #include "classlib/Resource.h"
+#include <commctrl.h>
 #include <shellapi.h>
 #include <algorithm>
 #include <map>
@@ -79,6 +80,22 @@ void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BO
         if (bDeep)
             SendToDescendants(hChild, message, wParam, lParam, bDeep, bOnlyPerm);
     }
+}
+
+bool IsComboBox(HWND hWnd)
+{
+    wchar_t name[16] = {};
+    return hWnd && GetClassNameW(hWnd, name, 16) && lstrcmpiW(name, WC_COMBOBOXW) == 0;
+}
+
+// The combo box that has the focus itself or in its edit field, or null.
+HWND FocusedComboBox()
+{
+    HWND hWndFocus = GetFocus();
+    if (IsComboBox(hWndFocus))
+        return hWndFocus;
+    HWND hWndParent = hWndFocus ? GetParent(hWndFocus) : nullptr;
+    return IsComboBox(hWndParent) ? hWndParent : nullptr;
 }
 
 HWND ParentOrOwner(HWND hWnd)
@@ -256,6 +273,16 @@ LRESULT CALLBACK CWnd::CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
         }
     }
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+void AfxCancelModes(HWND hWndRcvr)
+{
+    HWND hWndCapture = ::GetCapture();
+    if (hWndCapture && hWndCapture != hWndRcvr)
+        ::SendMessageW(hWndCapture, WM_CANCELMODE, 0, 0);
+    HWND hWndCombo = FocusedComboBox();
+    if (hWndCombo && hWndCombo != hWndRcvr && ::SendMessageW(hWndCombo, CB_GETDROPPEDSTATE, 0, 0))
+        ::SendMessageW(hWndCombo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)

@@ -417,6 +417,10 @@ void AfxHookWindowCreate(CWnd* pWnd);
 // Ends it; answers FALSE when no window was attached.
 BOOL AfxUnhookWindowCreate();
 
+// Ends what would keep going under a menu about to open: a mouse capture held by another
+// window than hWndRcvr gets WM_CANCELMODE, and a combo box with the focus closes its list.
+void AfxCancelModes(HWND hWndRcvr);
+
 // A window class of the given style, cursor, brush and icon, registered once per combination;
 // the name stays valid for the life of the process.
 LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,

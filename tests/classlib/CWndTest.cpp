@@ -168,6 +168,62 @@ TEST(CWnd, TypedWrapperIsTheObjectOfThatClassElseATemporaryOfIt)
     edit.DestroyWindow();
 }
 
+// Counts WM_CANCELMODE; the default handling then releases the capture.
+class CCancelCountWnd : public CWnd {
+public:
+    int m_nCancels = 0;
+
+protected:
+    void OnCancelMode()
+    {
+        ++m_nCancels;
+        CWnd::OnCancelMode();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CCancelCountWnd, CWnd)
+    ON_WM_CANCELMODE()
+END_MESSAGE_MAP()
+
+TEST(CWnd, CancelModesEndsAnotherWindowsCaptureAndAnOpenComboList)
+{
+    CCancelCountWnd holder;
+    CCancelCountWnd receiver;
+    ASSERT_TRUE(holder.CreateEx(0, nullptr, L"Holder", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(receiver.CreateEx(0, nullptr, L"Receiver", WS_POPUP | WS_VISIBLE, 100, 0, 200, 200, nullptr, nullptr));
+    struct Case {
+        const char* name;
+        CWnd* pReceiver;
+        int nCancels;
+        bool bCaptureKept;
+    } cases[] = {
+        {"another window's capture ends", &receiver, 1, false},
+        {"the receiver's own capture stays", &holder, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        holder.m_nCancels = 0;
+        holder.SetCapture();
+        AfxCancelModes(c.pReceiver->m_hWnd);
+        EXPECT_EQ(c.nCancels, holder.m_nCancels);
+        EXPECT_EQ(c.bCaptureKept, ::GetCapture() == holder.m_hWnd);
+        ::ReleaseCapture();
+    }
+
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 150, 150), &receiver, 1));
+    combo.AddString(L"one");
+    combo.AddString(L"two");
+    receiver.SetActiveWindow();
+    combo.SetFocus();
+    combo.ShowDropDown(TRUE);
+    ASSERT_TRUE(combo.GetDroppedState());
+    AfxCancelModes(receiver.m_hWnd);
+    EXPECT_FALSE(combo.GetDroppedState());
+    receiver.DestroyWindow();
+    holder.DestroyWindow();
+}
+
 TEST(CWnd, SubclassRoutesMessagesAndUnsubclassRestores)
 {
     HWND hWnd = CreateWindowExW(0, L"STATIC", L"before", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
