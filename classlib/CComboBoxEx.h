@@ -27,7 +27,10 @@ public:
         return static_cast<BOOL>(SendMessage(CBEM_SETITEMW, 0, reinterpret_cast<LPARAM>(pCBItem)));
     }
     // The combo box inside the control, and its edit field (null for a drop-down list).
-    CComboBox* GetComboBoxCtrl() const { return FromHandleAs<CComboBox>(reinterpret_cast<HWND>(SendMessage(CBEM_GETCOMBOCONTROL))); }
+    CComboBox* GetComboBoxCtrl() const
+    {
+        return FromHandleAs<CComboBox>(reinterpret_cast<HWND>(SendMessage(CBEM_GETCOMBOCONTROL)));
+    }
     CEdit* GetEditCtrl() const { return FromHandleAs<CEdit>(reinterpret_cast<HWND>(SendMessage(CBEM_GETEDITCONTROL))); }
     CImageList* SetImageList(CImageList* pImageList)
     {

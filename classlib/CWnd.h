@@ -64,7 +64,8 @@ public:
     {
         if (TWnd* pWnd = dynamic_cast<TWnd*>(FromHandlePermanent(hWnd)))
             return pWnd;
-        return static_cast<TWnd*>(FromTemporary(hWnd, typeid(TWnd), [] { return static_cast<CWnd*>(new TWnd); }));
+        CWnd* pTemporary = FromTemporary(hWnd, typeid(TWnd), [] { return static_cast<CWnd*>(new TWnd); });
+        return static_cast<TWnd*>(pTemporary);
     }
     static void DeleteTempMap();  // the calling thread's temporary wrappers
     BOOL Attach(HWND hWndNew);
