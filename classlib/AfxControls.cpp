@@ -1,5 +1,4 @@
 #include "classlib/AfxControls.h"
-#include "classlib/CButton.h"
 #include "classlib/CComboBoxEx.h"
 #include "classlib/CEdit.h"
 #include "classlib/CHeaderCtrl.h"
@@ -9,7 +8,6 @@
 #include "classlib/CStatic.h"
 
 // The controls whose methods all live in their headers.
-IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)

@@ -15,6 +15,21 @@ HWND AfxGetModalOwner(CWnd* pParentWnd)
     return hWndPopup && ::IsWindowEnabled(hWndPopup) ? hWndPopup : hWnd;
 }
 
+void AfxCenterOpeningDialog(HWND hWndDlg, const RECT& rcBeforeInit)
+{
+    DWORD dwStyle = static_cast<DWORD>(::GetWindowLongPtrW(hWndDlg, GWL_STYLE));
+    if (dwStyle & (WS_CHILD | WS_VISIBLE | DS_ABSALIGN | DS_CENTER | DS_CENTERMOUSE))
+        return;
+    RECT rect;
+    ::GetWindowRect(hWndDlg, &rect);
+    if (rect.left != rcBeforeInit.left || rect.top != rcBeforeInit.top)
+        return;
+    HWND hWndOwner = ::GetWindow(hWndDlg, GW_OWNER);
+    if (hWndOwner && ::IsWindowEnabled(hWndOwner))
+        return;
+    CWnd::FromHandle(hWndDlg)->CenterWindow();
+}
+
 namespace {
 
 // Messages that come often without changing anything the idle work would show.

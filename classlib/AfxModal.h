@@ -9,6 +9,12 @@
 // popup (a modal dialog) most recently active over it; null when there is none.
 HWND AfxGetModalOwner(CWnd* pParentWnd);
 
+// Called when a dialog's WM_INITDIALOG handler has run: centres a top-level dialog over its
+// owner (over the screen without one), as a modal dialog opens. A dialog the handler showed or
+// moved stays, as does one whose owner is enabled (a modeless dialog) or whose template places
+// it (DS_ABSALIGN, DS_CENTER, DS_CENTERMOUSE).
+void AfxCenterOpeningDialog(HWND hWndDlg, const RECT& rcBeforeInit);
+
 // Runs messages until continueModal answers false. A message first goes to PreTranslateMessage
 // of its window and of the parents up to hWndModal; whenever the queue runs empty, hWndModal
 // gets WM_KICKIDLE (wParam MSGF_DIALOGBOX, lParam the idle count) until it answers 0.

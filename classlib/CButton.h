@@ -23,4 +23,10 @@ public:
         return reinterpret_cast<HBITMAP>(SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
     }
     void Click() { SendMessage(BM_CLICK); }
+
+    // A BS_OWNERDRAW button draws itself here: the parent's WM_DRAWITEM is reflected to it.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,4 +1,5 @@
 #include "classlib/CCmdTarget.h"
+#include "classlib/CCmdUI.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -44,5 +45,13 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         return TRUE;
     }
     AFX_MSGCALL call = {nMessage, 0, 0, nID, pExtra, 0};
-    return pEntry->pfn(this, call);
+    if (static_cast<UINT>(nCode) != CN_UPDATE_COMMAND_UI || !pExtra)
+        return pEntry->pfn(this, call);
+    // An update handler that calls ContinueRouting leaves the item to the targets after this one.
+    CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
+    pCmdUI->m_bContinueRouting = FALSE;
+    pEntry->pfn(this, call);
+    BOOL bHandled = !pCmdUI->m_bContinueRouting;
+    pCmdUI->m_bContinueRouting = FALSE;
+    return bHandled;
 }

@@ -17,6 +17,7 @@ public:
     virtual void SetCheck(int nCheck = 1);  // 0 clear, 1 checked, 2 indeterminate
     virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCWSTR lpszText);
+    // Called by an update handler: the command targets after its own see the item as well.
     void ContinueRouting() { m_bContinueRouting = TRUE; }
 
     // Runs pTarget's update handler for m_nID; without one, and when bDisableIfNoHndler is

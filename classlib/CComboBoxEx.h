@@ -1,6 +1,7 @@
 // CComboBoxEx: an extended combo box, whose items carry images and indents.
 #pragma once
 #include "classlib/CComboBox.h"
+#include "classlib/CEdit.h"
 #include "classlib/CImageList.h"
 
 class CComboBoxEx : public CComboBox {
@@ -25,6 +26,12 @@ public:
     {
         return static_cast<BOOL>(SendMessage(CBEM_SETITEMW, 0, reinterpret_cast<LPARAM>(pCBItem)));
     }
+    // The combo box inside the control, and its edit field (null for a drop-down list).
+    CComboBox* GetComboBoxCtrl() const
+    {
+        return FromHandleAs<CComboBox>(reinterpret_cast<HWND>(SendMessage(CBEM_GETCOMBOCONTROL)));
+    }
+    CEdit* GetEditCtrl() const { return FromHandleAs<CEdit>(reinterpret_cast<HWND>(SendMessage(CBEM_GETEDITCONTROL))); }
     CImageList* SetImageList(CImageList* pImageList)
     {
         return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(

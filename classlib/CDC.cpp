@@ -57,6 +57,20 @@ CPoint CDC::SetViewportOrg(int x, int y)
     return previous;
 }
 
+CPoint CDC::SetWindowOrg(int x, int y)
+{
+    POINT previous = {};
+    ::SetWindowOrgEx(m_hDC, x, y, &previous);
+    return previous;
+}
+
+CPoint CDC::GetWindowOrg() const
+{
+    POINT origin = {};
+    ::GetWindowOrgEx(m_hDC, &origin);
+    return origin;
+}
+
 CPoint CDC::MoveTo(int x, int y)
 {
     POINT previous = {};

@@ -11,7 +11,7 @@
 class CDC : public CObject {
     DECLARE_DYNAMIC(CDC)
 public:
-    CDC() : m_hDC(nullptr) {}
+    CDC() : m_hDC(nullptr), m_bPrinting(FALSE) {}
     ~CDC() override;
 
     static CDC* FromHandle(HDC hDC);
@@ -48,10 +48,18 @@ public:
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
     int GetBkMode() const { return ::GetBkMode(m_hDC); }
     int SetROP2(int nDrawMode) { return ::SetROP2(m_hDC, nDrawMode); }
+    // Each Set returns the origin before.
     CPoint SetViewportOrg(int x, int y);
     CPoint SetViewportOrg(POINT point) { return SetViewportOrg(point.x, point.y); }
+    CPoint SetWindowOrg(int x, int y);
+    CPoint SetWindowOrg(POINT point) { return SetWindowOrg(point.x, point.y); }
+    CPoint GetWindowOrg() const;
     BOOL DPtoLP(LPPOINT lpPoints, int nCount = 1) const { return ::DPtoLP(m_hDC, lpPoints, nCount); }
     BOOL LPtoDP(LPPOINT lpPoints, int nCount = 1) const { return ::LPtoDP(m_hDC, lpPoints, nCount); }
+
+    // TRUE only for a DC that a program prints through, which it sets itself: an off-screen
+    // drawing helper draws straight to such a DC.
+    BOOL IsPrinting() const { return m_bPrinting; }
 
     // Clipping
     int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
@@ -122,6 +130,7 @@ public:
     BOOL GetTextMetrics(LPTEXTMETRICW lpMetrics) const { return ::GetTextMetricsW(m_hDC, lpMetrics); }
 
     HDC m_hDC;
+    BOOL m_bPrinting;
 };
 
 class CWnd;

@@ -113,7 +113,11 @@ void CDialog::EndDialog(int nResult)
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
-    return OnInitDialog();
+    CRect rcBeforeInit;
+    GetWindowRect(&rcBeforeInit);
+    BOOL bResult = OnInitDialog();
+    AfxCenterOpeningDialog(m_hWnd, rcBeforeInit);
+    return bResult;
 }
 
 BOOL CDialog::OnInitDialog()

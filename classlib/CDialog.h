@@ -8,7 +8,8 @@
 // DoModal runs its own message loop on the calling thread, which may be a worker thread. The
 // dialog is owned by the top-level window of the parent given, else by the main window, or by
 // a modal dialog running over that one (AfxGetModalOwner); the owner is disabled while the
-// dialog runs. While the queue is empty the dialog gets WM_KICKIDLE.
+// dialog runs. It opens centred over the owner unless its template or OnInitDialog places it
+// (AfxCenterOpeningDialog). While the queue is empty the dialog gets WM_KICKIDLE.
 #pragma once
 #include <atomic>
 #include "classlib/CWnd.h"

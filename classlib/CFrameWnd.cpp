@@ -282,6 +282,7 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 {
     CWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
+    AfxCancelModes(m_hWnd);
     if (bSysMenu || !pPopupMenu)
         return;
     CCmdUI state;

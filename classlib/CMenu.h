@@ -73,6 +73,8 @@ public:
     // Shows the menu at (x, y) in screen coordinates; pWnd gets its commands, or with
     // TPM_RETURNCMD the chosen id is returned instead (0 for none).
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
+    // The same, keeping clear of lptpm's rectangle (the button that opened the menu).
+    BOOL TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm);
     BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE) { return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos); }
     UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE) const { return ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags); }
 

@@ -242,7 +242,11 @@ int CPropertySheet::RunModal()
 
 LRESULT CPropertySheet::HandleInitDialog(WPARAM, LPARAM)
 {
-    return OnInitDialog();
+    CRect rcBeforeInit;
+    GetWindowRect(&rcBeforeInit);
+    BOOL bResult = OnInitDialog();
+    AfxCenterOpeningDialog(m_hWnd, rcBeforeInit);
+    return bResult;
 }
 
 BOOL CPropertySheet::OnInitDialog()

@@ -5,7 +5,8 @@
 // through OnSetActive, OnKillActive, OnApply (OK or Apply Now) and OnReset (Cancel).
 //
 // DoModal runs the sheet with its own message loop, as CDialog::DoModal does: owned and owner
-// disabled the same way, WM_KICKIDLE to the sheet while the queue is empty.
+// disabled the same way, opened centred over the owner, WM_KICKIDLE to the sheet while the
+// queue is empty.
 #pragma once
 #include <vector>
 #include "classlib/CArray.h"

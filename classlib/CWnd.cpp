@@ -5,11 +5,14 @@
 #include "classlib/CCmdUI.h"
 #include "classlib/CWinApp.h"
 #include "classlib/Resource.h"
+#include <commctrl.h>
 #include <shellapi.h>
 #include <algorithm>
+#include <map>
 #include <mutex>
 #include <set>
 #include <string>
+#include <typeindex>
 #include <unordered_map>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -34,9 +37,10 @@ PermanentMap& Permanent()
     return *permanent;
 }
 
-// Wrappers FromHandle made for windows without an object; each thread owns its own.
+// Wrappers FromHandle made for windows without an object of the class asked for, one per
+// window and class; each thread owns its own.
 struct TemporaryMap {
-    std::unordered_map<HWND, CWnd*> map;
+    std::map<std::pair<HWND, std::type_index>, CWnd*> map;
     ~TemporaryMap() { Clear(); }
     void Clear()
     {
@@ -76,6 +80,22 @@ void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BO
         if (bDeep)
             SendToDescendants(hChild, message, wParam, lParam, bDeep, bOnlyPerm);
     }
+}
+
+bool IsComboBox(HWND hWnd)
+{
+    wchar_t name[16] = {};
+    return hWnd && GetClassNameW(hWnd, name, 16) && lstrcmpiW(name, WC_COMBOBOXW) == 0;
+}
+
+// The combo box that has the focus itself or in its edit field, or null.
+HWND FocusedComboBox()
+{
+    HWND hWndFocus = GetFocus();
+    if (IsComboBox(hWndFocus))
+        return hWndFocus;
+    HWND hWndParent = hWndFocus ? GetParent(hWndFocus) : nullptr;
+    return IsComboBox(hWndParent) ? hWndParent : nullptr;
 }
 
 HWND ParentOrOwner(HWND hWnd)
@@ -119,21 +139,23 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
-    if (!hWnd)
-        return nullptr;
     if (CWnd* pWnd = FromHandlePermanent(hWnd))
         return pWnd;
-    auto it = t_temporaries.map.find(hWnd);
-    if (it != t_temporaries.map.end())
-        return it->second;
-    return NewTemporary(hWnd);
+    return FromTemporary(hWnd, typeid(CWnd), [] { return new CWnd; });
 }
 
-CWnd* CWnd::NewTemporary(HWND hWnd)
+CWnd* CWnd::FromTemporary(HWND hWnd, const std::type_info& type, CWnd* (*pfnNew)())
 {
-    CWnd* pWnd = new CWnd(hWnd);
-    t_temporaries.map[hWnd] = pWnd;
-    return pWnd;
+    if (!hWnd)
+        return nullptr;
+    auto key = std::make_pair(hWnd, std::type_index(type));
+    auto it = t_temporaries.map.find(key);
+    if (it != t_temporaries.map.end())
+        return it->second;
+    CWnd* pTemporary = pfnNew();
+    pTemporary->m_hWnd = hWnd;
+    t_temporaries.map.emplace(key, pTemporary);
+    return pTemporary;
 }
 
 void CWnd::DeleteTempMap()
@@ -251,6 +273,16 @@ LRESULT CALLBACK CWnd::CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
         }
     }
     return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+void AfxCancelModes(HWND hWndRcvr)
+{
+    HWND hWndCapture = ::GetCapture();
+    if (hWndCapture && hWndCapture != hWndRcvr)
+        ::SendMessageW(hWndCapture, WM_CANCELMODE, 0, 0);
+    HWND hWndCombo = FocusedComboBox();
+    if (hWndCombo && hWndCombo != hWndRcvr && ::SendMessageW(hWndCombo, CB_GETDROPPEDSTATE, 0, 0))
+        ::SendMessageW(hWndCombo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 LPCWSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)

@@ -4,7 +4,8 @@
 // work from any thread. Windows created through Create/CreateEx, or subclassed, are attached in
 // the process-wide handle map and their messages reach the message map through one window
 // procedure. FromHandle answers the attached object, or a temporary wrapper owned by the calling
-// thread that lives until that thread's next idle time (or its end).
+// thread that lives until that thread's next idle time (or its end); FromHandleAs does the same
+// with a wrapper of a given control class.
 //
 // The members that take or return CDC*, CFont*, CMenu*, CRgn* or CDataExchange* are defined
 // beside those classes (classlib/CWndGdi.cpp and the data exchange).
@@ -13,6 +14,7 @@
 #include "classlib/CRect.h"
 #include "classlib/CString.h"
 #include <shellapi.h>
+#include <typeinfo>
 
 // A member of the same name replaces the function-like macro of winuser.h.
 #undef GetNextWindow
@@ -55,6 +57,16 @@ public:
     // Handle map
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // The attached object when it is a TWnd, else a temporary TWnd (one per window and class):
+    // how a control hands out a control inside it, an extended combo box its edit field.
+    template <class TWnd>
+    static TWnd* FromHandleAs(HWND hWnd)
+    {
+        if (TWnd* pWnd = dynamic_cast<TWnd*>(FromHandlePermanent(hWnd)))
+            return pWnd;
+        CWnd* pTemporary = FromTemporary(hWnd, typeid(TWnd), [] { return static_cast<CWnd*>(new TWnd); });
+        return static_cast<TWnd*>(pTemporary);
+    }
     static void DeleteTempMap();  // the calling thread's temporary wrappers
     BOOL Attach(HWND hWndNew);
     HWND Detach();
@@ -391,7 +403,8 @@ private:
     static LRESULT CALLBACK WndProcEntry(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     explicit CWnd(HWND hWndConstant);  // for wndTop and its siblings
     static HWND HandleOf(const CWnd* pWnd) { return pWnd ? pWnd->m_hWnd : nullptr; }
-    static CWnd* NewTemporary(HWND hWnd);
+    // The calling thread's temporary wrapper of the class for hWnd, made by pfnNew when new.
+    static CWnd* FromTemporary(HWND hWnd, const std::type_info& type, CWnd* (*pfnNew)());
     void AttachSubclassed(HWND hWnd);  // attaches and routes the window's messages to us
     void FinishNcDestroy();
     BOOL IsPermanent() const;
@@ -404,6 +417,10 @@ private:
 void AfxHookWindowCreate(CWnd* pWnd);
 // Ends it; answers FALSE when no window was attached.
 BOOL AfxUnhookWindowCreate();
+
+// Ends what would keep going under a menu about to open: a mouse capture held by another
+// window than hWndRcvr gets WM_CANCELMODE, and a combo box with the focus closes its list.
+void AfxCancelModes(HWND hWndRcvr);
 
 // A window class of the given style, cursor, brush and icon, registered once per combination;
 // the name stays valid for the life of the process.

@@ -48,6 +48,30 @@ TEST(CDC, Draw3dRectColoursEachEdgeAndLeavesTheInside)
     EXPECT_EQ(0, tiny.Count(kRed));
 }
 
+TEST(CDC, OriginsMoveWhatIsDrawn)
+{
+    struct Case {
+        const char* name;
+        CPoint (*setOrigin)(CDC& dc);
+        CRect filledWanted;  // where FillSolidRect(3, 2, 2, 2) lands
+    } cases[] = {
+        {"window origin", [](CDC& dc) { return dc.SetWindowOrg(3, 2); }, CRect(0, 0, 2, 2)},
+        {"viewport origin", [](CDC& dc) { return dc.SetViewportOrg(CPoint(4, 5)); }, CRect(7, 7, 9, 9)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DibCanvas canvas(10, 10);
+        EXPECT_EQ(CPoint(0, 0), c.setOrigin(canvas.m_dc)) << "the origin before";
+        canvas.m_dc.FillSolidRect(3, 2, 2, 2, kRed);
+        EXPECT_EQ(4, canvas.Count(c.filledWanted, kRed));
+        EXPECT_EQ(4, canvas.Count(kRed));
+    }
+    DibCanvas canvas(10, 10);
+    canvas.m_dc.SetWindowOrg(CPoint(-6, 1));
+    EXPECT_EQ(CPoint(-6, 1), canvas.m_dc.GetWindowOrg());
+    EXPECT_FALSE(canvas.m_dc.IsPrinting());
+}
+
 TEST(CDC, BitBltAndStretchBltCopyFromAnotherDC)
 {
     DibCanvas source(4, 4);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <process.h>
 #include "tests/classlib/DialogScript.h"
+#include "tests/classlib/TestWait.h"
 
 namespace {
 
@@ -181,14 +182,14 @@ TEST(CDialog, RefusedValueKeepsTheDialogOpenWithTheControlFocused)
 
 TEST(CDialog, ModalLoopSendsKickIdleWhileTheQueueIsEmpty)
 {
-    // Ends the dialog once it has idled, or after 5 s: a loaded machine may keep the queue
-    // busy for a while, so a fixed short time would make this test flaky.
+    // Ends the dialog once it has idled, or after the generous test wait: a loaded machine may
+    // keep the queue busy for a while.
     struct Timer {
         static void CALLBACK End(HWND hWnd, UINT, UINT_PTR, DWORD)
         {
-            static int ticks = 0;
+            static const DWORD start = GetTickCount();
             auto* dlg = static_cast<ExchangeDlg*>(CWnd::FromHandlePermanent(hWnd));
-            if (dlg->m_nKickIdle > 0 || ++ticks >= 100)
+            if (dlg->m_nKickIdle > 0 || GetTickCount() - start >= kTestWaitMs)
                 dlg->EndDialog(IDABORT);
         }
     };
@@ -301,12 +302,10 @@ TEST_F(WithMainWindow, ModalDialogOnAWorkerThreadIsOwnedByTheMainWindow)
     HANDLE hThread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Work::Run, &work, 0, nullptr));
     ASSERT_NE(nullptr, hThread);
     // The worker enables and disables this thread's window: keep answering.
-    while (MsgWaitForMultipleObjects(1, &hThread, FALSE, 20000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+    if (!WaitDispatching(hThread)) {
+        ADD_FAILURE() << "the worker's dialog has not ended";
+        WaitForSingleObject(hThread, INFINITE);  // it must not outlive work
     }
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hThread, 0));
     CloseHandle(hThread);
 
     EXPECT_EQ(IDOK, work.nResult);
@@ -314,6 +313,79 @@ TEST_F(WithMainWindow, ModalDialogOnAWorkerThreadIsOwnedByTheMainWindow)
     EXPECT_EQ(m_main.m_hWnd, work.seen.hWndOwner);
     EXPECT_FALSE(work.seen.bMainEnabled);
     EXPECT_TRUE(m_main.IsWindowEnabled());
+}
+
+// Templates 102 and 103: records where the dialog is once it is up, then closes.
+class PlacedDlg : public CDialog {
+public:
+    PlacedDlg(UINT nIDTemplate, const CPoint* pMoveTo) : CDialog(nIDTemplate), m_pMoveTo(pMoveTo) {}
+    CRect m_rcShown;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        if (m_pMoveTo)
+            SetWindowPos(nullptr, m_pMoveTo->x, m_pMoveTo->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PostMessage(WM_TEST_SHOWN);
+        return CDialog::OnInitDialog();
+    }
+    LRESULT OnShown(WPARAM, LPARAM)
+    {
+        GetWindowRect(&m_rcShown);
+        EndDialog(IDOK);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    const CPoint* m_pMoveTo;
+};
+BEGIN_MESSAGE_MAP(PlacedDlg, CDialog)
+    ON_MESSAGE(WM_TEST_SHOWN, &PlacedDlg::OnShown)
+END_MESSAGE_MAP()
+
+bool CentredOver(const CRect& rcInner, const CRect& rcOuter)
+{
+    CPoint offset = rcInner.CenterPoint() - rcOuter.CenterPoint();
+    return abs(offset.x) <= 1 && abs(offset.y) <= 1;
+}
+
+TEST_F(WithMainWindow, ModalDialogOpensCentredOverItsOwnerUnlessPlacedOtherwise)
+{
+    m_main.MoveWindow(200, 150, 400, 300);
+    CRect rcMain;
+    m_main.GetWindowRect(&rcMain);
+    MONITORINFO mi = {sizeof(mi)};
+    GetMonitorInfoW(MonitorFromWindow(m_main.m_hWnd, MONITOR_DEFAULTTOPRIMARY), &mi);
+    const CRect rcWork(mi.rcWork);
+    const CPoint moveTo(7, 9);
+    struct Case {
+        const char* name;
+        UINT nIDTemplate;
+        const CPoint* pMoveTo;
+        const CRect* pCentredOver;  // null: left where its handler put it
+    } cases[] = {
+        {"no position in the template: over the owner", 103, nullptr, &rcMain},
+        {"DS_CENTER: the system's place", 102, nullptr, &rcWork},
+        {"moved by its handler: stays there", 103, &moveTo, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlacedDlg dlg(c.nIDTemplate, c.pMoveTo);
+        EXPECT_EQ(IDOK, dlg.DoModal());
+        if (c.pCentredOver)
+            EXPECT_TRUE(CentredOver(dlg.m_rcShown, *c.pCentredOver)) << dlg.m_rcShown.left << "," << dlg.m_rcShown.top;
+        else
+            EXPECT_EQ(moveTo, dlg.m_rcShown.TopLeft());
+    }
+
+    // A modeless dialog beside its enabled owner opens where its template puts it.
+    PlacedDlg modeless(103, nullptr);
+    ASSERT_TRUE(modeless.Create(103, &m_main));
+    CRect rcModeless;
+    modeless.GetWindowRect(&rcModeless);
+    EXPECT_FALSE(CentredOver(rcModeless, rcMain));
+    modeless.DestroyWindow();
 }
 
 // Template 101: a child page inside an ordinary window.

@@ -28,6 +28,9 @@ const UINT ID_ENABLED = 2010;         // in the menu, F6
 const UINT ID_DOC_DISABLED = 2011;    // F7 only; disabled by the document
 const UINT ID_NOT_IN_MENU = 2012;     // F8 only
 const UINT ID_RECENT_FIRST = 2020;    // the recent-file entries the frame inserts
+const UINT ID_PASSED_ON = 2030;       // the view's update handler passes it on to the document
+const UINT ID_VIEW_ONLY = 2031;       // the view's update handler keeps it
+const UINT ID_PASSED_TO_NOBODY = 2032;
 const UINT ID_INDICATOR = 3001;
 
 // Commands 1001-1005: 1001 is handled by view, document, frame and application, 1002 by
@@ -37,12 +40,14 @@ class CTestDoc : public CDocument {
 protected:
     void OnCommandRange(UINT) { Log(L"doc"); }
     void OnUpdateDocDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    void OnUpdateLogged(CCmdUI*) { Log(L"doc:update"); }
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
 BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
     ON_COMMAND_RANGE(1001, 1002, &CTestDoc::OnCommandRange)
     ON_UPDATE_COMMAND_UI(ID_DOC_DISABLED, &CTestDoc::OnUpdateDocDisabled)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_PASSED_ON, ID_VIEW_ONLY, &CTestDoc::OnUpdateLogged)
 END_MESSAGE_MAP()
 
 class CTestView : public CView {
@@ -60,6 +65,12 @@ protected:
     void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     void OnUpdateChecked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
     void OnUpdateRelabelled(CCmdUI* pCmdUI) { pCmdUI->SetText(L"New label"); }
+    void OnUpdatePassedOn(CCmdUI* pCmdUI)
+    {
+        Log(L"view:update");
+        if (pCmdUI->m_nID != ID_VIEW_ONLY)
+            pCmdUI->ContinueRouting();
+    }
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(CTestView, CView)
@@ -68,6 +79,7 @@ BEGIN_MESSAGE_MAP(CTestView, CView)
     ON_UPDATE_COMMAND_UI(ID_DISABLED, &CTestView::OnUpdateDisabled)
     ON_UPDATE_COMMAND_UI(ID_CHECKED, &CTestView::OnUpdateChecked)
     ON_UPDATE_COMMAND_UI(ID_RELABELLED, &CTestView::OnUpdateRelabelled)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_PASSED_ON, ID_PASSED_TO_NOBODY, &CTestView::OnUpdatePassedOn)
 END_MESSAGE_MAP()
 
 // A bar of a fixed thickness that counts its idle updates.
@@ -281,6 +293,29 @@ TEST_F(FrameRouting, MenuUpdatePassEnablesChecksRelabelsAndLetsHandlersEditTheMe
         // A popup is never disabled for want of a handler of its first item.
         EXPECT_FALSE(GetMenuState(hPopup, 10, MF_BYPOSITION) & MF_GRAYED);
         EXPECT_EQ(13, GetMenuItemCount(hPopup));
+    }
+}
+
+TEST_F(FrameRouting, UpdateHandlerThatContinuesRoutingLeavesTheItemToTheNextTargets)
+{
+    struct Case {
+        const char* name;
+        UINT nID;
+        BOOL bHandled;
+        const wchar_t* log;
+    } cases[] = {
+        {"the view passes it on to the document", ID_PASSED_ON, TRUE, L"view:update doc:update"},
+        {"the view keeps it", ID_VIEW_ONLY, TRUE, L"view:update"},
+        {"passed on to nobody: not handled", ID_PASSED_TO_NOBODY, FALSE, L"view:update"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_log.clear();
+        CCmdUI state;
+        state.m_nID = c.nID;
+        EXPECT_EQ(c.bHandled, m_pFrame->OnCmdMsg(c.nID, CN_UPDATE_COMMAND_UI, &state, nullptr));
+        EXPECT_EQ(c.log, g_log);
+        EXPECT_FALSE(state.m_bContinueRouting) << "reset for the next item";
     }
 }
 

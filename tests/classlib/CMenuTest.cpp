@@ -1,5 +1,6 @@
 // CMenu: loading, building and changing menus and the state of their items.
 #include "classlib/AfxTempMap.h"
+#include "classlib/CCmdUI.h"
 #include "classlib/CMenu.h"
 #include <gtest/gtest.h>
 
@@ -91,6 +92,54 @@ TEST(CMenu, BuildsAndEditsMenus)
     ASSERT_TRUE(bar.DeleteMenu(0, MF_BYPOSITION));
     EXPECT_FALSE(IsMenu(hPopup));
     EXPECT_FALSE(bar.DeleteMenu(0, MF_BYPOSITION));
+}
+
+// What an update handler does to the menu item its CCmdUI stands for.
+TEST(CMenu, CommandUiChangesTheStateOfItsMenuItem)
+{
+    CMenu popup;
+    ASSERT_TRUE(popup.CreatePopupMenu());
+    popup.AppendMenu(MF_STRING, 10, L"Ten");
+    popup.AppendMenu(MF_STRING | MF_GRAYED, 20, L"Twenty");
+    popup.AppendMenu(MF_STRING | MF_CHECKED, 30, L"Thirty");
+    CMenu sub;
+    ASSERT_TRUE(sub.CreatePopupMenu());
+    sub.AppendMenu(MF_STRING, 40, L"Forty");
+    HMENU hSub = sub.Detach();
+    popup.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hSub), L"Sub");
+
+    struct Case {
+        const char* name;
+        UINT nIndex;
+        void (*update)(CCmdUI* pCmdUI);
+        UINT nStateWanted;  // MF_GRAYED, MF_DISABLED and MF_CHECKED of the item at nIndex
+        const wchar_t* text;
+    } cases[] = {
+        {"disabled", 0, [](CCmdUI* p) { p->Enable(FALSE); }, MF_GRAYED | MF_DISABLED, L"Ten"},
+        {"enabled again", 0, [](CCmdUI* p) { p->Enable(TRUE); }, 0, L"Ten"},
+        {"grayed by the menu, enabled", 1, [](CCmdUI* p) { p->Enable(); }, 0, L"Twenty"},
+        {"checked", 0, [](CCmdUI* p) { p->SetCheck(1); }, MF_CHECKED, L"Ten"},
+        {"unchecked", 2, [](CCmdUI* p) { p->SetCheck(0); }, 0, L"Thirty"},
+        {"relabelled, its state kept", 2, [](CCmdUI* p) { p->SetText(L"30"); }, 0, L"30"},
+        {"a popup is not disabled through its first item", 3, [](CCmdUI* p) { p->Enable(FALSE); }, 0, L"Sub"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CCmdUI state;
+        state.m_pMenu = &popup;
+        state.m_nIndex = c.nIndex;
+        state.m_nIndexMax = popup.GetMenuItemCount();
+        state.m_nID = popup.GetMenuItemID(c.nIndex);
+        if (state.m_nID == static_cast<UINT>(-1)) {
+            state.m_pSubMenu = popup.GetSubMenu(c.nIndex);
+            state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
+        }
+        c.update(&state);
+        EXPECT_EQ(c.nStateWanted, popup.GetMenuState(c.nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED));
+        EXPECT_STREQ(c.text, ItemText(popup, c.nIndex, MF_BYPOSITION));
+    }
+    EXPECT_EQ(30u, popup.GetMenuItemID(2)) << "relabelling kept the id";
+    EXPECT_FALSE(GetMenuState(hSub, 40, MF_BYCOMMAND) & MF_GRAYED) << "nor its first item";
 }
 
 TEST(CMenu, OwnsItsMenuButNotATemporaryOne)

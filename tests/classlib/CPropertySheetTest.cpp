@@ -40,8 +40,8 @@ protected:
 // smallest page records, as a derived sheet may.
 class ScriptedSheet : public CPropertySheet {
 public:
-    explicit ScriptedSheet(UINT nIDCaption, bool bFirstLayout = false, UINT iSelectPage = 0)
-        : CPropertySheet(nIDCaption, nullptr, iSelectPage), m_bFirstLayout(bFirstLayout)
+    explicit ScriptedSheet(UINT nIDCaption, bool bFirstLayout = false, UINT iSelectPage = 0, CWnd* pParentWnd = nullptr)
+        : CPropertySheet(nIDCaption, pParentWnd, iSelectPage), m_bFirstLayout(bFirstLayout)
     {
     }
     std::function<void(ScriptedSheet&)> m_script;
@@ -172,6 +172,27 @@ TEST(CPropertySheet, RefusedValueKeepsTheSheetOpenOnItsPage)
     EXPECT_EQ(IDOK, sheet.DoModal());
     EXPECT_EQ(5, second.m_nValue);
     EXPECT_EQ(1, second.m_nApply);
+}
+
+TEST(CPropertySheet, OpensCentredOverItsOwner)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 200, 150, 400, 300, nullptr, nullptr));
+    NumberPage first(200, 3);
+    ScriptedSheet sheet(301, false, 0, &owner);
+    sheet.AddPage(&first);
+    CRect rcSheet;
+    sheet.m_script = [&](ScriptedSheet& s) {
+        s.GetWindowRect(&rcSheet);
+        Click(s, IDCANCEL);
+    };
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    CRect rcOwner;
+    owner.GetWindowRect(&rcOwner);
+    CPoint offset = rcSheet.CenterPoint() - rcOwner.CenterPoint();
+    EXPECT_LE(abs(offset.x), 1);
+    EXPECT_LE(abs(offset.y), 1);
+    owner.DestroyWindow();
 }
 
 TEST(CPropertySheet, CancelResetsThePagesAndKeepsTheirValues)

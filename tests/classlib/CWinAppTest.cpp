@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "tests/classlib/TestWait.h"
 
 namespace {
 
-const wchar_t kCompany[] = L"Kavri Helper Tests";  // also string 200 of the test's resources
+// This suite's own parent key, which it deletes when empty: other suites have their own.
+const wchar_t kCompany[] = L"Kavri Classlib Tests";  // also string 200 of the test's resources
 
 CString UniqueAppName()
 {
@@ -227,7 +229,7 @@ TEST(CWinApp, MainWindowAlsoOnWorkerThreads)
         ASSERT_NE(nullptr, thread);
         thread->m_bAutoDelete = FALSE;
         thread->ResumeThread();
-        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, 10000));
+        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, kTestWaitMs));
         EXPECT_EQ(c.pWant, seen.pSeen) << c.name;
         delete thread;
     }

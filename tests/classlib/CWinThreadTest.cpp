@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "tests/classlib/TestWait.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ TEST_F(CWinThreadTest, StepsInOrderAndAutoDelete)
         CWinThread* thread = AfxBeginThread(RUNTIME_CLASS(StepThread));
         ASSERT_NE(nullptr, thread);
         // The object deletes itself on its thread; only the destructor's signal is safe to watch.
-        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(g_script.destroyed, 10000));
+        ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(g_script.destroyed, kTestWaitMs));
         EXPECT_EQ(c.want, g_script.steps);
     }
 }
@@ -104,7 +105,7 @@ TEST_F(CWinThreadTest, OwnerDeleteKeepsObjectAndHandleUntilDeleted)
     g_script.exitCode = 37;
     CWinThread* thread = AfxBeginThread(RUNTIME_CLASS(StepThread));
     ASSERT_NE(nullptr, thread);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, 10000));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, kTestWaitMs));
 
     EXPECT_EQ((Steps{"InitInstance", "Run", "ExitInstance", "Delete"}), g_script.steps);
     EXPECT_EQ(WAIT_TIMEOUT, WaitForSingleObject(g_script.destroyed, 0));
@@ -147,7 +148,7 @@ TEST_F(CWinThreadTest, FunctionThreadSuspendedWithPriority)
     EXPECT_TRUE(thread->SetThreadPriority(THREAD_PRIORITY_LOWEST));
 
     EXPECT_EQ(1u, thread->ResumeThread());
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, 10000));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, kTestWaitMs));
     EXPECT_EQ(THREAD_PRIORITY_LOWEST, context.priority);
     EXPECT_EQ(thread, context.self);
     DWORD code = 0;
@@ -165,7 +166,7 @@ TEST_F(CWinThreadTest, CreateThreadOnAnOwnedObject)
     EXPECT_FALSE(thread->CreateThread());  // one thread per object
     EXPECT_TRUE(g_script.steps.empty());
     thread->ResumeThread();
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, 10000));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, kTestWaitMs));
     EXPECT_EQ((Steps{"InitInstance", "Run", "ExitInstance", "Delete"}), g_script.steps);
     delete thread;
 }
@@ -238,11 +239,11 @@ TEST(CWinThreadUi, LoopRunsIdleUpdatesUntilTheMainWindowIsDestroyed)
     ASSERT_NE(nullptr, thread);
     thread->m_bAutoDelete = FALSE;
     thread->ResumeThread();
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(g_ui.updated, 10000));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(g_ui.updated, kTestWaitMs));
     EXPECT_GE(g_ui.nIdleZero, 1);
 
     PostMessageW(g_ui.hWndMain, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, 10000));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread->m_hThread, kTestWaitMs));
     DWORD code = 0;
     GetExitCodeThread(thread->m_hThread, &code);
     EXPECT_EQ(9u, code) << "ExitInstance ran after the main window was gone";

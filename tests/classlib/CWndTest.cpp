@@ -5,6 +5,7 @@
 #include <process.h>
 #include <functional>
 #include <string>
+#include "tests/classlib/TestWait.h"
 
 namespace {
 
@@ -22,10 +23,9 @@ void RunOnOtherThread(const std::function<void()>& fn)
     } call = {&fn};
     HANDLE hThread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, &Call::Entry, &call, 0, nullptr));
     ASSERT_NE(nullptr, hThread);
-    while (MsgWaitForMultipleObjects(1, &hThread, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
+    if (!WaitDispatching(hThread)) {
+        ADD_FAILURE() << "the other thread has not ended";
+        WaitForSingleObject(hThread, INFINITE);  // it must not outlive fn
     }
     CloseHandle(hThread);
 }
@@ -135,6 +135,93 @@ TEST(CWnd, TemporaryWrappersLastUntilTheTempMapIsDeleted)
     CWnd::DeleteTempMap();
     EXPECT_TRUE(IsWindow(hWnd));  // deleting the wrapper leaves the window alone
     DestroyWindow(hWnd);
+}
+
+TEST(CWnd, TypedWrapperIsTheObjectOfThatClassElseATemporaryOfIt)
+{
+    HWND hWnd = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandleAs<CEdit>(nullptr));
+
+    CEdit* pTemp = CWnd::FromHandleAs<CEdit>(hWnd);
+    ASSERT_NE(nullptr, pTemp);
+    EXPECT_TRUE(pTemp->IsKindOf(RUNTIME_CLASS(CEdit)));
+    EXPECT_EQ(hWnd, pTemp->m_hWnd);
+    EXPECT_EQ(pTemp, CWnd::FromHandleAs<CEdit>(hWnd)) << "one per window and class";
+    CWnd* pPlain = CWnd::FromHandle(hWnd);
+    EXPECT_NE(static_cast<CWnd*>(pTemp), pPlain);
+    EXPECT_FALSE(pPlain->IsKindOf(RUNTIME_CLASS(CEdit)));
+    pTemp->SetLimitText(5);
+    EXPECT_EQ(5u, pTemp->GetLimitText());
+    CWnd::DeleteTempMap();
+    EXPECT_TRUE(IsWindow(hWnd));
+
+    CEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(hWnd));
+    EXPECT_EQ(&edit, CWnd::FromHandleAs<CEdit>(hWnd));
+    EXPECT_EQ(&edit, CWnd::FromHandle(hWnd));
+    CButton* pOtherClass = CWnd::FromHandleAs<CButton>(hWnd);
+    EXPECT_NE(static_cast<CWnd*>(&edit), static_cast<CWnd*>(pOtherClass)) << "the object is no CButton";
+    EXPECT_TRUE(pOtherClass->IsKindOf(RUNTIME_CLASS(CButton)));
+    CWnd::DeleteTempMap();
+    EXPECT_EQ(hWnd, edit.m_hWnd);
+    edit.DestroyWindow();
+}
+
+// Counts WM_CANCELMODE; the default handling then releases the capture.
+class CCancelCountWnd : public CWnd {
+public:
+    int m_nCancels = 0;
+
+protected:
+    void OnCancelMode()
+    {
+        ++m_nCancels;
+        CWnd::OnCancelMode();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CCancelCountWnd, CWnd)
+    ON_WM_CANCELMODE()
+END_MESSAGE_MAP()
+
+TEST(CWnd, CancelModesEndsAnotherWindowsCaptureAndAnOpenComboList)
+{
+    CCancelCountWnd holder;
+    CCancelCountWnd receiver;
+    ASSERT_TRUE(holder.CreateEx(0, nullptr, L"Holder", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(receiver.CreateEx(0, nullptr, L"Receiver", WS_POPUP | WS_VISIBLE, 100, 0, 200, 200, nullptr, nullptr));
+    struct Case {
+        const char* name;
+        CWnd* pReceiver;
+        int nCancels;
+        bool bCaptureKept;
+    } cases[] = {
+        {"another window's capture ends", &receiver, 1, false},
+        {"the receiver's own capture stays", &holder, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        holder.m_nCancels = 0;
+        holder.SetCapture();
+        AfxCancelModes(c.pReceiver->m_hWnd);
+        EXPECT_EQ(c.nCancels, holder.m_nCancels);
+        EXPECT_EQ(c.bCaptureKept, ::GetCapture() == holder.m_hWnd);
+        ::ReleaseCapture();
+    }
+
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(0, 0, 150, 150), &receiver, 1));
+    combo.AddString(L"one");
+    combo.AddString(L"two");
+    receiver.SetActiveWindow();
+    combo.SetFocus();
+    combo.ShowDropDown(TRUE);
+    ASSERT_TRUE(combo.GetDroppedState());
+    AfxCancelModes(receiver.m_hWnd);
+    EXPECT_FALSE(combo.GetDroppedState());
+    receiver.DestroyWindow();
+    holder.DestroyWindow();
 }
 
 TEST(CWnd, SubclassRoutesMessagesAndUnsubclassRestores)

@@ -254,6 +254,83 @@ TEST_F(ControlsTest, SliderProgressAndExtendedCombo)
     EXPECT_EQ(0, combo.DeleteItem(0)) << "the items left";
 }
 
+TEST_F(ControlsTest, ExtendedComboHandsOutItsComboAndEditControls)
+{
+    struct Case {
+        const char* name;
+        DWORD dwStyle;
+        bool bHasEdit;
+    } cases[] = {
+        {"drop-down: an edit field", CBS_DROPDOWN, true},
+        {"drop-down list: none", CBS_DROPDOWNLIST, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CComboBoxEx combo;
+        ASSERT_TRUE(combo.Create(WS_CHILD | c.dwStyle, CRect(0, 0, 200, 200), &m_parent, 3));
+        CComboBox* pCombo = combo.GetComboBoxCtrl();
+        ASSERT_NE(nullptr, pCombo);
+        EXPECT_TRUE(pCombo->IsKindOf(RUNTIME_CLASS(CComboBox)));
+        EXPECT_EQ(0, lstrcmpiW(L"ComboBox", ClassOf(pCombo->m_hWnd)));
+        CEdit* pEdit = combo.GetEditCtrl();
+        EXPECT_EQ(c.bHasEdit, pEdit != nullptr);
+        if (pEdit) {
+            EXPECT_EQ(0, lstrcmpiW(L"Edit", ClassOf(pEdit->m_hWnd)));
+            pEdit->SetLimitText(7);
+            EXPECT_EQ(7u, pEdit->GetLimitText());
+        }
+        combo.DestroyWindow();
+    }
+}
+
+// Owner-drawn controls that count what their parent's WM_MEASUREITEM and WM_DRAWITEM ask of
+// them; nothing in their message maps.
+class CDrawnButton : public CButton {
+public:
+    int m_nDraws = 0;
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+    {
+        if (lpDrawItemStruct->hwndItem == m_hWnd)
+            ++m_nDraws;
+    }
+};
+
+class CDrawnCombo : public CComboBox {
+public:
+    int m_nDraws = 0;
+    int m_nMeasures = 0;
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override
+    {
+        if (lpDrawItemStruct->hwndItem == m_hWnd)
+            ++m_nDraws;
+    }
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override
+    {
+        ++m_nMeasures;
+        lpMeasureItemStruct->itemHeight = 21;
+    }
+};
+
+TEST_F(ControlsTest, OwnerDrawnControlsMeasureAndDrawThemselves)
+{
+    CDrawnButton button;
+    ASSERT_TRUE(button.Create(L"Drawn", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(0, 0, 80, 30), &m_parent, 1));
+    button.RedrawWindow();
+    EXPECT_GE(button.m_nDraws, 1);
+
+    CDrawnCombo combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS,
+                             CRect(0, 40, 150, 200), &m_parent, 2));
+    int nMeasuresAtCreation = combo.m_nMeasures;
+    EXPECT_GE(nMeasuresAtCreation, 1) << "the selection field";
+    combo.AddString(L"one");
+    EXPECT_EQ(nMeasuresAtCreation + 1, combo.m_nMeasures) << "each item of a variable height";
+    EXPECT_EQ(21, combo.GetItemHeight(0));
+    combo.SetCurSel(0);
+    combo.RedrawWindow();
+    EXPECT_GE(combo.m_nDraws, 1);
+}
+
 TEST_F(ControlsTest, WindowFontsAndMenusThroughTheirWrappers)
 {
     CEdit edit;
