@@ -31,6 +31,12 @@ std::vector<std::wstring> Arguments()
     return args;
 }
 
+// The process ends with the exception's code, without the error dialog or a debugger.
+LONG WINAPI EndOnCrash(EXCEPTION_POINTERS*)
+{
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
 int64_t Milliseconds(const FILETIME& time)
 {
     return ((static_cast<int64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10000;
@@ -53,6 +59,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
 {
     // A crash ends the process quietly instead of waiting in an error dialog.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(EndOnCrash);
     std::vector<std::wstring> args = Arguments();
     if (args.empty())
         return 0;

@@ -274,6 +274,7 @@ void Player::SeekTo(int64_t targetUs)
     m_startUs = targetUs;
     m_phase = Phase::Filling;
     m_fillStart = GetTickCount();
+    m_pictureEnd = 0;
     UpdateRunning();
     m_clock.Set(0);
     m_output.Retarget(m_serial);
