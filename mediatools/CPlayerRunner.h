@@ -16,7 +16,8 @@ public:
     void Reset();
 
     CString Path;  // file or URL
-    int VideoStream, AudioStream, SubtitleStream;  // PLAY_STREAM_... or a stream number
+    // PLAY_STREAM_..., or a stream number: the stream's position in the file's stream list plus 1.
+    int VideoStream, AudioStream, SubtitleStream;
     LONGLONG StartPosition;  // ms
     LONGLONG PlayLength;     // ms; -1 to the end
     CString SyncSource;

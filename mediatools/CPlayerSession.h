@@ -37,8 +37,9 @@ public:
     // Resets state, end reason, stop request and the status record. A host that overrides it
     // stores its owner fields in the status after the base reset.
     virtual void ResetStatus();
-    // Runs the tool, again at the current position as long as Restart asks for it. Play
-    // thread; returns the last run's result.
+    // Runs the tool, again at the current position as long as Restart asks for it. Blocks the
+    // play thread until the tool has ended; Stop on the window thread ends it. Returns the last
+    // run's result.
     virtual int Play();
     // Window thread; -1 when not playing or paused.
     virtual int Restart();

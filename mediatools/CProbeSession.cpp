@@ -1,4 +1,5 @@
 #include "mediatools/CProbeSession.h"
+#include "framework/system/AppFolders.h"
 #include "framework/system/CTempFileGuard.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/text/FileHelpers.h"

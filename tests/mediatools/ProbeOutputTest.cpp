@@ -1,5 +1,6 @@
 // The prober's JSON output read into media records: the members taken, the fallbacks, and
 // malformed or hostile documents failing cleanly.
+#include "mediatools/CProbeSession.h"
 #include "mediatools/ProbeOutputParser.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -182,6 +183,43 @@ TEST(ProbeOutput, BadDocumentsFail)
     }
 }
 
+TEST(ProbeOutput, ContainerListsNarrowedByExtension)
+{
+    const wchar_t kMovFamily[] = L"mov,mp4,m4a,3gp,3g2,mj2";
+    const struct {
+        const wchar_t* format;
+        const wchar_t* path;
+        const wchar_t* expected;
+    } cases[] = {
+        {kMovFamily, L"C:\\v\\a.mp4", L"mp4"},
+        {kMovFamily, L"C:\\v\\a.M4A", L"m4a"},
+        {kMovFamily, L"C:\\v\\a.mov", L"mov"},
+        {kMovFamily, L"C:\\v\\a.3gp", L"3gp"},
+        {kMovFamily, L"C:\\v\\a.3g2", L"3g2"},
+        {kMovFamily, L"C:\\v\\a.mkv", kMovFamily},  // the extension names no member
+        {kMovFamily, L"C:\\v\\a", kMovFamily},
+        {L"matroska,webm", L"C:\\v\\a.mkv", L"matroska"},
+        {L"matroska,webm", L"C:\\v\\a.mka", L"matroska"},
+        {L"matroska,webm", L"C:\\v\\a.webm", L"webm"},
+        {L"matroska,webm", L"C:\\v\\a.avi", L"matroska,webm"},
+        {L"mpegts", L"C:\\v\\a.ts", L"mpegts"},
+        {L"mp3", L"C:\\v\\a.mp4", L"mp3"},  // a single name stays
+    };
+    for (const auto& c : cases) {
+        CProbeSession session;
+        CMediaInfo info;
+        info.Format = c.format;
+        info.Size = 7;
+        EXPECT_EQ(0, session.CompleteMediaInfo(info, c.path));
+        EXPECT_EQ(CString(c.expected), info.Format) << CStringA(c.path);
+        EXPECT_EQ(7, info.Size) << "a known size is kept";
+    }
+    CProbeSession session;
+    CMediaInfo unknownSize;
+    session.CompleteMediaInfo(unknownSize, L"C:\\no such folder\\a.mp4");
+    EXPECT_EQ(-1, unknownSize.Size);
+}
+
 TEST(ProbeOutput, ClockTimes)
 {
     const struct {
@@ -205,8 +243,9 @@ TEST(ProbeOutput, ClockTimes)
     for (const auto& c : cases) {
         LONGLONG us = -7;
         EXPECT_EQ(c.ok, ParseClockTimeUs(c.text, us)) << c.text;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(c.us, us) << c.text;
+        }
     }
 }
 

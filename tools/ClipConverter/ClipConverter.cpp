@@ -1,7 +1,8 @@
 // ClipConverter: runs ffmpeg.exe from its own folder on the encoder command line and reports
 // its progress to the callback window as WM_COPYDATA blocks: started once, progress at least
 // every 250 ms, finished once. A non-zero reply stops ffmpeg at once and the converter ends
-// with kStoppedExitCode; otherwise it ends with ffmpeg's exit code.
+// with kStoppedExitCode; otherwise it ends with ffmpeg's exit code. When ffmpeg.exe cannot be
+// started it reports nothing and ends with 1.
 //
 // KAVRI_TOOL_MODE makes it misbehave for tests:
 //   fail   reports started and finished without running ffmpeg and exits with 1;
@@ -53,6 +54,13 @@ std::wstring FfmpegPath()
     return self.substr(0, self.find_last_of(L'\\') + 1) + L"ffmpeg.exe";
 }
 
+// A crash ends the process with the exception's code at once, rather than in an error dialog
+// or a debugger that nobody answers.
+LONG WINAPI EndWithExceptionCode(EXCEPTION_POINTERS*)
+{
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
 void Crash()
 {
     volatile int* volatile nowhere = nullptr;
@@ -93,7 +101,8 @@ int RunFfmpeg(const CommandTranslator& command, ToolMode mode, const ProgressRep
     std::vector<std::wstring> args = {L"-nostdin", L"-nostats", L"-progress", L"pipe:1", L"-stats_period", L"0.2"};
     args.insert(args.end(), command.FfmpegArguments().begin(), command.FfmpegArguments().end());
     if (!ffmpeg.Start(FfmpegPath(), args)) {
-        fwprintf(stderr, L"ClipConverter: cannot start %ls (error %lu)\n", FfmpegPath().c_str(), GetLastError());
+        DWORD error = GetLastError();
+        fwprintf(stderr, L"ClipConverter: cannot start %ls (error %lu)\n", FfmpegPath().c_str(), error);
         return 1;
     }
     bool started = false;
@@ -132,8 +141,7 @@ int RunFfmpeg(const CommandTranslator& command, ToolMode mode, const ProgressRep
 
 int wmain(int argc, wchar_t** argv)
 {
-    // A crash ends the process quietly instead of waiting in an error dialog or a debugger.
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    SetUnhandledExceptionFilter(EndWithExceptionCode);
     ToolMode mode = ReadToolMode();
     std::vector<std::wstring> args(argv + 1, argv + argc);
     CommandTranslator command(args, mode == ToolMode::Slow);

@@ -77,8 +77,10 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
         bool beforeLastInput = lastInput != SIZE_MAX && i < lastInput;
         if (TakeCallbackOption(option) || TakeFilterOption(option))
             continue;
-        if (option.name == L"-lhls")
-            continue;  // 5.1's HLS muxer has no low-latency mode and rejects the option
+        if (option.name == L"-hwaccel" && option.value != L"none") {
+            Emit(L"-hwaccel", L"auto");  // a named one this build lacks fails the run
+            continue;
+        }
         if (option.name == L"-bufsize" && beforeLastInput) {
             movedToOutput.push_back(option);  // an encoder setting; 5.1 refuses it on an input
             continue;

@@ -1,0 +1,28 @@
+#include "framework/system/CProcessRunner.h"
+#include "framework/system/CChildProcess.h"
+
+namespace {
+
+void Prepare(CChildProcess& child, LPCWSTR pszOutputFile, LPCWSTR pszWorkingFolder)
+{
+    child.SetOutputFile(pszOutputFile);
+    child.SetWorkingFolder(pszWorkingFolder);
+}
+
+}  // namespace
+
+int CProcessRunner::RunCommandLine(LPCWSTR pszCommandLine, const volatile int* pStopFlag, LPCWSTR pszOutputFile,
+                                   LPCWSTR pszWorkingFolder)
+{
+    CChildProcess child;
+    Prepare(child, pszOutputFile, pszWorkingFolder);
+    return child.RunProcessAndWait(pszCommandLine, pStopFlag);
+}
+
+int CProcessRunner::RunCommandLineUntil(LPCWSTR pszCommandLine, const volatile int* pStopFlag, int nStopValue,
+                                        LPCWSTR pszOutputFile, LPCWSTR pszWorkingFolder)
+{
+    CChildProcess child;
+    Prepare(child, pszOutputFile, pszWorkingFolder);
+    return child.RunProcessAndWaitEx(pszCommandLine, pStopFlag, nStopValue);
+}

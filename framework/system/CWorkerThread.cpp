@@ -1,0 +1,35 @@
+#include "framework/system/CWorkerThread.h"
+
+IMPLEMENT_DYNCREATE(CWorkerThread, CWinThread)
+
+CWorkerThread::CWorkerThread(HWND hWndOwner)
+    : m_hWndOwner(hWndOwner), m_hFinished(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+{
+    m_bAutoDelete = FALSE;
+}
+
+CWorkerThread::~CWorkerThread()
+{
+    if (m_hFinished)
+        CloseHandle(m_hFinished);
+}
+
+int CWorkerThread::ExitInstance()
+{
+    return CWinThread::ExitInstance();
+}
+
+void CWorkerThread::Delete()
+{
+    CWinThread::Delete();
+    SetEvent(m_hFinished);
+}
+
+void CWorkerThread::WaitForExit()
+{
+    if (!m_hThread)
+        return;
+    SetThreadPriority(THREAD_PRIORITY_ABOVE_NORMAL);
+    WaitForSingleObject(m_hFinished, INFINITE);
+    WaitForSingleObject(m_hThread, INFINITE);
+}

@@ -1,0 +1,95 @@
+#include "framework/system/PathHelpers.h"
+#include "framework/text/LongPath.h"
+#include <shlwapi.h>
+#include <wchar.h>
+
+namespace {
+
+// Runs a "path in, required length out" call with a buffer of the length it asks for.
+template <class Call>
+int QueryPath(LPCWSTR pszPath, CString& strOut, Call call)
+{
+    strOut.Empty();
+    if (!pszPath || !*pszPath)
+        return -1;
+    DWORD nNeeded = call(pszPath, nullptr, 0);
+    if (nNeeded == 0)
+        return -1;
+    DWORD nLength = call(pszPath, strOut.GetBuffer(nNeeded), nNeeded);
+    if (nLength == 0 || nLength >= nNeeded || wcslen(strOut) != nLength) {
+        strOut.ReleaseBuffer(0);
+        return -1;
+    }
+    strOut.ReleaseBuffer(nLength);
+    return 0;
+}
+
+bool PathExists(LPCWSTR pszPath)
+{
+    return GetFileAttributesW(ExtendedLengthPath(pszPath)) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+CString GetFolderOfPath(LPCWSTR pszPath)
+{
+    CString strFolder(pszPath);
+    if (strFolder.IsEmpty())
+        return strFolder;
+    BOOL bRemoved = PathRemoveFileSpecW(strFolder.GetBuffer(0));
+    strFolder.ReleaseBuffer();
+    return bRemoved ? strFolder : CString();
+}
+
+CString GetFileExtension(LPCWSTR pszPath)
+{
+    if (!pszPath)
+        return CString();
+    LPCWSTR pszExtension = PathFindExtensionW(pszPath);
+    return *pszExtension == L'.' ? pszExtension + 1 : pszExtension;
+}
+
+CString ChangeFileExtension(LPCWSTR pszPath, LPCWSTR pszExtension)
+{
+    CString strPath(pszPath);
+    CString strExtension(pszExtension);
+    if (strExtension[0] != L'.')
+        strExtension = L'.' + strExtension;
+    int nStart = static_cast<int>(PathFindExtensionW(strPath) - static_cast<LPCWSTR>(strPath));
+    return strPath.Left(nStart) + strExtension;
+}
+
+int GetShortPath(LPCWSTR pszPath, CString& strShort)
+{
+    return QueryPath(pszPath, strShort, GetShortPathNameW);
+}
+
+int GetLongPath(LPCWSTR pszPath, CString& strLong)
+{
+    return QueryPath(pszPath, strLong, GetLongPathNameW);
+}
+
+LONGLONG GetFileSize64(LPCWSTR pszPath)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!pszPath || !*pszPath || !GetFileAttributesExW(ExtendedLengthPath(pszPath), GetFileExInfoStandard, &data))
+        return -1;
+    return (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+int CreateFolderTree(LPCWSTR pszPath)
+{
+    CString strPath(pszPath);
+    if (strPath.IsEmpty())
+        return -1;
+    strPath.Replace(L'/', L'\\');
+    if (PathIsRootW(strPath))
+        return -1;
+    if (PathExists(strPath))
+        return 1;
+    // Folders that exist already (and the drive or share) simply fail here.
+    for (int i = strPath.Find(L'\\', 1); i > 0; i = strPath.Find(L'\\', i + 1))
+        CreateDirectoryW(ExtendedLengthPath(strPath.Left(i)), nullptr);
+    CreateDirectoryW(ExtendedLengthPath(strPath), nullptr);
+    return PathExists(strPath) ? 0 : -1;
+}

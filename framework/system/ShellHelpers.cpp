@@ -1,0 +1,118 @@
+#include "framework/system/ShellHelpers.h"
+#include "classlib/CWinApp.h"
+#include "framework/system/IAppSettings.h"
+#include "framework/system/PathHelpers.h"
+#include "framework/system/ShellCalls.h"
+#include <shlobj.h>
+#include <vector>
+
+namespace {
+
+const int kLongestDeletePath = 1023;
+
+// Every byte of the UTF-8 form but the unreserved ones becomes %XX, so '&', '?', '#', '%' and
+// line breaks cannot end or change the mail's fields.
+CString PercentEncode(LPCWSTR pszText)
+{
+    CString strEncoded;
+    int nBytes = WideCharToMultiByte(CP_UTF8, 0, pszText, -1, nullptr, 0, nullptr, nullptr);
+    if (nBytes <= 1)
+        return strEncoded;
+    std::vector<char> utf8(nBytes);
+    WideCharToMultiByte(CP_UTF8, 0, pszText, -1, utf8.data(), nBytes, nullptr, nullptr);
+    for (int i = 0; i < nBytes - 1; i++) {
+        unsigned char ch = static_cast<unsigned char>(utf8[i]);
+        bool bUnreserved = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') ||
+                           ch == '-' || ch == '.' || ch == '_' || ch == '~';
+        if (bUnreserved)
+            strEncoded += static_cast<wchar_t>(ch);
+        else
+            strEncoded.AppendFormat(L"%%%02X", ch);
+    }
+    return strEncoded;
+}
+
+bool EnableShutdownPrivilege()
+{
+    HANDLE hToken = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &hToken))
+        return false;
+    TOKEN_PRIVILEGES privileges = {};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    bool bEnabled = LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid) &&
+                    AdjustTokenPrivileges(hToken, FALSE, &privileges, 0, nullptr, nullptr);
+    CloseHandle(hToken);
+    return bEnabled;
+}
+
+}  // namespace
+
+int ShowInExplorer(LPCWSTR pszPath)
+{
+    // The short form keeps blanks and commas out of Explorer's own argument parsing.
+    CString strPath;
+    if (GetShortPath(pszPath, strPath) != 0)
+        strPath = pszPath;
+    CString strParameters;
+    strParameters.Format(L"/select,\"%s\"", static_cast<LPCWSTR>(strPath));
+    ShellCalls().pfnShellExecute(nullptr, nullptr, L"explorer.exe", strParameters, nullptr, SW_SHOWNORMAL);
+    return 0;
+}
+
+int ShellDeleteFile(LPCWSTR pszPath, FILEOP_FLAGS fFlags, HWND hWndOwner)
+{
+    CString strPath(pszPath);
+    if (strPath.IsEmpty() || strPath.GetLength() > kLongestDeletePath)
+        return -1;
+    // The shell takes a list of names, each NUL-terminated, ended by an empty one.
+    std::vector<wchar_t> from(static_cast<LPCWSTR>(strPath), static_cast<LPCWSTR>(strPath) + strPath.GetLength());
+    from.push_back(0);
+    from.push_back(0);
+    SHFILEOPSTRUCTW operation = {};
+    operation.hwnd = hWndOwner;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.data();
+    operation.fFlags = fFlags;
+    if (ShellCalls().pfnFileOperation(&operation) != 0)
+        return -1;
+    return operation.fAnyOperationsAborted ? 1 : 0;
+}
+
+int ShutdownWindows(UINT uFlags)
+{
+    if (!EnableShutdownPrivilege())
+        return 0;
+    return ShellCalls().pfnExitWindows(uFlags, 0);
+}
+
+int OpenMailto(LPCWSTR pszAddress, LPCWSTR pszSubject, LPCWSTR pszBody)
+{
+    CString strUrl;
+    strUrl.Format(L"mailto:%s?subject=%s", pszAddress ? pszAddress : L"",
+                  static_cast<LPCWSTR>(PercentEncode(pszSubject ? pszSubject : L"")));
+    if (pszBody && *pszBody)
+        strUrl += L"&body=" + PercentEncode(pszBody);
+    ShellCalls().pfnShellExecute(nullptr, L"Open", strUrl, nullptr, nullptr, SW_SHOWNORMAL);
+    return 0;
+}
+
+int MailSupport()
+{
+    IAppSettings* pSettings = GetAppSettings();
+    if (!pSettings)
+        return -1;
+    CWinApp* pApp = AfxGetApp();
+    CString strSubject;
+    strSubject.Format(L"About %s %s", pApp && pApp->m_pszAppName ? pApp->m_pszAppName : L"",
+                      static_cast<LPCWSTR>(pSettings->GetVersionText()));
+    return OpenMailto(pSettings->GetSupportMailAddress(), strSubject);
+}
+
+CString GetMyVideosFolder(bool bCreate)
+{
+    wchar_t szFolder[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathW(nullptr, szFolder, CSIDL_MYVIDEO, bCreate))
+        return CString();
+    return szFolder;
+}

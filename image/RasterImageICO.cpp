@@ -1,0 +1,289 @@
+// ICO: one entry of an icon or cursor file. A PNG entry is recognised by the PNG signature at its
+// offset; a BMP entry takes its size from its own info header (0 x 0 in the directory means 256
+// for BMP entries as well).
+#include "image/RasterImageICO.h"
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+#include "image/ByteReader.h"
+#include "image/ImageMemoryStream.h"
+#include "image/ImageStream.h"
+#include "image/RasterImagePNG.h"
+
+namespace {
+
+const uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+
+bool SeekTo(CImageStream* stream, int32_t start, uint32_t offset)
+{
+    int64_t position = int64_t(start) + offset;
+    return position <= INT32_MAX && stream->Seek(int32_t(position), SEEK_SET);
+}
+
+bool IsPngAt(CImageStream* stream, int32_t start, uint32_t offset)
+{
+    uint8_t signature[8] = {};
+    bool png = SeekTo(stream, start, offset) && stream->Read(signature, 1, 8) == 8
+        && std::memcmp(signature, kPngSignature, 8) == 0;
+    SeekTo(stream, start, offset);
+    return png;
+}
+
+void ReadOrZero(CImageStream* stream, uint8_t* dst, size_t bytes)
+{
+    size_t got = stream->Read(dst, 1, bytes);
+    if (got < bytes)
+        std::memset(dst + got, 0, bytes - got);
+}
+
+bool MaskBit(const uint8_t* mask, uint32_t maskRow, int32_t x, int32_t y)
+{
+    return (mask[size_t(y) * maskRow + size_t(x >> 3)] >> (7 - (x & 7))) & 1;
+}
+
+} // namespace
+
+bool CRasterImageICO::Decode(CImageStream* stream)
+{
+    if (!stream)
+        return false;
+    int32_t start = stream->Tell();
+    uint8_t header[6];
+    if (stream->Read(header, 1, 6) != 6)
+        return false;
+    ByteReader h(header, 6);
+    if (h.U16(0) != 0 || (h.U16(2) != 1 && h.U16(2) != 2))
+        return false;
+    int32_t count = h.U16(4);
+    m_entries = count;
+    SetNumFrames(count);
+    std::vector<uint8_t> entries(size_t(count) * 16);
+    if (count == 0 || stream->Read(entries.data(), 16, size_t(count)) != size_t(count))
+        return false;
+    int32_t frame = GetFrame();
+    if (frame < 0 || frame >= count)
+        return false;
+    ByteReader entry(entries.data() + size_t(frame) * 16, 16);
+    uint32_t offset = entry.U32(12);
+    if (IsPngAt(stream, start, offset))
+        return DecodePngEntry(stream, count);
+    if (!SeekTo(stream, start, offset))
+        return false;
+    return DecodeBmpEntry(stream);
+}
+
+// A PNG entry that fails to decode fails the icon, with the PNG decoder's text.
+bool CRasterImageICO::DecodePngEntry(CImageStream* stream, int32_t count)
+{
+    CRasterImagePNG png;
+    png.CopyInfo(*this);
+    if (!png.Decode(stream)) {
+        CopyErrorFrom(png);
+        return false;
+    }
+    if (!MoveFrom(png))
+        return false;
+    SetNumFrames(count);
+    SetType(RASTER_FORMAT_ICO);
+    return true;
+}
+
+bool CRasterImageICO::DecodeBmpEntry(CImageStream* stream)
+{
+    uint8_t raw[40];
+    if (stream->Read(raw, 1, 40) != 40)
+        return false;
+    ByteReader r(raw, 40);
+    int32_t width = r.I32(4);
+    int32_t height = r.I32(8) / 2;      // image and mask
+    uint16_t bits = r.U16(14);
+    uint32_t colors = r.U32(32);
+    if (width <= 0 || height <= 0 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
+        return false;
+    if (GetEscape() == -1) {
+        SetDimensionsOnly(uint32_t(width), uint32_t(height), RASTER_FORMAT_ICO);
+        return true;
+    }
+    if (!Create(uint32_t(width), uint32_t(height), bits, RASTER_FORMAT_ICO))
+        return false;
+    if (IsIndexed()) {
+        uint32_t n = colors && colors < GetNumColors() ? colors : GetNumColors();
+        RasterColor palette[256] = {};
+        stream->Read(palette, 4, n);
+        SetPalette(palette, n);
+        uint64_t extra = uint64_t(colors > n ? colors - n : 0) * 4;
+        if (extra > uint64_t(INT32_MAX) || (extra && !stream->Seek(int32_t(extra), SEEK_CUR)))
+            return false;
+    }
+    bool hadAlpha = false;
+    if (bits == 32) {
+        size_t pixels = size_t(width) * size_t(height);
+        uint8_t* buffer = static_cast<uint8_t*>(std::malloc(pixels * 4));
+        if (!buffer || !AlphaCreate()) {
+            std::free(buffer);
+            return false;
+        }
+        ReadOrZero(stream, buffer, pixels * 4);
+        for (int32_t y = 0; y < height; y++) {
+            uint8_t* row = GetRowPointer(y);
+            for (int32_t x = 0; x < width; x++) {
+                const uint8_t* p = buffer + (size_t(y) * size_t(width) + size_t(x)) * 4;
+                std::memcpy(row + 3 * x, p, 3);
+                AlphaSet(x, y, p[3]);
+            }
+        }
+        std::free(buffer);
+        hadAlpha = true;
+    } else {
+        ReadOrZero(stream, Bits(), GetHeader().biSizeImage);
+    }
+    uint32_t maskRow = (uint32_t(width) + 31) / 32 * 4;
+    std::vector<uint8_t> mask(size_t(maskRow) * size_t(height));
+    ReadOrZero(stream, mask.data(), mask.size());
+    ApplyMask(mask.data(), maskRow, hadAlpha);
+    return true;
+}
+
+// The AND mask (bit set = transparent) becomes an alpha plane or a transparent index.
+void CRasterImageICO::ApplyMask(const uint8_t* mask, uint32_t maskRow, bool hadAlpha)
+{
+    int32_t width = int32_t(GetWidth()), height = int32_t(GetHeight());
+    size_t maskBytes = size_t(maskRow) * size_t(height);
+    size_t full = 0;
+    while (full < maskBytes && mask[full] == 0xFF)
+        full++;
+    if (full == maskBytes) {
+        SetTransIndex(0);
+        Negative();
+        return;
+    }
+    if (!AlphaCreate())
+        return;
+    bool used[256] = {};
+    int32_t masked = 0;
+    int32_t maskedIndex = -1;
+    bool oneIndex = true;
+    for (int32_t y = 0; y < height; y++) {
+        for (int32_t x = 0; x < width; x++) {
+            uint8_t index = IsIndexed() ? GetPixelIndexUnchecked(x, y) : 0;
+            used[index] = true;
+            if (!MaskBit(mask, maskRow, x, y))
+                continue;
+            AlphaSet(x, y, 0);
+            masked++;
+            if (maskedIndex >= 0 && maskedIndex != index)
+                oneIndex = false;
+            maskedIndex = index;
+        }
+    }
+    if (!hadAlpha && masked == 0)
+        AlphaDelete();
+    if (!IsIndexed())
+        return;
+    if (masked > 0 && oneIndex) {
+        SetTransIndex(maskedIndex);
+        AlphaDelete();
+    }
+    int32_t unused = int32_t(GetNumColors()) - 1;
+    while (unused >= 0 && used[unused])
+        unused--;
+    if (unused < 0)
+        return;
+    // A palette entry no pixel uses takes the masked pixels, so that no visible pixel turns
+    // transparent with them.
+    for (int32_t y = 0; y < height; y++) {
+        for (int32_t x = 0; x < width; x++) {
+            if (MaskBit(mask, maskRow, x, y))
+                SetPixelIndexUnchecked(x, y, uint8_t(unused));
+        }
+    }
+    if (masked > 0)
+        SetTransIndex(unused);
+    AlphaDelete();
+}
+
+// Entries wider or taller than 255 pixels are stored as PNG.
+bool CRasterImageICO::EncodePngEntry(CImageStream* stream)
+{
+    uint8_t* png = nullptr;
+    int32_t size = 0;
+    if (!EncodeToMemory(png, size, RASTER_FORMAT_PNG))
+        return false;
+    uint8_t header[22] = {};
+    PutU16(header + 2, 1);
+    PutU16(header + 4, 1);
+    PutU16(header + 6 + 6, GetBpp());
+    PutU32(header + 6 + 8, uint32_t(size));
+    PutU32(header + 6 + 12, 22);
+    bool ok = stream->Write(header, 1, 22) == 22 && stream->Write(png, 1, size_t(size)) == size_t(size);
+    std::free(png);
+    return ok;
+}
+
+bool CRasterImageICO::Encode(CImageStream* stream)
+{
+    if (CheckEncodeArgs(stream) || (GetBpp() <= 8 && !GetPalette()))
+        return false;
+    if (GetWidth() > 255 || GetHeight() > 255)
+        return EncodePngEntry(stream);
+    int32_t width = int32_t(GetWidth()), height = int32_t(GetHeight());
+    bool alpha32 = GetBpp() == 24 && AlphaIsValid();
+    uint16_t bits = alpha32 ? 32 : GetBpp();
+    uint32_t pixelBytes = alpha32 ? uint32_t(width * height * 4) : GetHeader().biSizeImage;
+    uint32_t maskRow = (uint32_t(width) + 31) / 32 * 4;
+    uint32_t maskBytes = maskRow * uint32_t(height);
+
+    uint8_t header[22 + 40] = {};
+    PutU16(header + 2, 1);
+    PutU16(header + 4, 1);
+    header[6] = uint8_t(width);
+    header[7] = uint8_t(height);
+    header[8] = uint8_t(GetNumColors());
+    PutU16(header + 6 + 6, bits);
+    PutU32(header + 6 + 8, pixelBytes + GetPaletteSize() + maskBytes + 40);
+    PutU32(header + 6 + 12, 22);
+    uint8_t* info = header + 22;
+    PutU32(info, 40);
+    PutU32(info + 4, uint32_t(width));
+    PutU32(info + 8, uint32_t(height * 2));
+    PutU16(info + 12, 1);
+    PutU16(info + 14, bits);
+    PutU32(info + 20, pixelBytes);
+
+    std::vector<uint8_t> body;
+    body.reserve(GetPaletteSize() + pixelBytes + maskBytes);
+    for (uint32_t i = 0; i < GetNumColors(); i++) {
+        RasterColor c = GetPaletteColor(uint8_t(i));
+        if (IsTransparent() && int32_t(i) == GetTransIndex())
+            c = RasterColor {};
+        body.insert(body.end(), {c.rgbBlue, c.rgbGreen, c.rgbRed, c.rgbReserved});
+    }
+    if (alpha32) {
+        for (int32_t y = 0; y < height; y++) {
+            const uint8_t* row = GetRowPointer(y);
+            for (int32_t x = 0; x < width; x++)
+                body.insert(body.end(), {row[3 * x], row[3 * x + 1], row[3 * x + 2], AlphaGetUnchecked(x, y)});
+        }
+    } else {
+        body.insert(body.end(), Bits(), Bits() + pixelBytes);
+    }
+    size_t maskStart = body.size();
+    body.resize(maskStart + maskBytes, 0);
+    bool alphaPalette = AlphaPaletteIsValid();
+    RasterColor trans = GetTransColor();
+    for (int32_t y = 0; y < height; y++) {
+        for (int32_t x = 0; x < width; x++) {
+            RasterColor c = GetPixelColorUnchecked(x, y, false);
+            bool masked = (AlphaIsValid() && AlphaGetUnchecked(x, y) == 0)
+                || (alphaPalette && c.rgbReserved == 0)
+                || (IsTransparent() && c.rgbBlue == trans.rgbBlue && c.rgbGreen == trans.rgbGreen
+                    && c.rgbRed == trans.rgbRed);
+            if (masked)
+                body[maskStart + size_t(y) * maskRow + size_t(x >> 3)] |= uint8_t(0x80 >> (x & 7));
+        }
+    }
+    return stream->Write(header, 1, sizeof(header)) == sizeof(header)
+        && stream->Write(body.data(), 1, body.size()) == body.size();
+}

@@ -1,0 +1,19 @@
+// CRasterImageICO: one image out of an icon or cursor file (BMP or PNG entries), and single-image
+// icons out.
+#pragma once
+#include "image/RasterImage.h"
+
+class CRasterImageICO : public CRasterImage {
+public:
+    CRasterImageICO() : CRasterImage(RASTER_FORMAT_ICO) {}
+    bool Decode(CImageStream* stream);
+    bool Encode(CImageStream* stream);
+
+private:
+    bool DecodePngEntry(CImageStream* stream, int32_t count);
+    bool DecodeBmpEntry(CImageStream* stream);
+    void ApplyMask(const uint8_t* mask, uint32_t maskRow, bool hadAlpha);
+    bool EncodePngEntry(CImageStream* stream);
+
+    int32_t m_entries = 0;
+};

@@ -1,0 +1,125 @@
+#include "framework/system/CChildProcess.h"
+#include "framework/system/CProcessRunner.h"
+#include "tests/support/ChildProgram.h"
+#include "tests/support/TempFolder.h"
+#include <gtest/gtest.h>
+#include <stdio.h>
+
+namespace {
+
+const int kStopValue = 20;
+
+std::wstring ChildLine(const std::wstring& args)
+{
+    return L"\"" + TestChildPath() + L"\" " + args;
+}
+
+class CTestRunner : public CProcessRunner {};
+
+// True when no process with that id runs now (or it ends within a short wait).
+bool IsGone(DWORD dwProcessId)
+{
+    HANDLE hProcess = OpenProcess(SYNCHRONIZE, FALSE, dwProcessId);
+    if (!hProcess)
+        return true;
+    bool bGone = WaitForSingleObject(hProcess, 2000) == WAIT_OBJECT_0;
+    CloseHandle(hProcess);
+    return bGone;
+}
+
+TEST(CChildProcess, ReportsHowTheChildEnded)
+{
+    const struct {
+        const char* name;
+        std::wstring line;
+        int waitResult, untilResult;
+    } cases[] = {
+        {"exit 0", ChildLine(L"exit 0"), 0, 0},
+        {"exit 3", ChildLine(L"exit 3"), -1, -1},
+        {"missing program", L"\"C:\\no such folder\\tool.exe\" -v", -1, -1},
+        {"empty command line", L"", -1, -1},
+    };
+    for (const auto& c : cases) {
+        int nFlag = 0;
+        CChildProcess plain, flagged, until;
+        EXPECT_EQ(plain.RunProcessAndWait(c.line.c_str(), nullptr), c.waitResult) << c.name;
+        EXPECT_EQ(flagged.RunProcessAndWait(c.line.c_str(), &nFlag), c.waitResult) << c.name;
+        EXPECT_EQ(until.RunProcessAndWaitEx(c.line.c_str(), &nFlag, kStopValue), c.untilResult) << c.name;
+    }
+}
+
+TEST(CChildProcess, StopValueKillsTheChildAndItsChildrenAfterTheGraceTime)
+{
+    TempFolder temp;
+    std::wstring idFile = temp / L"ids.txt";
+    int nFlag = kStopValue;  // the tool was asked to stop and ignores it
+    CTestRunner runner;
+    ULONGLONG nStart = GetTickCount64();
+    int nResult = runner.RunCommandLineUntil(ChildLine(L"grandchild \"" + idFile + L"\"").c_str(), &nFlag, kStopValue);
+    ULONGLONG nElapsed = GetTickCount64() - nStart;
+    EXPECT_EQ(nResult, 1);
+    EXPECT_GE(nElapsed, 3000u);
+    EXPECT_LT(nElapsed, 10000u);
+
+    FILE* pFile = _wfopen(idFile.c_str(), L"r");
+    ASSERT_NE(pFile, nullptr) << "the child did not start its own child";
+    unsigned long child = 0, grandchild = 0;
+    EXPECT_EQ(fscanf(pFile, "%lu %lu", &child, &grandchild), 2);
+    fclose(pFile);
+    EXPECT_TRUE(IsGone(child));
+    EXPECT_TRUE(IsGone(grandchild));
+}
+
+TEST(CChildProcess, AnyNonZeroFlagStopsThePlainWait)
+{
+    int nFlag = 2;
+    CChildProcess child;
+    ULONGLONG nStart = GetTickCount64();
+    EXPECT_EQ(child.RunProcessAndWait(ChildLine(L"ignore-stop").c_str(), &nFlag), -1);  // killed, exit code 1
+    EXPECT_LT(GetTickCount64() - nStart, 10000u);
+}
+
+TEST(CChildProcess, OtherStopValueLetsTheChildRunOn)
+{
+    int nFlag = 2;
+    CChildProcess child;
+    ULONGLONG nStart = GetTickCount64();
+    EXPECT_EQ(child.RunProcessAndWaitEx(ChildLine(L"sleep 3600").c_str(), &nFlag, kStopValue), 1);
+    EXPECT_GE(GetTickCount64() - nStart, 3500u);  // past the grace time, so it was not killed
+}
+
+TEST(CChildProcess, StandardOutputGoesToTheFile)
+{
+    TempFolder temp;
+    std::wstring output = temp / L"out & %TEMP%.txt";
+    CTestRunner runner;
+    int nFlag = 0;
+    EXPECT_EQ(runner.RunCommandLineUntil(ChildLine(L"echo one \"two words\"").c_str(), &nFlag, kStopValue,
+                                         output.c_str()), 0);
+    EXPECT_EQ(ReadUtf8Lines(output), (std::vector<std::wstring>{L"one", L"two words"}));
+
+    // A second run replaces the file's contents.
+    EXPECT_EQ(runner.RunCommandLine(ChildLine(L"print again").c_str(), nullptr, output.c_str()), 0);
+    EXPECT_EQ(ReadUtf8Lines(output), std::vector<std::wstring>{L"again"});
+}
+
+TEST(CChildProcess, StartsInTheGivenFolder)
+{
+    TempFolder temp;
+    std::wstring output = temp / L"cwd.txt";
+    CTestRunner runner;
+    EXPECT_EQ(runner.RunCommandLine(ChildLine(L"cwd").c_str(), nullptr, output.c_str(), temp.Path().c_str()), 0);
+    std::vector<std::wstring> lines = ReadUtf8Lines(output);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(_wcsicmp(lines[0].c_str(), temp.Path().c_str()), 0) << lines[0];
+}
+
+TEST(CChildProcess, OutputFileThatCannotBeCreatedFailsTheRun)
+{
+    TempFolder temp;
+    CTestRunner runner;
+    EXPECT_EQ(runner.RunCommandLine(ChildLine(L"print x").c_str(), nullptr, (temp / L"no\\such\\out.txt").c_str()),
+              -1);
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include "framework/system/CWorkerThread.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+const UINT kWorkDone = WM_USER + 8872;
+
+// Works for a while at low priority, then tells its owner window that it has ended.
+class CSlowWorker : public CWorkerThread {
+public:
+    explicit CSlowWorker(HWND hWndOwner) : CWorkerThread(hWndOwner) {}
+    BOOL InitInstance() override
+    {
+        Sleep(300);
+        m_bWorked = true;
+        return FALSE;
+    }
+    int ExitInstance() override
+    {
+        PostMessageW(m_hWndOwner, kWorkDone, 0, reinterpret_cast<LPARAM>(this));
+        return CWorkerThread::ExitInstance();
+    }
+    volatile bool m_bWorked = false;
+};
+
+HWND CreateOwner()
+{
+    return CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 1, 1, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+TEST(CWorkerThread, OwnerWaitsForTheWorkAndKeepsTheObject)
+{
+    HWND hOwner = CreateOwner();
+    ASSERT_NE(hOwner, nullptr);
+    auto* pThread = new CSlowWorker(hOwner);
+    EXPECT_FALSE(pThread->m_bAutoDelete);
+    ASSERT_TRUE(pThread->CreateThread(CREATE_SUSPENDED));
+    pThread->SetThreadPriority(THREAD_PRIORITY_LOWEST);
+    pThread->ResumeThread();
+
+    pThread->WaitForExit();
+    EXPECT_TRUE(pThread->m_bWorked);
+    EXPECT_EQ(WaitForSingleObject(pThread->m_hThread, 0), WAIT_OBJECT_0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, hOwner, kWorkDone, kWorkDone, PM_REMOVE));  // posted before the end
+    EXPECT_EQ(msg.lParam, reinterpret_cast<LPARAM>(pThread));
+
+    // Waiting again on an ended thread returns at once.
+    ULONGLONG nStart = GetTickCount64();
+    pThread->WaitForExit();
+    EXPECT_LT(GetTickCount64() - nStart, 1000u);
+    delete pThread;
+    DestroyWindow(hOwner);
+}
+
+TEST(CWorkerThread, CreatedByRunTimeClass)
+{
+    CWinThread* pThread = AfxBeginThread(RUNTIME_CLASS(CWorkerThread), THREAD_PRIORITY_NORMAL);
+    ASSERT_NE(pThread, nullptr);
+    ASSERT_TRUE(pThread->IsKindOf(RUNTIME_CLASS(CWorkerThread)));
+    auto* pWorker = static_cast<CWorkerThread*>(pThread);
+    pWorker->WaitForExit();
+    DWORD dwExitCode = 99;
+    EXPECT_TRUE(GetExitCodeThread(pWorker->m_hThread, &dwExitCode));
+    EXPECT_EQ(dwExitCode, 0u);
+    EXPECT_EQ(pWorker->GetOwnerWindow(), nullptr);
+    delete pWorker;
+}
+
+TEST(CWorkerThread, WaitingForAThreadNeverStartedReturns)
+{
+    CWorkerThread thread(nullptr);
+    ULONGLONG nStart = GetTickCount64();
+    thread.WaitForExit();
+    EXPECT_LT(GetTickCount64() - nStart, 1000u);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include "framework/system/PathHelpers.h"
+#include "tests/support/TempFolder.h"
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+bool Exists(const std::wstring& path)
+{
+    return GetFileAttributesW((L"\\\\?\\" + path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+TEST(PathHelpers, PathPieces)
+{
+    std::wstring longFolder = L"C:\\" + std::wstring(2100, L'f');
+    const struct {
+        std::wstring path, folder, extension;
+    } cases[] = {
+        {L"C:\\a\\b.txt", L"C:\\a", L"txt"},
+        {L"C:\\b.MP4", L"C:\\", L"MP4"},
+        {L"C:\\x.y\\z", L"C:\\x.y", L""},
+        {L"a.tar.gz", L"", L"gz"},
+        {L"C:\\", L"", L""},
+        {longFolder + L"\\clip.mkv", longFolder, L"mkv"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_STREQ(GetFolderOfPath(c.path.c_str()), c.folder.c_str()) << c.path.substr(0, 40);
+        EXPECT_STREQ(GetFileExtension(c.path.c_str()), c.extension.c_str()) << c.path.substr(0, 40);
+    }
+    EXPECT_STREQ(GetFolderOfPath(nullptr), L"");
+    EXPECT_STREQ(GetFileExtension(nullptr), L"");
+}
+
+TEST(PathHelpers, ChangeExtensionWithOrWithoutDot)
+{
+    std::wstring longStem = L"C:\\" + std::wstring(2100, L's');
+    const struct {
+        std::wstring path, extension, result;
+    } cases[] = {
+        {L"C:\\a\\b.avi", L"mp4", L"C:\\a\\b.mp4"},
+        {L"C:\\a\\b.avi", L".mp4", L"C:\\a\\b.mp4"},
+        {L"C:\\x.y\\z", L"mp4", L"C:\\x.y\\z.mp4"},
+        {L"C:\\a\\b.tar.gz", L"zip", L"C:\\a\\b.tar.zip"},
+        {longStem + L".avi", L"mp3", longStem + L".mp3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(ChangeFileExtension(c.path.c_str(), c.extension.c_str()), c.result.c_str()) << c.path.substr(0, 40);
+}
+
+TEST(PathHelpers, ShortAndLongFormsRoundTrip)
+{
+    TempFolder temp;
+    std::wstring path = temp / L"A Long File Name.mp4";
+    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    CString shortPath, longPath;
+    ASSERT_EQ(GetShortPath(path.c_str(), shortPath), 0);
+    EXPECT_EQ(shortPath.Find(L' '), -1) << static_cast<LPCWSTR>(shortPath);
+    ASSERT_EQ(GetLongPath(shortPath, longPath), 0);
+    EXPECT_STREQ(longPath, path.c_str());
+
+    std::wstring missing = temp / L"missing file.mp4";
+    EXPECT_EQ(GetShortPath(missing.c_str(), shortPath), -1);
+    EXPECT_TRUE(shortPath.IsEmpty());
+    EXPECT_EQ(GetLongPath(missing.c_str(), longPath), -1);
+    EXPECT_TRUE(longPath.IsEmpty());
+}
+
+TEST(PathHelpers, FileSizeBeyondTheClassicLimit)
+{
+    TempFolder temp;
+    std::wstring folder = temp.Path() + L"\\" + std::wstring(150, L'd') + L"\\" + std::wstring(150, L'e');
+    ASSERT_EQ(CreateFolderTree(folder.c_str()), 0);
+    std::wstring path = folder + L"\\five bytes.bin";
+    ASSERT_GT(path.size(), 300u);
+    HANDLE hFile = CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(hFile, INVALID_HANDLE_VALUE);
+    DWORD nWritten;
+    WriteFile(hFile, "12345", 5, &nWritten, nullptr);
+    CloseHandle(hFile);
+    EXPECT_EQ(GetFileSize64(path.c_str()), 5);
+    EXPECT_EQ(GetFileSize64((folder + L"\\missing.bin").c_str()), -1);
+    EXPECT_EQ(GetFileSize64(L""), -1);
+}
+
+TEST(PathHelpers, CreatesFolderTrees)
+{
+    TempFolder temp;
+    std::wstring slashed = temp.Path() + L"/one/two";
+    EXPECT_EQ(CreateFolderTree(slashed.c_str()), 0);
+    EXPECT_TRUE(Exists(temp / L"one\\two"));
+    EXPECT_EQ(CreateFolderTree(slashed.c_str()), 1);
+    EXPECT_EQ(CreateFolderTree(L"C:\\"), -1);
+    EXPECT_EQ(CreateFolderTree(L""), -1);
+
+    std::wstring deep = temp.Path();
+    for (int i = 0; i < 4; i++)
+        deep += L"\\" + std::wstring(80, static_cast<wchar_t>(L'a' + i));
+    EXPECT_EQ(CreateFolderTree(deep.c_str()), 0);
+    EXPECT_TRUE(Exists(deep));
+
+    // A file where a folder should be.
+    std::wstring file = temp / L"file.txt";
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    EXPECT_EQ(CreateFolderTree((file + L"\\sub").c_str()), -1);
+}
+
+}  // namespace
