@@ -9,6 +9,8 @@
 #include <memory>
 
 using namespace runnertest;
+using tooltest::MakeMedia;
+using tooltest::ToolPath;
 
 namespace {
 
@@ -55,9 +57,7 @@ protected:
         // A blank and an ampersand in the folder name: the path needs its quotes.
         g_media = g_folder->Path() + L"\\media & more";
         CreateDirectoryW(g_media.c_str(), nullptr);
-        g_made = MakeMedia(Clip(), L"-f lavfi -i testsrc=duration=4:size=320x240:rate=25 -f lavfi "
-                                   L"-i sine=frequency=440:duration=4 -c:v libx264 -pix_fmt yuv420p -c:a aac -f mp4") &&
-                 MakeMedia(Tone(), L"-f lavfi -i sine=frequency=1000:duration=2:sample_rate=44100 -c:a pcm_s16le") &&
+        g_made = MakeMedia(Clip(), tooltest::kClipH264Aac) && MakeMedia(Tone(), tooltest::kToneWav) &&
                  MakeMedia(Still(), L"-f lavfi -i testsrc=size=320x240 -frames:v 1");
         HANDLE garbage = CreateFileW(Garbage().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;

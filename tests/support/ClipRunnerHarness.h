@@ -1,10 +1,11 @@
-// What the tests of the playback tool need: test media made by the built ffmpeg.exe, an owner
-// window that records the tool's events and answers them, a run of ClipRunner.exe, and the
-// command blocks to send it. Everything runs on the test's thread, which pumps its messages
-// while it waits, since the tool's events arrive as sent messages.
+// What the tests of the playback tool need besides the tool helpers: an owner window that
+// records the tool's events and answers them, a run of ClipRunner.exe that goes on while the
+// test works, and the command blocks to send it. Everything runs on the test's thread, which
+// pumps its messages while it waits, since the tool's events arrive as sent messages.
 #pragma once
 
 #include "mediatools/PlayerStatus.h"
+#include "tests/support/ToolTestSupport.h"
 
 #include <windows.h>
 #include <algorithm>
@@ -13,20 +14,6 @@
 #include <vector>
 
 namespace runnertest {
-
-inline std::wstring ToolFolder()
-{
-    wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring self(path, length);
-    // Suites sit in build/tests, the tool folder is build/bin/Components.
-    return self.substr(0, self.find_last_of(L'\\')) + L"\\..\\bin\\Components";
-}
-
-inline std::wstring ToolPath(const wchar_t* name)
-{
-    return ToolFolder() + L"\\" + name;
-}
 
 // Pumps this thread's messages until done() holds or ms have passed; done() is checked
 // after every message and at least every 10 ms.
@@ -97,15 +84,6 @@ public:
 private:
     HANDLE m_process = nullptr;
 };
-
-// Runs ffmpeg.exe from the tool folder to make one test file; true when the file is there.
-inline bool MakeMedia(const std::wstring& path, const std::wstring& ffmpegArgs)
-{
-    Process ffmpeg(ToolPath(L"ffmpeg.exe"),
-                   L"-hide_banner -loglevel error -nostdin " + ffmpegArgs + L" -y \"" + path + L"\"");
-    return ffmpeg.Started() && ffmpeg.WaitForExit(120000) && ffmpeg.ExitCode() == 0 &&
-           GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 struct ReceivedEvent {
     int32_t code;
