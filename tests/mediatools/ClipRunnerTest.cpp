@@ -119,7 +119,8 @@ TEST_F(ClipRunnerTest, WithoutArgumentsExitsAtOnce)
 
 TEST_F(ClipRunnerTest, PlaysToTheEndReportingEventsInOrderWithTheStatusFilled)
 {
-    auto tool = Start(Arguments(Clip()));
+    // Options it does not know, with or without a value, are passed over.
+    auto tool = Start(Arguments(Clip(), L"-nosuch_option 12 -nosuch_flag"));
     ASSERT_TRUE(m_owner.WaitFor(PLAYER_EVENT_PLAYING, kPlayTimeoutMs));
     HWND toolWindow = reinterpret_cast<HWND>(static_cast<uintptr_t>(Latest().ToolWindow));
     EXPECT_EQ(m_owner.Handle(), GetParent(toolWindow)) << "the video window is a child of the owner";
