@@ -77,8 +77,10 @@ Player::Player(const RunnerOptions& options, const TestMode& test, const ToolLog
     m_status.Reset();
 }
 
+// The window goes first: its last messages still reach this object whole.
 Player::~Player()
 {
+    m_window.Destroy();
     StopPipelines();
 }
 
