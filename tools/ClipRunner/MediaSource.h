@@ -1,0 +1,70 @@
+// The opened media and the reading thread that fills one packet queue per played stream. Media
+// time 0 is the container's start time. The reading thread stays after the end of the input,
+// waiting for a seek, until Stop.
+#pragma once
+
+#include "tools/ClipRunner/Ffmpeg.h"
+#include "tools/ClipRunner/PacketQueue.h"
+#include "tools/ClipRunner/RunnerOptions.h"
+
+#include <windows.h>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+class MediaSource {
+public:
+    MediaSource() = default;
+    MediaSource(const MediaSource&) = delete;
+    MediaSource& operator=(const MediaSource&) = delete;
+    ~MediaSource();
+
+    // Opens the file or URL and picks the streams the options ask for. Opening gives up when
+    // the owner window (if any) goes away meanwhile.
+    bool Open(const RunnerOptions& options, HWND owner, std::string& error);
+    AVStream* VideoStream() const { return Stream(m_video); }
+    AVStream* AudioStream() const { return Stream(m_audio); }
+    int VideoIndex() const { return m_video; }
+    int AudioIndex() const { return m_audio; }
+    int SubtitleIndex() const { return m_subtitle; }
+    void DropVideo();  // its decoder could not be opened
+    void DropAudio();
+    int64_t DurationUs() const;   // 0 when unknown
+    int64_t StartTimeUs() const;  // stream time of media time 0
+
+    PacketQueue& VideoPackets() { return m_videoPackets; }
+    PacketQueue& AudioPackets() { return m_audioPackets; }
+
+    // Starts reading at media time startUs as serial 1.
+    void Start(int64_t startUs, bool seekToAny);
+    // Moves the reading to targetUs; the packets after it carry the serial.
+    void Seek(int serial, int64_t targetUs);
+    void Stop();
+
+private:
+    AVStream* Stream(int index) const { return index >= 0 ? m_format->streams[index] : nullptr; }
+    static int Interrupted(void* self);
+    void PickStreams(const RunnerOptions& options);
+    void Read();
+    bool TakeSeek(int& serial, int64_t& targetUs);
+    void MoveTo(int serial, int64_t targetUs);
+    bool QueuesFull() const;
+    void Route(AVPacket* packet);
+    void EndStreams();
+
+    AVFormatContext* m_format = nullptr;
+    HWND m_owner = nullptr;
+    int m_video = -1, m_audio = -1, m_subtitle = -1;
+    bool m_seekToAny = false;
+    PacketQueue m_videoPackets;
+    PacketQueue m_audioPackets;
+
+    std::thread m_thread;
+    std::atomic<bool> m_stopping{false};
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    bool m_seekPending = false;
+    int m_seekSerial = 0;
+    int64_t m_seekTargetUs = 0;
+};

@@ -1,0 +1,502 @@
+#include "tools/ClipRunner/Player.h"
+
+#include "mediatools/CopyDataBlock.h"
+#include "tools/ClipRunner/RunnerStatus.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+
+const DWORD kProgressMs = 200;
+const DWORD kWaveformMs = 40;
+const DWORD kFillTimeoutMs = 3000;   // a stream that gives nothing must not hold the other
+const double kFillSeconds = 0.1;     // sound queued before the clock starts
+const double kMostDrift = 0.04;      // the clock follows the sound device beyond this
+const int kQueuedPictures = 3;
+const int kDefaultWidth = 640, kDefaultHeight = 360;
+
+HWND WindowOf(uint64_t value)
+{
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(value));
+}
+
+// The tool's own context value in command blocks: differs from run to run.
+uint64_t MakeContext()
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return (static_cast<uint64_t>(GetCurrentProcessId()) << 32) ^ static_cast<uint64_t>(now.QuadPart) ^ 0x4B415652ull;
+}
+
+bool AudioDeviceUsable(const TestMode& test)
+{
+    // A test clock running fast would garble the sound.
+    return test.speed == 1 && waveOutGetNumDevs() > 0;
+}
+
+// Into the log, and to the standard error when whoever started the tool gave one.
+void Complain(const ToolLog& log, const std::wstring& text)
+{
+    log.Line(text);
+    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    if (error && error != INVALID_HANDLE_VALUE) {
+        std::string utf8 = Utf8(text + L"\n");
+        DWORD written = 0;
+        WriteFile(error, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    }
+}
+
+[[noreturn]] void Crash()
+{
+    volatile int* volatile nowhere = nullptr;
+    *nowhere = 1;
+    abort();
+}
+
+}  // namespace
+
+Player::Player(const RunnerOptions& options, const TestMode& test, const ToolLog& log)
+    : m_options(options),
+      m_test(test),
+      m_log(log),
+      m_owner(WindowOf(options.ownerWindow)),
+      m_context(MakeContext()),
+      m_videoSpeed(VideoChainSpeed(options.videoFilters)),
+      m_audioSpeed(AudioChainSpeed(options.audioFilters)),
+      m_clock(test.speed),
+      m_output(m_clock, AudioDeviceUsable(test)),
+      m_pictures(kQueuedPictures),
+      m_window(*this),
+      m_events(m_owner, options.callbackContext, log),
+      m_waveform(options.waveform),
+      m_volume(options.volume),
+      m_mute(options.mute)
+{
+    m_status.Reset();
+}
+
+// The window goes first: its last messages still reach this object whole.
+Player::~Player()
+{
+    m_window.Destroy();
+    StopPipelines();
+}
+
+int Player::FramesDropped() const
+{
+    return m_droppedOnScreen + (m_video ? m_video->Dropped() : 0);
+}
+
+int Player::Run()
+{
+    if (!OpenMedia())
+        return 1;
+    m_startUs = ClampedUs(m_options.startUs);
+    if (!CreateVideoWindow()) {
+        Complain(m_log, L"ClipRunner: cannot create the window, error " + std::to_wstring(GetLastError()));
+        return 1;
+    }
+    Report(PLAYER_EVENT_STARTED);
+    if (m_test.mode == ToolMode::Crash)
+        Crash();
+    Report(PLAYER_EVENT_MEDIA_OPENED, 1);
+    StartPipelines();
+    m_running = true;
+    while (m_running) {
+        WaitForWork();
+        PumpMessages();
+        if (m_running)
+            Step();
+    }
+    return 0;
+}
+
+bool Player::OpenMedia()
+{
+    std::string error;
+    if (m_test.mode == ToolMode::Fail) {
+        error = "test mode: the media cannot be opened";
+    } else if (m_options.input.empty()) {
+        error = "no media given";
+    } else if (m_source.Open(m_options, m_owner, error)) {
+        OpenDecoders();
+        if (m_video || m_audio)
+            return true;
+        error = "no stream of the media can be decoded";
+    }
+    Complain(m_log, L"ClipRunner: " + FromUtf8(error));
+    return false;
+}
+
+void Player::OpenDecoders()
+{
+    std::string error;
+    if (m_source.VideoStream()) {
+        VideoSettings settings{Utf8(m_options.videoFilters), m_videoSpeed, m_options.frameDrop};
+        m_video = std::make_unique<VideoDecoder>(m_source.VideoStream(), m_source.StartTimeUs(),
+                                                 m_source.VideoPackets(), m_pictures, m_clock, settings);
+        if (m_video->Open(m_options.threads, error)) {
+            m_video->PrepareDisplaySize();
+        } else {
+            Complain(m_log, L"ClipRunner: video left out: " + FromUtf8(error));
+            m_video.reset();
+            m_source.DropVideo();
+        }
+    }
+    if (m_source.AudioStream()) {
+        AudioSettings settings{Utf8(m_options.audioFilters), m_audioSpeed};
+        m_audio = std::make_unique<AudioDecoder>(m_source.AudioStream(), m_source.StartTimeUs(),
+                                                 m_source.AudioPackets(), m_output, settings);
+        if (m_audio->Open(m_options.threads, error)) {
+            m_audio->SetLevel(m_volume, m_mute);
+        } else {
+            Complain(m_log, L"ClipRunner: audio left out: " + FromUtf8(error));
+            m_audio.reset();
+            m_source.DropAudio();
+        }
+    }
+}
+
+bool Player::CreateVideoWindow()
+{
+    int width = kDefaultWidth, height = kDefaultHeight;
+    if (m_video)
+        m_video->DisplaySize(width, height);
+    return m_window.Create(m_owner, width, height);
+}
+
+void Player::StartPipelines()
+{
+    m_pictures.Retarget(m_serial);
+    m_output.Retarget(m_serial);
+    m_fillStart = GetTickCount();
+    if (m_video)
+        m_video->Start();
+    if (m_audio)
+        m_audio->Start();
+    m_source.Start(m_startUs, m_options.seekToAny);
+}
+
+// Every thread may be blocked in a queue or in the output: all are aborted before any is
+// waited for.
+void Player::StopPipelines()
+{
+    m_source.Stop();
+    m_pictures.Abort();
+    m_output.Abort();
+    if (m_video)
+        m_video->Join();
+    if (m_audio)
+        m_audio->Join();
+}
+
+void Player::WaitForWork()
+{
+    DWORD timeout = 10;
+    if (m_phase == Phase::Playing && !m_paused) {
+        Picture* next = m_pictures.Front();
+        if (next)
+            timeout = static_cast<DWORD>(std::clamp((next->due - m_clock.Now()) * 1000.0, 1.0, 10.0));
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, timeout, QS_ALLINPUT);
+}
+
+void Player::PumpMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void Player::Step()
+{
+    // Nobody is left to tell: the tool just ends.
+    if (m_windowGone || OwnerGone()) {
+        m_log.Line(L"the window has gone");
+        StopPipelines();
+        m_running = false;
+        return;
+    }
+    ApplyRequests();
+    if (m_stopRequested) {
+        Finish(true);
+        return;
+    }
+    if (m_phase == Phase::Filling) {
+        CheckFilled();
+    } else if (m_phase == Phase::Playing) {
+        FollowAudio();
+        if (m_video)
+            PresentVideo();
+        else
+            PresentWaveform();
+        if (ReachedEnd())
+            EnterEnd();
+    } else if (EndWaitOver()) {
+        Finish(false);
+        return;
+    }
+    if (GetTickCount() - m_lastReport >= kProgressMs)
+        Report(PLAYER_EVENT_PROGRESS);
+}
+
+void Player::ApplyRequests()
+{
+    for (; m_pauseToggles > 0; --m_pauseToggles)
+        TogglePause();
+    if (m_seekPending) {
+        m_seekPending = false;
+        SeekTo(m_seekTargetUs);
+    }
+}
+
+void Player::TogglePause()
+{
+    if (m_phase == Phase::Ended)
+        return;
+    m_paused = !m_paused;
+    UpdateRunning();
+    Report(PLAYER_EVENT_PAUSE_CHANGED, m_paused ? 1 : 0);
+}
+
+void Player::UpdateRunning()
+{
+    bool running = m_phase == Phase::Playing && !m_paused;
+    m_clock.SetRunning(running);
+    m_output.SetHeld(!running);
+}
+
+void Player::SeekTo(int64_t targetUs)
+{
+    ++m_serial;
+    m_startUs = targetUs;
+    m_phase = Phase::Filling;
+    m_fillStart = GetTickCount();
+    m_pictureEnd = 0;
+    UpdateRunning();
+    m_clock.Set(0);
+    m_output.Retarget(m_serial);
+    m_pictures.Retarget(m_serial);
+    m_source.Seek(m_serial, targetUs);
+}
+
+void Player::CheckFilled()
+{
+    bool videoReady = !m_video || m_pictures.Front() || m_pictures.Ended();
+    bool audioReady = !m_audio || m_output.Ready(m_serial, kFillSeconds);
+    if ((videoReady && audioReady) || GetTickCount() - m_fillStart > kFillTimeoutMs)
+        StartPlaying();
+}
+
+// The first picture shows at once, also while paused, so that a seek shows where it went.
+void Player::StartPlaying()
+{
+    m_phase = Phase::Playing;
+    m_clock.Set(0);
+    if (m_video && m_pictures.Front())
+        ShowNextPicture();
+    UpdateRunning();
+    if (!m_reportedPlaying) {
+        m_reportedPlaying = true;
+        Report(PLAYER_EVENT_PLAYING);
+    }
+}
+
+// With a sound device the clock follows the sound actually played, unless -sync asks
+// otherwise; without one the sound follows the clock.
+void Player::FollowAudio()
+{
+    bool followSound = m_options.sync.empty() || m_options.sync == L"audio";
+    if (!m_audio || !m_output.UsesDevice() || !followSound || m_paused || m_output.Drained(m_serial) ||
+        !m_output.Ready(m_serial, 0))
+        return;
+    double played = m_output.PlayedSeconds();
+    if (played > 0 && std::fabs(played - m_clock.Now()) > kMostDrift)
+        m_clock.Set(played);
+}
+
+void Player::PresentVideo()
+{
+    double now = m_clock.Now();
+    for (;;) {
+        Picture* front = m_pictures.Front();
+        if (!front || front->due > now)
+            return;
+        Picture* next = m_pictures.Second();
+        if (m_options.frameDrop && next && next->due <= now) {
+            m_pictures.Pop();
+            ++m_droppedOnScreen;
+            continue;
+        }
+        ShowNextPicture();
+        return;
+    }
+}
+
+void Player::ShowNextPicture()
+{
+    m_picture = m_pictures.Pop();
+    m_pictureEnd = m_picture->due + m_picture->duration;
+    m_window.Show(m_picture.get());
+    ++m_shown;
+}
+
+void Player::PresentWaveform()
+{
+    if (GetTickCount() - m_lastWaveform < kWaveformMs || m_windowWidth <= 0 || m_windowHeight <= 0)
+        return;
+    m_lastWaveform = GetTickCount();
+    std::vector<float> peaks(m_waveform.BarCount(m_windowWidth));
+    // The bars span the last tenth of a second played.
+    m_audio->Peaks(m_output.PlayedFrames(), std::max(m_output.Rate() / 10, 1), peaks);
+    if (!m_picture)
+        m_picture = std::make_unique<Picture>();
+    m_waveform.Paint(peaks, m_windowWidth, m_windowHeight, *m_picture);
+    m_window.Show(m_picture.get());
+}
+
+bool Player::ReachedEnd()
+{
+    if (m_options.lengthUs > 0 && PositionUs() >= m_options.startUs + m_options.lengthUs)
+        return true;
+    bool videoDone = !m_video || (m_pictures.Ended() && m_clock.Now() >= m_pictureEnd);
+    bool audioDone = !m_audio || m_output.Drained(m_serial);
+    return videoDone && audioDone;
+}
+
+void Player::EnterEnd()
+{
+    m_endPositionUs = PositionUs();
+    m_phase = Phase::Ended;
+    m_endTick = GetTickCount();
+    UpdateRunning();
+    Report(PLAYER_EVENT_END_OF_MEDIA);
+}
+
+bool Player::EndWaitOver() const
+{
+    if (m_test.mode == ToolMode::Hang)
+        return false;
+    if (m_options.exitDelayMs > 0)
+        return GetTickCount() - m_endTick >= static_cast<DWORD>(m_options.exitDelayMs);
+    return m_options.autoExit;
+}
+
+void Player::Finish(bool stopped)
+{
+    if (stopped)
+        Report(PLAYER_EVENT_STOPPING);
+    StopPipelines();
+    Report(PLAYER_EVENT_FINISHED);
+    m_window.Destroy();
+    m_running = false;
+}
+
+int64_t Player::ClampedUs(int64_t us) const
+{
+    int64_t duration = m_source.DurationUs();
+    return std::max<int64_t>(0, duration > 0 ? std::min(us, duration) : us);
+}
+
+int64_t Player::PositionUs() const
+{
+    if (m_phase == Phase::Ended)
+        return m_endPositionUs;
+    if (m_phase == Phase::Filling)
+        return m_startUs;
+    double speed = m_audio ? m_audioSpeed : m_videoSpeed;
+    return ClampedUs(m_startUs + static_cast<int64_t>(m_clock.Now() * speed * 1e6));
+}
+
+void Player::FillStatus()
+{
+    m_status.Reset();
+    m_status.OwnerObject = m_options.callbackContext;
+    m_status.OwnerWindow = m_options.ownerWindow;
+    m_status.ToolContext = m_context;
+    m_status.ToolWindow = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(m_window.Handle()));
+    m_status.DurationInUs = m_source.DurationUs();
+    m_status.PositionInUs = PositionUs();
+    m_status.VideoStreamIndex = m_video ? m_source.VideoIndex() : -1;
+    if (m_video) {
+        m_status.VideoWidth = m_source.VideoStream()->codecpar->width;
+        m_status.VideoHeight = m_source.VideoStream()->codecpar->height;
+        m_video->DisplaySize(m_status.DisplayWidth, m_status.DisplayHeight);
+    }
+    m_status.AudioStreamIndex = m_audio ? m_source.AudioIndex() : -1;
+    m_status.SubtitleStreamIndex = m_source.SubtitleIndex();
+    RunnerStatus runner = {m_volume, m_mute ? 1 : 0, m_paused ? 1 : 0, m_shown, FramesDropped(),
+                           m_output.UsesDevice() ? 1 : 0};
+    StoreRunnerStatus(m_status, runner);
+}
+
+void Player::Report(int32_t event, int32_t flag)
+{
+    FillStatus();
+    m_lastReport = GetTickCount();
+    LRESULT reply = m_events.Send(m_window.Handle(), event, flag, m_status);
+    if (reply == PLAYER_CMD_STOP && m_test.mode != ToolMode::Hang)
+        m_stopRequested = true;
+}
+
+bool Player::OwnerGone() const
+{
+    return m_owner && !IsWindow(m_owner);
+}
+
+void Player::OnSized(int width, int height)
+{
+    m_windowWidth = width;
+    m_windowHeight = height;
+    if (m_video)
+        m_video->SetWindowSize(width, height);
+}
+
+LRESULT Player::OnCopyData(const COPYDATASTRUCT* data)
+{
+    PlayerCommandBlock command = {};
+    if (!ReadCopyDataBlock(data, PLAYER_MSG_COMMAND, command) || command.ToolContext != m_context) {
+        m_log.Line(L"refused a block that is no command of this run");
+        return -1;
+    }
+    LRESULT reply = Obey(command);
+    m_log.Line(L"command " + std::to_wstring(command.Command) + L" reply " + std::to_wstring(reply));
+    return reply;
+}
+
+// Commands only record what to do; the next step does it, outside the owner's call.
+LRESULT Player::Obey(const PlayerCommandBlock& command)
+{
+    switch (command.Command) {
+    case PLAYER_CMD_TOGGLE_PAUSE:
+        ++m_pauseToggles;
+        return 0;
+    case PLAYER_CMD_STOP:
+        if (m_test.mode != ToolMode::Hang)
+            m_stopRequested = true;
+        return 0;
+    case PLAYER_CMD_SEEK: {
+        if (command.Argument2 != 0 && command.Argument2 != 1)
+            return -1;
+        int64_t base = command.Argument2 == 0 ? 0 : m_seekPending ? m_seekTargetUs : PositionUs();
+        m_seekTargetUs = ClampedUs(base + command.Argument1);
+        m_seekPending = true;
+        return 0;
+    }
+    case PLAYER_CMD_MUTE:
+        m_mute = command.Argument1 != 0;
+        break;
+    case PLAYER_CMD_VOLUME:
+        m_volume = static_cast<int>(std::clamp<int64_t>(command.Argument1, 0, 100));
+        break;
+    default:
+        return -1;
+    }
+    if (m_audio)
+        m_audio->SetLevel(m_volume, m_mute);
+    return 0;
+}

@@ -1,0 +1,132 @@
+#include "tools/ClipRunner/VideoWindow.h"
+
+namespace {
+
+const wchar_t kClassName[] = L"KavriClipRunnerVideo";
+
+bool RegisterWindowClass(WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The picture's rectangle in the client area: as large as fits, centred, its shape kept.
+RECT PictureRect(const RECT& client, int width, int height)
+{
+    int boxWidth = client.right - client.left, boxHeight = client.bottom - client.top;
+    int fitWidth = boxWidth, fitHeight = boxHeight;
+    if (static_cast<int64_t>(boxWidth) * height <= static_cast<int64_t>(boxHeight) * width)
+        fitHeight = static_cast<int>(static_cast<int64_t>(boxWidth) * height / width);
+    else
+        fitWidth = static_cast<int>(static_cast<int64_t>(boxHeight) * width / height);
+    int left = client.left + (boxWidth - fitWidth) / 2, top = client.top + (boxHeight - fitHeight) / 2;
+    return RECT{left, top, left + fitWidth, top + fitHeight};
+}
+
+}  // namespace
+
+bool VideoWindow::Create(HWND owner, int width, int height)
+{
+    if (!RegisterWindowClass(Procedure))
+        return false;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    RECT area = {0, 0, width, height};
+    if (owner) {
+        GetClientRect(owner, &area);
+    } else {
+        style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+        AdjustWindowRect(&area, style, FALSE);
+    }
+    int x = owner ? 0 : CW_USEDEFAULT, y = owner ? 0 : CW_USEDEFAULT;
+    m_window = CreateWindowExW(0, kClassName, L"ClipRunner", style, x, y, area.right - area.left,
+                               area.bottom - area.top, owner, nullptr, GetModuleHandleW(nullptr), this);
+    return m_window != nullptr;
+}
+
+void VideoWindow::Destroy()
+{
+    if (m_window) {
+        HWND window = m_window;
+        m_window = nullptr;
+        DestroyWindow(window);
+    }
+}
+
+void VideoWindow::Show(const Picture* picture)
+{
+    m_picture = picture;
+    if (!m_window)
+        return;
+    HDC dc = GetDC(m_window);
+    Paint(m_window, dc);
+    ReleaseDC(m_window, dc);
+}
+
+void VideoWindow::Paint(HWND window, HDC dc) const
+{
+    RECT client;
+    GetClientRect(window, &client);
+    int saved = SaveDC(dc);
+    if (m_picture && m_picture->width > 0 && m_picture->height > 0 && client.right > 0 && client.bottom > 0) {
+        RECT target = PictureRect(client, m_picture->width, m_picture->height);
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = m_picture->width;
+        info.bmiHeader.biHeight = -m_picture->height;  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, 0, 0,
+                      m_picture->width, m_picture->height, m_picture->bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        ExcludeClipRect(dc, target.left, target.top, target.right, target.bottom);
+    }
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    RestoreDC(dc, saved);
+}
+
+LRESULT CALLBACK VideoWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<VideoWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->Handle(window, message, wParam, lParam);
+}
+
+LRESULT VideoWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COPYDATA:
+        return m_handler.OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_SIZE:
+        m_handler.OnSized(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        Paint(window, dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_DESTROY:
+        // Also when the owner window goes, taking its children along.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        m_window = nullptr;
+        m_handler.OnDestroyed();
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
