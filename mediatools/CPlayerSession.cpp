@@ -13,7 +13,8 @@ CLiveObjectSet g_liveSessions;
 
 CPlayerSession::CPlayerSession()
     : m_nZoomRatio(100), m_nPlaySpeed(100), m_nState(PLAYER_STATE_RESET), m_nEndReason(0), m_nStopRequest(0),
-      m_nRestartMarker(0), m_nRestartPosition(0), m_bToolReported(false), m_nOwnerObject(0), m_nOwnerWindow(0)
+      m_nRestartMarker(0), m_nRestartPosition(0), m_bStopPending(false), m_bToolReported(false), m_nOwnerObject(0),
+      m_nOwnerWindow(0)
 {
 }
 
@@ -73,6 +74,12 @@ void CPlayerSession::StoreOwner()
 
 int CPlayerSession::RunOnce()
 {
+    // A stop asked for before the run began (the play thread had not reached OnBeforePlay,
+    // whose reset clears the request) ends the run before the tool starts.
+    if (m_bStopPending)
+        m_nStopRequest = PLAYER_CMD_STOP;
+    if (m_nStopRequest == PLAYER_CMD_STOP)
+        return 1;
     SetWorkingFolder();
     StoreOwner();
     m_bToolReported = false;
@@ -92,6 +99,7 @@ int CPlayerSession::Play()
         // A stop that came while a restart was under way ends the playback as well.
         if (m_nRestartMarker != PLAYER_RESTART_MARKER || m_nStopRequest == PLAYER_CMD_STOP) {
             OnAfterPlay();
+            m_bStopPending = false;
             return nResult;
         }
         ApplyRestartPosition();
@@ -105,6 +113,7 @@ int CPlayerSession::PlayOnce()
     KeepOwner();
     int nResult = RunOnce();
     OnAfterPlay();
+    m_bStopPending = false;
     return nResult;
 }
 
@@ -120,6 +129,7 @@ int CPlayerSession::Restart()
 
 int CPlayerSession::Stop()
 {
+    m_bStopPending = true;
     m_nStopRequest = PLAYER_CMD_STOP;
     if (!IsActive())
         return 1;

@@ -48,7 +48,8 @@ public:
     virtual void OnAfterPlay();
     virtual int PlayOnce();
     // 0 when the stop command was sent, 1 when not playing or paused (the request is kept,
-    // and the runner kills the tool 3 s after it when it is still running).
+    // and the runner kills the tool 3 s after it when it is still running). A stop that comes
+    // before the next Play has begun ends that Play without starting the tool.
     virtual int Stop();
     virtual int TogglePause();
     virtual int Seek(LONGLONG nPositionUs, int nMode);  // mode 0 absolute, 1 relative
@@ -119,6 +120,7 @@ private:
     void KeepOwner();
     void StoreOwner();
 
+    volatile bool m_bStopPending;   // a stop was asked for since the last Play ended
     volatile bool m_bToolReported;  // the running tool has said it started or plays
     uint64_t m_nOwnerObject;
     uint64_t m_nOwnerWindow;

@@ -1,7 +1,6 @@
 // The encoding tool's command line, option by option in its order, as golden strings; and the
 // option sets of the canned runs, read through a job that records instead of running.
 #include "mediatools/CEncoderJob.h"
-#include "mediatools/CLiveObjectSet.h"
 #include "mediatools/MediaToolLocation.h"
 #include <gtest/gtest.h>
 #include <functional>
@@ -39,8 +38,9 @@ CString Arguments(CEncoderRunner& runner, CEncoderOptions& options)
     EXPECT_EQ(0, runner.BuildArguments(strLine, options));
     CString strPrefix;
     strPrefix.Format(L"\"%s\" ", kTool);
+    // The runner's own address, widened with its sign.
     CString strSuffix;
-    strSuffix.Format(L" -callback_context %I64d", static_cast<LONGLONG>(ContextOf(&runner)));
+    strSuffix.Format(L" -callback_context %I64d", static_cast<LONGLONG>(reinterpret_cast<INT_PTR>(&runner)));
     EXPECT_EQ(strPrefix, strLine.Left(strPrefix.GetLength()));
     EXPECT_EQ(strSuffix, strLine.Right(strSuffix.GetLength()));
     return strLine.Mid(strPrefix.GetLength(), strLine.GetLength() - strPrefix.GetLength() - strSuffix.GetLength());
@@ -264,6 +264,64 @@ TEST_F(EncoderCommandLine, Golden)
              o.GifLoop = 0;
          },
          L"-i \"C:\\in.mp4\" -loop 0 -f gif \"C:\\out.gif\" -y"},
+        {"every section at once, in the order of the steps",
+         [](CEncoderRunner& r, CEncoderOptions& o) {
+             r.m_strHardwareAccel = L"dxva2";
+             r.m_nThreads = 4;
+             r.m_nBufferSize = 8192;
+             r.m_hCallbackWnd = reinterpret_cast<HWND>(0x20020);
+             o.OptionsFlags = ENCODER_OPTION_THREADS;
+             o.InputFrameRateNum = 30;
+             o.InputFrameRateDen = 1;
+             o.InputPath = L"C:\\v.mkv";
+             o.InputFormat = L"matroska";
+             o.InputStart = 1000;
+             o.InputDuration = 5000;
+             o.Input2Path = L"C:\\a.wav";
+             o.Input2Format = L"wav";
+             o.Input2Offset = 500;
+             o.Input3Path = L"C:\\s.srt";
+             o.Input3Format = L"srt";
+             o.ExtraInputPath = L"C:\\logo.png";
+             o.VideoStream = 0;
+             o.VideoCodec = L"libx264";
+             o.PixelFormat = L"yuv420p";
+             o.Width = 640;
+             o.Height = 360;
+             o.VideoBitRate = 1000000;
+             o.VideoQuality = 23;
+             o.VideoSync = L"cfr";
+             o.Rotation = 180;
+             o.Grayscale = 1;
+             o.VideoFilter = L"fade=in:0:25";
+             o.AudioStream = 1;
+             o.AudioCodec = L"aac";
+             o.Channels = 2;
+             o.SampleRate = 44100;
+             o.AudioBitRate = 128000;
+             o.Volume = 128;
+             o.AudioVolumePercent = 80;
+             o.AudioFilter = L"atempo=1.0";
+             o.SubtitleStream = 0;
+             o.SubtitleCodec = L"mov_text";
+             o.Preset = L"fast";
+             o.FilterComplex = L"[0:v][3:v]overlay";
+             o.OutputExtra1 = L"-movflags +faststart";
+             o.OutputFormat = L"mp4";
+             o.SizeLimit = 100000000;
+             o.OutputStart = 500;
+             o.OutputDuration = 10000;
+             o.StrictLevel = -2;
+             o.OutputPath = L"C:\\out dir\\o.mp4";
+         },
+         L"-hwaccel dxva2 -threads 4 -bufsize 8192 -r 30/1 -f matroska -ss 0:00:01.000 -t 0:00:05.000 "
+         L"-i \"C:\\v.mkv\" -f wav -itsoffset 0:00:00.500 -i \"C:\\a.wav\" -f srt -i \"C:\\s.srt\" "
+         L"-i \"C:\\logo.png\" -map 0:0 -codec:v libx264 -pix_fmt yuv420p -s 640x360 -b:v 1000000 -q:v 23 "
+         L"-vsync cfr -filter:v \"transpose=2,transpose=2,hue=s=0\" -filter:v \"fade=in:0:25\" -map 1:1 -codec:a aac "
+         L"-ac 2 -ar 44100 -b:a 128000 -vol 128 -filter:a \"volume=0.80\" -filter:a \"atempo=1.0\" -map 2:0 "
+         L"-codec:s mov_text -preset fast -filter_complex \"[0:v][3:v]overlay\" -movflags +faststart -f mp4 "
+         L"-fs 100000000 -ss 0:00:00.500 -t 0:00:10.000 -strict -2 \"C:\\out dir\\o.mp4\" -y "
+         L"-callback_window 131104"},
         {"every output option in order",
          [](CEncoderRunner&, CEncoderOptions& o) {
              OneInOneOut(o);

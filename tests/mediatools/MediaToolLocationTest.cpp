@@ -5,6 +5,7 @@
 #include "mediatools/CProbeRunner.h"
 #include "mediatools/MediaToolLocation.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/ToolTestSupport.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -116,11 +117,12 @@ TEST_F(MediaToolLocation, StartUpLaunchOpensTheFirstToolPresent)
             ASSERT_TRUE(CopyFileW(FakeToolPath().c_str(), (folder / tool).c_str(), FALSE)) << c.name;
         LocateMediaTools(folder.Path().c_str());
         EXPECT_EQ(0, StartMediaToolHidden());
-        // The tool marks its start without arguments; give it time to run.
+        // The tool marks its start without arguments; give it time to run, plenty on a busy
+        // machine.
         const wchar_t* all[] = {L"ClipRunner.exe", L"ClipConverter.exe", L"ClipInspector.exe"};
         if (c.launched) {
             std::wstring marker = folder / (std::wstring(c.launched) + L".started");
-            for (int i = 0; i < 100 && !Exists(marker); i++)
+            for (int i = 0; i < 600 && !Exists(marker); i++)
                 Sleep(100);
         } else {
             Sleep(500);
@@ -129,7 +131,10 @@ TEST_F(MediaToolLocation, StartUpLaunchOpensTheFirstToolPresent)
             bool expected = c.launched && wcscmp(tool, c.launched) == 0;
             EXPECT_EQ(expected, Exists(folder / (std::wstring(tool) + L".started"))) << c.name << " " << CStringA(tool);
         }
-        Sleep(200);  // let the launched tool exit before its folder goes
+        // The folder goes with the test case: the launched tool must have ended by then.
+        if (c.launched) {
+            EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), c.launched, 60000)) << c.name;
+        }
     }
 }
 

@@ -1,5 +1,4 @@
 // The playback tool's command line: every option of a run, in its order, as golden strings.
-#include "mediatools/CLiveObjectSet.h"
 #include "mediatools/CPlayerRunner.h"
 #include "mediatools/MediaToolLocation.h"
 #include <gtest/gtest.h>
@@ -32,8 +31,9 @@ protected:
         EXPECT_EQ(0, runner.BuildArguments(strLine, params));
         CString strPrefix;
         strPrefix.Format(L"\"%s\" ", kTool);
+        // The runner's own address, widened with its sign.
         CString strSuffix;
-        strSuffix.Format(L" -callback_context %I64d", static_cast<LONGLONG>(ContextOf(&runner)));
+        strSuffix.Format(L" -callback_context %I64d", static_cast<LONGLONG>(reinterpret_cast<INT_PTR>(&runner)));
         EXPECT_EQ(strPrefix, strLine.Left(strPrefix.GetLength()));
         EXPECT_EQ(strSuffix, strLine.Right(strSuffix.GetLength()));
         return strLine.Mid(strPrefix.GetLength(), strLine.GetLength() - strPrefix.GetLength() - strSuffix.GetLength());
@@ -154,6 +154,43 @@ TEST_F(PlayerCommandLine, Golden)
          },
          L"-autoexit -infbuf -framedrop -video_driver windows -audio_driver winmm -wave_effect 0 -wave_block_size 0 "
          L"-fs -an -owner_window 2752582"},
+        {"every option at once, in the order of the steps",
+         [](CPlayerRunner& r, CPlayParams& p) {
+             r.m_nThreads = 2;
+             r.m_bSeekToAny = 1;
+             r.m_bMute = 1;
+             r.m_nVolume = 70;
+             r.m_nWaveEffect = 1;
+             r.m_nWaveBlockSize = 4;
+             r.m_nWaveBlockSpace = 2;
+             r.m_nWaveGradient = 1;
+             r.m_nWaveColor1 = 1;
+             r.m_nWaveColor2 = 2;
+             r.m_nWaveColor3 = 3;
+             r.m_status.OwnerWindow = 0x10010;
+             p.Path = kMedia;
+             p.StartPosition = 1500;
+             p.PlayLength = 60000;
+             p.VideoStream = 2;
+             p.AudioStream = 3;
+             p.SubtitleStream = -2;
+             p.SyncSource = L"ext";
+             p.PtsFactor = 200;
+             p.Rotation = 90;
+             p.HFlip = 1;
+             p.Grayscale = 1;
+             p.AudioVolumeFactor = 50;
+             p.AudioTempo = 150;
+             p.AudioDelay = 250;
+             p.AudioTrim = 2000;
+             p.ExtraArgs = L"-loop 2";
+         },
+         L"-autoexit -threads 2 -infbuf -framedrop -seek2any 1 -video_driver windows -audio_driver winmm "
+         L"-ss 0:00:01.500 -t 0:01:00.000 -i \"C:\\My Media\\clip.mp4\" -vst 2 -ast 3 -sn -sync ext "
+         L"-vf \"setpts=2.000000*PTS,transpose=1,hflip,hue=s=0\" -mute -volume 70 "
+         L"-af \"volume=0.500000,atempo=1.500000,adelay=250|250|250|250|250|250,atrim=2.000000\" "
+         L"-wave_effect 1 -wave_block_size 4 -wave_block_space 2 -wave_gradient 1 -wave_color_1 1 -wave_color_2 2 "
+         L"-wave_color_3 3 -loop 2 -owner_window 65552"},
         {"a path the interpreter would have split",
          [](CPlayerRunner&, CPlayParams& p) { p.Path = L"C:\\Tom&Jerry\\%TEMP%.mkv"; },
          L"-autoexit -infbuf -framedrop -video_driver windows -audio_driver winmm -i \"C:\\Tom&Jerry\\%TEMP%.mkv\" "

@@ -27,6 +27,8 @@ protected:
             {L"tone.mp3", L"-f lavfi -i sine=frequency=440:duration=2 -c:a libmp3lame -f mp3"},
             {L"still.png", L"-f lavfi -i testsrc=size=64x48 -frames:v 1 -f image2"},
             {L"moving.gif", L"-f lavfi -i testsrc=duration=1:size=64x48:rate=10 -f gif"},
+            // The prober gives no frame count for an animated PNG unless asked to count.
+            {L"moving.apng", L"-f lavfi -i testsrc=duration=1:size=64x48:rate=10 -plays 0 -f apng"},
             {L"segment.ts", L"-f lavfi -i testsrc=duration=2:size=160x120:rate=25 -c:v libx264 -pix_fmt yuv420p -f mpegts"},
         };
         s_made = true;
@@ -174,6 +176,31 @@ TEST_F(ProbeSession, AStopRequestEndsTheProbeAsStopped)
     CMediaInfo info;
     EXPECT_EQ(1, ProbeMediaFile(info, Media(L"tone.wav").c_str(), &nStop));
     EXPECT_EQ(-1, info.Probe(Media(L"tone.wav").c_str(), &nStop));
+}
+
+// Older codec library generations get a second pass that counts the frames of an animated
+// image reported without them.
+TEST_F(ProbeSession, SecondPassCountsFramesForOlderGenerations)
+{
+    const struct {
+        const char* name;
+        const wchar_t* file;
+        int generation;
+        LONGLONG frames;
+    } cases[] = {
+        {"current generation: one pass", L"moving.apng", 5, 0},
+        {"generation 3: counted", L"moving.apng", 3, 10},
+        {"no library found: counted", L"moving.apng", 0, 10},
+        {"frames already given", L"moving.gif", 3, 10},
+    };
+    for (const auto& c : cases) {
+        MediaToolGeneration = c.generation;
+        CMediaInfo info;
+        ASSERT_EQ(0, info.Probe(Media(c.file).c_str(), nullptr)) << c.name;
+        EXPECT_EQ(MEDIA_FILE_ANIMATED_IMAGE, info.FileType) << c.name;
+        ASSERT_EQ(1, info.StreamList.GetSize()) << c.name << ": the first pass's records are gone";
+        EXPECT_EQ(c.frames, info.StreamList[0]->Frames) << c.name;
+    }
 }
 
 TEST_F(ProbeSession, CountingFramesOnRequest)

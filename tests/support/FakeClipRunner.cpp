@@ -7,8 +7,9 @@
 //                            deaf     ignores the stop command and stop replies; plays until killed
 //                            hang     stops answering anything once it plays; ends when killed
 //                            silent   exits 0 at once without reporting anything
-//   KAVRI_FAKE_RUNNER_LOG    file that gets one line per run ("args ...") and per command
-//                            ("command CODE ARG1 ARG2 TEXT-LENGTH")
+//   KAVRI_FAKE_RUNNER_LOG    file that gets one line per run ("args ..."), per command
+//                            ("command CODE ARG1 ARG2 TEXT-LENGTH") and at its own end
+//                            ("exit CODE"; a killed tool writes none)
 //
 // It does not echo the owner fields of the status record. Started without arguments it
 // creates "<its own path>.started" and exits 0.
@@ -246,8 +247,10 @@ int wmain(int argc, wchar_t** argv)
     g_fake.mode = Env(L"KAVRI_FAKE_RUNNER_MODE");
     g_fake.logPath = Env(L"KAVRI_FAKE_RUNNER_LOG");
     ReadArguments(argc, argv);
-    if (g_fake.mode == L"silent")
+    if (g_fake.mode == L"silent") {
+        Log(L"exit 0");
         return 0;
+    }
     g_fake.window = CreateCommandWindow();
     FillStatus();
     Send(PLAYER_EVENT_STARTED);
@@ -262,5 +265,6 @@ int wmain(int argc, wchar_t** argv)
     while (GetMessageW(&msg, nullptr, 0, 0) > 0)
         DispatchMessageW(&msg);
     DestroyWindow(g_fake.window);
+    Log(L"exit " + std::to_wstring(msg.wParam));
     return static_cast<int>(msg.wParam);
 }
