@@ -68,6 +68,31 @@ TEST(CWorkerThread, CreatedByRunTimeClass)
     delete pWorker;
 }
 
+const UINT kPauseCommand = 33001;
+
+// A worker that takes one command through a map chained to the base's.
+class CCommandedWorker : public CWorkerThread {
+public:
+    void OnPause() { m_nPauses++; }
+    int m_nPauses = 0;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCommandedWorker, CWorkerThread)
+    ON_COMMAND(kPauseCommand, &CCommandedWorker::OnPause)
+END_MESSAGE_MAP()
+
+TEST(CWorkerThread, CommandsReachOnlyTheMapsThatHandleThem)
+{
+    CWorkerThread plain;
+    EXPECT_FALSE(plain.OnCmdMsg(kPauseCommand, CN_COMMAND, nullptr, nullptr));
+    CCommandedWorker worker;
+    EXPECT_TRUE(worker.OnCmdMsg(kPauseCommand, CN_COMMAND, nullptr, nullptr));
+    EXPECT_EQ(worker.m_nPauses, 1);
+    EXPECT_FALSE(worker.OnCmdMsg(kPauseCommand + 1, CN_COMMAND, nullptr, nullptr));
+}
+
 TEST(CWorkerThread, WaitingForAThreadNeverStartedReturns)
 {
     CWorkerThread thread(nullptr);
