@@ -16,6 +16,22 @@ std::wstring ChildLine(const std::wstring& args)
 
 class CTestRunner : public CProcessRunner {};
 
+// Builds its command line from the arguments it was given, or none when they are empty.
+class CBuildingRunner : public CProcessRunner {
+public:
+    explicit CBuildingRunner(const std::wstring& args) : m_args(args) {}
+    int BuildCommandLine(CString& strCommandLine) override
+    {
+        if (m_args.empty())
+            return 1;
+        strCommandLine = ChildLine(m_args).c_str();
+        return 0;
+    }
+
+private:
+    std::wstring m_args;
+};
+
 // True when no process with that id runs now (or it ends within a short wait).
 bool IsGone(DWORD dwProcessId)
 {
@@ -86,6 +102,25 @@ TEST(CChildProcess, OtherStopValueLetsTheChildRunOn)
     ULONGLONG nStart = GetTickCount64();
     EXPECT_EQ(child.RunProcessAndWaitEx(ChildLine(L"sleep 3600").c_str(), &nFlag, kStopValue), 1);
     EXPECT_GE(GetTickCount64() - nStart, 3500u);  // past the grace time, so it was not killed
+}
+
+TEST(CProcessRunner, RunsTheCommandLineItBuilds)
+{
+    const struct {
+        const char* name;
+        std::wstring args;
+        int result;
+    } cases[] = {
+        {"exit 0", L"exit 0", 0},
+        {"exit 3", L"exit 3", -1},
+        {"nothing built", L"", -1},
+    };
+    for (const auto& c : cases) {
+        CBuildingRunner runner(c.args);
+        EXPECT_EQ(runner.Run(nullptr), c.result) << c.name;
+    }
+    CTestRunner base;  // builds nothing
+    EXPECT_EQ(base.Run(nullptr), -1);
 }
 
 TEST(CChildProcess, StandardOutputGoesToTheFile)
