@@ -13,7 +13,7 @@ public:
     explicit CCommandLine(LPCWSTR pszSeparator = L" ");
 
     // All return 0, or -1 when nothing was added.
-    int AddArg(LPCWSTR pszText);     // as it stands; -1 for a null text
+    int AddArg(LPCWSTR pszText);     // AppendArg, unquoted; -1 for a null text
     int AppendArg(LPCWSTR pszText);  // trimmed, after one blank; -1 when empty
     int AddQuotedArg(LPCWSTR pszText);
     int AddQuotedArgF(LPCWSTR pszFormat, ...);

@@ -26,3 +26,16 @@ int CProcessRunner::RunCommandLineUntil(LPCWSTR pszCommandLine, const volatile i
     Prepare(child, pszOutputFile, pszWorkingFolder);
     return child.RunProcessAndWaitEx(pszCommandLine, pStopFlag, nStopValue);
 }
+
+int CProcessRunner::Run(const volatile int* pStopFlag)
+{
+    CString strCommandLine;
+    if (BuildCommandLine(strCommandLine) != 0)
+        return -1;
+    return RunCommandLine(strCommandLine, pStopFlag);
+}
+
+int CProcessRunner::BuildCommandLine(CString&)
+{
+    return 1;
+}

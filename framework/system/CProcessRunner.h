@@ -9,10 +9,15 @@ public:
 
     // The output file receives the child's standard output; the folder is the one it starts in.
     // Both are optional. Results as CChildProcess::RunProcessAndWait and RunProcessAndWaitEx.
-    int RunCommandLine(LPCWSTR pszCommandLine, const volatile int* pStopFlag, LPCWSTR pszOutputFile = nullptr,
-                       LPCWSTR pszWorkingFolder = nullptr);
-    int RunCommandLineUntil(LPCWSTR pszCommandLine, const volatile int* pStopFlag, int nStopValue,
-                            LPCWSTR pszOutputFile = nullptr, LPCWSTR pszWorkingFolder = nullptr);
+    virtual int RunCommandLine(LPCWSTR pszCommandLine, const volatile int* pStopFlag, LPCWSTR pszOutputFile = nullptr,
+                               LPCWSTR pszWorkingFolder = nullptr);
+    virtual int RunCommandLineUntil(LPCWSTR pszCommandLine, const volatile int* pStopFlag, int nStopValue,
+                                    LPCWSTR pszOutputFile = nullptr, LPCWSTR pszWorkingFolder = nullptr);
+    // Runs the command line that BuildCommandLine gives; -1 when it builds none.
+    virtual int Run(const volatile int* pStopFlag);
+    // 0 with the complete command line, non-zero when there is nothing to run. The base builds
+    // nothing (1): the tool runners build theirs from their own options.
+    virtual int BuildCommandLine(CString& strCommandLine);
 
 protected:
     CProcessRunner() = default;

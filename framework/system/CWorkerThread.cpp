@@ -2,6 +2,10 @@
 
 IMPLEMENT_DYNCREATE(CWorkerThread, CWinThread)
 
+// Empty: a worker handles no commands itself; derived threads chain their own maps to it.
+BEGIN_MESSAGE_MAP(CWorkerThread, CWinThread)
+END_MESSAGE_MAP()
+
 CWorkerThread::CWorkerThread(HWND hWndOwner)
     : m_hWndOwner(hWndOwner), m_hFinished(CreateEventW(nullptr, TRUE, FALSE, nullptr))
 {

@@ -24,6 +24,8 @@ public:
 protected:
     HWND m_hWndOwner;
 
+    DECLARE_MESSAGE_MAP()
+
 private:
     HANDLE m_hFinished;  // manual-reset: stays set once the work is over
 };

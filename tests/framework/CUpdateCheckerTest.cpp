@@ -124,10 +124,12 @@ std::string DownloadUrl(const std::string& url = kDownloadPage)
     return "<DownloadURL>" + url + "</DownloadURL>";
 }
 
-// A manifest long enough to arrive in many blocks, sent slowly.
+// A manifest long enough to arrive in many blocks, sent slowly: 40 blocks, 20 s in all.
+const DWORD kSlowBlockDelayMs = 500;
+
 std::string SlowManifest()
 {
-    return Manifest("Version=\"9.0.0\"", DownloadUrl() + "<!--" + std::string(20 * 4096, '.') + "-->");
+    return Manifest("Version=\"9.0.0\"", DownloadUrl() + "<!--" + std::string(40 * 4096, '.') + "-->");
 }
 
 const std::map<std::string, std::string>& Manifests()
@@ -168,7 +170,7 @@ LoopbackHttpServer::Response ServeManifest(const std::string& target)
     r.body = it->second;
     if (target == "/slow.xml") {
         r.nChunk = 4096;
-        r.nChunkDelayMs = 150;
+        r.nChunkDelayMs = kSlowBlockDelayMs;
     }
     return r;
 }
@@ -290,6 +292,10 @@ public:
     std::vector<std::wstring> m_openedPages;
 };
 
+// How long a check may take on a busy machine: generous, as it only keeps a broken check from
+// hanging the suite.
+const DWORD kCheckLimitMs = 120000;
+
 // Runs this thread's messages until the condition holds or the time is up.
 bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs)
 {
@@ -315,7 +321,7 @@ protected:
     }
     ~UpdateCheckRun() override
     {
-        EndUpdateChecks(5000);
+        EndUpdateChecks(kCheckLimitMs);  // no check may outlive the objects it reports to
         SetUpdateCheckUI(nullptr);
         SetAppSettings(nullptr);
     }
@@ -329,7 +335,7 @@ protected:
     {
         return StartUpdateCheck(m_server.Url(target).c_str(), L"7.3.0", nInterval, bAutomatic);
     }
-    bool WaitForChecks() { return PumpUntil([] { return GetPendingUpdateChecks() == 0; }, 20000); }
+    bool WaitForChecks() { return PumpUntil([] { return GetPendingUpdateChecks() == 0; }, kCheckLimitMs); }
     int LastCheck() { return static_cast<int>(m_app.GetProfileInt(L"Settings", L"LastUpdateCheck", -7)); }
 
     RegistrySandbox m_sandbox;
@@ -429,12 +435,13 @@ TEST_F(UpdateCheckRun, ManualCheckCancelledShowsNoNewVersion)
 TEST_F(UpdateCheckRun, EndCancelsASlowDownload)
 {
     ASSERT_EQ(0, Start(L"/slow.xml", TRUE));
-    ASSERT_TRUE(PumpUntil([this] { return !m_server.Requests().empty(); }, 10000));
+    ASSERT_TRUE(PumpUntil([this] { return !m_server.Requests().empty(); }, kCheckLimitMs));
     Sleep(200);  // into the body
 
     DWORD dwStart = GetTickCount();
-    EXPECT_EQ(0, EndUpdateChecks(5000));
-    EXPECT_LT(GetTickCount() - dwStart, 2000u);  // the manifest would take 3 s to arrive
+    EXPECT_EQ(0, EndUpdateChecks(kCheckLimitMs));
+    // A cancelled check ends after the block under way; the whole manifest would take 20 s.
+    EXPECT_LT(GetTickCount() - dwStart, 15000u);
     EXPECT_EQ(0, GetPendingUpdateChecks());
     EXPECT_EQ(0, m_ui.m_nNewVersionDialogs);
     EXPECT_EQ(1, m_settings.m_nWrites);
@@ -471,8 +478,8 @@ TEST_F(UpdateCheckRun, EndClosesAnOpenDialog)
             DispatchMessageW(&msg);
     };
     ASSERT_EQ(0, Start(L"/newer.xml", FALSE));
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hShown, 10000));
-    EXPECT_EQ(0, EndUpdateChecks(5000));
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(hShown, kCheckLimitMs));
+    EXPECT_EQ(0, EndUpdateChecks(kCheckLimitMs));
     EXPECT_EQ(0, GetPendingUpdateChecks());
     EXPECT_EQ(0, m_ui.m_nNewVersionDialogs);
     CloseHandle(hShown);

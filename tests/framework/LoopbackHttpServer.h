@@ -85,7 +85,7 @@ private:
 
     void Answer(SOCKET s)
     {
-        DWORD timeoutMs = 5000;
+        DWORD timeoutMs = 60000;  // only a client that never sends its request waits this out
         setsockopt(s, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&timeoutMs), sizeof(timeoutMs));
         std::string head;
         char buf[1024];

@@ -130,7 +130,7 @@ TEST_F(MessagePumps, GoneWindowEndsTheWait)
         dwThreadId = GetCurrentThreadId();
         result.set_value(PumpMessagesUntilMatch(hWnd, kDone, 0, 0));
     });
-    bool bReturned = future.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+    bool bReturned = future.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
     if (!bReturned)
         PostThreadMessageW(dwThreadId, WM_QUIT, 0, 0);
     pump.join();

@@ -14,6 +14,9 @@ std::wstring TestChildPath()
     return s.substr(0, s.find_last_of(L'\\') + 1) + L"TestChild.exe";
 }
 
+// What RunChild returns for a child that has not ended within its generous limit.
+const DWORD kChildHung = 0xFFFFFFFD;
+
 // Starts TestChild with the given arguments, pumping this thread's messages until it ends.
 DWORD RunChild(const std::wstring& args)
 {
@@ -24,7 +27,13 @@ DWORD RunChild(const std::wstring& args)
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessW(nullptr, buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return 0xFFFFFFFF;
-    while (MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, 20000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    const ULONGLONG nStart = GetTickCount64();
+    while (MsgWaitForMultipleObjects(1, &pi.hProcess, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        if (GetTickCount64() - nStart > 120000) {
+            TerminateProcess(pi.hProcess, kChildHung);
+            WaitForSingleObject(pi.hProcess, INFINITE);
+            break;
+        }
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&msg);
