@@ -15,28 +15,6 @@ CString FormatSeconds(LONGLONG nMilliseconds, bool bWithMilliseconds)
     return str;
 }
 
-CString FormatClock(LONGLONG nMilliseconds, bool bWithMilliseconds, bool bForceHours)
-{
-    LONGLONG nSeconds = nMilliseconds / 1000;
-    int nFraction = static_cast<int>(nMilliseconds % 1000);
-    if (!bWithMilliseconds && nSeconds < 1)
-        nSeconds = 1;
-    LONGLONG nHours = nSeconds / 3600;
-    int nMinutes = static_cast<int>(nSeconds % 3600 / 60);
-    int nSecs = static_cast<int>(nSeconds % 60);
-    bool bHours = nHours > 0 || bForceHours;
-    CString str;
-    if (bWithMilliseconds && bHours)
-        str.Format(L"%I64d:%02d:%02d.%03d", nHours, nMinutes, nSecs, nFraction);
-    else if (bWithMilliseconds)
-        str.Format(L"%d:%02d.%03d", nMinutes, nSecs, nFraction);
-    else if (bHours)
-        str.Format(L"%I64d:%02d:%02d", nHours, nMinutes, nSecs);
-    else
-        str.Format(L"%d:%02d", nMinutes, nSecs);
-    return str;
-}
-
 }  // namespace
 
 CString FormatDuration(LONGLONG nMilliseconds, bool bSecondsMode, bool bWithMilliseconds, bool bForceHours)
@@ -45,7 +23,7 @@ CString FormatDuration(LONGLONG nMilliseconds, bool bSecondsMode, bool bWithMill
         return CString();
     if (bSecondsMode)
         return FormatSeconds(nMilliseconds, bWithMilliseconds);
-    return FormatClock(nMilliseconds, bWithMilliseconds, bForceHours);
+    return FormatClock(nMilliseconds, bWithMilliseconds, bForceHours, false);
 }
 
 CString FormatDurationUs(LONGLONG nMicroseconds, bool bSecondsMode, bool bWithMilliseconds, bool bForceHours)
@@ -85,4 +63,24 @@ LONGLONG ParseDuration(LPCWSTR pszText)
     LONGLONG nHours = nFields == 3 ? _wtoi(fields[0]) : 0;
     // 64-bit sums: long recordings must not wrap to negative times.
     return nMilliseconds + nMinutes * 60000 + nHours * 3600000 + _wtoi(strSeconds) * 1000LL;
+}
+
+CString FormatClock(LONGLONG nMilliseconds, bool bWithMilliseconds, bool bForceHours, bool bPadLeading)
+{
+    LONGLONG nSeconds = nMilliseconds / 1000;
+    int nFraction = static_cast<int>(nMilliseconds % 1000);
+    if (!bWithMilliseconds && nSeconds < 1)
+        nSeconds = 1;
+    LONGLONG nHours = nSeconds / 3600;
+    int nMinutes = static_cast<int>(nSeconds % 3600 / 60);
+    int nSecs = static_cast<int>(nSeconds % 60);
+    bool bHours = nHours > 0 || bForceHours;
+    CString str;
+    if (bHours)
+        str.Format(bPadLeading ? L"%02I64d:%02d:%02d" : L"%I64d:%02d:%02d", nHours, nMinutes, nSecs);
+    else
+        str.Format(bPadLeading ? L"%02d:%02d" : L"%d:%02d", nMinutes, nSecs);
+    if (bWithMilliseconds)
+        str.AppendFormat(L".%03d", nFraction);
+    return str;
 }

@@ -9,6 +9,11 @@
 //                  without milliseconds "1:23" / "0:01:23" (at least one second)
 CString FormatDuration(LONGLONG nMilliseconds, bool bSecondsMode, bool bWithMilliseconds, bool bForceHours);
 
+// The clock form alone, for any value: "1:23" / "1:23.456" / "1:01:23", or with the leading field
+// padded to two digits ("01:23"); hours when above 0 or forced; at least one second without
+// milliseconds.
+CString FormatClock(LONGLONG nMilliseconds, bool bWithMilliseconds, bool bForceHours, bool bPadLeading);
+
 // A value of 0 or less counts as 0.
 CString FormatDurationUs(LONGLONG nMicroseconds, bool bSecondsMode, bool bWithMilliseconds, bool bForceHours);
 
