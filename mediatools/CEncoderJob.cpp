@@ -94,10 +94,10 @@ LRESULT CEncoderJob::DeliverMessage(const COPYDATASTRUCT* pcds, const CEncoderJo
     EncoderMessageBlock block;
     if (!ReadCopyDataBlock(pcds, ENCODER_MSG_EVENT, block))
         return -1;
-    const void* pRunner = g_liveJobs.Find(block.Context);
-    if (pRunner == nullptr)
+    CLiveObjectSet::CUse use = g_liveJobs.Use(block.Context);
+    if (!use)
         return 0;
-    CEncoderJob* pJob = static_cast<CEncoderJob*>(static_cast<CEncoderRunner*>(const_cast<void*>(pRunner)));
+    CEncoderJob* pJob = static_cast<CEncoderJob*>(static_cast<CEncoderRunner*>(const_cast<void*>(use.Object())));
     if (pListener && pJob->m_pListener != pListener)
         return 0;
     return pJob->OnEncoderMessage(&block);

@@ -16,6 +16,9 @@ inline uint64_t ContextOf(const void* pObject)
 
 // Added to on the worker thread that runs a tool, looked up on the window thread that receives
 // the tool's messages: the one structure here that two threads write and read, hence its lock.
+// A block's handling holds a use of its object; taking the object out of the set waits for the
+// uses to end, so a run that ends (a tool killed, say) while its block is being handled cannot
+// leave the handler with an object its owner has already destroyed.
 class CLiveObjectSet {
 public:
     CLiveObjectSet() = default;
@@ -23,9 +26,30 @@ public:
     CLiveObjectSet& operator=(const CLiveObjectSet&) = delete;
 
     void Add(const void* pObject);
+    // Waits while the object is in use; must not be called by a thread that holds a use of it.
     void Remove(const void* pObject);
-    // The object whose context value (ContextOf) this is; null when none is running.
-    const void* Find(uint64_t nContext) const;
+
+    // One use of a live object; empty when no object of that context is running.
+    class CUse {
+    public:
+        CUse(CUse&& other) noexcept : m_pSet(other.m_pSet), m_pObject(other.m_pObject) { other.m_pSet = nullptr; }
+        ~CUse();
+        CUse(const CUse&) = delete;
+        CUse& operator=(const CUse&) = delete;
+        CUse& operator=(CUse&&) = delete;
+
+        const void* Object() const { return m_pSet ? m_pObject : nullptr; }
+        explicit operator bool() const { return m_pSet != nullptr; }
+
+    private:
+        friend class CLiveObjectSet;
+        CUse(CLiveObjectSet* pSet, const void* pObject) : m_pSet(pSet), m_pObject(pObject) {}
+        CLiveObjectSet* m_pSet;
+        const void* m_pObject;
+    };
+
+    // The object whose context value (ContextOf) this is, held in use until the result goes.
+    CUse Use(uint64_t nContext);
 
     // Keeps an object in the set for one scope.
     class CScope {
@@ -41,6 +65,17 @@ public:
     };
 
 private:
-    mutable SRWLOCK m_lock = SRWLOCK_INIT;
-    std::vector<const void*> m_objects;
+    struct Entry {
+        const void* pObject;
+        int nScopes;    // an object may be added again while in the set
+        int nUses;
+        bool bLeaving;  // being removed: no new uses
+    };
+
+    Entry* EntryOf(const void* pObject);
+    void EndUse(const void* pObject);
+
+    SRWLOCK m_lock = SRWLOCK_INIT;
+    CONDITION_VARIABLE m_usesEnded = CONDITION_VARIABLE_INIT;
+    std::vector<Entry> m_entries;
 };

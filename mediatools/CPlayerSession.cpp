@@ -286,9 +286,10 @@ LRESULT CPlayerSession::DeliverEvent(const COPYDATASTRUCT* pcds)
     PlayerEventBlock block;
     if (!ReadCopyDataBlock(pcds, PLAYER_MSG_EVENT, block))
         return -1;
-    const void* pRunner = g_liveSessions.Find(block.Context);
-    if (pRunner == nullptr)
+    CLiveObjectSet::CUse use = g_liveSessions.Use(block.Context);
+    if (!use)
         return 0;
-    CPlayerSession* pSession = static_cast<CPlayerSession*>(static_cast<CPlayerRunner*>(const_cast<void*>(pRunner)));
+    CPlayerSession* pSession =
+        static_cast<CPlayerSession*>(static_cast<CPlayerRunner*>(const_cast<void*>(use.Object())));
     return pSession->OnPlayerMessage(&block);
 }
