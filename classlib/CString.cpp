@@ -1,6 +1,5 @@
 #include "classlib/CString.h"
 #include "classlib/AfxModule.h"
-#include <stdio.h>
 #include <string.h>
 #include <wchar.h>
 #include <utility>
@@ -135,31 +134,12 @@ void CString::Format(UINT nFormatID, ...)
     va_end(args);
 }
 
-// Formats into a fresh buffer, so an argument may point into this string's own text.
-void CString::FormatV(LPCWSTR pszFormat, va_list args)
-{
-    CString out;
-    if (pszFormat) {
-        va_list counting;
-        va_copy(counting, args);
-        int n = _vscwprintf(pszFormat, counting);
-        va_end(counting);
-        if (n > 0) {
-            _vsnwprintf(out.GetBuffer(n), n + 1, pszFormat, args);
-            out.ReleaseBuffer(n);
-        }
-    }
-    *this = std::move(out);
-}
-
 void CString::AppendFormat(LPCWSTR pszFormat, ...)
 {
-    CString text;
     va_list args;
     va_start(args, pszFormat);
-    text.FormatV(pszFormat, args);
+    AppendFormatV(pszFormat, args);
     va_end(args);
-    *this += text;
 }
 
 BOOL CString::LoadString(UINT nID)

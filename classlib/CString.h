@@ -25,6 +25,9 @@ public:
     // -1 measures the text up to its NUL; a length past the buffer is cut to the buffer.
     void ReleaseBuffer(int nNewLength = -1);
 
+    // Formats into a fresh buffer, so an argument may point into this string's own text.
+    void FormatV(const Ch* pszFormat, va_list args);
+
 protected:
     CStringBuffer() noexcept : m_pData(&s_nil), m_nLength(0), m_nCapacity(0) {}
     CStringBuffer(const CStringBuffer& other);
@@ -36,6 +39,7 @@ protected:
     // The source may lie inside this string's own buffer.
     void Assign(const Ch* pch, int nLength);
     void Append(const Ch* pch, int nLength);
+    void AppendFormatV(const Ch* pszFormat, va_list args);
     static int Measure(const Ch* psz);  // 0 for a null pointer
 
     Ch* m_pData;
@@ -79,7 +83,6 @@ public:
     // Microsoft printf rules: %s is wide, %S narrow, %I64d a 64-bit integer.
     void Format(LPCWSTR pszFormat, ...);
     void Format(UINT nFormatID, ...);
-    void FormatV(LPCWSTR pszFormat, va_list args);
     void AppendFormat(LPCWSTR pszFormat, ...);
     BOOL LoadString(UINT nID);  // FALSE leaves the string empty
 
@@ -163,7 +166,6 @@ public:
     CStringA& operator+=(char ch);
 
     void Format(LPCSTR pszFormat, ...);
-    void FormatV(LPCSTR pszFormat, va_list args);
     void AppendFormat(LPCSTR pszFormat, ...);
 
     int Compare(LPCSTR psz) const;

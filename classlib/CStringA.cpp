@@ -1,7 +1,5 @@
 #include "classlib/CString.h"
-#include <stdio.h>
 #include <string.h>
-#include <utility>
 
 namespace {
 
@@ -87,31 +85,12 @@ void CStringA::Format(LPCSTR pszFormat, ...)
     va_end(args);
 }
 
-// Formats into a fresh buffer, so an argument may point into this string's own text.
-void CStringA::FormatV(LPCSTR pszFormat, va_list args)
-{
-    CStringA out;
-    if (pszFormat) {
-        va_list counting;
-        va_copy(counting, args);
-        int n = _vscprintf(pszFormat, counting);
-        va_end(counting);
-        if (n > 0) {
-            _vsnprintf(out.GetBuffer(n), n + 1, pszFormat, args);
-            out.ReleaseBuffer(n);
-        }
-    }
-    *this = std::move(out);
-}
-
 void CStringA::AppendFormat(LPCSTR pszFormat, ...)
 {
-    CStringA text;
     va_list args;
     va_start(args, pszFormat);
-    text.FormatV(pszFormat, args);
+    AppendFormatV(pszFormat, args);
     va_end(args);
-    *this += text;
 }
 
 int CStringA::Compare(LPCSTR psz) const

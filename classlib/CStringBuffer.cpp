@@ -1,11 +1,25 @@
 #include "classlib/CString.h"
+#include <stdio.h>
 #include <string.h>
 #include <wchar.h>
+#include <utility>
 
 namespace {
 
 int MeasureText(const wchar_t* psz, int nMax) { return static_cast<int>(wcsnlen(psz, nMax)); }
 int MeasureText(const char* psz, int nMax) { return static_cast<int>(strnlen(psz, nMax)); }
+
+// The msvcrt formatters, for Microsoft printf rules in both widths.
+int FormattedLength(const wchar_t* pszFormat, va_list args) { return _vscwprintf(pszFormat, args); }
+int FormattedLength(const char* pszFormat, va_list args) { return _vscprintf(pszFormat, args); }
+void FormatInto(wchar_t* p, int nSize, const wchar_t* pszFormat, va_list args)
+{
+    _vsnwprintf(p, nSize, pszFormat, args);
+}
+void FormatInto(char* p, int nSize, const char* pszFormat, va_list args)
+{
+    _vsnprintf(p, nSize, pszFormat, args);
+}
 
 }  // namespace
 
@@ -185,6 +199,31 @@ void CStringBuffer<Ch>::ReleaseBuffer(int nNewLength)
         nNewLength = m_nCapacity;
     m_pData[nNewLength] = 0;
     m_nLength = nNewLength;
+}
+
+template <class Ch>
+void CStringBuffer<Ch>::FormatV(const Ch* pszFormat, va_list args)
+{
+    CStringBuffer out;
+    if (pszFormat) {
+        va_list counting;
+        va_copy(counting, args);
+        int n = FormattedLength(pszFormat, counting);
+        va_end(counting);
+        if (n > 0) {
+            FormatInto(out.GetBuffer(n), n + 1, pszFormat, args);
+            out.ReleaseBuffer(n);
+        }
+    }
+    *this = std::move(out);
+}
+
+template <class Ch>
+void CStringBuffer<Ch>::AppendFormatV(const Ch* pszFormat, va_list args)
+{
+    CStringBuffer text;
+    text.FormatV(pszFormat, args);
+    Append(text.m_pData, text.m_nLength);
 }
 
 template class CStringBuffer<wchar_t>;
