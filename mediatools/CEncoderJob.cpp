@@ -24,6 +24,18 @@ void SetOutput(CEncoderOptions& options, LPCWSTR pszOutputPath, LPCWSTR pszOutpu
     options.OutputFormat = pszOutputFormat;
 }
 
+// Frames written as pictures: no sound, the picture sequence format unless another is named, and
+// the size where one is given.
+void SetPictureOutput(CEncoderOptions& options, LPCWSTR pszOutput, LPCWSTR pszOutputFormat, int nWidth, int nHeight)
+{
+    options.AudioStream = ENCODER_STREAM_DROP;
+    SetOutput(options, pszOutput, OrDefault(pszOutputFormat, L"image2"));
+    if (nWidth > 0)
+        options.Width = nWidth;
+    if (nHeight > 0)
+        options.Height = nHeight;
+}
+
 void DropFrames(CEncoderOptions& options)
 {
     options.VideoSync = L"drop";
@@ -170,12 +182,7 @@ int CEncoderJob::ExtractFrame(LPCWSTR pszInput, LPCWSTR pszOutput, LONGLONG nTim
     CEncoderOptions options;
     options.InputPath = pszInput;
     options.InputStart = nTimeMs;
-    options.AudioStream = ENCODER_STREAM_DROP;
-    SetOutput(options, pszOutput, OrDefault(pszOutputFormat, L"image2"));
-    if (nWidth > 0)
-        options.Width = nWidth;
-    if (nHeight > 0)
-        options.Height = nHeight;
+    SetPictureOutput(options, pszOutput, pszOutputFormat, nWidth, nHeight);
     options.VideoFrames = 1;
     return RunTool(options, pStopFlag);
 }
@@ -193,12 +200,7 @@ int CEncoderJob::ExtractFrames(LPCWSTR pszInput, LONGLONG nStartMs, LONGLONG nEn
         if (nDuration > 0)
             options.OutputDuration = nDuration;
     }
-    options.AudioStream = ENCODER_STREAM_DROP;
-    SetOutput(options, pszOutput, OrDefault(pszOutputFormat, L"image2"));
-    if (nWidth > 0)
-        options.Width = nWidth;
-    if (nHeight > 0)
-        options.Height = nHeight;
+    SetPictureOutput(options, pszOutput, pszOutputFormat, nWidth, nHeight);
     return RunTool(options, pStopFlag);
 }
 
