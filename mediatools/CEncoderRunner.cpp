@@ -1,17 +1,14 @@
 #include "mediatools/CEncoderRunner.h"
-#include "framework/text/Duration.h"
 #include "mediatools/CLiveObjectSet.h"
 #include "mediatools/MediaToolLocation.h"
-#include <shlwapi.h>
+#include "mediatools/ToolArguments.h"
 
 CEncoderRunner::CEncoderRunner() : m_nThreads(0), m_nBufferSize(0), m_hCallbackWnd(nullptr) {}
 
 int CEncoderRunner::RunTool(CEncoderOptions& options, const volatile int* pStopFlag)
 {
-    if (ClipConverterPath.IsEmpty() || !PathFileExistsW(ClipConverterPath)) {
-        SetLastToolError(TOOL_ERROR_ENCODER_MISSING);
+    if (MediaToolMissing(ClipConverterPath, TOOL_ERROR_ENCODER_MISSING))
         return -2;
-    }
     if (options.Validate() != 0)
         return -1;
     CString strCommandLine;
@@ -21,16 +18,18 @@ int CEncoderRunner::RunTool(CEncoderOptions& options, const volatile int* pStopF
 
 namespace {
 
-// "0:00:01.500"; empty below 100 ms, which leaves the option out.
-CString ToolTime(LONGLONG nMilliseconds)
-{
-    return FormatDuration(nMilliseconds, false, true, true);
-}
-
 void AddTimeOption(CCommandLine& args, LPCWSTR pszOption, LONGLONG nMilliseconds)
 {
     if (nMilliseconds > 0)
         args.AddOption(pszOption, ToolTime(nMilliseconds));
+}
+
+// Where reading an input starts, how long it lasts and how far its timestamps move.
+void AddInputTimes(CCommandLine& args, LONGLONG nStart, LONGLONG nDuration, LONGLONG nOffset)
+{
+    AddTimeOption(args, L"-ss", nStart);
+    AddTimeOption(args, L"-t", nDuration);
+    AddTimeOption(args, L"-itsoffset", nOffset);
 }
 
 void AddQuoted(CCommandLine& args, LPCWSTR pszOption, const CString& strValue)
@@ -63,28 +62,10 @@ void AddMap(CCommandLine& args, int nInput, int nStream)
         args.AddOptionF(L"-map", L"%d:%d", nInput, nStream);
 }
 
-void AddToChain(CString& strChain, LPCWSTR pszFilter)
+// The option set gives a rotation in quarter turns (1 to 3) or in degrees.
+int RotationDegrees(int nRotation)
 {
-    if (!strChain.IsEmpty())
-        strChain += L',';
-    strChain += pszFilter;
-}
-
-LPCWSTR RotationFilter(int nRotation)
-{
-    switch (nRotation) {
-    case 1:
-    case 90:
-        return L"transpose=1";
-    case 2:
-    case 180:
-        return L"transpose=2,transpose=2";
-    case 3:
-    case 270:
-        return L"transpose=2";
-    default:
-        return L"";
-    }
+    return nRotation >= 1 && nRotation <= 3 ? nRotation * 90 : nRotation;
 }
 
 CString VideoChain(const CEncoderOptions& options)
@@ -95,8 +76,7 @@ CString VideoChain(const CEncoderOptions& options)
         strCrop.Format(L"crop=%d:%d:%d:%d", options.CropWidth, options.CropHeight, options.CropX, options.CropY);
         AddToChain(strChain, strCrop);
     }
-    if (*RotationFilter(options.Rotation))
-        AddToChain(strChain, RotationFilter(options.Rotation));
+    AddToChain(strChain, RotationFilter(RotationDegrees(options.Rotation)));
     if (options.VFlip)
         AddToChain(strChain, L"vflip");
     if (options.HFlip)
@@ -106,7 +86,7 @@ CString VideoChain(const CEncoderOptions& options)
     if (options.Negate)
         AddToChain(strChain, L"negate");
     if (options.OldPhoto)
-        AddToChain(strChain, L"colorchannelmixer=.393:.769:.189:0:.349:.686:.168:0:.272:.534:.131");
+        AddToChain(strChain, OLD_PHOTO_FILTER);
     return strChain;
 }
 
@@ -123,16 +103,12 @@ void CEncoderRunner::AddInputs(CCommandLine& args, CEncoderOptions& options)
         AddText(args, L"-f", options.InputFormat);
         if (options.SafeFlag != 1)
             args.AddOptionF(L"-safe", L"%d", options.SafeFlag);
-        AddTimeOption(args, L"-ss", options.InputStart);
-        AddTimeOption(args, L"-t", options.InputDuration);
-        AddTimeOption(args, L"-itsoffset", options.InputOffset);
+        AddInputTimes(args, options.InputStart, options.InputDuration, options.InputOffset);
         AddQuoted(args, L"-i", options.InputPath);
     }
     if (!options.Input2Path.IsEmpty()) {
         AddText(args, L"-f", options.Input2Format);
-        AddTimeOption(args, L"-ss", options.Input2Start);
-        AddTimeOption(args, L"-t", options.Input2Duration);
-        AddTimeOption(args, L"-itsoffset", options.Input2Offset);
+        AddInputTimes(args, options.Input2Start, options.Input2Duration, options.Input2Offset);
         AddQuoted(args, L"-i", options.Input2Path);
     }
     if (!options.Input3Path.IsEmpty()) {

@@ -1,8 +1,7 @@
 #include "mediatools/CPlayerRunner.h"
-#include "framework/text/Duration.h"
 #include "mediatools/CLiveObjectSet.h"
 #include "mediatools/MediaToolLocation.h"
-#include <shlwapi.h>
+#include "mediatools/ToolArguments.h"
 
 void CPlayParams::Reset()
 {
@@ -35,10 +34,8 @@ CPlayerRunner::CPlayerRunner()
 
 int CPlayerRunner::RunTool(CPlayParams& params, const volatile int* pStopFlag, LPCWSTR pszWorkingFolder)
 {
-    if (ClipRunnerPath.IsEmpty() || !PathFileExistsW(ClipRunnerPath)) {
-        SetLastToolError(TOOL_ERROR_PLAYER_MISSING);
+    if (MediaToolMissing(ClipRunnerPath, TOOL_ERROR_PLAYER_MISSING))
         return -2;
-    }
     if (params.Validate() != 0)
         return -1;
     CString strCommandLine;
@@ -48,24 +45,12 @@ int CPlayerRunner::RunTool(CPlayParams& params, const volatile int* pStopFlag, L
 
 namespace {
 
-CString ToolTime(LONGLONG nMilliseconds)
-{
-    return FormatDuration(nMilliseconds, false, true, true);
-}
-
 void AddStreamChoice(CCommandLine& args, int nStream, LPCWSTR pszOption, LPCWSTR pszOff)
 {
     if (nStream >= 0)
         args.AddOptionF(pszOption, L"%d", nStream);
     else if (nStream == PLAY_STREAM_OFF)
         args.AddArg(pszOff);
-}
-
-void AddToChain(CString& strChain, LPCWSTR pszFilter)
-{
-    if (!strChain.IsEmpty())
-        strChain += L',';
-    strChain += pszFilter;
 }
 
 CString Printed(LPCWSTR pszFormat, double value)
@@ -75,27 +60,12 @@ CString Printed(LPCWSTR pszFormat, double value)
     return strText;
 }
 
-LPCWSTR RotationFilter(int nRotation)
-{
-    switch (nRotation) {
-    case 90:
-        return L"transpose=1";
-    case 180:
-        return L"transpose=2,transpose=2";
-    case 270:
-        return L"transpose=2";
-    default:
-        return L"";
-    }
-}
-
 CString VideoChain(const CPlayParams& params)
 {
     CString strChain;
     if (params.PtsFactor != 100)
         AddToChain(strChain, Printed(L"setpts=%f*PTS", params.PtsFactor * 0.01));
-    if (*RotationFilter(params.Rotation))
-        AddToChain(strChain, RotationFilter(params.Rotation));
+    AddToChain(strChain, RotationFilter(params.Rotation));
     if (params.HFlip)
         AddToChain(strChain, L"hflip");
     if (params.VFlip)
@@ -105,7 +75,7 @@ CString VideoChain(const CPlayParams& params)
     if (params.Grayscale)
         AddToChain(strChain, L"hue=s=0");
     if (params.OldPhoto)
-        AddToChain(strChain, L"colorchannelmixer=.393:.769:.189:0:.349:.686:.168:0:.272:.534:.131");
+        AddToChain(strChain, OLD_PHOTO_FILTER);
     return strChain;
 }
 

@@ -1,7 +1,6 @@
 #include "mediatools/CProbeRunner.h"
 #include "framework/system/CCommandLine.h"
 #include "mediatools/MediaToolLocation.h"
-#include <shlwapi.h>
 
 void CProbeOptions::Reset()
 {
@@ -18,10 +17,8 @@ void CProbeOptions::Reset()
 int CProbeRunner::RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const volatile int* pStopFlag,
                           LPCWSTR pszWorkingFolder)
 {
-    if (ClipInspectorPath.IsEmpty() || !PathFileExistsW(ClipInspectorPath)) {
-        SetLastToolError(TOOL_ERROR_PROBER_MISSING);
+    if (MediaToolMissing(ClipInspectorPath, TOOL_ERROR_PROBER_MISSING))
         return -2;
-    }
     if (options.Validate() != 0)
         return -1;
     CString strCommandLine;

@@ -75,3 +75,11 @@ int GetLastToolError()
 {
     return g_nLastToolError;
 }
+
+bool MediaToolMissing(const CString& strPath, int nErrorCode)
+{
+    if (!strPath.IsEmpty() && PathFileExistsW(strPath))
+        return false;
+    SetLastToolError(nErrorCode);
+    return true;
+}

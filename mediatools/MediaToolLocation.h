@@ -23,3 +23,6 @@ int StartMediaToolHidden();
 
 void SetLastToolError(int nCode);
 int GetLastToolError();
+
+// True, with the code stored as the last tool error, when the tool's file is not there.
+bool MediaToolMissing(const CString& strPath, int nErrorCode);
