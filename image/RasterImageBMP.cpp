@@ -50,6 +50,14 @@ RasterInfoHeader ParseInfoHeader(const ByteReader& r)
     return h;
 }
 
+// The pixel'th colour index of a run or literal byte.
+uint8_t RlePixel(int32_t byte, int32_t pixel, bool fourBit)
+{
+    if (!fourBit)
+        return uint8_t(byte);
+    return uint8_t((pixel & 1) ? byte & 0x0F : byte >> 4);
+}
+
 } // namespace
 
 bool ReadBitmapInfo(CImageStream* stream, RasterInfoHeader& header, uint32_t masks[3], bool* coreHeader)
@@ -192,9 +200,9 @@ bool CRasterImageBMP::ReadPixels(CImageStream* stream, const RasterInfoHeader& h
             return true;
         }
         if (compression == kBiRle8 && h.biBitCount == 8)
-            return ReadRle8(stream);
+            return ReadRle(stream, false);
         if (compression == kBiRle4 && h.biBitCount == 4)
-            return ReadRle4(stream);
+            return ReadRle(stream, true);
         return Fail("compression type not supported");
     case 16: {
         if (compression != kBiRgb && compression != kBiBitfields)
@@ -217,10 +225,11 @@ bool CRasterImageBMP::ReadPixels(CImageStream* stream, const RasterInfoHeader& h
 }
 
 // Run-length data writes only inside the image: runs, literals and deltas that reach beyond a
-// row or past the top are cut off.
-bool CRasterImageBMP::ReadRle8(CImageStream* stream)
+// row or past the top are cut off. RLE4 packs two pixels a byte, the high nibble first.
+bool CRasterImageBMP::ReadRle(CImageStream* stream, bool fourBit)
 {
     Clear(0);
+    int32_t perByte = fourBit ? 2 : 1;
     int32_t x = 0, y = 0;
     for (;;) {
         int32_t count = stream->GetChar();
@@ -229,7 +238,7 @@ bool CRasterImageBMP::ReadRle8(CImageStream* stream)
             return true;
         if (count > 0) {
             for (int32_t i = 0; i < count; i++)
-                SetPixelIndex(x + i, y, uint8_t(value));
+                SetPixelIndex(x + i, y, RlePixel(value, i, fourBit));
             x += count;
         } else if (value == 0) {
             x = 0;
@@ -243,57 +252,18 @@ bool CRasterImageBMP::ReadRle8(CImageStream* stream)
             x += dx;
             y += dy;
         } else {
+            int32_t bytes = (value + perByte - 1) / perByte;
+            int32_t c = 0;
             for (int32_t i = 0; i < value; i++) {
-                int32_t c = stream->GetChar();
-                if (c < 0)
-                    return true;
-                SetPixelIndex(x + i, y, uint8_t(c));
+                if (i % perByte == 0) {
+                    c = stream->GetChar();
+                    if (c < 0)
+                        return true;
+                }
+                SetPixelIndex(x + i, y, RlePixel(c, i, fourBit));
             }
             x += value;
-            if (value & 1)
-                stream->GetChar();
-        }
-        if (y >= int32_t(GetHeight()))
-            return true;
-    }
-}
-
-bool CRasterImageBMP::ReadRle4(CImageStream* stream)
-{
-    Clear(0);
-    int32_t x = 0, y = 0;
-    for (;;) {
-        int32_t count = stream->GetChar();
-        int32_t value = stream->GetChar();
-        if (count < 0 || value < 0)
-            return true;
-        if (count > 0) {
-            // The two nibbles of the colour byte alternate, high nibble first.
-            for (int32_t i = 0; i < count; i++)
-                SetPixelIndex(x + i, y, uint8_t((i & 1) ? value & 0x0F : value >> 4));
-            x += count;
-        } else if (value == 0) {
-            x = 0;
-            y++;
-        } else if (value == 1) {
-            return true;
-        } else if (value == 2) {
-            int32_t dx = stream->GetChar(), dy = stream->GetChar();
-            if (dx < 0 || dy < 0)
-                return true;
-            x += dx;
-            y += dy;
-        } else {
-            int32_t bytes = (value + 1) / 2;
-            for (int32_t i = 0; i < bytes; i++) {
-                int32_t c = stream->GetChar();
-                if (c < 0)
-                    return true;
-                SetPixelIndex(x + 2 * i, y, uint8_t(c >> 4));
-                if (2 * i + 1 < value)
-                    SetPixelIndex(x + 2 * i + 1, y, uint8_t(c & 0x0F));
-            }
-            x += value;
+            // The literal's bytes fill whole 16-bit words.
             if (bytes & 1)
                 stream->GetChar();
         }

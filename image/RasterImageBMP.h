@@ -13,8 +13,7 @@ private:
     bool Fail(const char* text);
     bool ReadPalette(CImageStream* stream, const RasterInfoHeader& header, bool coreHeader);
     bool ReadPixels(CImageStream* stream, const RasterInfoHeader& header, const uint32_t masks[3]);
-    bool ReadRle8(CImageStream* stream);
-    bool ReadRle4(CImageStream* stream);
+    bool ReadRle(CImageStream* stream, bool fourBit);
     bool Read32(CImageStream* stream, const RasterInfoHeader& header, const uint32_t masks[3]);
     bool Encode32(CImageStream* stream);
 };
