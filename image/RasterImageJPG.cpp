@@ -47,10 +47,10 @@ struct JpegEncodeJob {
     JpegStreamAdapter adapter;
 };
 
-void StoreText(JpegErrorManager* err, const char* text)
+void StoreText(char* dst, const char* text)
 {
-    std::strncpy(err->text, text, 255);
-    err->text[255] = 0;
+    std::strncpy(dst, text, 255);
+    dst[255] = 0;
 }
 
 void ErrorExit(j_common_ptr cinfo)
@@ -58,7 +58,7 @@ void ErrorExit(j_common_ptr cinfo)
     JpegErrorManager* err = reinterpret_cast<JpegErrorManager*>(cinfo->err);
     char message[JMSG_LENGTH_MAX];
     (*cinfo->err->format_message)(cinfo, message);
-    StoreText(err, message);
+    StoreText(err->text, message);
     longjmp(err->jump, 1);
 }
 
@@ -75,12 +75,34 @@ void InitErrorManager(JpegErrorManager& err, char* text)
     err.text = text;
 }
 
+// A job lives on the heap, so that nothing libjpeg changes is a local of the frame it jumps back
+// to. Null, with the error text set, when memory is short.
+template <class Job>
+Job* NewJob(char* errorText)
+{
+    Job* job = static_cast<Job*>(std::calloc(1, sizeof(Job)));
+    if (!job) {
+        StoreText(errorText, "CRasterImage::Create can't allocate memory");
+        return nullptr;
+    }
+    InitErrorManager(job->err, errorText);
+    job->cinfo.err = &job->err.pub;
+    return job;
+}
+
+template <class Job>
+void FreeJob(Job* job)
+{
+    jpeg_destroy(reinterpret_cast<j_common_ptr>(&job->cinfo));
+    std::free(job);
+}
+
 void LimitScans(j_common_ptr cinfo)
 {
     j_decompress_ptr d = reinterpret_cast<j_decompress_ptr>(cinfo);
     if (d->is_decompressor && d->input_scan_number > kMaxScans) {
         JpegErrorManager* err = reinterpret_cast<JpegErrorManager*>(cinfo->err);
-        StoreText(err, "Too many scans in progressive JPEG file");
+        StoreText(err->text, "Too many scans in progressive JPEG file");
         longjmp(err->jump, 1);
     }
 }
@@ -284,17 +306,11 @@ bool CRasterImageJPG::Decode(CImageStream* stream)
         SetError("null file handler");
         return false;
     }
-    // On the heap, so that nothing libjpeg changes is a local of this frame when it jumps back.
-    JpegDecodeJob* const job = static_cast<JpegDecodeJob*>(std::calloc(1, sizeof(JpegDecodeJob)));
-    if (!job) {
-        SetError("CRasterImage::Create can't allocate memory");
+    JpegDecodeJob* const job = NewJob<JpegDecodeJob>(Info().lastError);
+    if (!job)
         return false;
-    }
-    InitErrorManager(job->err, Info().lastError);
-    job->cinfo.err = &job->err.pub;
     if (setjmp(job->err.jump)) {
-        jpeg_destroy_decompress(&job->cinfo);
-        std::free(job);
+        FreeJob(job);
         return false;
     }
     jpeg_create_decompress(&job->cinfo);
@@ -303,8 +319,7 @@ bool CRasterImageJPG::Decode(CImageStream* stream)
     AttachSource(&job->cinfo, job->adapter, stream);
     jpeg_read_header(&job->cinfo, TRUE);
     bool ok = DecodeImage(&job->cinfo);
-    jpeg_destroy_decompress(&job->cinfo);
-    std::free(job);
+    FreeJob(job);
     return ok;
 }
 
@@ -364,23 +379,17 @@ bool CRasterImageJPG::Encode(CImageStream* stream)
         SetError("JPEG can save only RGB or GreyScale images");
         return false;
     }
-    JpegEncodeJob* const job = static_cast<JpegEncodeJob*>(std::calloc(1, sizeof(JpegEncodeJob)));
-    if (!job) {
-        SetError("CRasterImage::Create can't allocate memory");
+    JpegEncodeJob* const job = NewJob<JpegEncodeJob>(Info().lastError);
+    if (!job)
         return false;
-    }
-    InitErrorManager(job->err, Info().lastError);
-    job->cinfo.err = &job->err.pub;
     if (setjmp(job->err.jump)) {
-        jpeg_destroy_compress(&job->cinfo);
-        std::free(job);
+        FreeJob(job);
         return false;
     }
     jpeg_create_compress(&job->cinfo);
     AttachDestination(&job->cinfo, job->adapter, stream);
     EncodeImage(&job->cinfo, gray);
-    jpeg_destroy_compress(&job->cinfo);
-    std::free(job);
+    FreeJob(job);
     return true;
 }
 
