@@ -18,6 +18,20 @@ uint8_t* CRasterImage::PlaneAllocate(uint8_t fill) const
     return plane;
 }
 
+// Copies the source's plane into this image's, made first where there is none; false unless the
+// source has the plane and this image's size.
+bool CRasterImage::PlaneCopy(uint8_t*& plane, const uint8_t* sourcePlane, const CRasterImage& source, uint8_t fill)
+{
+    if (!sourcePlane || source.GetWidth() != GetWidth() || source.GetHeight() != GetHeight())
+        return false;
+    if (!plane)
+        plane = PlaneAllocate(fill);
+    if (!plane)
+        return false;
+    std::memcpy(plane, sourcePlane, PlaneSize());
+    return true;
+}
+
 // Swaps the rows of a plane top for bottom through one row buffer.
 static bool FlipPlane(uint8_t* plane, size_t width, size_t height)
 {
@@ -90,13 +104,8 @@ uint8_t* CRasterImage::AlphaGetPointer(int32_t x, int32_t y) const
 
 bool CRasterImage::AlphaCopy(const CRasterImage& source)
 {
-    if (!source.m_alpha || source.GetWidth() != GetWidth() || source.GetHeight() != GetHeight())
+    if (!PlaneCopy(m_alpha, source.m_alpha, source, 255))
         return false;
-    if (!m_alpha)
-        m_alpha = PlaneAllocate(255);
-    if (!m_alpha)
-        return false;
-    std::memcpy(m_alpha, source.m_alpha, PlaneSize());
     m_info.alphaMax = source.m_info.alphaMax;
     return true;
 }
@@ -177,13 +186,8 @@ bool CRasterImage::SelectionIsInside(int32_t x, int32_t y) const
 
 bool CRasterImage::SelectionCopy(const CRasterImage& source)
 {
-    if (!source.m_selection || source.GetWidth() != GetWidth() || source.GetHeight() != GetHeight())
+    if (!PlaneCopy(m_selection, source.m_selection, source, 0))
         return false;
-    if (!m_selection)
-        m_selection = PlaneAllocate(0);
-    if (!m_selection)
-        return false;
-    std::memcpy(m_selection, source.m_selection, PlaneSize());
     m_info.selectionBox = source.m_info.selectionBox;
     return true;
 }
