@@ -415,36 +415,39 @@ void CRasterImage::SetPalette(const RasterColor* colors, uint32_t count)
     m_info.nearestValid = false;
 }
 
-void CRasterImage::SetPalette(uint32_t count, const uint8_t* red, const uint8_t* green, const uint8_t* blue)
+// The first entries, as many as the palette holds, take the colours rgbAt(i) gives; each entry
+// keeps its fourth byte.
+template <class RgbAt>
+void CRasterImage::SetPaletteRgb(uint32_t count, RgbAt rgbAt)
 {
     RasterColor* palette = GetPalette();
-    if (!palette || !red)
+    if (!palette)
+        return;
+    uint32_t n = count < m_header.biClrUsed ? count : m_header.biClrUsed;
+    for (uint32_t i = 0; i < n; i++) {
+        RasterRgb rgb = rgbAt(i);
+        palette[i].rgbRed = rgb.red;
+        palette[i].rgbGreen = rgb.green;
+        palette[i].rgbBlue = rgb.blue;
+    }
+    m_info.nearestValid = false;
+}
+
+void CRasterImage::SetPalette(uint32_t count, const uint8_t* red, const uint8_t* green, const uint8_t* blue)
+{
+    if (!red)
         return;
     if (!green)
         green = red;
     if (!blue)
         blue = green;
-    uint32_t n = count < m_header.biClrUsed ? count : m_header.biClrUsed;
-    for (uint32_t i = 0; i < n; i++) {
-        palette[i].rgbRed = red[i];
-        palette[i].rgbGreen = green[i];
-        palette[i].rgbBlue = blue[i];
-    }
-    m_info.nearestValid = false;
+    SetPaletteRgb(count, [=](uint32_t i) { return RasterRgb {red[i], green[i], blue[i]}; });
 }
 
 void CRasterImage::SetPalette(const RasterRgb* rgb, uint32_t count)
 {
-    RasterColor* palette = GetPalette();
-    if (!palette || !rgb)
-        return;
-    uint32_t n = count < m_header.biClrUsed ? count : m_header.biClrUsed;
-    for (uint32_t i = 0; i < n; i++) {
-        palette[i].rgbRed = rgb[i].red;
-        palette[i].rgbGreen = rgb[i].green;
-        palette[i].rgbBlue = rgb[i].blue;
-    }
-    m_info.nearestValid = false;
+    if (rgb)
+        SetPaletteRgb(count, [=](uint32_t i) { return rgb[i]; });
 }
 
 void CRasterImage::SetGrayPalette()

@@ -271,6 +271,7 @@ private:
     uint8_t* PlaneAllocate(uint8_t fill) const;
     size_t PlaneSize() const;
     bool PlaneCopy(uint8_t*& plane, const uint8_t* sourcePlane, const CRasterImage& source, uint8_t fill);
+    template <class RgbAt> void SetPaletteRgb(uint32_t count, RgbAt rgbAt);
     void ResampleNearest(CRasterImage& tmp, float xScale, float yScale);
     void ResampleBicubic(CRasterImage& tmp, float xScale, float yScale);
     void ResampleBilinear(CRasterImage& tmp, float xScale, float yScale);
