@@ -2,6 +2,19 @@
 
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
+namespace {
+
+// The item's description with the given parts asked for or set.
+TVITEMW ItemOf(HTREEITEM hItem, UINT nMask)
+{
+    TVITEMW item = {};
+    item.mask = nMask | TVIF_HANDLE;
+    item.hItem = hItem;
+    return item;
+}
+
+}  // namespace
+
 HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCWSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
                                 UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
 {
@@ -20,9 +33,7 @@ HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCWSTR lpszItem, int nImage, int nS
 
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const
 {
-    TVITEMW item = {};
-    item.mask = TVIF_CHILDREN | TVIF_HANDLE;
-    item.hItem = hItem;
+    TVITEMW item = ItemOf(hItem, TVIF_CHILDREN);
     return GetItem(&item) && item.cChildren != 0;
 }
 
@@ -46,9 +57,7 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) cons
 CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
 {
     CString text;
-    TVITEMW item = {};
-    item.mask = TVIF_TEXT | TVIF_HANDLE;
-    item.hItem = hItem;
+    TVITEMW item = ItemOf(hItem, TVIF_TEXT);
     for (int nSize = 256;; nSize *= 2) {
         item.pszText = text.GetBuffer(nSize);
         item.cchTextMax = nSize + 1;
@@ -64,35 +73,27 @@ CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
 
 BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, LPCWSTR lpszItem)
 {
-    TVITEMW item = {};
-    item.mask = TVIF_TEXT | TVIF_HANDLE;
-    item.hItem = hItem;
+    TVITEMW item = ItemOf(hItem, TVIF_TEXT);
     item.pszText = const_cast<LPWSTR>(lpszItem);
     return SetItem(&item);
 }
 
 DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const
 {
-    TVITEMW item = {};
-    item.mask = TVIF_PARAM | TVIF_HANDLE;
-    item.hItem = hItem;
+    TVITEMW item = ItemOf(hItem, TVIF_PARAM);
     return GetItem(&item) ? static_cast<DWORD_PTR>(item.lParam) : 0;
 }
 
 BOOL CTreeCtrl::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
 {
-    TVITEMW item = {};
-    item.mask = TVIF_PARAM | TVIF_HANDLE;
-    item.hItem = hItem;
+    TVITEMW item = ItemOf(hItem, TVIF_PARAM);
     item.lParam = static_cast<LPARAM>(dwData);
     return SetItem(&item);
 }
 
 BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const
 {
-    TVITEMW item = {};
-    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
-    item.hItem = hItem;
+    TVITEMW item = ItemOf(hItem, TVIF_IMAGE | TVIF_SELECTEDIMAGE);
     if (!GetItem(&item))
         return FALSE;
     nImage = item.iImage;
@@ -102,9 +103,7 @@ BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) 
 
 BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage)
 {
-    TVITEMW item = {};
-    item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
-    item.hItem = hItem;
+    TVITEMW item = ItemOf(hItem, TVIF_IMAGE | TVIF_SELECTEDIMAGE);
     item.iImage = nImage;
     item.iSelectedImage = nSelectedImage;
     return SetItem(&item);
@@ -112,9 +111,7 @@ BOOL CTreeCtrl::SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage)
 
 BOOL CTreeCtrl::SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask)
 {
-    TVITEMW item = {};
-    item.mask = TVIF_STATE | TVIF_HANDLE;
-    item.hItem = hItem;
+    TVITEMW item = ItemOf(hItem, TVIF_STATE);
     item.state = nState;
     item.stateMask = nStateMask;
     return SetItem(&item);
