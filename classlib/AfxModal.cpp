@@ -30,6 +30,15 @@ void AfxCenterOpeningDialog(HWND hWndDlg, const RECT& rcBeforeInit)
     CWnd::FromHandle(hWndDlg)->CenterWindow();
 }
 
+BOOL AfxInitOpeningDialog(CWnd* pDlg, const std::function<BOOL()>& onInitDialog)
+{
+    CRect rcBeforeInit;
+    pDlg->GetWindowRect(&rcBeforeInit);
+    BOOL bResult = onInitDialog();
+    AfxCenterOpeningDialog(pDlg->m_hWnd, rcBeforeInit);
+    return bResult;
+}
+
 namespace {
 
 // Messages that come often without changing anything the idle work would show.

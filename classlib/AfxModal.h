@@ -15,6 +15,10 @@ HWND AfxGetModalOwner(CWnd* pParentWnd);
 // it (DS_ABSALIGN, DS_CENTER, DS_CENTERMOUSE).
 void AfxCenterOpeningDialog(HWND hWndDlg, const RECT& rcBeforeInit);
 
+// A dialog's WM_INITDIALOG handling: runs its OnInitDialog, then AfxCenterOpeningDialog; returns
+// what OnInitDialog returned.
+BOOL AfxInitOpeningDialog(CWnd* pDlg, const std::function<BOOL()>& onInitDialog);
+
 // Runs messages until continueModal answers false. A message first goes to PreTranslateMessage
 // of its window and of the parents up to hWndModal; whenever the queue runs empty, hWndModal
 // gets WM_KICKIDLE (wParam MSGF_DIALOGBOX, lParam the idle count) until it answers 0.

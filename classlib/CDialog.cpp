@@ -113,11 +113,7 @@ void CDialog::EndDialog(int nResult)
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
-    CRect rcBeforeInit;
-    GetWindowRect(&rcBeforeInit);
-    BOOL bResult = OnInitDialog();
-    AfxCenterOpeningDialog(m_hWnd, rcBeforeInit);
-    return bResult;
+    return AfxInitOpeningDialog(this, [this] { return OnInitDialog(); });
 }
 
 BOOL CDialog::OnInitDialog()

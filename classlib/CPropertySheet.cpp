@@ -242,11 +242,7 @@ int CPropertySheet::RunModal()
 
 LRESULT CPropertySheet::HandleInitDialog(WPARAM, LPARAM)
 {
-    CRect rcBeforeInit;
-    GetWindowRect(&rcBeforeInit);
-    BOOL bResult = OnInitDialog();
-    AfxCenterOpeningDialog(m_hWnd, rcBeforeInit);
-    return bResult;
+    return AfxInitOpeningDialog(this, [this] { return OnInitDialog(); });
 }
 
 BOOL CPropertySheet::OnInitDialog()
