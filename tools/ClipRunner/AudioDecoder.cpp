@@ -87,12 +87,7 @@ void AudioDecoder::Take(AVFrame* frame)
 
 void AudioDecoder::EmitFiltered()
 {
-    AVFrame* filtered = av_frame_alloc();
-    while (m_graph.Pull(filtered) >= 0) {
-        Emit(filtered);
-        av_frame_unref(filtered);
-    }
-    av_frame_free(&filtered);
+    m_graph.PullEach([this](AVFrame* filtered) { Emit(filtered); });
 }
 
 void AudioDecoder::Finish()

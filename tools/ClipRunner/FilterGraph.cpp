@@ -65,3 +65,13 @@ int FilterGraph::Pull(AVFrame* frame)
 {
     return av_buffersink_get_frame(m_sink, frame);
 }
+
+void FilterGraph::PullEach(const std::function<void(AVFrame*)>& emit)
+{
+    AVFrame* filtered = av_frame_alloc();
+    while (Pull(filtered) >= 0) {
+        emit(filtered);
+        av_frame_unref(filtered);
+    }
+    av_frame_free(&filtered);
+}

@@ -4,6 +4,7 @@
 
 #include "tools/ClipRunner/Ffmpeg.h"
 
+#include <functional>
 #include <string>
 
 class FilterGraph {
@@ -24,6 +25,8 @@ public:
 
     int Push(AVFrame* frame);  // null ends the input
     int Pull(AVFrame* frame);  // 0, AVERROR(EAGAIN) when it needs input, AVERROR_EOF at the end
+    // Hands each frame the sink has ready to emit; the frame is reused after emit returns.
+    void PullEach(const std::function<void(AVFrame*)>& emit);
     const AVFilterContext* Sink() const { return m_sink; }
 
 private:

@@ -127,12 +127,7 @@ void VideoDecoder::Filter(AVFrame* frame)
 
 void VideoDecoder::EmitFiltered()
 {
-    AVFrame* filtered = av_frame_alloc();
-    while (m_graph.Pull(filtered) >= 0) {
-        Emit(filtered);
-        av_frame_unref(filtered);
-    }
-    av_frame_free(&filtered);
+    m_graph.PullEach([this](AVFrame* filtered) { Emit(filtered); });
 }
 
 void VideoDecoder::Finish()
