@@ -36,6 +36,15 @@ public:
         return pWrapper;
     }
 
+    // The calling thread's wrapper of h, made the first time it is asked for; null for no handle.
+    static TWrapper* FromHandle(THandle h)
+    {
+        if (!h)
+            return nullptr;
+        TWrapper* pWrapper = Find(h);
+        return pWrapper ? pWrapper : Add(h, new TWrapper);
+    }
+
     void DeleteAll() override { m_wrappers.clear(); }
 
 private:

@@ -14,11 +14,7 @@ CDC::~CDC()
 
 CDC* CDC::FromHandle(HDC hDC)
 {
-    if (!hDC)
-        return nullptr;
-    typedef CTempMap<CDC, HDC> CTempDCs;
-    CDC* pDC = CTempDCs::Find(hDC);
-    return pDC ? pDC : CTempDCs::Add(hDC, new CDC);
+    return CTempMap<CDC, HDC>::FromHandle(hDC);
 }
 
 BOOL CDC::Attach(HDC hDC)

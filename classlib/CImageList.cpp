@@ -6,11 +6,7 @@ IMPLEMENT_DYNAMIC(CImageList, CObject)
 
 CImageList* CImageList::FromHandle(HIMAGELIST hImageList)
 {
-    if (!hImageList)
-        return nullptr;
-    typedef CTempMap<CImageList, HIMAGELIST> CTempImageLists;
-    CImageList* pList = CTempImageLists::Find(hImageList);
-    return pList ? pList : CTempImageLists::Add(hImageList, new CImageList);
+    return CTempMap<CImageList, HIMAGELIST>::FromHandle(hImageList);
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)

@@ -7,11 +7,7 @@ IMPLEMENT_DYNAMIC(CMenu, CObject)
 
 CMenu* CMenu::FromHandle(HMENU hMenu)
 {
-    if (!hMenu)
-        return nullptr;
-    typedef CTempMap<CMenu, HMENU> CTempMenus;
-    CMenu* pMenu = CTempMenus::Find(hMenu);
-    return pMenu ? pMenu : CTempMenus::Add(hMenu, new CMenu);
+    return CTempMap<CMenu, HMENU>::FromHandle(hMenu);
 }
 
 BOOL CMenu::Attach(HMENU hMenu)
