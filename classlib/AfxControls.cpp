@@ -32,3 +32,16 @@ BOOL AfxCreateControl(CWnd* pWnd, LPCWSTR lpszClass, LPCWSTR lpszText, DWORD dwS
     AfxInitCommonControls();
     return pWnd->CreateEx(dwExStyle, lpszClass, lpszText, dwStyle, rect, pParentWnd, nID);
 }
+
+void AfxGetListItemText(const CWnd* pWnd, UINT nLengthMessage, UINT nTextMessage, int nIndex, CString& rString)
+{
+    // LB_ERR and CB_ERR are the same value.
+    int nLength = static_cast<int>(pWnd->SendMessage(nLengthMessage, nIndex));
+    if (nLength == LB_ERR) {
+        rString.Empty();
+        return;
+    }
+    LPARAM lBuffer = reinterpret_cast<LPARAM>(rString.GetBuffer(nLength));
+    int nCopied = static_cast<int>(pWnd->SendMessage(nTextMessage, nIndex, lBuffer));
+    rString.ReleaseBuffer(nCopied == LB_ERR ? 0 : nCopied);
+}

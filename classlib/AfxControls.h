@@ -1,5 +1,5 @@
-// What the control wrappers share: the one-time registration of the common-control classes
-// and their creation.
+// What the control wrappers share: the one-time registration of the common-control classes,
+// their creation and the reading of a list item's text.
 #pragma once
 #include "classlib/CWnd.h"
 #include <commctrl.h>
@@ -11,3 +11,7 @@ void AfxInitCommonControls();
 // registering the common-control classes.
 BOOL AfxCreateControl(CWnd* pWnd, LPCWSTR lpszClass, LPCWSTR lpszText, DWORD dwStyle, const RECT& rect,
                       CWnd* pParentWnd, UINT nID, DWORD dwExStyle = 0);
+
+// The text of a list box or combo box item through the control's pair of messages (LB_GETTEXTLEN
+// and LB_GETTEXT, or CB_GETLBTEXTLEN and CB_GETLBTEXT); empty for an item that does not exist.
+void AfxGetListItemText(const CWnd* pWnd, UINT nLengthMessage, UINT nTextMessage, int nIndex, CString& rString);

@@ -1,4 +1,5 @@
 #include "classlib/CComboBox.h"
+#include "classlib/AfxControls.h"
 #include "classlib/AfxMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
@@ -16,11 +17,5 @@ void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    int nLength = GetLBTextLen(nIndex);
-    if (nLength == CB_ERR) {
-        rString.Empty();
-        return;
-    }
-    int nCopied = static_cast<int>(SendMessage(CB_GETLBTEXT, nIndex, reinterpret_cast<LPARAM>(rString.GetBuffer(nLength))));
-    rString.ReleaseBuffer(nCopied == CB_ERR ? 0 : nCopied);
+    AfxGetListItemText(this, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
 }
