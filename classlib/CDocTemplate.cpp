@@ -34,28 +34,18 @@ void CDocTemplate::RemoveDocument(CDocument* pDoc)
 
 CDocument* CDocTemplate::CreateNewDocument()
 {
-    CObject* pObject = m_pDocClass ? m_pDocClass->CreateObject() : nullptr;
-    if (!pObject)
+    CDocument* pDoc = static_cast<CDocument*>(AfxCreateObjectOfKind(m_pDocClass, RUNTIME_CLASS(CDocument)));
+    if (!pDoc)
         return nullptr;
-    if (!pObject->IsKindOf(RUNTIME_CLASS(CDocument))) {
-        delete pObject;
-        return nullptr;
-    }
-    CDocument* pDoc = static_cast<CDocument*>(pObject);
     AddDocument(pDoc);
     return pDoc;
 }
 
 CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
 {
-    CObject* pObject = m_pFrameClass ? m_pFrameClass->CreateObject() : nullptr;
-    if (!pObject)
+    CFrameWnd* pFrame = static_cast<CFrameWnd*>(AfxCreateObjectOfKind(m_pFrameClass, RUNTIME_CLASS(CFrameWnd)));
+    if (!pFrame)
         return nullptr;
-    if (!pObject->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
-        delete pObject;
-        return nullptr;
-    }
-    CFrameWnd* pFrame = static_cast<CFrameWnd*>(pObject);
     CCreateContext context;
     context.m_pCurrentFrame = pOther;
     context.m_pCurrentDoc = pDoc;

@@ -119,14 +119,9 @@ BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 
 CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 {
-    CObject* pObject = pContext->m_pNewViewClass ? pContext->m_pNewViewClass->CreateObject() : nullptr;
-    if (!pObject)
+    CWnd* pView = static_cast<CWnd*>(AfxCreateObjectOfKind(pContext->m_pNewViewClass, RUNTIME_CLASS(CWnd)));
+    if (!pView)
         return nullptr;
-    if (!pObject->IsKindOf(RUNTIME_CLASS(CWnd))) {
-        delete pObject;
-        return nullptr;
-    }
-    CWnd* pView = static_cast<CWnd*>(pObject);
     // A view whose window was made and failed has deleted itself.
     if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID, pContext))
         return nullptr;

@@ -25,3 +25,13 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
     }
     return FALSE;
 }
+
+CObject* AfxCreateObjectOfKind(const CRuntimeClass* pClass, const CRuntimeClass* pKind)
+{
+    CObject* pObject = pClass ? pClass->CreateObject() : nullptr;
+    if (pObject && !pObject->IsKindOf(pKind)) {
+        delete pObject;
+        return nullptr;
+    }
+    return pObject;
+}

@@ -53,3 +53,7 @@ public:
 protected:
     CObject() = default;
 };
+
+// A new object of pClass when that class can be created and the object is a kind of pKind;
+// null otherwise.
+CObject* AfxCreateObjectOfKind(const CRuntimeClass* pClass, const CRuntimeClass* pKind);
