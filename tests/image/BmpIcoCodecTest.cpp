@@ -2,29 +2,13 @@
 // files whose headers claim more than they hold.
 #include <gtest/gtest.h>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include "image/RasterImage.h"
 #include "tests/image/ByteFixtures.h"
+#include "tests/image/MemoryCodec.h"
 #include "tests/image/PngFixtures.h"
 
 namespace {
-
-bool Decode(CRasterImage& image, const Bytes& bytes, uint32_t type)
-{
-    return image.DecodeFromMemory(bytes.data(), uint32_t(bytes.size()), type);
-}
-
-Bytes Encode(CRasterImage& image, uint32_t type)
-{
-    uint8_t* buffer = nullptr;
-    int32_t size = 0;
-    if (!image.EncodeToMemory(buffer, size, type))
-        return {};
-    Bytes bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
-}
 
 const Bytes kTwoColours = {0, 0, 0, 0, 255, 255, 255, 0};
 
@@ -53,9 +37,9 @@ Bytes Pixels24(bool topDown)
 TEST(BmpCodec, BareHeaderAndTopDownDecodeAlike)
 {
     CRasterImage normal, bare, topDown;
-    ASSERT_TRUE(Decode(normal, MakeBmp(Info(4, 2, 24), {}, Pixels24(false)), 1));
-    ASSERT_TRUE(Decode(bare, MakeBmp(Info(4, 2, 24), {}, Pixels24(false), {}, false), 0));
-    ASSERT_TRUE(Decode(topDown, MakeBmp(Info(4, -2, 24), {}, Pixels24(true)), 0));
+    ASSERT_TRUE(DecodeBytes(normal, MakeBmp(Info(4, 2, 24), {}, Pixels24(false)), 1));
+    ASSERT_TRUE(DecodeBytes(bare, MakeBmp(Info(4, 2, 24), {}, Pixels24(false), {}, false), 0));
+    ASSERT_TRUE(DecodeBytes(topDown, MakeBmp(Info(4, -2, 24), {}, Pixels24(true)), 0));
     for (CRasterImage* image : {&normal, &bare, &topDown}) {
         ASSERT_EQ(image->GetHeight(), 2u);
         EXPECT_EQ(image->GetPixelColor(0, 0).rgbBlue, 255);
@@ -71,7 +55,7 @@ TEST(BmpCodec, CoreHeaderWithThreeBytePalette)
     Bytes palette(256 * 3, 0);
     palette[3 * 1 + 2] = 200;   // entry 1: red 200
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeBmp(info, palette, {1, 0, 1, 0}), 1));
+    ASSERT_TRUE(DecodeBytes(image, MakeBmp(info, palette, {1, 0, 1, 0}), 1));
     EXPECT_EQ(image.GetPixelColor(0, 0).rgbRed, 200);
     EXPECT_EQ(image.GetPixelColor(1, 0).rgbRed, 0);
 }
@@ -81,7 +65,7 @@ TEST(BmpCodec, Rle8RunsLiteralsDeltaAndRunsPastTheRow)
     // Row 0: run of 2 x 1, literal 1 0 1; row 1: delta (2, 0), run of 255 x 1 (cut at the row's end).
     Bytes rle = {2, 1, 0, 3, 1, 0, 1, 0, 0, 0, 0, 2, 2, 0, 255, 1, 0, 1};
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeBmp(Info(6, 2, 8, 1, 2), kTwoColours, rle), 1)) << image.GetLastError();
+    ASSERT_TRUE(DecodeBytes(image, MakeBmp(Info(6, 2, 8, 1, 2), kTwoColours, rle), 1)) << image.GetLastError();
     const uint8_t row0[] = {1, 1, 1, 0, 1, 0}, row1[] = {0, 0, 1, 1, 1, 1};
     for (int x = 0; x < 6; x++) {
         EXPECT_EQ(image.GetPixelIndex(x, 0), row0[x]) << x;
@@ -94,7 +78,7 @@ TEST(BmpCodec, Rle4AlternatesNibbles)
     // Run of 5 alternating 1 and 2, literal of 3 pixels 3 4 5 (2 bytes, padded to 2), end.
     Bytes rle = {5, 0x12, 0, 3, 0x34, 0x50, 0, 1};
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeBmp(Info(8, 1, 4, 2, 16), Bytes(64, 0), rle), 1)) << image.GetLastError();
+    ASSERT_TRUE(DecodeBytes(image, MakeBmp(Info(8, 1, 4, 2, 16), Bytes(64, 0), rle), 1)) << image.GetLastError();
     const uint8_t expected[] = {1, 2, 1, 2, 1, 3, 4, 5};
     for (int x = 0; x < 8; x++)
         EXPECT_EQ(image.GetPixelIndex(x, 0), expected[x]) << x;
@@ -122,7 +106,7 @@ TEST_P(BmpBitfieldTest, SixteenBitLayouts)
     Bytes palette = c.masksAfterHeader ? m.bytes : Bytes {};
     Bytes pixels = {uint8_t(c.word), uint8_t(c.word >> 8), 0, 0};
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeBmp(info, palette, pixels, extra), 1)) << image.GetLastError();
+    ASSERT_TRUE(DecodeBytes(image, MakeBmp(info, palette, pixels, extra), 1)) << image.GetLastError();
     RasterColor p = image.GetPixelColor(0, 0);
     EXPECT_EQ(p.rgbRed, c.red);
     EXPECT_EQ(p.rgbGreen, c.green);
@@ -139,12 +123,12 @@ TEST(BmpCodec, ThirtyTwoBitAlphaOnlyWhenAnyFourthByteIsSet)
 {
     Bytes opaque = {1, 2, 3, 0, 4, 5, 6, 0};
     CRasterImage a;
-    ASSERT_TRUE(Decode(a, MakeBmp(Info(2, 1, 32), {}, opaque), 1));
+    ASSERT_TRUE(DecodeBytes(a, MakeBmp(Info(2, 1, 32), {}, opaque), 1));
     EXPECT_FALSE(a.AlphaIsValid());
     EXPECT_EQ(a.GetPixelColor(1, 0).rgbRed, 6);
     Bytes alpha = {1, 2, 3, 0, 4, 5, 6, 77};
     CRasterImage b;
-    ASSERT_TRUE(Decode(b, MakeBmp(Info(2, 1, 32), {}, alpha), 1));
+    ASSERT_TRUE(DecodeBytes(b, MakeBmp(Info(2, 1, 32), {}, alpha), 1));
     ASSERT_TRUE(b.AlphaIsValid());
     EXPECT_EQ(b.AlphaGet(1, 0), 77);
 }
@@ -169,13 +153,13 @@ TEST(BmpCodec, HostileHeaders)
     };
     for (const Case& c : cases) {
         CRasterImage image;
-        EXPECT_EQ(Decode(image, MakeBmp(c.info, c.palette, c.pixels), 1), c.ok) << c.name;
+        EXPECT_EQ(DecodeBytes(image, MakeBmp(c.info, c.palette, c.pixels), 1), c.ok) << c.name;
         if (c.error) {
             EXPECT_STREQ(image.GetLastError(), c.error) << c.name;
         }
     }
     CRasterImage truncated;
-    ASSERT_TRUE(Decode(truncated, MakeBmp(Info(40, 40, 24), {}, Bytes(10, 5)), 1));
+    ASSERT_TRUE(DecodeBytes(truncated, MakeBmp(Info(40, 40, 24), {}, Bytes(10, 5)), 1));
     EXPECT_EQ(truncated.GetPixelColor(39, 39).rgbRed, 0);    // not heap contents
 }
 
@@ -183,7 +167,7 @@ TEST(BmpCodec, DimensionsOnly)
 {
     CRasterImage image;
     image.SetEscape(-1);
-    ASSERT_TRUE(Decode(image, MakeBmp(Info(4, -2, 24), {}, Pixels24(true)), 1));
+    ASSERT_TRUE(DecodeBytes(image, MakeBmp(Info(4, -2, 24), {}, Pixels24(true)), 1));
     EXPECT_EQ(image.GetHeight(), 2u);
     EXPECT_FALSE(image.IsValid());
     EXPECT_STREQ(image.GetLastError(), "output dimensions returned");
@@ -195,7 +179,7 @@ TEST(BmpCodec, AlphaIsSavedAsThirtyTwoBits)
     image.Clear(10);
     image.AlphaCreate();
     image.AlphaSet(2, 1, 99);
-    Bytes bmp = Encode(image, 1);
+    Bytes bmp = EncodeBytes(image, 1);
     ASSERT_GE(bmp.size(), 54u);
     EXPECT_EQ(bmp[10], 54);
     EXPECT_EQ(bmp[14 + 14], 32);
@@ -230,7 +214,7 @@ TEST(IcoCodec, MaskedPixelsOfOneIndexBecomeTheTransparentIndex)
     // Bottom row: red, red; top row: green, green. The left column is masked.
     Bytes pixels = {1, 1, 0, 0, 2, 2, 0, 0};
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeIco({{2, 2, 8, IconEntry(2, 2, 8, Palette3(), pixels, Mask2x2(0x80, 0x80))}}), 5))
+    ASSERT_TRUE(DecodeBytes(image, MakeIco({{2, 2, 8, IconEntry(2, 2, 8, Palette3(), pixels, Mask2x2(0x80, 0x80))}}), 5))
         << image.GetLastError();
     ASSERT_TRUE(image.IsTransparent());
     EXPECT_FALSE(image.AlphaIsValid());
@@ -244,7 +228,7 @@ TEST(IcoCodec, ThirtyTwoBitEntryKeepsAlphaAndMask)
 {
     Bytes pixels = {1, 2, 3, 200, 4, 5, 6, 100, 7, 8, 9, 255, 10, 11, 12, 0};
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeIco({{2, 2, 32, IconEntry(2, 2, 32, {}, pixels, Mask2x2(0x40, 0))}}), 0));
+    ASSERT_TRUE(DecodeBytes(image, MakeIco({{2, 2, 32, IconEntry(2, 2, 32, {}, pixels, Mask2x2(0x40, 0))}}), 0));
     EXPECT_EQ(image.GetType(), 5u);
     ASSERT_TRUE(image.AlphaIsValid());
     EXPECT_EQ(image.AlphaGet(0, 0), 200);
@@ -257,7 +241,7 @@ TEST(IcoCodec, FullMaskInvertsTheImage)
 {
     Bytes pixels = {1, 1, 0, 0, 1, 1, 0, 0};
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeIco({{2, 2, 8, IconEntry(2, 2, 8, Palette3(), pixels, Bytes(8, 0xFF))}}), 5));
+    ASSERT_TRUE(DecodeBytes(image, MakeIco({{2, 2, 8, IconEntry(2, 2, 8, Palette3(), pixels, Bytes(8, 0xFF))}}), 5));
     EXPECT_EQ(image.GetTransIndex(), 0);
     EXPECT_EQ(image.GetPixelColor(0, 0).rgbRed, 0);
     EXPECT_EQ(image.GetPixelColor(0, 0).rgbGreen, 255);
@@ -271,13 +255,13 @@ TEST(IcoCodec, PngEntries)
     layout.height = 10;
     Bytes png = MakePng(layout, [](int x, int, int) { return uint16_t(x * 10); });
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeIco({{32, 32, 32, png}}), 5)) << image.GetLastError();
+    ASSERT_TRUE(DecodeBytes(image, MakeIco({{32, 32, 32, png}}), 5)) << image.GetLastError();
     EXPECT_EQ(image.GetWidth(), 20u);
     EXPECT_EQ(image.GetType(), 5u);
     EXPECT_EQ(image.GetNumFrames(), 1);
     Bytes broken(png.begin(), png.begin() + 40);
     CRasterImage failed;
-    EXPECT_FALSE(Decode(failed, MakeIco({{0, 0, 32, broken}}), 5));
+    EXPECT_FALSE(DecodeBytes(failed, MakeIco({{0, 0, 32, broken}}), 5));
     EXPECT_STREQ(failed.GetLastError(), "Read Error");
 }
 
@@ -287,13 +271,13 @@ TEST(IcoCodec, BmpEntryTakesItsSizeFromItsHeader)
     Bytes pixels(size_t(side) * side * 4, 0x80);
     Bytes mask(size_t(side / 8) * side, 0);
     CRasterImage image;
-    ASSERT_TRUE(Decode(image, MakeIco({{0, 0, 32, IconEntry(side, side, 32, {}, pixels, mask)}}), 5))
+    ASSERT_TRUE(DecodeBytes(image, MakeIco({{0, 0, 32, IconEntry(side, side, 32, {}, pixels, mask)}}), 5))
         << image.GetLastError();
     EXPECT_EQ(image.GetWidth(), 256u);
     EXPECT_EQ(image.GetHeight(), 256u);
     CRasterImage dims;
     dims.SetEscape(-1);
-    ASSERT_TRUE(Decode(dims, MakeIco({{0, 0, 32, IconEntry(side, side, 32, {}, pixels, mask)}}), 5));
+    ASSERT_TRUE(DecodeBytes(dims, MakeIco({{0, 0, 32, IconEntry(side, side, 32, {}, pixels, mask)}}), 5));
     EXPECT_EQ(dims.GetWidth(), 256u);
     EXPECT_FALSE(dims.IsValid());
 }
@@ -305,12 +289,12 @@ TEST(IcoCodec, EntrySelection)
                          {2, 2, 8, IconEntry(2, 2, 8, Palette3(), green, Bytes(8, 0))}});
     CRasterImage second;
     second.SetFrame(1);
-    ASSERT_TRUE(Decode(second, ico, 5));
+    ASSERT_TRUE(DecodeBytes(second, ico, 5));
     EXPECT_EQ(second.GetPixelColor(0, 0).rgbGreen, 255);
     EXPECT_EQ(second.GetNumFrames(), 2);
     CRasterImage beyond;
     beyond.SetFrame(2);
-    EXPECT_FALSE(Decode(beyond, ico, 5));
+    EXPECT_FALSE(DecodeBytes(beyond, ico, 5));
     EXPECT_EQ(beyond.GetNumFrames(), 2);
 }
 
@@ -318,14 +302,14 @@ TEST(IcoCodec, LargeImagesAreSavedAsPngEntries)
 {
     CRasterImage image(300, 300, 24);
     image.Clear(30);
-    Bytes ico = Encode(image, 5);
+    Bytes ico = EncodeBytes(image, 5);
     ASSERT_GT(ico.size(), 30u);
     EXPECT_EQ(ico[6], 0);
     EXPECT_EQ(ico[7], 0);
     EXPECT_EQ(ico[22], 0x89);
     EXPECT_EQ(ico[23], 'P');
     CRasterImage back;
-    ASSERT_TRUE(Decode(back, ico, 5));
+    ASSERT_TRUE(DecodeBytes(back, ico, 5));
     EXPECT_EQ(back.GetWidth(), 300u);
 }
 
@@ -336,7 +320,7 @@ TEST(IcoCodec, SavedMaskMarksTransparentPixels)
     image.AlphaCreate();
     image.AlphaSet(1, 1, 0);
     CRasterImage back;
-    ASSERT_TRUE(Decode(back, Encode(image, 5), 5));
+    ASSERT_TRUE(DecodeBytes(back, EncodeBytes(image, 5), 5));
     ASSERT_TRUE(back.AlphaIsValid());
     EXPECT_EQ(back.AlphaGet(1, 1), 0);
     EXPECT_EQ(back.AlphaGet(0, 1), 255);

@@ -1,28 +1,22 @@
 // The GIF codec: frame composition with each disposal mode, all-frames decoding, interlacing,
 // corrupt data, and the three encoders read back by the decoder.
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <cstring>
 #include "image/ImageMemoryStream.h"
 #include "image/RasterImageGIF.h"
 #include "tests/image/ByteFixtures.h"
+#include "tests/image/MemoryCodec.h"
 
 namespace {
 
 bool Decode(CRasterImage& image, const Bytes& bytes)
 {
-    return image.DecodeFromMemory(bytes.data(), uint32_t(bytes.size()), 2);
+    return DecodeBytes(image, bytes, 2);
 }
 
 Bytes Encode(CRasterImage& image)
 {
-    uint8_t* buffer = nullptr;
-    int32_t size = 0;
-    if (!image.EncodeToMemory(buffer, size, 2))
-        return {};
-    Bytes bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
+    return EncodeBytes(image, 2);
 }
 
 GifFrame Frame(int left, int top, int w, int h, uint8_t index, int disposal = 0)

@@ -7,21 +7,11 @@
 #include "image/RasterImage.h"
 #include "tests/image/ByteFixtures.h"
 #include "tests/image/JpegFixtures.h"
+#include "tests/image/MemoryCodec.h"
 #include "tests/image/PngFixtures.h"
 #include "tests/image/TestFiles.h"
 
 namespace {
-
-std::vector<uint8_t> Encode(CRasterImage& image, uint32_t type)
-{
-    uint8_t* buffer = nullptr;
-    int32_t size = 0;
-    if (!image.EncodeToMemory(buffer, size, type))
-        return {};
-    std::vector<uint8_t> bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
-}
 
 CRasterImage Pattern(uint32_t bpp, bool alpha)
 {
@@ -64,7 +54,7 @@ TEST_P(RoundTripTest, EncodedImageDecodesByIdAndByDetection)
 {
     const RoundTrip& c = GetParam();
     CRasterImage source = Pattern(c.bpp, c.alpha);
-    std::vector<uint8_t> bytes = Encode(source, c.type);
+    std::vector<uint8_t> bytes = EncodeBytes(source, c.type);
     ASSERT_FALSE(bytes.empty()) << source.GetLastError();
     for (uint32_t id : {c.type, 0u}) {
         CRasterImage decoded;

@@ -4,23 +4,18 @@
 #include <cstdlib>
 #include "image/RasterImage.h"
 #include "tests/image/JpegFixtures.h"
+#include "tests/image/MemoryCodec.h"
 
 namespace {
 
 bool Decode(CRasterImage& image, const std::vector<uint8_t>& bytes)
 {
-    return image.DecodeFromMemory(bytes.data(), uint32_t(bytes.size()), 3);
+    return DecodeBytes(image, bytes, 3);
 }
 
 std::vector<uint8_t> Encode(CRasterImage& image)
 {
-    uint8_t* buffer = nullptr;
-    int32_t size = 0;
-    if (!image.EncodeToMemory(buffer, size, 3))
-        return {};
-    std::vector<uint8_t> bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
+    return EncodeBytes(image, 3);
 }
 
 // Largest difference between the decoded image (bottom-up, BGR) and the pattern (top-down).

@@ -1,27 +1,21 @@
 // The PNG codec: every colour type and bit depth, interlaced or not, against libpng's own
 // reading; transparency, resolution and the encoder leaving the image as it was.
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <cstring>
 #include "image/RasterImage.h"
 #include "tests/image/PngFixtures.h"
+#include "tests/image/MemoryCodec.h"
 
 namespace {
 
 bool Decode(CRasterImage& image, const std::vector<uint8_t>& bytes)
 {
-    return image.DecodeFromMemory(bytes.data(), uint32_t(bytes.size()), 4);
+    return DecodeBytes(image, bytes, 4);
 }
 
 std::vector<uint8_t> Encode(CRasterImage& image)
 {
-    uint8_t* buffer = nullptr;
-    int32_t size = 0;
-    if (!image.EncodeToMemory(buffer, size, 4))
-        return {};
-    std::vector<uint8_t> bytes(buffer, buffer + size);
-    std::free(buffer);
-    return bytes;
+    return EncodeBytes(image, 4);
 }
 
 std::vector<png_color> Palette(int n)
