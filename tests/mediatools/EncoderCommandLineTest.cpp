@@ -2,6 +2,7 @@
 // option sets of the canned runs, read through a job that records instead of running.
 #include "mediatools/CEncoderJob.h"
 #include "mediatools/MediaToolLocation.h"
+#include "tests/mediatools/RunnerArguments.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
@@ -36,14 +37,7 @@ CString Arguments(CEncoderRunner& runner, CEncoderOptions& options)
     options.Validate();
     CString strLine;
     EXPECT_EQ(0, runner.BuildArguments(strLine, options));
-    CString strPrefix;
-    strPrefix.Format(L"\"%s\" ", kTool);
-    // The runner's own address, widened with its sign.
-    CString strSuffix;
-    strSuffix.Format(L" -callback_context %I64d", static_cast<LONGLONG>(reinterpret_cast<INT_PTR>(&runner)));
-    EXPECT_EQ(strPrefix, strLine.Left(strPrefix.GetLength()));
-    EXPECT_EQ(strSuffix, strLine.Right(strSuffix.GetLength()));
-    return strLine.Mid(strPrefix.GetLength(), strLine.GetLength() - strPrefix.GetLength() - strSuffix.GetLength());
+    return RunnerArguments(strLine, kTool, &runner);
 }
 
 struct Case {

@@ -1,6 +1,7 @@
 // The playback tool's command line: every option of a run, in its order, as golden strings.
 #include "mediatools/CPlayerRunner.h"
 #include "mediatools/MediaToolLocation.h"
+#include "tests/mediatools/RunnerArguments.h"
 #include <gtest/gtest.h>
 #include <functional>
 
@@ -29,14 +30,7 @@ protected:
     {
         CString strLine;
         EXPECT_EQ(0, runner.BuildArguments(strLine, params));
-        CString strPrefix;
-        strPrefix.Format(L"\"%s\" ", kTool);
-        // The runner's own address, widened with its sign.
-        CString strSuffix;
-        strSuffix.Format(L" -callback_context %I64d", static_cast<LONGLONG>(reinterpret_cast<INT_PTR>(&runner)));
-        EXPECT_EQ(strPrefix, strLine.Left(strPrefix.GetLength()));
-        EXPECT_EQ(strSuffix, strLine.Right(strSuffix.GetLength()));
-        return strLine.Mid(strPrefix.GetLength(), strLine.GetLength() - strPrefix.GetLength() - strSuffix.GetLength());
+        return RunnerArguments(strLine, kTool, &runner);
     }
 
     CString m_savedPath;
