@@ -3,16 +3,9 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "tests/support/ChildProgram.h"
 
 namespace {
-
-std::wstring TestChildPath()
-{
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path, n);
-    return s.substr(0, s.find_last_of(L'\\') + 1) + L"TestChild.exe";
-}
 
 // What RunChild returns for a child that has not ended within its generous limit.
 const DWORD kChildHung = 0xFFFFFFFD;

@@ -8,6 +8,7 @@
 #include "image/ImageFit.h"
 #include "image/RasterImage.h"
 #include "tests/image/PngFixtures.h"
+#include "tests/support/ChildProgram.h"
 
 namespace {
 
@@ -169,14 +170,6 @@ TEST(DrawImageFitted, CentresAndScales)
     EXPECT_EQ(untouched.At(10, 15), Rgb(255, 255, 255));
 }
 
-std::wstring ModulePath()
-{
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path, n);
-    return s.substr(0, s.find_last_of(L'\\') + 1);
-}
-
 // A PNG resource added to a copy of a small program, loaded as a data module.
 TEST(LoadFromResource, DecodesAPngResource)
 {
@@ -187,7 +180,7 @@ TEST(LoadFromResource, DecodesAPngResource)
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     std::wstring copy = std::wstring(temp) + L"kavri-image-resource.exe";
-    ASSERT_TRUE(CopyFileW((ModulePath() + L"TestChild.exe").c_str(), copy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(TestChildPath().c_str(), copy.c_str(), FALSE));
     HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);
     ASSERT_NE(update, nullptr);
     ASSERT_TRUE(UpdateResourceW(update, L"PNG", MAKEINTRESOURCEW(101), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),

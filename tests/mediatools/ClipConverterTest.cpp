@@ -20,16 +20,11 @@ const int64_t kClipUs = 4000000;
 // the checks for a left-over ffmpeg look at a process that was really there.
 bool ConverterHasFfmpegChild()
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    bool found = false;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
-        found = entry.th32ParentProcessID == GetCurrentProcessId() &&
-                lstrcmpiW(entry.szExeFile, L"ClipConverter.exe") == 0 &&
-                ChildStillRunning(entry.th32ProcessID, L"ffmpeg.exe");
-    CloseHandle(snapshot);
-    return found;
+    for (DWORD converter : ChildProcesses(GetCurrentProcessId(), L"ClipConverter.exe")) {
+        if (ChildStillRunning(converter, L"ffmpeg.exe"))
+            return true;
+    }
+    return false;
 }
 
 struct Received {

@@ -59,15 +59,8 @@ public:
 // The id of a running process that parentId started under the name; 0 when there is none.
 DWORD ChildProcessId(DWORD parentId, const wchar_t* exeName)
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    DWORD found = 0;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
-        if (entry.th32ParentProcessID == parentId && lstrcmpiW(entry.szExeFile, exeName) == 0)
-            found = entry.th32ProcessID;
-    CloseHandle(snapshot);
-    return found;
+    std::vector<DWORD> ids = ChildProcesses(parentId, exeName);
+    return ids.empty() ? 0 : ids.front();
 }
 
 bool ProcessGoneWithin(DWORD processId, DWORD ms)

@@ -4,6 +4,7 @@
 #include "mediatools/CPlayerRunner.h"
 #include "mediatools/CProbeRunner.h"
 #include "mediatools/MediaToolLocation.h"
+#include "tests/support/SuitePaths.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/ToolTestSupport.h"
 #include <gtest/gtest.h>
@@ -15,19 +16,6 @@ void Touch(const std::wstring& path)
 {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     CloseHandle(file);
-}
-
-bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::wstring FakeToolPath()
-{
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path, n);
-    return s.substr(0, s.find_last_of(L'\\') + 1) + L"FakeClipRunner.exe";
 }
 
 // Keeps the process-wide tool values of the other tests.
@@ -111,10 +99,11 @@ TEST_F(MediaToolLocation, StartUpLaunchOpensTheFirstToolPresent)
         {"inspector last", {L"ClipInspector.exe"}, L"ClipInspector.exe"},
         {"nothing when all are missing", {}, nullptr},
     };
+    const std::wstring fakeTool = BesideThisProgram(L"FakeClipRunner.exe");
     for (const auto& c : cases) {
         TempFolder folder;
         for (const wchar_t* tool : c.tools)
-            ASSERT_TRUE(CopyFileW(FakeToolPath().c_str(), (folder / tool).c_str(), FALSE)) << c.name;
+            ASSERT_TRUE(CopyFileW(fakeTool.c_str(), (folder / tool).c_str(), FALSE)) << c.name;
         LocateMediaTools(folder.Path().c_str());
         EXPECT_EQ(0, StartMediaToolHidden());
         // The tool marks its start without arguments; give it time to run, plenty on a busy
@@ -122,14 +111,15 @@ TEST_F(MediaToolLocation, StartUpLaunchOpensTheFirstToolPresent)
         const wchar_t* all[] = {L"ClipRunner.exe", L"ClipConverter.exe", L"ClipInspector.exe"};
         if (c.launched) {
             std::wstring marker = folder / (std::wstring(c.launched) + L".started");
-            for (int i = 0; i < 600 && !Exists(marker); i++)
+            for (int i = 0; i < 600 && !tooltest::FileExists(marker); i++)
                 Sleep(100);
         } else {
             Sleep(500);
         }
         for (const wchar_t* tool : all) {
             bool expected = c.launched && wcscmp(tool, c.launched) == 0;
-            EXPECT_EQ(expected, Exists(folder / (std::wstring(tool) + L".started"))) << c.name << " " << CStringA(tool);
+            EXPECT_EQ(expected, tooltest::FileExists(folder / (std::wstring(tool) + L".started")))
+                << c.name << " " << CStringA(tool);
         }
         // The folder goes with the test case: the launched tool must have ended by then.
         if (c.launched) {
@@ -158,7 +148,7 @@ TEST_F(MediaToolLocation, MissingToolsLeaveTheirCode)
     CPlayParams params;
     EXPECT_EQ(-2, player.RunTool(params, nullptr));
     EXPECT_EQ(TOOL_ERROR_PLAYER_MISSING, GetLastToolError());
-    EXPECT_FALSE(Exists(folder / L"out.json"));
+    EXPECT_FALSE(tooltest::FileExists(folder / L"out.json"));
 }
 
 }  // namespace

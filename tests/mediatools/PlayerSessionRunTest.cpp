@@ -4,9 +4,10 @@
 #include "mediatools/CLiveObjectSet.h"
 #include "mediatools/CPlayerSession.h"
 #include "mediatools/MediaToolLocation.h"
+#include "tests/support/SuitePaths.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/ToolTestSupport.h"
 #include <gtest/gtest.h>
-#include <tlhelp32.h>
 #include <algorithm>
 #include <atomic>
 #include <functional>
@@ -15,14 +16,6 @@
 #include <vector>
 
 namespace {
-
-std::wstring BesideThisProgram(const wchar_t* name)
-{
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path, n);
-    return s.substr(0, s.find_last_of(L'\\') + 1) + name;
-}
 
 LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
@@ -62,15 +55,7 @@ public:
 // Only this suite's own tools count: other suites may run theirs meanwhile.
 bool FakeToolRunningNow()
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    bool found = false;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
-        found = entry.th32ParentProcessID == GetCurrentProcessId() &&
-                lstrcmpiW(entry.szExeFile, L"FakeClipRunner.exe") == 0;
-    CloseHandle(snapshot);
-    return found;
+    return tooltest::ChildStillRunning(GetCurrentProcessId(), L"FakeClipRunner.exe");
 }
 
 // A killed process may take a moment to leave the process list, longer on a busy machine.

@@ -4,13 +4,11 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "tests/support/SuitePaths.h"
 
 inline std::wstring TestChildPath()
 {
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path, n);
-    return s.substr(0, s.find_last_of(L'\\') + 1) + L"TestChild.exe";
+    return BesideThisProgram(L"TestChild.exe");
 }
 
 // The lines of a UTF-8 file that the child wrote, without their line breaks.

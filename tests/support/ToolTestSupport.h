@@ -7,21 +7,14 @@
 #include <tlhelp32.h>
 #include <string>
 #include <vector>
+#include "tests/support/SuitePaths.h"
 
 namespace tooltest {
-
-inline std::wstring ExeFolder()
-{
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path, n);
-    return s.substr(0, s.find_last_of(L'\\'));
-}
 
 // Test suites sit in build/tests, the tool folder in build/bin/Components.
 inline std::wstring ToolFolder()
 {
-    return ExeFolder() + L"\\..\\bin\\Components";
+    return BesideThisProgram(L"..\\bin\\Components");
 }
 
 inline std::wstring ToolPath(const wchar_t* name)
@@ -154,19 +147,27 @@ inline ProcessRun RunProgram(const std::wstring& exe, const std::wstring& args, 
     return run;
 }
 
+// The ids of the running processes that parentId started under the name exeName.
+inline std::vector<DWORD> ChildProcesses(DWORD parentId, const wchar_t* exeName)
+{
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return ids;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID == parentId && lstrcmpiW(entry.szExeFile, exeName) == 0)
+            ids.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return ids;
+}
+
 // Whether a process that parentId started under the name exeName is still running.
 inline bool ChildStillRunning(DWORD parentId, const wchar_t* exeName)
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return false;
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    bool found = false;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found; more = Process32NextW(snapshot, &entry))
-        found = entry.th32ParentProcessID == parentId && lstrcmpiW(entry.szExeFile, exeName) == 0;
-    CloseHandle(snapshot);
-    return found;
+    return !ChildProcesses(parentId, exeName).empty();
 }
 
 // Waits up to about ms for every such child to be gone; true when none is left.
