@@ -2,19 +2,11 @@
 // popup menu, commands refused when disabled, bar layout, the message pane and tool tips.
 // The frames are loaded from resource 100 of CFrameWndTest.rc.
 #include "classlib/Afx.h"
+#include "tests/classlib/CallLog.h"
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
-
-std::wstring g_log;
-
-void Log(const std::wstring& entry)
-{
-    if (!g_log.empty())
-        g_log += L" ";
-    g_log += entry;
-}
 
 // Ids of CFrameWndTest.rc
 const UINT ID_DISABLED = 2001;  // in the menu, F5; disabled by the view

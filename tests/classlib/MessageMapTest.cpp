@@ -1,19 +1,10 @@
 // Message maps: which handler a message reaches, in which order, and what it is given.
 #include "classlib/Afx.h"
+#include "tests/classlib/CallLog.h"
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
-
-// Every handler and the window procedure underneath append to one log.
-std::wstring g_log;
-
-void Log(const std::wstring& entry)
-{
-    if (!g_log.empty())
-        g_log += L" ";
-    g_log += entry;
-}
 
 const UINT WM_BOTH = WM_APP + 1;       // mapped in the base and in the derived class
 const UINT WM_BASE_ONLY = WM_APP + 2;  // mapped in the base class only
