@@ -25,6 +25,13 @@ bool SameColor(RasterColor a, RasterColor b)
         && a.rgbReserved == b.rgbReserved;
 }
 
+void DeleteImages(std::vector<CRasterImage*>& images)
+{
+    for (CRasterImage* image : images)
+        delete image;
+    images.clear();
+}
+
 } // namespace
 
 CRasterImage::CRasterImage(uint32_t imageType)
@@ -127,9 +134,7 @@ bool CRasterImage::Destroy()
 {
     if (m_owner)
         return false;
-    for (CRasterImage* layer : m_layers)
-        delete layer;
-    m_layers.clear();
+    DeleteImages(m_layers);
     m_info.numLayers = 0;
     FreePlanes();
     std::free(m_block);
@@ -150,9 +155,7 @@ bool CRasterImage::DeleteFrames()
 {
     if (m_owner)
         return false;
-    for (CRasterImage* frame : m_frames)
-        delete frame;
-    m_frames.clear();
+    DeleteImages(m_frames);
     m_info.numFrames = 0;
     return true;
 }
@@ -200,18 +203,10 @@ bool CRasterImage::CopyFrom(const CRasterImage& src, bool copyPixels, bool copyS
     else if (src.GetPalette())
         std::memcpy(GetPalette(), src.GetPalette(), GetPaletteSize());
     RefreshBlockHeader();
-    if (copySelection && src.m_selection) {
-        m_selection = PlaneAllocate(0);
-        if (!m_selection)
-            return false;
-        std::memcpy(m_selection, src.m_selection, PlaneSize());
-    }
-    if (copyAlpha && src.m_alpha) {
-        m_alpha = PlaneAllocate(0);
-        if (!m_alpha)
-            return false;
-        std::memcpy(m_alpha, src.m_alpha, PlaneSize());
-    }
+    if (copySelection && src.m_selection && !PlaneCopy(m_selection, src.m_selection, src, 0))
+        return false;
+    if (copyAlpha && src.m_alpha && !PlaneCopy(m_alpha, src.m_alpha, src, 0))
+        return false;
     return true;
 }
 
@@ -231,12 +226,7 @@ bool CRasterImage::MoveFrom(CRasterImage& src, bool takeFrames)
         DeleteFrames();
         m_frames.swap(src.m_frames);
     }
-    m_header = src.m_header;
-    m_info = src.m_info;
-    m_block = src.m_block;
-    m_bits = src.m_bits;
-    m_selection = src.m_selection;
-    m_alpha = src.m_alpha;
+    TakeStorageOf(src);
     m_layers.swap(src.m_layers);
     src.m_header = RasterInfoHeader {};
     src.m_info = RasterImageInfo {};
@@ -255,15 +245,22 @@ void CRasterImage::Borrow(const CRasterImage& src)
         DeleteFrames();
         Destroy();
     }
+    TakeStorageOf(src);
+    m_layers = src.m_layers;
+    m_frames = src.m_frames;
+    m_owner = src.m_owner ? src.m_owner : &src;
+}
+
+// Points this image at the source's header, description, pixel block and planes; what it held
+// before is the caller's to release.
+void CRasterImage::TakeStorageOf(const CRasterImage& src)
+{
     m_header = src.m_header;
     m_info = src.m_info;
     m_block = src.m_block;
     m_bits = src.m_bits;
     m_selection = src.m_selection;
     m_alpha = src.m_alpha;
-    m_layers = src.m_layers;
-    m_frames = src.m_frames;
-    m_owner = src.m_owner ? src.m_owner : &src;
 }
 
 void CRasterImage::SetDimensionsOnly(uint32_t width, uint32_t height, uint32_t type)

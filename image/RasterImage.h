@@ -267,6 +267,7 @@ private:
     bool DecodeAs(uint32_t imageType, CImageStream* stream, int32_t position);
     bool ResampleInto(CRasterImage& tmp, int32_t newWidth, int32_t newHeight, int32_t mode);
     void FreePlanes();
+    void TakeStorageOf(const CRasterImage& src);
     void RefreshBlockHeader();
     uint8_t* PlaneAllocate(uint8_t fill) const;
     size_t PlaneSize() const;
