@@ -56,6 +56,20 @@ void AddPair(CCommandLine& args, LPCWSTR pszOption, LPCWSTR pszFormat, int a, in
         args.AddOptionF(pszOption, pszFormat, a, b);
 }
 
+bool StreamDropped(int nFlags, int nStream)
+{
+    return (nFlags & ENCODER_NO_STREAM) || nStream == ENCODER_STREAM_DROP;
+}
+
+// A quality that the flags force to 0 is written back into the options.
+void AddQuality(CCommandLine& args, LPCWSTR pszOption, int nFlags, int& nQuality)
+{
+    if (nFlags & ENCODER_FORCE_QUALITY_ZERO)
+        nQuality = 0;
+    if (nQuality >= 0)
+        args.AddOptionF(pszOption, L"%d", nQuality);
+}
+
 void AddMap(CCommandLine& args, int nInput, int nStream)
 {
     if (nStream >= 0)
@@ -120,7 +134,7 @@ void CEncoderRunner::AddInputs(CCommandLine& args, CEncoderOptions& options)
 
 void CEncoderRunner::AddVideo(CCommandLine& args, CEncoderOptions& options)
 {
-    if ((options.VideoFlags & ENCODER_NO_STREAM) || options.VideoStream == ENCODER_STREAM_DROP) {
+    if (StreamDropped(options.VideoFlags, options.VideoStream)) {
         args.AddArg(L"-vn");
         return;
     }
@@ -134,10 +148,7 @@ void CEncoderRunner::AddVideo(CCommandLine& args, CEncoderOptions& options)
     AddPair(args, L"-aspect", L"%d:%d", options.AspectNum, options.AspectDen);
     AddPair(args, L"-r", L"%d/%d", options.FrameRateNum, options.FrameRateDen);
     AddPositive(args, L"-b:v", options.VideoBitRate);
-    if (options.VideoFlags & ENCODER_FORCE_QUALITY_ZERO)
-        options.VideoQuality = 0;
-    if (options.VideoQuality >= 0)
-        args.AddOptionF(L"-q:v", L"%d", options.VideoQuality);
+    AddQuality(args, L"-q:v", options.VideoFlags, options.VideoQuality);
     AddPositive(args, L"-frames:v", options.VideoFrames);
     AddText(args, L"-vsync", options.VideoSync);
     AddQuoted(args, L"-bsf:v", options.VideoBitstreamFilter);
@@ -149,7 +160,7 @@ void CEncoderRunner::AddVideo(CCommandLine& args, CEncoderOptions& options)
 
 void CEncoderRunner::AddAudio(CCommandLine& args, CEncoderOptions& options)
 {
-    if ((options.AudioFlags & ENCODER_NO_STREAM) || options.AudioStream == ENCODER_STREAM_DROP) {
+    if (StreamDropped(options.AudioFlags, options.AudioStream)) {
         args.AddArg(L"-an");
         return;
     }
@@ -167,10 +178,7 @@ void CEncoderRunner::AddAudio(CCommandLine& args, CEncoderOptions& options)
     AddPositive(args, L"-b:a", options.AudioBitRate);
     if (options.Volume != 256)
         args.AddOptionF(L"-vol", L"%d", options.Volume);
-    if (options.AudioFlags & ENCODER_FORCE_QUALITY_ZERO)
-        options.AudioQuality = 0;
-    if (options.AudioQuality >= 0)
-        args.AddOptionF(L"-q:a", L"%d", options.AudioQuality);
+    AddQuality(args, L"-q:a", options.AudioFlags, options.AudioQuality);
     AddQuoted(args, L"-bsf:a", options.AudioBitstreamFilter);
     AddQuoted(args, L"-profile:a", options.AudioProfile);
     AddQuoted(args, L"-pre:a", options.AudioPresetFile);
@@ -184,7 +192,7 @@ void CEncoderRunner::AddAudio(CCommandLine& args, CEncoderOptions& options)
 
 void CEncoderRunner::AddSubtitlesAndFormat(CCommandLine& args, CEncoderOptions& options)
 {
-    if ((options.SubtitleFlags & ENCODER_NO_STREAM) || options.SubtitleStream == ENCODER_STREAM_DROP) {
+    if (StreamDropped(options.SubtitleFlags, options.SubtitleStream)) {
         args.AddArg(L"-sn");
     } else {
         bool bThird = !options.Input3Path.IsEmpty();
