@@ -234,7 +234,8 @@ void Player::Step()
             PresentVideo();
         else
             PresentWaveform();
-        if (ReachedEnd())
+        // A paused player stays where it is, also at the end (after a seek there).
+        if (!m_paused && ReachedEnd())
             EnterEnd();
     } else if (EndWaitOver()) {
         Finish(false);
