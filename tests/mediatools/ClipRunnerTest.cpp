@@ -4,9 +4,6 @@
 #include "tests/support/TempFolder.h"
 #include "tools/ClipRunner/RunnerStatus.h"
 
-#include <windows.h>
-#include <mmsystem.h>
-
 #include <gtest/gtest.h>
 #include <cmath>
 #include <memory>
@@ -112,6 +109,12 @@ protected:
     OwnerWindow m_owner{320, 240};
 };
 
+// Set for the run of this suite in the prefix that has a sound device.
+bool SoundDeviceExpected()
+{
+    return GetEnvironmentVariableW(L"KAVRI_EXPECT_SOUND", nullptr, 0) > 0;
+}
+
 TEST_F(ClipRunnerTest, WithoutArgumentsExitsAtOnce)
 {
     auto tool = Start(L"");
@@ -172,8 +175,8 @@ TEST_F(ClipRunnerTest, PlaysToTheEndReportingEventsInOrderWithTheStatusFilled)
     EXPECT_NEAR(kClipUs, m_owner.Last(PLAYER_EVENT_END_OF_MEDIA)->status.PositionInUs, 200000);
     RunnerStatus runner = LoadRunnerStatus(m_owner.events.back().status);
     EXPECT_GE(runner.FramesShown + runner.FramesDropped, 95) << "100 frames in the clip";
-    // A headless Wine has no sound device: the clock plays.
-    EXPECT_EQ(waveOutGetNumDevs() > 0 ? 1 : 0, runner.AudioDevice) << "the sound device is used when there is one";
+    // A headless Wine has no sound device, and the clock plays; the suite's second run has one.
+    EXPECT_EQ(SoundDeviceExpected() ? 1 : 0, runner.AudioDevice) << "the sound device is used when there is one";
 }
 
 TEST_F(ClipRunnerTest, PausesAndResumes)
