@@ -108,10 +108,8 @@ int CountFiles(const std::wstring& folder)
 void ExpectSamePreset(const CMediaPreset& a, const CMediaPreset& b, const std::string& where)
 {
     EXPECT_EQ(0, memcmp(&a.m_record, &b.m_record, sizeof(MediaPresetRecord))) << where;
-    EXPECT_EQ(a.m_pVideoCodec ? a.m_pVideoCodec->m_id : CString(), b.m_pVideoCodec ? b.m_pVideoCodec->m_id : CString())
-        << where;
-    EXPECT_EQ(a.m_pAudioCodec ? a.m_pAudioCodec->m_id : CString(), b.m_pAudioCodec ? b.m_pAudioCodec->m_id : CString())
-        << where;
+    EXPECT_STREQ(a.m_pVideoCodec ? a.m_pVideoCodec->m_id : L"", b.m_pVideoCodec ? b.m_pVideoCodec->m_id : L"") << where;
+    EXPECT_STREQ(a.m_pAudioCodec ? a.m_pAudioCodec->m_id : L"", b.m_pAudioCodec ? b.m_pAudioCodec->m_id : L"") << where;
 }
 
 // Every stored field of every category, format and preset.
