@@ -229,6 +229,29 @@ void ReadFormat(const pugi::xml_node& node, CMediaFormat& format)
     ReadCustomPreset(presets.child(L"CustomPreset"), format);
 }
 
+// Each format reads the first element of its id. The file lists them in the registry's order,
+// so the element after the last one read is tried first: while every element before it has
+// been read, it is the first of its name (the ids of a category are distinct). Once the file
+// is out of that order, each is searched for from the start.
+void ReadFormats(const pugi::xml_node& formats, CMediaFormatCategory& category)
+{
+    pugi::xml_node next = formats.first_child();
+    for (int i = 0; i < category.m_formats.GetSize(); ++i) {
+        CMediaFormat* pFormat = category.m_formats[i];
+        pugi::xml_node node;
+        if (next && SameName(next.name(), pFormat->m_id)) {
+            node = next;
+            next = next.next_sibling();
+        } else {
+            node = formats.child(pFormat->m_id);
+            if (node)
+                next = pugi::xml_node();
+        }
+        if (node)
+            ReadFormat(node, *pFormat);
+    }
+}
+
 void ReadCategory(const pugi::xml_node& node, CMediaFormatCategory& category)
 {
     ReadItem(node, category, kFixedCategoryFlags);
@@ -236,11 +259,7 @@ void ReadCategory(const pugi::xml_node& node, CMediaFormatCategory& category)
     pugi::xml_node formats = node.child(L"Formats");
     if (!formats)
         return;
-    for (int i = 0; i < category.m_formats.GetSize(); ++i) {
-        CMediaFormat* pFormat = category.m_formats[i];
-        if (pugi::xml_node formatNode = formats.child(pFormat->m_id))
-            ReadFormat(formatNode, *pFormat);
-    }
+    ReadFormats(formats, category);
     category.m_defaultFormat = ClampIndex(category.m_defaultFormat, category.m_formats.GetSize());
 }
 
