@@ -1,6 +1,7 @@
-// The common base of format categories, formats and codecs: flags, id, display name and kind.
-// The id is the catalogue's own static text: the registry makes hundreds of items at every
-// start and copies none of it. Compare it by content (wcscmp), never by address.
+// The common base of format categories, formats and codecs: flags, id and kind; each kind of
+// item holds its own display name. The id is the catalogue's own static text: the registry
+// makes hundreds of items at every start and copies none of it. Compare it by content
+// (wcscmp), never by address.
 #pragma once
 #include "classlib/CString.h"
 
@@ -19,6 +20,5 @@ public:
 
     DWORD m_flags = 0;
     LPCWSTR m_id = L"";  // e.g. "AC_libmp3lame"
-    CString m_name;      // e.g. "MP3"; a stored copy may rename categories and formats
     int m_mediaKind = MEDIA_KIND_DERIVED;
 };

@@ -16,6 +16,7 @@ const DWORD CODEC_THREADS = 0x10000;  // the encoder is given the thread count
 
 class CMediaCodec : public CMediaCatalogItem {
 public:
+    LPCWSTR m_name = L"";      // display name, e.g. "MP3"
     LPCWSTR m_encoder = L"";   // given to the encoding tool with "-codec:v" / "-codec:a"
     LPCWSTR m_codecTag = L"";  // "-tag:v" / "-tag:a" when not empty
     CValueList<int> m_bitRates;  // bit/s, 0 is Auto

@@ -71,6 +71,7 @@ public:
 
     CVideoCodec* FindVideoCodec(LPCWSTR id) const;
 
+    CString m_name;  // display name, e.g. "MP4"; a stored copy may rename it
     // The catalogue's static texts, like the id.
     LPCWSTR m_muxer = L"";      // the encoding tool's output format, e.g. "mp4"
     LPCWSTR m_extension = L"";  // with its dot, e.g. ".mp4"

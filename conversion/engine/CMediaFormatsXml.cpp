@@ -17,7 +17,9 @@ DWORD MergeFlags(DWORD current, DWORD stored, DWORD fixed)
 
 // ---- reading ----
 
-void ReadItem(const pugi::xml_node& node, CMediaCatalogItem& item, DWORD fixedFlags)
+// A category or a format.
+template <class Item>
+void ReadItem(const pugi::xml_node& node, Item& item, DWORD fixedFlags)
 {
     if (pugi::xml_attribute name = node.attribute(L"Name"))
         item.m_name = name.value();

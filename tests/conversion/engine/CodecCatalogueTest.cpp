@@ -81,7 +81,7 @@ TEST(CodecCatalogueTest, AudioDefaultsOfNarrowVariants)
     ASSERT_EQ(aac->m_bitRates.GetSize(), android->m_bitRates.GetSize());
     EXPECT_EQ(aac->m_sampleRates.GetSize(), android->m_sampleRates.GetSize());
     EXPECT_EQ(MEDIA_KIND_AUDIO, aac->m_mediaKind);
-    EXPECT_EQ(L"AAC", aac->m_name);
+    EXPECT_STREQ(L"AAC", aac->m_name);
 }
 
 TEST(CodecCatalogueTest, AacEncoderFollowsTheToolChoiceWhenMade)
@@ -169,7 +169,7 @@ TEST(CodecCatalogueTest, VideoIdentities)
     for (const Row& row : rows) {
         std::unique_ptr<CVideoCodec> codec = Video(row.id);
         ASSERT_TRUE(codec) << CStringA(row.id);
-        EXPECT_EQ(row.name, codec->m_name) << CStringA(row.id);
+        EXPECT_STREQ(row.name, codec->m_name) << CStringA(row.id);
         EXPECT_STREQ(row.encoder, codec->m_encoder) << CStringA(row.id);
         EXPECT_EQ(row.flags, codec->m_flags) << CStringA(row.id);
         EXPECT_EQ(row.alignment, codec->m_alignment) << CStringA(row.id);
