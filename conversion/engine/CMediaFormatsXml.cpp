@@ -118,6 +118,20 @@ bool ReadPair(LPCWSTR p, wchar_t separator, INT32& first, INT32& second)
     return true;
 }
 
+// Into a record that starts zeroed, so the field needs no padding: the text and its NUL are
+// written, and only what an earlier attribute of the same name left after them is cleared.
+// False when the text had to be cut.
+bool ReadText(MediaPresetText& field, LPCWSTR text)
+{
+    int i = 0;
+    for (; text[i] && i < MEDIA_PRESET_TEXT_SIZE - 1; ++i)
+        field[i] = text[i];
+    const bool fits = !text[i];
+    for (; i < MEDIA_PRESET_TEXT_SIZE && field[i]; ++i)
+        field[i] = 0;
+    return fits;
+}
+
 // False when the value can't be right for the field.
 bool ReadValue(const RecordAttribute& field, const pugi::xml_attribute& attribute, MediaPresetRecord& record)
 {
@@ -129,11 +143,11 @@ bool ReadValue(const RecordAttribute& field, const pugi::xml_attribute& attribut
         FieldAt<INT32>(record, field.offset) = attribute.as_int();
         return true;
     case Field::Name:
-        SetPresetText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
+        ReadText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
         return true;
     case Field::Id:
     case Field::OptionalId:
-        return SetPresetText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
+        return ReadText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
     case Field::Pair:
         return ReadPair(attribute.value(), field.separator, FieldAt<INT32>(record, field.offset),
             FieldAt<INT32>(record, field.secondOffset));

@@ -291,6 +291,32 @@ TEST_F(MediaFormatsXmlTest, DamagedPresetsAreDroppedAlone)
     }
 }
 
+// An attribute given twice takes its last value: the record is the same as if it stood alone.
+TEST_F(MediaFormatsXmlTest, RepeatedAttributeTakesTheLastValue)
+{
+    const std::string text = SmallFileText();
+    CSmallFormats plain;
+    LoadSmall(plain, text);
+    const CMediaPreset& expected = *plain.FindFormat(L"VF_small")->m_presets[0];
+    struct Row {
+        const char* name;
+        const char* from;
+        const char* to;
+    };
+    const Row rows[] = {
+        {"a longer name first", "<Preset Name=\"Small\"", "<Preset Name=\"A longer name given first\" Name=\"Small\""},
+        {"a longer codec id first", "Codec=\"VC_libx264\" Resolution",
+            "Codec=\"VC_libx264.WindowsPhone\" Codec=\"VC_libx264\" Resolution"},
+    };
+    for (const Row& row : rows) {
+        CSmallFormats formats;
+        LoadSmall(formats, Replace(text, row.from, row.to));
+        const CMediaFormat& video = *formats.FindFormat(L"VF_small");
+        ASSERT_EQ(2, video.m_presets.GetSize()) << row.name;
+        ExpectSamePreset(expected, *video.m_presets[0], row.name);
+    }
+}
+
 TEST_F(MediaFormatsXmlTest, DefaultsAndMissingParts)
 {
     const std::string text = SmallFileText();
