@@ -464,7 +464,7 @@ int CConvertJob::JoinInputList()
     } else {
         title = JoinedTitle(GetFileBaseName(files[0]));
         CMediaFormat* pFormat = options.m_formatId.IsEmpty() ? nullptr : theMediaFormats.FindFormat(options.m_formatId);
-        extension = pFormat ? pFormat->m_extension : CString(L"mp4");
+        extension = pFormat ? pFormat->m_extension : L"mp4";
     }
     extension.TrimLeft(L'.');
     if (extension.IsEmpty())

@@ -1,4 +1,7 @@
-// The common base of format categories, formats and codecs: flags, id, display name and kind.
+// The common base of format categories, formats and codecs: flags, id and kind; each kind of
+// item holds its own display name. The id is the catalogue's own static text: the registry
+// makes hundreds of items at every start and copies none of it. Compare it by content
+// (wcscmp), never by address.
 #pragma once
 #include "classlib/CString.h"
 
@@ -16,7 +19,6 @@ public:
     virtual ~CMediaCatalogItem() = default;
 
     DWORD m_flags = 0;
-    CString m_id;    // e.g. "AC_libmp3lame"
-    CString m_name;  // e.g. "MP3"
+    LPCWSTR m_id = L"";  // e.g. "AC_libmp3lame"
     int m_mediaKind = MEDIA_KIND_DERIVED;
 };

@@ -1,6 +1,7 @@
 // The base of every codec a format offers: the encoder's name, the bit rates the preset
 // dialogs offer with their bounds and default, and the rule that turns a preset's requested
-// bit rate and the source's into the one given to the encoding tool.
+// bit rate and the source's into the one given to the encoding tool. The texts it adds, like its
+// value lists, point into the catalogue's static tables.
 #pragma once
 #include "classlib/CString.h"
 #include "conversion/engine/CMediaCatalogItem.h"
@@ -15,15 +16,16 @@ const DWORD CODEC_THREADS = 0x10000;  // the encoder is given the thread count
 
 class CMediaCodec : public CMediaCatalogItem {
 public:
-    CString m_encoder;   // given to the encoding tool with "-codec:v" / "-codec:a"
-    CString m_codecTag;  // "-tag:v" / "-tag:a" when not empty
+    LPCWSTR m_name = L"";      // display name, e.g. "MP3"
+    LPCWSTR m_encoder = L"";   // given to the encoding tool with "-codec:v" / "-codec:a"
+    LPCWSTR m_codecTag = L"";  // "-tag:v" / "-tag:a" when not empty
     CValueList<int> m_bitRates;  // bit/s, 0 is Auto
     int m_minBitRate = 0;    // 0: no bound
     int m_maxBitRate = 0;
     int m_defaultBitRate = 0;
-    CString m_extraOptions;       // appended raw to the stream's options
-    CString m_defaultProfile;     // used when a preset leaves its own empty
-    CString m_defaultPresetFile;
+    LPCWSTR m_extraOptions = L"";       // appended raw to the stream's options
+    LPCWSTR m_defaultProfile = L"";     // used when a preset leaves its own empty
+    LPCWSTR m_defaultPresetFile = L"";
 
     virtual int PickBitRate(int requested, int source) const = 0;
 

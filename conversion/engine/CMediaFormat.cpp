@@ -1,5 +1,6 @@
 #include "conversion/engine/CMediaFormat.h"
 #include <math.h>
+#include <wchar.h>
 #include "mediatools/CMediaInfo.h"
 
 namespace {
@@ -70,7 +71,7 @@ CMediaPreset* CMediaFormat::FindPreset(LPCWSTR name) const
 CVideoCodec* CMediaFormat::FindVideoCodec(LPCWSTR id) const
 {
     for (int i = 0; i < m_videoCodecs.GetSize(); ++i) {
-        if (m_videoCodecs[i]->m_id == id)
+        if (id && wcscmp(m_videoCodecs[i]->m_id, id) == 0)
             return m_videoCodecs[i];
     }
     return nullptr;
@@ -147,9 +148,9 @@ CString CMediaFormat::GetPresetDescription(const CMediaPreset& preset) const
 
 namespace {
 
-void SetText(MediaPresetText& field, const CString& preferred, const CString& fallback)
+void SetText(MediaPresetText& field, const CString& preferred, LPCWSTR fallback)
 {
-    SetPresetText(field, preferred.IsEmpty() ? fallback : preferred);
+    SetPresetText(field, preferred.IsEmpty() ? fallback : static_cast<LPCWSTR>(preferred));
 }
 
 void ResolveVideo(MediaPresetRecord& out, const MediaPresetRecord& in, const CVideoCodec& codec,
@@ -197,9 +198,9 @@ void ResolveAudio(MediaPresetRecord& out, const MediaPresetRecord& in, const CAu
     SetText(out.audioPresetFile, GetPresetText(in.audioPresetFile), codec.m_defaultPresetFile);
 }
 
-void CopyIfSet(CString& target, const CString& text)
+void CopyIfSet(CString& target, LPCWSTR text)
 {
-    if (!text.IsEmpty())
+    if (*text)
         target = text;
 }
 

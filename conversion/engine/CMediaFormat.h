@@ -71,8 +71,10 @@ public:
 
     CVideoCodec* FindVideoCodec(LPCWSTR id) const;
 
-    CString m_muxer;      // the encoding tool's output format, e.g. "mp4"
-    CString m_extension;  // with its dot, e.g. ".mp4"
+    CString m_name;  // display name, e.g. "MP4"; a stored copy may rename it
+    // The catalogue's static texts, like the id.
+    LPCWSTR m_muxer = L"";      // the encoding tool's output format, e.g. "mp4"
+    LPCWSTR m_extension = L"";  // with its dot, e.g. ".mp4"
     COwnedPtrArray<CMediaPreset> m_presets;
     CMediaPreset* m_pCustomPreset = nullptr;  // owned
     int m_defaultPreset = 0;

@@ -6,6 +6,7 @@ const DWORD CATEGORY_MARK = 0x200000;  // every category carries it; devices add
 
 class CMediaFormatCategory : public CMediaCatalogItem {
 public:
+    CString m_name;  // display name, e.g. "Video"; a stored copy may rename it
     COwnedPtrArray<CMediaFormat> m_formats;  // in the order of the built-in list
     int m_defaultFormat = 0;
 };

@@ -50,7 +50,7 @@ CMediaFormat* CMediaFormats::FindFormat(LPCWSTR id) const
         const CMediaFormatCategory* pCategory = m_categories[c];
         for (int f = 0; f < pCategory->m_formats.GetSize(); ++f) {
             CMediaFormat* pFormat = pCategory->m_formats[f];
-            if (pFormat->m_id.CompareNoCase(id) == 0)
+            if (CompareStringOrdinal(pFormat->m_id, -1, id, -1, TRUE) == CSTR_EQUAL)
                 return pFormat;
         }
     }

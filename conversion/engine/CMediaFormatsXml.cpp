@@ -17,7 +17,9 @@ DWORD MergeFlags(DWORD current, DWORD stored, DWORD fixed)
 
 // ---- reading ----
 
-void ReadItem(const pugi::xml_node& node, CMediaCatalogItem& item, DWORD fixedFlags)
+// A category or a format.
+template <class Item>
+void ReadItem(const pugi::xml_node& node, Item& item, DWORD fixedFlags)
 {
     if (pugi::xml_attribute name = node.attribute(L"Name"))
         item.m_name = name.value();
@@ -116,6 +118,20 @@ bool ReadPair(LPCWSTR p, wchar_t separator, INT32& first, INT32& second)
     return true;
 }
 
+// Into a record that starts zeroed, so the field needs no padding: the text and its NUL are
+// written, and only what an earlier attribute of the same name left after them is cleared.
+// False when the text had to be cut.
+bool ReadText(MediaPresetText& field, LPCWSTR text)
+{
+    int i = 0;
+    for (; text[i] && i < MEDIA_PRESET_TEXT_SIZE - 1; ++i)
+        field[i] = text[i];
+    const bool fits = !text[i];
+    for (; i < MEDIA_PRESET_TEXT_SIZE && field[i]; ++i)
+        field[i] = 0;
+    return fits;
+}
+
 // False when the value can't be right for the field.
 bool ReadValue(const RecordAttribute& field, const pugi::xml_attribute& attribute, MediaPresetRecord& record)
 {
@@ -127,11 +143,11 @@ bool ReadValue(const RecordAttribute& field, const pugi::xml_attribute& attribut
         FieldAt<INT32>(record, field.offset) = attribute.as_int();
         return true;
     case Field::Name:
-        SetPresetText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
+        ReadText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
         return true;
     case Field::Id:
     case Field::OptionalId:
-        return SetPresetText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
+        return ReadText(FieldAt<MediaPresetText>(record, field.offset), attribute.value());
     case Field::Pair:
         return ReadPair(attribute.value(), field.separator, FieldAt<INT32>(record, field.offset),
             FieldAt<INT32>(record, field.secondOffset));
@@ -229,6 +245,29 @@ void ReadFormat(const pugi::xml_node& node, CMediaFormat& format)
     ReadCustomPreset(presets.child(L"CustomPreset"), format);
 }
 
+// Each format reads the first element of its id. The file lists them in the registry's order,
+// so the element after the last one read is tried first: while every element before it has
+// been read, it is the first of its name (the ids of a category are distinct). Once the file
+// is out of that order, each is searched for from the start.
+void ReadFormats(const pugi::xml_node& formats, CMediaFormatCategory& category)
+{
+    pugi::xml_node next = formats.first_child();
+    for (int i = 0; i < category.m_formats.GetSize(); ++i) {
+        CMediaFormat* pFormat = category.m_formats[i];
+        pugi::xml_node node;
+        if (next && SameName(next.name(), pFormat->m_id)) {
+            node = next;
+            next = next.next_sibling();
+        } else {
+            node = formats.child(pFormat->m_id);
+            if (node)
+                next = pugi::xml_node();
+        }
+        if (node)
+            ReadFormat(node, *pFormat);
+    }
+}
+
 void ReadCategory(const pugi::xml_node& node, CMediaFormatCategory& category)
 {
     ReadItem(node, category, kFixedCategoryFlags);
@@ -236,11 +275,7 @@ void ReadCategory(const pugi::xml_node& node, CMediaFormatCategory& category)
     pugi::xml_node formats = node.child(L"Formats");
     if (!formats)
         return;
-    for (int i = 0; i < category.m_formats.GetSize(); ++i) {
-        CMediaFormat* pFormat = category.m_formats[i];
-        if (pugi::xml_node formatNode = formats.child(pFormat->m_id))
-            ReadFormat(formatNode, *pFormat);
-    }
+    ReadFormats(formats, category);
     category.m_defaultFormat = ClampIndex(category.m_defaultFormat, category.m_formats.GetSize());
 }
 

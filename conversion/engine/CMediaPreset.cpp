@@ -78,7 +78,7 @@ void CMediaPreset::GetDescription(CString& videoText, CString& audioText) const
     videoText.Empty();
     audioText.Empty();
     if (m_pVideoCodec) {
-        videoText.Format(L"%s, Resolution=%s, Frame Rate=%s, Bit Rate=%s", static_cast<LPCWSTR>(m_pVideoCodec->m_name),
+        videoText.Format(L"%s, Resolution=%s, Frame Rate=%s, Bit Rate=%s", m_pVideoCodec->m_name,
             static_cast<LPCWSTR>(SizeText(L"%dx%d", r.width, r.height)),
             static_cast<LPCWSTR>(FormatFrameRateText(r.frameRateNum, r.frameRateDen, L"%.3f", false, true)),
             static_cast<LPCWSTR>(BitRateText(r.videoBitRate)));
@@ -87,7 +87,7 @@ void CMediaPreset::GetDescription(CString& videoText, CString& audioText) const
         CString sampleRate(L"Auto");
         if (r.sampleRate != 0)
             sampleRate.Format(L"%d", r.sampleRate);
-        audioText.Format(L"%s, Channel=%s, Sample Rate=%s, Bit Rate=%s", static_cast<LPCWSTR>(m_pAudioCodec->m_name),
+        audioText.Format(L"%s, Channel=%s, Sample Rate=%s, Bit Rate=%s", m_pAudioCodec->m_name,
             static_cast<LPCWSTR>(FormatChannels(r.channels, true)), static_cast<LPCWSTR>(sampleRate),
             static_cast<LPCWSTR>(BitRateText(r.audioBitRate)));
     }

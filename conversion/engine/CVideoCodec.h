@@ -35,7 +35,7 @@ public:
     MediaRate m_minFrameRate = {0, 0};
     MediaRate m_maxFrameRate = {0, 0};
     MediaRate m_defaultFrameRate = {0, 0};
-    CString m_pixelFormat;  // "-pix_fmt" when not empty
+    LPCWSTR m_pixelFormat = L"";  // "-pix_fmt" when not empty
 
     int PickBitRate(int requested, int source) const override;
     // Rounds the output size up to the alignment (the source's display size standing in for

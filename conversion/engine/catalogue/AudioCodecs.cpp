@@ -1,6 +1,8 @@
 #include "conversion/engine/catalogue/CodecCatalogue.h"
 #include "conversion/engine/catalogue/CAC_dca.h"
 #include "mediatools/MediaToolLocation.h"
+#include <algorithm>
+#include <wchar.h>
 
 namespace {
 
@@ -132,7 +134,8 @@ CAudioCodec* New()
     return new T;
 }
 
-// id, display name, encoder, flags, bit rates, default, channels, default, sample rates, default
+// In id order by code unit (CreateAudioCodec searches them): id, display name, encoder, flags,
+// bit rates, default, channels, default, sample rates, default
 const AudioCodecRow kAudioCodecs[] = {
     {L"AC_aac", L"AAC", L"aac", 7, kAB1, 0, kAC1, 0, kAS1, 0},
     {L"AC_aac.3g2", L"AAC", L"aac", 7, kAB2, 12200, kAC2, 0, kAS2, 44100},
@@ -205,11 +208,11 @@ CAudioCodec* Build(const AudioCodecRow& row)
 
 }  // namespace
 
+// Every format creates its codecs by id at every start, so the lookup is a binary search.
 CAudioCodec* CreateAudioCodec(LPCWSTR id)
 {
-    for (const AudioCodecRow& row : kAudioCodecs) {
-        if (wcscmp(row.id, id) == 0)
-            return Build(row);
-    }
-    return nullptr;
+    const AudioCodecRow* pEnd = std::end(kAudioCodecs);
+    const AudioCodecRow* pRow = std::lower_bound(std::begin(kAudioCodecs), pEnd, id,
+        [](const AudioCodecRow& row, LPCWSTR key) { return wcscmp(row.id, key) < 0; });
+    return pRow != pEnd && wcscmp(pRow->id, id) == 0 ? Build(*pRow) : nullptr;
 }

@@ -2,6 +2,8 @@
 #include "conversion/engine/catalogue/CVC_dvvideo.h"
 #include "conversion/engine/catalogue/CVC_libxvid.h"
 #include "conversion/engine/catalogue/CVC_mpeg1video.h"
+#include <algorithm>
+#include <wchar.h>
 
 namespace {
 
@@ -224,8 +226,8 @@ struct VideoCodecRow {
     MediaRate defaultFrameRate;
     CValueList<int> bitRates;
     int defaultBitRate;
-    LPCWSTR defaultProfile = nullptr;
-    LPCWSTR codecTag = nullptr;
+    LPCWSTR defaultProfile = L"";
+    LPCWSTR codecTag = L"";
     CValueList<MediaSize> aspects = {};
     MediaRate minFrameRate = {0, 0};
     CVideoCodec* (*create)() = nullptr;  // a class of its own; null: a plain CVideoCodec
@@ -237,11 +239,12 @@ CVideoCodec* New()
     return new T;
 }
 
-// id, display name, encoder, flags, alignment, resolutions, default, frame rates, default,
-// bit rates, default [, default profile, codec tag, aspects, minimum frame rate, class]
+// In id order by code unit (CreateVideoCodec searches them): id, display name, encoder, flags,
+// alignment, resolutions, default, frame rates, default, bit rates, default [, default profile,
+// codec tag, aspects, minimum frame rate, class]
 const VideoCodecRow kVideoCodecs[] = {
     {L"VC_apng", L"Animated PNG", L"", 6, 1, kVR1, {0, 0}, kVF1, {5, 1}, kVB1, 0},
-    {L"VC_dvvideo", L"DV (Digital Video)", L"dvvideo", 1, 1, kVR2, {720, 576}, kVF2, {30000, 1001}, kVB1, 0, nullptr, nullptr, {}, {0, 0}, New<CVC_dvvideo>},
+    {L"VC_dvvideo", L"DV (Digital Video)", L"dvvideo", 1, 1, kVR2, {720, 576}, kVF2, {30000, 1001}, kVB1, 0, L"", L"", {}, {0, 0}, New<CVC_dvvideo>},
     {L"VC_flv", L"FLV", L"flv", 7, 1, kVR3, {0, 0}, kVF3, {0, 0}, kVB2, 0},
     {L"VC_gif", L"GIF", L"gif", 6, 1, kVR1, {0, 0}, kVF4, {0, 0}, kVB1, 0},
     {L"VC_h263", L"H.263", L"h263", 3, 4, kVR4, {352, 288}, kVF5, {0, 0}, kVB3, 0},
@@ -258,14 +261,14 @@ const VideoCodecRow kVideoCodecs[] = {
     {L"VC_libx264.Android", L"H.264", L"libx264", 0x10007, 2, kVR8, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"main"},
     {L"VC_libx264.Apple", L"H.264", L"libx264", 0x10007, 2, kVR9, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"main"},
     {L"VC_libx264.BlackBerry", L"H.264", L"libx264", 0x10007, 2, kVR10, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"main"},
-    {L"VC_libx264.ts", L"H.264", L"libx264", 0x10007, 2, kVR11, {0, 0}, kVF9, {0, 0}, kVB10, 0, L"main"},
     {L"VC_libx264.WindowsPhone", L"H.264", L"libx264", 0x10007, 2, kVR12, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"main"},
+    {L"VC_libx264.ts", L"H.264", L"libx264", 0x10007, 2, kVR11, {0, 0}, kVF9, {0, 0}, kVB10, 0, L"main"},
     {L"VC_libx265", L"HEVC", L"libx265", 0x10007, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
-    {L"VC_libxvid", L"Xvid", L"libxvid", 7, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
-    {L"VC_libxvid.3g2", L"Xvid", L"libxvid", 7, 2, kVR7, {320, 240}, kVF5, {15, 1}, kVB11, 448000, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
-    {L"VC_libxvid.3gp", L"Xvid", L"libxvid", 7, 2, kVR7, {320, 240}, kVF5, {15, 1}, kVB9, 448000, nullptr, nullptr, {}, {0, 0}, New<CVC_libxvid>},
+    {L"VC_libxvid", L"Xvid", L"libxvid", 7, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"", L"", {}, {0, 0}, New<CVC_libxvid>},
+    {L"VC_libxvid.3g2", L"Xvid", L"libxvid", 7, 2, kVR7, {320, 240}, kVF5, {15, 1}, kVB11, 448000, L"", L"", {}, {0, 0}, New<CVC_libxvid>},
+    {L"VC_libxvid.3gp", L"Xvid", L"libxvid", 7, 2, kVR7, {320, 240}, kVF5, {15, 1}, kVB9, 448000, L"", L"", {}, {0, 0}, New<CVC_libxvid>},
     {L"VC_mjpeg", L"M-JPEG", L"mjpeg", 7, 1, kVR6, {320, 240}, kVF10, {25, 1}, kVB12, 1200000},
-    {L"VC_mpeg1video", L"MPEG1", L"mpeg1video", 7, 1, kVR3, {0, 0}, kVF11, {0, 0}, kVB13, 0, nullptr, nullptr, {}, {20, 1}, New<CVC_mpeg1video>},
+    {L"VC_mpeg1video", L"MPEG1", L"mpeg1video", 7, 1, kVR3, {0, 0}, kVF11, {0, 0}, kVB13, 0, L"", L"", {}, {20, 1}, New<CVC_mpeg1video>},
     {L"VC_mpeg1video.VCD", L"MPEG1", L"mpeg1video", 0, 1, kVR13, {352, 240}, kVF2, {30000, 1001}, kVB14, 1150000},
     {L"VC_mpeg2video", L"MPEG2", L"mpeg2video", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
     {L"VC_mpeg2video.DVD", L"MPEG2", L"mpeg2video", 0, 1, kVR2, {720, 480}, kVF2, {30000, 1001}, kVB15, 5000000},
@@ -277,16 +280,16 @@ const VideoCodecRow kVideoCodecs[] = {
     {L"VC_mpeg4.Android", L"MPEG-4", L"mpeg4", 7, 1, kVR8, {0, 0}, kVF8, {0, 0}, kVB8, 0},
     {L"VC_mpeg4.Apple", L"MPEG-4", L"mpeg4", 7, 1, kVR9, {0, 0}, kVF8, {0, 0}, kVB8, 0},
     {L"VC_mpeg4.BlackBerry", L"MPEG-4", L"mpeg4", 7, 1, kVR10, {0, 0}, kVF8, {0, 0}, kVB8, 0},
-    {L"VC_mpeg4.divx", L"DivX", L"mpeg4", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, nullptr, L"DIVX"},
     {L"VC_mpeg4.WindowsPhone", L"MPEG-4", L"mpeg4", 7, 1, kVR12, {0, 0}, kVF8, {0, 0}, kVB8, 0},
+    {L"VC_mpeg4.divx", L"DivX", L"mpeg4", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"", L"DIVX"},
     {L"VC_msmpeg4", L"MS MPEG-4", L"msmpeg4", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
     {L"VC_msmpeg4v2", L"MS MPEG-4 V2", L"msmpeg4v2", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
     {L"VC_msmpeg4v3", L"MS MPEG-4 V3", L"msmpeg4v3", 7, 1, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0},
     {L"VC_rawvideo", L"Raw Video", L"rawvideo", 7, 1, kVR15, {0, 0}, kVF7, {25, 1}, kVB18, 1150000},
     {L"VC_rv10", L"RealVideo 1.0", L"rv10", 7, 16, kVR16, {0, 0}, kVF8, {0, 0}, kVB8, 0},
     {L"VC_rv20", L"RealVideo 2.0", L"rv20", 7, 4, kVR17, {0, 0}, kVF8, {0, 0}, kVB8, 0},
-    {L"VC_wmv1", L"WMV1", L"wmv1", 7, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, nullptr, nullptr, kAspects},
-    {L"VC_wmv2", L"WMV2", L"wmv2", 7, 2, kVR18, {0, 0}, kVF12, {0, 0}, kVB19, 0, nullptr, nullptr, kAspects},
+    {L"VC_wmv1", L"WMV1", L"wmv1", 7, 2, kVR6, {0, 0}, kVF8, {0, 0}, kVB8, 0, L"", L"", kAspects},
+    {L"VC_wmv2", L"WMV2", L"wmv2", 7, 2, kVR18, {0, 0}, kVF12, {0, 0}, kVB19, 0, L"", L"", kAspects},
 };
 
 CVideoCodec* Build(const VideoCodecRow& row)
@@ -312,11 +315,11 @@ CVideoCodec* Build(const VideoCodecRow& row)
 
 }  // namespace
 
+// Every format creates its codecs by id at every start, so the lookup is a binary search.
 CVideoCodec* CreateVideoCodec(LPCWSTR id)
 {
-    for (const VideoCodecRow& row : kVideoCodecs) {
-        if (wcscmp(row.id, id) == 0)
-            return Build(row);
-    }
-    return nullptr;
+    const VideoCodecRow* pEnd = std::end(kVideoCodecs);
+    const VideoCodecRow* pRow = std::lower_bound(std::begin(kVideoCodecs), pEnd, id,
+        [](const VideoCodecRow& row, LPCWSTR key) { return wcscmp(row.id, key) < 0; });
+    return pRow != pEnd && wcscmp(pRow->id, id) == 0 ? Build(*pRow) : nullptr;
 }

@@ -97,7 +97,7 @@ TEST_F(BuiltInCatalogueTest, Categories)
     ASSERT_EQ(3, m_formats.m_categories.GetSize());
     for (int c = 0; c < 3; ++c) {
         const CMediaFormatCategory& category = *m_formats.m_categories[c];
-        EXPECT_EQ(rows[c].id, category.m_id);
+        EXPECT_STREQ(rows[c].id, category.m_id);
         EXPECT_EQ(rows[c].name, category.m_name);
         EXPECT_EQ(rows[c].kind, category.m_mediaKind);
         EXPECT_EQ(rows[c].flags, category.m_flags);
@@ -126,8 +126,8 @@ TEST_F(BuiltInCatalogueTest, FormatKindsAndFlags)
             const std::string id = Narrow(format.m_id);
             if (c == 2) {
                 EXPECT_EQ(0x103u, flags) << id;
-                EXPECT_EQ(L".mp4", format.m_extension) << id;
-                EXPECT_EQ(L"mp4", format.m_muxer) << id;
+                EXPECT_STREQ(L".mp4", format.m_extension) << id;
+                EXPECT_STREQ(L"mp4", format.m_muxer) << id;
             } else if (c == 1) {
                 EXPECT_EQ(0x2u, flags) << id;
             } else {
@@ -286,20 +286,20 @@ TEST_F(BuiltInCatalogueTest, NamedRows)
     CMediaFormat& wav = Format(L"AF_wav");
     EXPECT_EQ(7, wav.m_audioCodecs.GetSize());
     EXPECT_EQ(wav.m_audioCodecs[0], wav.FindPreset(L"Lossless")->m_pAudioCodec);
-    EXPECT_EQ(L"ipod", Format(L"AF_alac").m_muxer);
-    EXPECT_EQ(L".m4a", Format(L"AF_m4a").m_extension);
-    EXPECT_EQ(L"wav", Format(L"AF_gsm").m_muxer);
-    EXPECT_EQ(L".gsm", Format(L"AF_gsm").m_extension);
+    EXPECT_STREQ(L"ipod", Format(L"AF_alac").m_muxer);
+    EXPECT_STREQ(L".m4a", Format(L"AF_m4a").m_extension);
+    EXPECT_STREQ(L"wav", Format(L"AF_gsm").m_muxer);
+    EXPECT_STREQ(L".gsm", Format(L"AF_gsm").m_extension);
 
     CMediaFormat& avi = Format(L"VF_avi");
     EXPECT_EQ(16, avi.m_videoCodecs.GetSize());
     EXPECT_EQ(12, avi.m_audioCodecs.GetSize());
-    EXPECT_EQ(L"AC_libmp3lame", avi.m_audioCodecs[0]->m_id);
-    EXPECT_EQ(L"VC_libx264", avi.m_presets[0]->m_pVideoCodec->m_id);
-    EXPECT_EQ(L"AC_ac3", avi.m_presets[0]->m_pAudioCodec->m_id);
-    EXPECT_EQ(L"mpegts", Format(L"VF_trp").m_muxer);
-    EXPECT_EQ(L".vob", Format(L"VF_DVD").m_extension);
-    EXPECT_EQ(L".mpg", Format(L"VF_mpeg2").m_extension);
+    EXPECT_STREQ(L"AC_libmp3lame", avi.m_audioCodecs[0]->m_id);
+    EXPECT_STREQ(L"VC_libx264", avi.m_presets[0]->m_pVideoCodec->m_id);
+    EXPECT_STREQ(L"AC_ac3", avi.m_presets[0]->m_pAudioCodec->m_id);
+    EXPECT_STREQ(L"mpegts", Format(L"VF_trp").m_muxer);
+    EXPECT_STREQ(L".vob", Format(L"VF_DVD").m_extension);
+    EXPECT_STREQ(L".mpg", Format(L"VF_mpeg2").m_extension);
 
     const MediaPresetRecord& audioOnly = Record(L"VF_hls", L"Audio Only");
     EXPECT_EQ(PRESET_STREAM_OFF, audioOnly.videoFlags);
@@ -336,8 +336,8 @@ TEST_F(BuiltInCatalogueTest, NamedRows)
     EXPECT_EQ(5500000, Record(L"VF_vob", L"DVD PAL Compatible").videoBitRate);
     EXPECT_EQ(44100, Record(L"VF_DVD", L"PAL - Low Quality").sampleRate);
     EXPECT_EQ(160000, Record(L"VF_DVD", L"NTSC - Low Quality").audioBitRate);
-    EXPECT_EQ(L"rgba", Format(L"VF_flm").m_videoCodecs[0]->m_pixelFormat);
-    EXPECT_EQ(L"", Format(L"VF_avi").FindVideoCodec(L"VC_rawvideo")->m_pixelFormat);
+    EXPECT_STREQ(L"rgba", Format(L"VF_flm").m_videoCodecs[0]->m_pixelFormat);
+    EXPECT_STREQ(L"", Format(L"VF_avi").FindVideoCodec(L"VC_rawvideo")->m_pixelFormat);
 }
 
 TEST_F(BuiltInCatalogueTest, DeviceFamiliesAndTheirCodecs)
@@ -347,17 +347,17 @@ TEST_F(BuiltInCatalogueTest, DeviceFamiliesAndTheirCodecs)
     const char* const plain = "VF_Microsoft VF_Nintendo VF_Nokia VF_Sony VF_Tablet VF_TV";
     for (const std::string& id : Words(android)) {
         CMediaFormat& format = Format(CString(id.c_str()));
-        EXPECT_EQ(L"VC_libx264.Android", format.m_videoCodecs[0]->m_id) << id;
-        EXPECT_EQ(L"VC_mpeg4.Android", format.m_videoCodecs[1]->m_id) << id;
-        EXPECT_EQ(L"AC_aac.Android", format.m_audioCodecs[0]->m_id) << id;
+        EXPECT_STREQ(L"VC_libx264.Android", format.m_videoCodecs[0]->m_id) << id;
+        EXPECT_STREQ(L"VC_mpeg4.Android", format.m_videoCodecs[1]->m_id) << id;
+        EXPECT_STREQ(L"AC_aac.Android", format.m_audioCodecs[0]->m_id) << id;
     }
     for (const std::string& id : Words(plain)) {
         CMediaFormat& format = Format(CString(id.c_str()));
-        EXPECT_EQ(L"VC_libx264", format.m_videoCodecs[0]->m_id) << id;
-        EXPECT_EQ(L"AC_aac", format.m_audioCodecs[0]->m_id) << id;
+        EXPECT_STREQ(L"VC_libx264", format.m_videoCodecs[0]->m_id) << id;
+        EXPECT_STREQ(L"AC_aac", format.m_audioCodecs[0]->m_id) << id;
     }
-    EXPECT_EQ(L"AC_libmp3lame", Format(L"VF_BlackBerry").m_audioCodecs[1]->m_id);
-    EXPECT_EQ(L"AC_libmp3lame", Format(L"VF_Google").m_audioCodecs[1]->m_id);
+    EXPECT_STREQ(L"AC_libmp3lame", Format(L"VF_BlackBerry").m_audioCodecs[1]->m_id);
+    EXPECT_STREQ(L"AC_libmp3lame", Format(L"VF_Google").m_audioCodecs[1]->m_id);
     EXPECT_EQ(1, Format(L"VF_Android").m_audioCodecs.GetSize());
     // After "Apple", the families go by display name without regard to case.
     const CMediaFormatCategory& devices = *m_formats.m_categories[2];

@@ -81,7 +81,7 @@ TEST(CodecCatalogueTest, AudioDefaultsOfNarrowVariants)
     ASSERT_EQ(aac->m_bitRates.GetSize(), android->m_bitRates.GetSize());
     EXPECT_EQ(aac->m_sampleRates.GetSize(), android->m_sampleRates.GetSize());
     EXPECT_EQ(MEDIA_KIND_AUDIO, aac->m_mediaKind);
-    EXPECT_EQ(L"AAC", aac->m_name);
+    EXPECT_STREQ(L"AAC", aac->m_name);
 }
 
 TEST(CodecCatalogueTest, AacEncoderFollowsTheToolChoiceWhenMade)
@@ -93,9 +93,9 @@ TEST(CodecCatalogueTest, AacEncoderFollowsTheToolChoiceWhenMade)
     std::unique_ptr<CAudioCodec> after = Audio(L"AC_aac.3gp");
     std::unique_ptr<CAudioCodec> mp3 = Audio(L"AC_libmp3lame");
     PreferFdkAac = saved;
-    EXPECT_EQ(L"aac", before->m_encoder);
-    EXPECT_EQ(L"libfdk_aac", after->m_encoder);
-    EXPECT_EQ(L"libmp3lame", mp3->m_encoder);
+    EXPECT_STREQ(L"aac", before->m_encoder);
+    EXPECT_STREQ(L"libfdk_aac", after->m_encoder);
+    EXPECT_STREQ(L"libmp3lame", mp3->m_encoder);
 }
 
 struct VideoPickCase {
@@ -169,13 +169,13 @@ TEST(CodecCatalogueTest, VideoIdentities)
     for (const Row& row : rows) {
         std::unique_ptr<CVideoCodec> codec = Video(row.id);
         ASSERT_TRUE(codec) << CStringA(row.id);
-        EXPECT_EQ(row.name, codec->m_name) << CStringA(row.id);
-        EXPECT_EQ(row.encoder, codec->m_encoder) << CStringA(row.id);
+        EXPECT_STREQ(row.name, codec->m_name) << CStringA(row.id);
+        EXPECT_STREQ(row.encoder, codec->m_encoder) << CStringA(row.id);
         EXPECT_EQ(row.flags, codec->m_flags) << CStringA(row.id);
         EXPECT_EQ(row.alignment, codec->m_alignment) << CStringA(row.id);
-        EXPECT_EQ(row.profile, codec->m_defaultProfile) << CStringA(row.id);
-        EXPECT_EQ(row.tag, codec->m_codecTag) << CStringA(row.id);
-        EXPECT_TRUE(codec->m_pixelFormat.IsEmpty()) << CStringA(row.id);
+        EXPECT_STREQ(row.profile, codec->m_defaultProfile) << CStringA(row.id);
+        EXPECT_STREQ(row.tag, codec->m_codecTag) << CStringA(row.id);
+        EXPECT_STREQ(L"", codec->m_pixelFormat) << CStringA(row.id);
         EXPECT_EQ(MEDIA_KIND_VIDEO, codec->m_mediaKind);
     }
     EXPECT_EQ(3, Video(L"VC_wmv1")->m_aspects.GetSize());
@@ -219,7 +219,7 @@ TEST(CodecCatalogueTest, OwnOutputSizeSteps)
         source.FrameRateNum = c.sourceNum;
         source.FrameRateDen = c.sourceDen;
         EXPECT_EQ(0, codec->AdjustOutputSize(options, &source)) << c.name;
-        EXPECT_EQ(c.pixelFormat, codec->m_pixelFormat) << c.name;
+        EXPECT_STREQ(c.pixelFormat, codec->m_pixelFormat) << c.name;
         EXPECT_EQ(c.aspectNum, options.AspectNum) << c.name;
         EXPECT_EQ(c.aspectDen, options.AspectDen) << c.name;
         EXPECT_EQ(c.rateNum, options.FrameRateNum) << c.name;

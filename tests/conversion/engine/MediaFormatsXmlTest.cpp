@@ -108,10 +108,8 @@ int CountFiles(const std::wstring& folder)
 void ExpectSamePreset(const CMediaPreset& a, const CMediaPreset& b, const std::string& where)
 {
     EXPECT_EQ(0, memcmp(&a.m_record, &b.m_record, sizeof(MediaPresetRecord))) << where;
-    EXPECT_EQ(a.m_pVideoCodec ? a.m_pVideoCodec->m_id : CString(), b.m_pVideoCodec ? b.m_pVideoCodec->m_id : CString())
-        << where;
-    EXPECT_EQ(a.m_pAudioCodec ? a.m_pAudioCodec->m_id : CString(), b.m_pAudioCodec ? b.m_pAudioCodec->m_id : CString())
-        << where;
+    EXPECT_STREQ(a.m_pVideoCodec ? a.m_pVideoCodec->m_id : L"", b.m_pVideoCodec ? b.m_pVideoCodec->m_id : L"") << where;
+    EXPECT_STREQ(a.m_pAudioCodec ? a.m_pAudioCodec->m_id : L"", b.m_pAudioCodec ? b.m_pAudioCodec->m_id : L"") << where;
 }
 
 // Every stored field of every category, format and preset.
@@ -293,6 +291,32 @@ TEST_F(MediaFormatsXmlTest, DamagedPresetsAreDroppedAlone)
     }
 }
 
+// An attribute given twice takes its last value: the record is the same as if it stood alone.
+TEST_F(MediaFormatsXmlTest, RepeatedAttributeTakesTheLastValue)
+{
+    const std::string text = SmallFileText();
+    CSmallFormats plain;
+    LoadSmall(plain, text);
+    const CMediaPreset& expected = *plain.FindFormat(L"VF_small")->m_presets[0];
+    struct Row {
+        const char* name;
+        const char* from;
+        const char* to;
+    };
+    const Row rows[] = {
+        {"a longer name first", "<Preset Name=\"Small\"", "<Preset Name=\"A longer name given first\" Name=\"Small\""},
+        {"a longer codec id first", "Codec=\"VC_libx264\" Resolution",
+            "Codec=\"VC_libx264.WindowsPhone\" Codec=\"VC_libx264\" Resolution"},
+    };
+    for (const Row& row : rows) {
+        CSmallFormats formats;
+        LoadSmall(formats, Replace(text, row.from, row.to));
+        const CMediaFormat& video = *formats.FindFormat(L"VF_small");
+        ASSERT_EQ(2, video.m_presets.GetSize()) << row.name;
+        ExpectSamePreset(expected, *video.m_presets[0], row.name);
+    }
+}
+
 TEST_F(MediaFormatsXmlTest, DefaultsAndMissingParts)
 {
     const std::string text = SmallFileText();
@@ -312,6 +336,14 @@ TEST_F(MediaFormatsXmlTest, DefaultsAndMissingParts)
         {"a missing format keeps only its custom preset", "VF_small", "VF_gone", 0, 0, 0, L"Custom"},
         {"a missing custom preset keeps the built-in one", "CustomPreset", "OtherPreset", 2, 0, 0, L"Custom"},
         {"the custom preset is read", "<CustomPreset Name=\"Custom\"", "<CustomPreset Name=\"Mine\"", 2, 0, 0, L"Mine"},
+        {"a custom preset before the presets is read", "<Preset Name=\"Small\"",
+            "<CustomPreset Name=\"Early\" Flags=\"1048576\"><Video Flags=\"1\" Codec=\"VC_mpeg4\" />"
+            "<Audio Flags=\"1\" Codec=\"AC_aac\" /></CustomPreset><Preset Name=\"Small\"",
+            2, 0, 0, L"Early"},
+        {"only the first custom preset is read", "</CustomPreset>",
+            "</CustomPreset><CustomPreset Name=\"Second\" Flags=\"1048576\"><Video Flags=\"1\" Codec=\"VC_mpeg4\" />"
+            "<Audio Flags=\"1\" Codec=\"AC_aac\" /></CustomPreset>",
+            2, 0, 0, L"Custom"},
     };
     for (const Row& row : rows) {
         CSmallFormats formats;
@@ -321,6 +353,65 @@ TEST_F(MediaFormatsXmlTest, DefaultsAndMissingParts)
         EXPECT_EQ(row.defaultPreset, video.m_defaultPreset) << row.name;
         EXPECT_EQ(row.defaultFormat, formats.m_categories[0]->m_defaultFormat) << row.name;
         EXPECT_EQ(row.customName, video.m_pCustomPreset->GetName()) << row.name;
+    }
+}
+
+// The whole element of a format in a saved file, from its indentation to its line end.
+std::string FormatElement(const std::string& text, const std::string& id)
+{
+    const std::string open = "\t\t\t\t<" + id + " ";
+    const std::string close = "\t\t\t\t</" + id + ">\n";
+    const size_t begin = text.find(open);
+    const size_t end = text.find(close, begin);
+    EXPECT_NE(std::string::npos, end) << id;
+    return end == std::string::npos ? std::string() : text.substr(begin, end + close.size() - begin);
+}
+
+// Each format reads the first element of its id wherever it stands among the others.
+TEST_F(MediaFormatsXmlTest, FormatsAreFoundInAnyOrder)
+{
+    {
+        CBuiltInMediaFormats formats;
+        ASSERT_EQ(0, formats.Load(m_folder.Path().c_str()));
+        ASSERT_EQ(0, formats.Save());
+    }
+    std::string text = ReadBytes(FilePath());
+    for (const char* id : {"VF_mp4", "VF_3g2", "VF_3gp", "VF_VCD"})
+        text = Replace(text, std::string("<") + id + " Name=\"", std::string("<") + id + " Name=\"Stored ");
+    const std::string mp4 = FormatElement(text, "VF_mp4");
+    const std::string g2 = FormatElement(text, "VF_3g2");
+    const std::string gp = FormatElement(text, "VF_3gp");
+    const std::string vcd = FormatElement(text, "VF_VCD");
+    struct Row {
+        const char* name;
+        std::string text;
+        const wchar_t* mp4Name;
+        const wchar_t* g2Name;
+        const wchar_t* gpName;
+        int g2Presets;
+    };
+    const Row rows[] = {
+        {"in the written order", text, L"Stored MP4", L"Stored 3GPP2", L"Stored 3GPP", 3},
+        {"first format moved to the end", Replace(Replace(text, mp4, ""), vcd, vcd + mp4), L"Stored MP4",
+            L"Stored 3GPP2", L"Stored 3GPP", 3},
+        {"a format missing", Replace(text, g2, ""), L"Stored MP4", L"3GPP2", L"Stored 3GPP", 0},
+        {"a later element of a format", Replace(text, g2, g2 + Replace(g2, "Stored", "Second")), L"Stored MP4",
+            L"Stored 3GPP2", L"Stored 3GPP", 3},
+        {"an earlier element of a format", Replace(text, mp4, Replace(gp, "Stored", "Early") + mp4), L"Stored MP4",
+            L"Stored 3GPP2", L"Early 3GPP", 3},
+    };
+    for (const Row& row : rows) {
+        WriteBytes(FilePath(), row.text);
+        CBuiltInMediaFormats formats;
+        ASSERT_EQ(0, formats.Load(m_folder.Path().c_str())) << row.name;
+        EXPECT_EQ(0, formats.m_modified) << row.name;
+        EXPECT_EQ(row.mp4Name, formats.FindFormat(L"VF_mp4")->m_name) << row.name;
+        EXPECT_EQ(25, formats.FindFormat(L"VF_mp4")->m_presets.GetSize()) << row.name;
+        EXPECT_EQ(row.g2Name, formats.FindFormat(L"VF_3g2")->m_name) << row.name;
+        EXPECT_EQ(row.g2Presets, formats.FindFormat(L"VF_3g2")->m_presets.GetSize()) << row.name;
+        EXPECT_EQ(row.gpName, formats.FindFormat(L"VF_3gp")->m_name) << row.name;
+        EXPECT_EQ(2, formats.FindFormat(L"VF_3gp")->m_presets.GetSize()) << row.name;
+        EXPECT_EQ(L"Stored VCD", formats.FindFormat(L"VF_VCD")->m_name) << row.name;
     }
 }
 
