@@ -49,6 +49,46 @@ std::wstring Missing()
     return g_media + L"\\missing.mp4";
 }
 
+// The clip as a transport stream, which a player reads packet by packet: damage in it costs
+// what it hits, not the whole file.
+std::wstring StreamClip()
+{
+    return g_media + L"\\clip.ts";
+}
+
+std::wstring CutClip()
+{
+    return g_media + L"\\cut.ts";
+}
+
+std::wstring HoledClip()
+{
+    return g_media + L"\\holed.ts";
+}
+
+bool WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
+// The stream clip cut off in the middle, and with 5000 bytes zeroed a third of the way in.
+bool MakeDamagedClips()
+{
+    std::string bytes = tooltest::ReadFileBytes(StreamClip());
+    if (bytes.size() < 30000)
+        return false;
+    std::string holed = bytes;
+    holed.replace(holed.size() / 3, 5000, 5000, '\0');
+    return WriteBytes(CutClip(), bytes.substr(0, bytes.size() / 2)) && WriteBytes(HoledClip(), holed);
+}
+
 class ClipRunnerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -58,7 +98,8 @@ protected:
         g_media = g_folder->Path() + L"\\media & more";
         CreateDirectoryW(g_media.c_str(), nullptr);
         g_made = MakeMedia(Clip(), tooltest::kClipH264Aac) && MakeMedia(Tone(), tooltest::kToneWav) &&
-                 MakeMedia(Still(), L"-f lavfi -i testsrc=size=320x240 -frames:v 1");
+                 MakeMedia(Still(), L"-f lavfi -i testsrc=size=320x240 -frames:v 1") &&
+                 MakeMedia(StreamClip(), std::wstring(tooltest::kClipH264Aac) + L" -f mpegts") && MakeDamagedClips();
         HANDLE garbage = CreateFileW(Garbage().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         WriteFile(garbage, "this is no media file at all\r\n", 30, &written, nullptr);
@@ -378,6 +419,36 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(UnplayableCase{"NoMediaFile", Garbage, nullptr}, UnplayableCase{"MissingFile", Missing, nullptr},
                       UnplayableCase{"FailMode", Clip, L"fail"}),
     [](const ::testing::TestParamInfo<UnplayableCase>& info) { return std::string(info.param.name); });
+
+struct DamagedCase {
+    const char* name;
+    std::wstring (*path)();
+    int64_t minEndUs, maxEndUs;  // where the end of the media is reported
+    int minShown;                // of the 100 frames
+};
+
+class ClipRunnerDamagedTest : public ClipRunnerTest, public ::testing::WithParamInterface<DamagedCase> {};
+
+// A damaged file plays what it holds and ends as any other: no hang, no crash.
+TEST_P(ClipRunnerDamagedTest, PlaysWhatItHoldsAndEnds)
+{
+    const DamagedCase& c = GetParam();
+    auto tool = Start(Arguments(c.path()));
+    ASSERT_TRUE(tool->WaitForExit(kPlayTimeoutMs));
+    EXPECT_EQ(0u, tool->ExitCode());
+    ASSERT_TRUE(m_owner.Last(PLAYER_EVENT_END_OF_MEDIA));
+    int64_t endUs = m_owner.Last(PLAYER_EVENT_END_OF_MEDIA)->status.PositionInUs;
+    EXPECT_GE(endUs, c.minEndUs);
+    EXPECT_LE(endUs, c.maxEndUs);
+    EXPECT_EQ(PLAYER_EVENT_FINISHED, m_owner.events.back().code);
+    EXPECT_GE(LoadRunnerStatus(m_owner.events.back().status).FramesShown, c.minShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damaged, ClipRunnerDamagedTest,
+    ::testing::Values(DamagedCase{"CutInTheMiddle", CutClip, kSecondUs, 3 * kSecondUs, 30},
+                      DamagedCase{"ZeroedRun", HoledClip, 3 * kSecondUs, kClipUs + 200000, 70}),
+    [](const ::testing::TestParamInfo<DamagedCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ClipRunnerTest, InCrashModeDiesAfterReportingItStarted)
 {
