@@ -101,11 +101,16 @@ TEST(CMemoryStream, RefusesValuesBeyondItsRange)
 
 TEST(CMemoryStream, FailedGrowthKeepsTheData)
 {
-    CMemoryStream stream(4096);
-    WriteText(stream, "abc");
-    EXPECT_EQ(stream.Reserve(0xF0000000LL), -1);  // more than a 32-bit process can have
-    EXPECT_EQ(stream.GetCapacity(), 4096u);
-    EXPECT_EQ(Contents(stream, 3), "abc");
+    // Sizes past the stream's 32-bit limit, asked for directly or reached by rounding up to
+    // the growth step: refused before any allocation, whatever the address space.
+    const LONGLONG cases[] = {0x100000000LL, 0xFFFFFFF0LL, 0x7FFFFFFFFFFFFFFFLL};
+    for (LONGLONG nCapacity : cases) {
+        CMemoryStream stream(4096);
+        WriteText(stream, "abc");
+        EXPECT_EQ(stream.Reserve(nCapacity), -1) << nCapacity;
+        EXPECT_EQ(stream.GetCapacity(), 4096u) << nCapacity;
+        EXPECT_EQ(Contents(stream, 3), "abc") << nCapacity;
+    }
 
     CMemoryStream fixed(0);
     char ch = 'x';

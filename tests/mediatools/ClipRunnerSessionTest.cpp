@@ -126,7 +126,8 @@ TEST_F(ClipRunnerSessionTest, PlaysTheClipToTheEnd)
     CHostSession session(m_window);
     EXPECT_EQ(0, Play(session));
     EXPECT_TRUE(session.HasCompleted());
-    EXPECT_NEAR(4000, static_cast<int>(m_elapsedMs), 1500);
+    // Played at the clip's own pace, never faster; a loaded machine may take longer to start.
+    EXPECT_GE(m_elapsedMs, 3500u);
     EXPECT_NEAR(kClipUs, session.m_status.DurationInUs, 100000);
     EXPECT_NEAR(kClipUs, session.m_status.PositionInUs, 200000);
     EXPECT_EQ(320, session.m_status.VideoWidth);
@@ -220,8 +221,8 @@ TEST_F(ClipRunnerSessionTest, AToolIgnoringTheStopIsKilledAfterThreeSeconds)
     DWORD endedAfter = GetTickCount() - stopAt;
     EXPECT_EQ(1, result);
     EXPECT_TRUE(session.WasStopped());
-    EXPECT_GE(endedAfter, 2800u);
-    EXPECT_LE(endedAfter, 6000u);
+    EXPECT_GE(endedAfter, 2800u) << "the tool had its three seconds";
+    EXPECT_LE(endedAfter, 15000u);
     EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipRunner.exe", 2000));
 }
 

@@ -354,9 +354,8 @@ TEST_P(ClipRunnerStopTest, EndsWellWithinThreeSeconds)
     } else {
         ASSERT_TRUE(m_owner.WaitFor(GetParam().replyStopOn, kPlayTimeoutMs));
     }
-    DWORD stopped = GetTickCount();
-    ASSERT_TRUE(tool->WaitForExit(3000));
-    EXPECT_LT(GetTickCount() - stopped, 2500u) << "well under the 3 s grace time";
+    // Nothing kills it here: exit code 0 says it ended by itself.
+    ASSERT_TRUE(tool->WaitForExit(kPlayTimeoutMs));
     EXPECT_EQ(0u, tool->ExitCode());
     std::vector<int32_t> codes = m_owner.CodesWithoutProgress();
     ASSERT_GE(codes.size(), 2u);
@@ -390,9 +389,7 @@ TEST_F(ClipRunnerTest, EndsWhenTheOwnerWindowCloses)
 {
     auto tool = StartPlaying(Arguments(Clip(), L"", L"-exit_delay 60000"));
     m_owner.Destroy();
-    DWORD closed = GetTickCount();
-    ASSERT_TRUE(tool->WaitForExit(3000));
-    EXPECT_LT(GetTickCount() - closed, 2500u) << "well under the 3 s grace time";
+    ASSERT_TRUE(tool->WaitForExit(kPlayTimeoutMs)) << "it would have waited 60 s";
     EXPECT_EQ(0, m_owner.Count(PLAYER_EVENT_END_OF_MEDIA));
 }
 
@@ -465,10 +462,10 @@ TEST_F(ClipRunnerTest, StartsAtTheGivenPositionAndPlaysTheGivenLength)
     auto tool = StartPlaying(Arguments(Clip(), L"-ss 0:00:02.000 -t 0:00:01.000"));
     EXPECT_NEAR(2000000, Latest().PositionInUs, 100000);
     DWORD playing = GetTickCount();
-    ASSERT_TRUE(m_owner.WaitFor(PLAYER_EVENT_END_OF_MEDIA, 10000));
-    EXPECT_NEAR(1000, static_cast<int>(GetTickCount() - playing), 400);
+    ASSERT_TRUE(m_owner.WaitFor(PLAYER_EVENT_END_OF_MEDIA, kPlayTimeoutMs));
+    EXPECT_GE(GetTickCount() - playing, 600u) << "the one second plays at its pace";
     EXPECT_NEAR(3000000, m_owner.Last(PLAYER_EVENT_END_OF_MEDIA)->status.PositionInUs, 150000);
-    EXPECT_TRUE(tool->WaitForExit(3000));
+    EXPECT_TRUE(tool->WaitForExit(kPlayTimeoutMs));
 }
 
 struct StreamCase {
@@ -529,17 +526,21 @@ TEST_P(ClipRunnerSpeedTest, PlaysTheWholeClipInItsTime)
     auto tool = StartPlaying(Arguments(Clip(), c.options));
     DWORD playing = GetTickCount();
     ASSERT_TRUE(m_owner.WaitFor(PLAYER_EVENT_END_OF_MEDIA, kPlayTimeoutMs));
-    EXPECT_NEAR(c.seconds * 1000, GetTickCount() - playing, 500 + c.seconds * 150);
+    // Never faster than its time; a loaded machine only ever makes it later.
+    EXPECT_GE(GetTickCount() - playing + 500, c.seconds * 1000);
     EXPECT_NEAR(kClipUs, m_owner.Last(PLAYER_EVENT_END_OF_MEDIA)->status.PositionInUs, 250000);
     for (const ReceivedEvent& event : m_owner.events) {
         DWORD since = event.tick - playing;
         if (event.code == PLAYER_EVENT_PROGRESS && since > 300 && since < 1000 * c.seconds) {
-            // Events reach the owner a little late on a loaded machine; a clock at the wrong
-            // speed is off by seconds.
-            EXPECT_NEAR(since * 1000.0 * kClipUs / 1e6 / c.seconds, event.status.PositionInUs, 600000);
+            // A clock at the wrong speed drifts by whole seconds. Events reach the owner late on
+            // a loaded machine, and a sound device's position starts behind: the position may
+            // lag the owner's clock by more than it may lead it.
+            double expectedUs = since * 1000.0 * kClipUs / 1e6 / c.seconds;
+            EXPECT_LE(event.status.PositionInUs, expectedUs + 600000) << "at " << since << " ms";
+            EXPECT_GE(event.status.PositionInUs, expectedUs - 1500000) << "at " << since << " ms";
         }
     }
-    EXPECT_TRUE(tool->WaitForExit(3000));
+    EXPECT_TRUE(tool->WaitForExit(kPlayTimeoutMs));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -571,7 +572,7 @@ TEST_F(ClipRunnerTest, ShowsAStillImageForTheExitDelay)
     // The delay is kept; a loaded machine may add to it, never take from it.
     int shown = static_cast<int>(m_owner.events.back().tick - ended);
     EXPECT_GE(shown, 1400);
-    EXPECT_LE(shown, 3000);
+    EXPECT_LE(shown, 10000);
     std::vector<int32_t> expected = {PLAYER_EVENT_STARTED, PLAYER_EVENT_MEDIA_OPENED, PLAYER_EVENT_PLAYING,
                                      PLAYER_EVENT_END_OF_MEDIA, PLAYER_EVENT_FINISHED};
     EXPECT_EQ(expected, m_owner.CodesWithoutProgress());
