@@ -147,6 +147,16 @@ protected:
         return m_owner.Last(PLAYER_EVENT_PROGRESS)->status.PositionInUs;
     }
 
+    // The first reported position past the given one, or the last one when none comes within
+    // a limit that a loaded machine keeps easily.
+    int64_t PositionPassing(int64_t us)
+    {
+        int64_t position = NextPosition();
+        for (DWORD start = GetTickCount(); position <= us && GetTickCount() - start < 15000;)
+            position = NextPosition();
+        return position;
+    }
+
     OwnerWindow m_owner{320, 240};
 };
 
@@ -234,8 +244,7 @@ TEST_F(ClipRunnerTest, PausesAndResumes)
     ASSERT_EQ(0, SendCommand(Latest(), PLAYER_CMD_TOGGLE_PAUSE));
     ASSERT_TRUE(m_owner.WaitFor(PLAYER_EVENT_PAUSE_CHANGED, 5000, 2));
     EXPECT_EQ(0, m_owner.Last(PLAYER_EVENT_PAUSE_CHANGED)->flag);
-    PumpFor(600);
-    EXPECT_GT(NextPosition(), pausedAt + 300000) << "and moves on after the resume";
+    EXPECT_GT(PositionPassing(pausedAt + 300000), pausedAt + 300000) << "and moves on after the resume";
     ASSERT_TRUE(tool->WaitForExit(kPlayTimeoutMs));
     EXPECT_EQ(PLAYER_EVENT_FINISHED, m_owner.events.back().code);
 }
@@ -272,8 +281,7 @@ TEST_P(ClipRunnerSeekTest, LandsWhereAskedWithinTheMedia)
         ASSERT_TRUE(tool->WaitForExit(3000));
         return;
     }
-    PumpFor(500);
-    EXPECT_GT(NextPosition(), c.expectedUs + 200000) << "plays on from there";
+    EXPECT_GT(PositionPassing(c.expectedUs + 200000), c.expectedUs + 200000) << "plays on from there";
     EXPECT_GT(LoadRunnerStatus(Latest()).FramesShown, shown);
     ASSERT_TRUE(tool->WaitForExit(kPlayTimeoutMs));
     EXPECT_EQ(1, m_owner.Count(PLAYER_EVENT_END_OF_MEDIA));
@@ -378,8 +386,8 @@ TEST_F(ClipRunnerTest, InHangModeKeepsRunningAfterAStopUntilKilled)
     ASSERT_EQ(0, SendCommand(Latest(), PLAYER_CMD_STOP));
     int progress = m_owner.Count(PLAYER_EVENT_PROGRESS);
     PumpFor(2000);
+    EXPECT_TRUE(m_owner.WaitFor(PLAYER_EVENT_PROGRESS, 15000, progress + 6)) << "it plays on";
     EXPECT_TRUE(tool->Running()) << "neither the command nor the replies of 20 stopped it";
-    EXPECT_GT(m_owner.Count(PLAYER_EVENT_PROGRESS), progress + 5);
     EXPECT_EQ(0, m_owner.Count(PLAYER_EVENT_STOPPING));
     tool->Kill();
     EXPECT_TRUE(tool->WaitForExit(3000));
@@ -487,8 +495,7 @@ TEST_P(ClipRunnerStreamTest, ReportsTheStreamsAndTheDisplaySize)
     EXPECT_EQ(c.audio, status.AudioStreamIndex);
     EXPECT_EQ(c.displayWidth, status.DisplayWidth);
     EXPECT_EQ(c.displayHeight, status.DisplayHeight);
-    PumpFor(500);
-    EXPECT_GT(NextPosition(), 300000) << "it plays";
+    EXPECT_GT(PositionPassing(300000), 300000) << "it plays";
     EXPECT_EQ(c.video >= 0, LoadRunnerStatus(Latest()).FramesShown > 0);
     ASSERT_EQ(0, SendCommand(Latest(), PLAYER_CMD_STOP));
     EXPECT_TRUE(tool->WaitForExit(3000));
