@@ -54,6 +54,9 @@ static_assert(sizeof(RECT) == 16, "RECT is 16 bytes");
 #endif
 static_assert(sizeof(COLORREF) == 4, "COLORREF is 4 bytes");
 
+// The most bytes one pixel block, alpha plane or selection plane may take (RASTERIMAGE_MAX_MEMORY).
+const uint64_t kRasterMaxImageBytes = uint64_t(1) << 28;
+
 // Format ids of the image library.
 enum : uint32_t {
     RASTER_FORMAT_UNKNOWN = 0,

@@ -6,8 +6,6 @@
 
 namespace {
 
-const uint64_t kMaxImageBytes = uint64_t(1) << 28;
-
 uint32_t NormalisedBpp(uint32_t bpp)
 {
     if (bpp <= 1)
@@ -96,7 +94,7 @@ void* CRasterImage::Create(uint32_t width, uint32_t height, uint32_t bpp, uint32
     // 64-bit sizes: a narrow, tall image must not wrap round to a small block.
     uint64_t effWidth = (uint64_t(width) * bpp + 31) / 32 * 4;
     uint64_t imageSize = effWidth * height;
-    if (imageSize > kMaxImageBytes || width > INT32_MAX || height > INT32_MAX) {
+    if (imageSize > kRasterMaxImageBytes || width > INT32_MAX || height > INT32_MAX) {
         SetError("RASTERIMAGE_MAX_MEMORY exceeded");
         return nullptr;
     }

@@ -177,8 +177,10 @@ public:
     bool IncreaseBpp(uint32_t bits);
     bool Flip(bool flipSelection = true, bool flipAlpha = true);
     bool Negative();
+    // Fills this 24-bit image from 16- or 32-bit pixels described by masks of any width; with an
+    // alpha mask the alpha plane is made (where there is none) and filled from it as well.
     void ConvertBitfields(const uint8_t* source, uint32_t redMask, uint32_t greenMask,
-                          uint32_t blueMask, uint8_t bits);
+                          uint32_t blueMask, uint8_t bits, uint32_t alphaMask = 0);
     void Unpack2BitRow(uint8_t* row) const;
     void SwapHeaderBytes(RasterInfoHeader& header) const;
     uint16_t SwapShort(uint16_t value) const;

@@ -60,15 +60,15 @@ uint8_t RlePixel(int32_t byte, int32_t pixel, bool fourBit)
 
 } // namespace
 
-bool ReadBitmapInfo(CImageStream* stream, RasterInfoHeader& header, uint32_t masks[3], bool* coreHeader)
+bool ReadBitmapInfo(CImageStream* stream, RasterInfoHeader& header, BitmapInfoExtra& extra)
 {
     uint8_t raw[124] = {};
     if (stream->Read(raw, 1, 40) != 40)
         return false;
     ByteReader r(raw, sizeof(raw));
     header = ParseInfoHeader(r);
-    *coreHeader = header.biSize == 12;
-    masks[0] = masks[1] = masks[2] = 0;
+    extra = BitmapInfoExtra {};
+    extra.core = header.biSize == 12;
     if (header.biSize == 12) {
         header = RasterInfoHeader {};
         header.biSize = 12;
@@ -81,13 +81,16 @@ bool ReadBitmapInfo(CImageStream* stream, RasterInfoHeader& header, uint32_t mas
     } else if (header.biSize == 64) {
         if (!Skip(stream, 24))
             return false;
-    } else if (header.biSize == 124) {
-        // A version-5 header holds its bit-field masks in bytes 40-51.
-        if (stream->Read(raw + 40, 1, 84) != 84)
+    } else if (header.biSize == 108 || header.biSize == 124) {
+        // Version-4 and version-5 headers: the 40-byte fields, then the red, green, blue and
+        // alpha masks in bytes 40-55 (colour space and the rest are not used). Both are read as
+        // the 40-byte header is: colours used sizes the palette, an image size of 0 is computed.
+        size_t rest = header.biSize - 40;
+        if (stream->Read(raw + 40, 1, rest) != rest)
             return false;
-        masks[0] = r.U32(40);
-        masks[1] = r.U32(44);
-        masks[2] = r.U32(48);
+        extra.masksInHeader = true;
+        for (int i = 0; i < 4; i++)
+            extra.masks[i] = r.U32(40 + 4 * size_t(i));
     } else if (header.biSize != 40) {
         if (header.biSize < 41 || header.biSizeImage < ComputedSize(header.biBitCount, header.biWidth, header.biHeight)
             || header.biPlanes != 1 || header.biClrUsed != 0)
@@ -127,9 +130,8 @@ bool CRasterImageBMP::Decode(CImageStream* stream)
         stream->Seek(start, SEEK_SET);
     }
     RasterInfoHeader h;
-    uint32_t masks[3];
-    bool core = false;
-    if (!ReadBitmapInfo(stream, h, masks, &core) || h.biHeight == INT32_MIN)
+    BitmapInfoExtra extra;
+    if (!ReadBitmapInfo(stream, h, extra) || h.biHeight == INT32_MIN)
         return Fail("Error reading BMP info");
     bool topDown = h.biHeight < 0;
     int32_t height = topDown ? -h.biHeight : h.biHeight;
@@ -149,22 +151,24 @@ bool CRasterImageBMP::Decode(CImageStream* stream)
     SetYDPI(int32_t(std::floor(h.biYPelsPerMeter * 0.0254 + 0.5)));
     if (GetEscape())
         return Fail("Cancelled");
-    if (bits <= 8 && !ReadPalette(stream, h, core))
+    if (bits <= 8 && !ReadPalette(stream, h, extra.core))
         return false;
     if (GetEscape())
         return Fail("Cancelled");
-    if (bits >= 16 && h.biCompression == kBiBitfields && h.biSize != 124) {
+    if (bits >= 16 && h.biCompression == kBiBitfields && !extra.masksInHeader) {
+        // Three masks follow a 40-byte header: no alpha mask.
         uint8_t raw[12] = {};
         stream->Read(raw, 1, sizeof(raw));
         ByteReader r(raw, sizeof(raw));
-        masks[0] = r.U32(0);
-        masks[1] = r.U32(4);
-        masks[2] = r.U32(8);
+        extra.masks[0] = r.U32(0);
+        extra.masks[1] = r.U32(4);
+        extra.masks[2] = r.U32(8);
+        extra.masks[3] = 0;
     }
     int64_t pixelStart = int64_t(start) + offset;
     if (offset && (pixelStart > INT32_MAX || !stream->Seek(int32_t(pixelStart), SEEK_SET)))
         return Fail("Error reading BMP info");
-    if (!ReadPixels(stream, h, masks))
+    if (!ReadPixels(stream, h, extra.masks))
         return false;
     if (topDown)
         Flip(true, true);
@@ -188,7 +192,7 @@ bool CRasterImageBMP::ReadPalette(CImageStream* stream, const RasterInfoHeader& 
     return true;
 }
 
-bool CRasterImageBMP::ReadPixels(CImageStream* stream, const RasterInfoHeader& h, const uint32_t masks[3])
+bool CRasterImageBMP::ReadPixels(CImageStream* stream, const RasterInfoHeader& h, const uint32_t masks[4])
 {
     uint32_t compression = h.biCompression;
     switch (h.biBitCount) {
@@ -211,7 +215,9 @@ bool CRasterImageBMP::ReadPixels(CImageStream* stream, const RasterInfoHeader& h
         // 16-bit rows are narrower than the image's 24-bit rows: they are read into the
         // pixel area and converted in place.
         ReadOrZero(stream, Bits(), size_t((GetWidth() + 1) / 2) * 4 * GetHeight());
-        ConvertBitfields(Bits(), own ? masks[0] : 0x7C00, own ? masks[1] : 0x03E0, own ? masks[2] : 0x001F, 16);
+        ConvertBitfields(Bits(), own ? masks[0] : 0x7C00, own ? masks[1] : 0x03E0, own ? masks[2] : 0x001F, 16,
+                         own ? masks[3] : 0);
+        DropEmptyAlpha();
         return true;
     }
     case 24:
@@ -272,7 +278,9 @@ bool CRasterImageBMP::ReadRle(CImageStream* stream, bool fourBit)
     }
 }
 
-bool CRasterImageBMP::Read32(CImageStream* stream, const RasterInfoHeader& h, const uint32_t masks[3])
+// 32-bit pixels: plain ones hold blue, green, red and alpha bytes; bit-field ones are described
+// by their masks, the alpha mask of a version-4 or version-5 header included.
+bool CRasterImageBMP::Read32(CImageStream* stream, const RasterInfoHeader& h, const uint32_t masks[4])
 {
     uint32_t compression = h.biCompression;
     if (compression != kBiRgb && compression != kBiBitfields)
@@ -282,21 +290,27 @@ bool CRasterImageBMP::Read32(CImageStream* stream, const RasterInfoHeader& h, co
     if (!buffer)
         return Fail("can't allocate memory");
     ReadOrZero(stream, buffer, pixels * 4);
-    if (compression == kBiRgb && AlphaCreate()) {
-        uint8_t* alpha = AlphaGetPointer();
-        bool any = false;
-        for (size_t i = 0; i < pixels; i++) {
-            alpha[i] = buffer[4 * i + 3];
-            any = any || alpha[i] != 0;
-        }
-        // Most 32-bit bitmaps leave the fourth byte 0: that is no alpha at all.
-        if (!any)
-            AlphaDelete();
-    }
-    bool own = compression == kBiBitfields;
-    ConvertBitfields(buffer, own ? masks[0] : 0xFF0000, own ? masks[1] : 0x00FF00, own ? masks[2] : 0x0000FF, 32);
+    if (compression == kBiRgb)
+        ConvertBitfields(buffer, 0xFF0000, 0x00FF00, 0x0000FF, 32, 0xFF000000);
+    else
+        ConvertBitfields(buffer, masks[0], masks[1], masks[2], 32, masks[3]);
     std::free(buffer);
+    DropEmptyAlpha();
     return true;
+}
+
+// Most bitmaps with room for alpha leave it 0 everywhere: that is no alpha at all.
+void CRasterImageBMP::DropEmptyAlpha()
+{
+    const uint8_t* alpha = AlphaGetPointer();
+    if (!alpha)
+        return;
+    size_t pixels = size_t(GetWidth()) * GetHeight();
+    for (size_t i = 0; i < pixels; i++) {
+        if (alpha[i])
+            return;
+    }
+    AlphaDelete();
 }
 
 bool CRasterImageBMP::Encode(CImageStream* stream)

@@ -1,6 +1,6 @@
 // ICO: one entry of an icon or cursor file. A PNG entry is recognised by the PNG signature at its
-// offset; a BMP entry takes its size from its own info header (0 x 0 in the directory means 256
-// for BMP entries as well).
+// offset; a BMP entry takes its size from the directory (0 means 256 there, for BMP entries as
+// well), and its info header must agree with it before anything is allocated.
 #include "image/RasterImageICO.h"
 #include <climits>
 #include <cstdio>
@@ -71,7 +71,7 @@ bool CRasterImageICO::Decode(CImageStream* stream)
         return DecodePngEntry(stream, count);
     if (!SeekTo(stream, start, offset))
         return false;
-    return DecodeBmpEntry(stream);
+    return DecodeBmpEntry(stream, entry.U8(0) ? entry.U8(0) : 256, entry.U8(1) ? entry.U8(1) : 256);
 }
 
 // A PNG entry that fails to decode fails the icon, with the PNG decoder's text.
@@ -90,17 +90,21 @@ bool CRasterImageICO::DecodePngEntry(CImageStream* stream, int32_t count)
     return true;
 }
 
-bool CRasterImageICO::DecodeBmpEntry(CImageStream* stream)
+// The entry's size is the directory's. Its info header must say the same width and either
+// twice the height (image and mask, the usual form) or the same height; any other header is
+// refused here, so that a header claiming a huge bitmap never sizes an allocation.
+bool CRasterImageICO::DecodeBmpEntry(CImageStream* stream, int32_t width, int32_t height)
 {
     uint8_t raw[40];
     if (stream->Read(raw, 1, 40) != 40)
         return false;
     ByteReader r(raw, 40);
-    int32_t width = r.I32(4);
-    int32_t height = r.I32(8) / 2;      // image and mask
+    int32_t headerHeight = r.I32(8);
     uint16_t bits = r.U16(14);
     uint32_t colors = r.U32(32);
-    if (width <= 0 || height <= 0 || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
+    if (r.I32(4) != width || (headerHeight != 2 * height && headerHeight != height))
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
         return false;
     if (GetEscape() == -1) {
         SetDimensionsOnly(uint32_t(width), uint32_t(height), RASTER_FORMAT_ICO);

@@ -11,7 +11,7 @@ public:
 
 private:
     bool DecodePngEntry(CImageStream* stream, int32_t count);
-    bool DecodeBmpEntry(CImageStream* stream);
+    bool DecodeBmpEntry(CImageStream* stream, int32_t width, int32_t height);
     void ApplyMask(const uint8_t* mask, uint32_t maskRow, bool hadAlpha);
     bool EncodePngEntry(CImageStream* stream);
 

@@ -94,6 +94,26 @@ struct PngDecodeShape {
     int channels;
 };
 
+// Ancillary chunks the decoder never uses. libpng passes over them (reading them in small
+// pieces, keeping nothing), so that one declaring a gigabyte costs no memory: the file simply
+// runs short. Each name is 5 bytes, the fifth a 0.
+const png_byte kUnusedChunks[] = "tEXt\0zTXt\0iTXt\0sPLT\0pCAL\0sCAL\0eXIf\0iCCP\0hIST\0sBIT\0tIME\0oFFs\0"
+                                 "gAMA\0cHRM\0sRGB";
+const int kUnusedChunkCount = int(sizeof(kUnusedChunks) / 5);
+
+// Limits set on every read structure, whatever libpng's own build defaults are: the largest
+// chunk libpng may allocate (and decompress into), and the largest width and height.
+const png_alloc_size_t kMaxChunkBytes = png_alloc_size_t(8) << 20;
+const png_uint_32 kMaxSide = 1000000;
+
+void SetReadLimits(png_structp png)
+{
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kUnusedChunks, kUnusedChunkCount);
+    png_set_chunk_malloc_max(png, kMaxChunkBytes);
+    png_set_user_limits(png, kMaxSide, kMaxSide);
+}
+
 int ChannelsOf(int colorType)
 {
     switch (colorType) {
@@ -134,11 +154,15 @@ static void ApplyTransparency(CRasterImage& image, png_structp png, png_infop in
     png_color_16p color = nullptr;
     if (!png_get_tRNS(png, info, &alpha, &count, &color))
         return;
-    int shift = bitDepth == 16 ? 8 : 0;
+    // 16-bit images with a key arrive here as grey + alpha or colour + alpha (see Decode), so a
+    // key is at most 8 bits; one beyond the bit depth matches no pixel and is left out.
+    uint32_t largest = (1u << (bitDepth < 8 ? bitDepth : 8)) - 1;
     if (colorType == PNG_COLOR_TYPE_PALETTE) {
-        if (count == 1) {
-            image.SetTransIndex(color ? color->index : 0);
-        } else if (count > 1 && alpha) {
+        // tRNS entry i belongs to palette entry i. One fully transparent entry is entry 0 as the
+        // transparent index; any other alpha values, partial ones included, go into the palette.
+        if (count == 1 && alpha && alpha[0] == 0) {
+            image.SetTransIndex(0);
+        } else if (count >= 1 && alpha) {
             for (uint32_t i = 0; i < image.GetNumColors(); i++) {
                 RasterColor c = image.GetPaletteColor(uint8_t(i));
                 c.rgbReserved = int(i) < count ? alpha[i] : 255;
@@ -146,11 +170,11 @@ static void ApplyTransparency(CRasterImage& image, png_structp png, png_infop in
             }
             image.AlphaPaletteEnable(true);
         }
-    } else if (colorType == PNG_COLOR_TYPE_GRAY && color) {
-        image.SetTransIndex(color->gray >> shift);
-    } else if (colorType == PNG_COLOR_TYPE_RGB && color) {
-        image.SetTransColor(RasterColor {uint8_t(color->blue >> shift), uint8_t(color->green >> shift),
-                                         uint8_t(color->red >> shift), 0});
+    } else if (colorType == PNG_COLOR_TYPE_GRAY && color && color->gray <= largest) {
+        image.SetTransIndex(color->gray);
+    } else if (colorType == PNG_COLOR_TYPE_RGB && color && color->red <= largest && color->green <= largest
+               && color->blue <= largest) {
+        image.SetTransColor(RasterColor {uint8_t(color->blue), uint8_t(color->green), uint8_t(color->red), 0});
         image.SetTransIndex(0);
     }
 }
@@ -195,10 +219,20 @@ bool CRasterImagePNG::Decode(CImageStream* stream)
         return false;
     }
     png_set_read_fn(png, stream, ReadData);
+    SetReadLimits(png);
     png_read_info(png, info);
     PngDecodeShape s {png_get_image_width(png, info), png_get_image_height(png, info),
                       png_get_color_type(png, info), png_get_bit_depth(png, info), 0};
     s.channels = ChannelsOf(s.colorType);
+    // The transparent grey value or colour of a 16-bit image is compared with whole 16-bit
+    // samples: libpng turns it into an alpha channel before the samples are cut to 8 bits, and
+    // the image is decoded as grey + alpha or colour + alpha.
+    if (s.bitDepth == 16 && (s.colorType == PNG_COLOR_TYPE_GRAY || s.colorType == PNG_COLOR_TYPE_RGB)
+        && png_get_valid(png, info, PNG_INFO_tRNS)) {
+        png_set_tRNS_to_alpha(png);
+        s.colorType |= PNG_COLOR_MASK_ALPHA;
+        s.channels++;
+    }
     bool ok = false;
     if (GetEscape() == -1) {
         SetDimensionsOnly(s.width, s.height, RASTER_FORMAT_PNG);

@@ -8,9 +8,11 @@ size_t CRasterImage::PlaneSize() const
     return size_t(m_header.biWidth) * size_t(m_header.biHeight);
 }
 
+// A plane is one byte a pixel, up to eight times a 1-bit pixel block: it keeps to the same limit
+// as the block, so that no plane of an image Create allowed can reach gigabytes.
 uint8_t* CRasterImage::PlaneAllocate(uint8_t fill) const
 {
-    if (!m_block)
+    if (!m_block || uint64_t(m_header.biWidth) * uint64_t(m_header.biHeight) > kRasterMaxImageBytes)
         return nullptr;
     uint8_t* plane = static_cast<uint8_t*>(std::malloc(PlaneSize()));
     if (plane)

@@ -24,21 +24,42 @@ uint32_t LowestBit(uint32_t mask)
     return shift;
 }
 
-// One colour component of a 16-bit pixel: the mask's bits moved to the top of a byte. Any mask a
-// file gives is safe here; the 5-5-5 and 5-6-5 layouts give value << (8 - bits) as usual.
-uint8_t MaskedComponent(uint32_t word, uint32_t mask)
-{
-    uint32_t bits = CountBits(mask);
-    if (bits == 0)
-        return 0;
-    uint32_t value = (word & mask) >> LowestBit(mask);
-    return uint8_t(bits <= 8 ? value << (8 - bits) : value >> (bits - 8));
-}
+// One channel of a 16- or 32-bit pixel, described by its mask: the mask's bits are moved to the
+// top of a byte, whatever the mask's width and place. The 5-5-5 and 5-6-5 layouts give
+// value << (8 - bits) as usual; masks of 8 bits or more keep their top 8 bits (8-8-8, 10-10-10
+// and 11-11-10 alike). An alpha mask narrower than 8 bits is instead scaled over the whole range,
+// so that its largest value is 255 (opaque) and not, say, 128 for 1 bit. Any mask a file gives
+// is safe here.
+class MaskChannel {
+public:
+    MaskChannel(uint32_t mask, bool alpha)
+        : m_mask(mask), m_shift(LowestBit(mask)), m_bits(CountBits(mask)), m_largest(0), m_scale(false)
+    {
+        m_scale = alpha && m_bits > 0 && m_bits < 8;
+        if (m_scale)
+            m_largest = (1u << m_bits) - 1;
+    }
 
-uint32_t BytePosition(uint32_t mask)
-{
-    return uint32_t((mask >> 8) != 0) + uint32_t((mask >> 16) != 0) + uint32_t((mask >> 24) != 0);
-}
+    uint8_t Get(uint32_t word) const
+    {
+        if (m_bits == 0)
+            return 0;
+        uint32_t value = (word & m_mask) >> m_shift;
+        if (m_scale) {
+            if (value > m_largest)    // a mask with gaps
+                value = m_largest;
+            return uint8_t((value * 255 + m_largest / 2) / m_largest);
+        }
+        return uint8_t(m_bits <= 8 ? value << (8 - m_bits) : value >> (m_bits - 8));
+    }
+
+private:
+    uint32_t m_mask;
+    uint32_t m_shift;
+    uint32_t m_bits;
+    uint32_t m_largest;
+    bool m_scale;
+};
 
 } // namespace
 
@@ -179,41 +200,38 @@ bool CRasterImage::Negative()
     return true;
 }
 
+// Both depths through one mask conversion; 16-bit words are little-endian 2 bytes, 32-bit ones 4.
 void CRasterImage::ConvertBitfields(const uint8_t* source, uint32_t redMask, uint32_t greenMask,
-                                    uint32_t blueMask, uint8_t bits)
+                                    uint32_t blueMask, uint8_t bits, uint32_t alphaMask)
 {
-    if (!m_block || !source || m_header.biBitCount != 24)
+    if (!m_block || !source || m_header.biBitCount != 24 || (bits != 16 && bits != 32))
         return;
     int32_t width = m_header.biWidth;
-    // Backwards from the last pixel, so 16-bit rows read into this image's own (wider) rows
-    // convert in place.
+    size_t bytes = bits / 8;
+    size_t srcRow = bits == 16 ? size_t((width + 1) / 2) * 4 : size_t(width) * 4;
     if (bits == 16) {
-        size_t srcRow = size_t((width + 1) / 2) * 4;
         redMask &= 0xFFFF;
         greenMask &= 0xFFFF;
         blueMask &= 0xFFFF;
-        for (int32_t y = m_header.biHeight - 1; y >= 0; y--) {
-            uint8_t* dst = GetRowPointer(y);
-            const uint8_t* src = source + size_t(y) * srcRow;
-            for (int32_t x = width - 1; x >= 0; x--) {
-                uint32_t w = uint32_t(src[2 * x]) | uint32_t(src[2 * x + 1]) << 8;
-                dst[3 * x] = MaskedComponent(w, blueMask);
-                dst[3 * x + 1] = MaskedComponent(w, greenMask);
-                dst[3 * x + 2] = MaskedComponent(w, redMask);
-            }
-        }
-    } else if (bits == 32) {
-        uint32_t rp = BytePosition(redMask), gp = BytePosition(greenMask), bp = BytePosition(blueMask);
-        size_t srcRow = size_t(width) * 4;
-        for (int32_t y = m_header.biHeight - 1; y >= 0; y--) {
-            uint8_t* dst = GetRowPointer(y);
-            const uint8_t* src = source + size_t(y) * srcRow;
-            for (int32_t x = width - 1; x >= 0; x--) {
-                const uint8_t* p = src + 4 * size_t(x);
-                dst[3 * x] = p[bp];
-                dst[3 * x + 1] = p[gp];
-                dst[3 * x + 2] = p[rp];
-            }
+        alphaMask &= 0xFFFF;
+    }
+    const MaskChannel red(redMask, false), green(greenMask, false), blue(blueMask, false), alphaOf(alphaMask, true);
+    uint8_t* alpha = alphaMask && AlphaCreate() ? m_alpha : nullptr;
+    // Backwards from the last pixel, so 16-bit rows read into this image's own (wider) rows
+    // convert in place.
+    for (int32_t y = m_header.biHeight - 1; y >= 0; y--) {
+        uint8_t* dst = GetRowPointer(y);
+        const uint8_t* src = source + size_t(y) * srcRow;
+        for (int32_t x = width - 1; x >= 0; x--) {
+            const uint8_t* p = src + size_t(x) * bytes;
+            uint32_t w = uint32_t(p[0]) | uint32_t(p[1]) << 8;
+            if (bits == 32)
+                w |= uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+            dst[3 * x] = blue.Get(w);
+            dst[3 * x + 1] = green.Get(w);
+            dst[3 * x + 2] = red.Get(w);
+            if (alpha)
+                alpha[size_t(y) * size_t(width) + size_t(x)] = alphaOf.Get(w);
         }
     }
 }

@@ -1,10 +1,13 @@
 // The BMP and ICO codecs: header forms, RLE, bit fields, alpha, icon masks and PNG entries, and
 // files whose headers claim more than they hold.
 #include <gtest/gtest.h>
+#include <chrono>
 #include <climits>
 #include <cstring>
 #include "image/RasterImage.h"
 #include "tests/image/ByteFixtures.h"
+#include "tests/image/FaultFixtures.h"
+#include "tests/image/HeapUse.h"
 #include "tests/image/MemoryCodec.h"
 #include "tests/image/PngFixtures.h"
 
@@ -131,6 +134,83 @@ TEST(BmpCodec, ThirtyTwoBitAlphaOnlyWhenAnyFourthByteIsSet)
     ASSERT_TRUE(DecodeBytes(b, MakeBmp(Info(2, 1, 32), {}, alpha), 1));
     ASSERT_TRUE(b.AlphaIsValid());
     EXPECT_EQ(b.AlphaGet(1, 0), 77);
+}
+
+// A bit-field bitmap's alpha mask gives the alpha plane, for version-4 and version-5 headers.
+TEST(BmpCodec, BitfieldAlphaMaskGivesTheAlphaPlane)
+{
+    for (uint32_t headerSize : {108u, 124u}) {
+        CRasterImage image;
+        ASSERT_TRUE(DecodeBytes(image, Bmp32AlphaBitfields(headerSize), 0)) << image.GetLastError();
+        EXPECT_EQ(image.GetType(), 1u);
+        ASSERT_TRUE(image.AlphaIsValid()) << headerSize;
+        EXPECT_EQ(image.AlphaGet(0, 0), 0x80) << headerSize;
+        EXPECT_EQ(image.AlphaGet(1, 0), 0xFF) << headerSize;
+        EXPECT_EQ(image.AlphaGet(2, 0), 0) << headerSize;
+        EXPECT_EQ(image.GetPixelColor(0, 0).rgbRed, 30);
+        EXPECT_EQ(image.GetPixelColor(1, 0).rgbGreen, 50);
+        EXPECT_EQ(image.GetPixelColor(2, 0).rgbBlue, 70);
+    }
+    // An alpha mask over bytes that are all 0 is no alpha at all, as for plain 32-bit bitmaps.
+    BmpInfo info = Info(2, 1, 32, 3);
+    info.size = 124;
+    CRasterImage opaque;
+    ASSERT_TRUE(DecodeBytes(opaque, MakeBmp(info, {}, {1, 2, 3, 0, 4, 5, 6, 0},
+                                            BmpMaskBytes(0xFF0000, 0xFF00, 0xFF, 0xFF000000)), 1));
+    EXPECT_FALSE(opaque.AlphaIsValid());
+    EXPECT_EQ(opaque.GetPixelColor(1, 0).rgbRed, 6);
+    // 16 bits, 1-5-5-5 with a 1-bit alpha: set is opaque, clear is transparent.
+    BmpInfo info16 = Info(2, 1, 16, 3);
+    info16.size = 108;
+    CRasterImage sixteen;
+    ASSERT_TRUE(DecodeBytes(sixteen, MakeBmp(info16, {}, {0x00, 0xFC, 0x1F, 0x00},
+                                             BmpMaskBytes(0x7C00, 0x03E0, 0x001F, 0x8000)), 1));
+    ASSERT_TRUE(sixteen.AlphaIsValid());
+    EXPECT_EQ(sixteen.AlphaGet(0, 0), 255);
+    EXPECT_EQ(sixteen.AlphaGet(1, 0), 0);
+    EXPECT_EQ(sixteen.GetPixelColor(0, 0).rgbRed, 248);
+    EXPECT_EQ(sixteen.GetPixelColor(1, 0).rgbBlue, 248);
+}
+
+// 32-bit masks need not be whole bytes: each channel is scaled by its own mask's width.
+TEST(BmpCodec, ThirtyTwoBitMasksOfAnyWidth)
+{
+    CRasterImage image;
+    ASSERT_TRUE(DecodeBytes(image, Bmp32Masks111110(), 1)) << image.GetLastError();
+    const uint8_t expected[4][3] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {128, 64, 64}};
+    for (int x = 0; x < 4; x++) {
+        RasterColor p = image.GetPixelColor(x, 0);
+        EXPECT_EQ(p.rgbRed, expected[x][0]) << x;
+        EXPECT_EQ(p.rgbGreen, expected[x][1]) << x;
+        EXPECT_EQ(p.rgbBlue, expected[x][2]) << x;
+    }
+    EXPECT_FALSE(image.AlphaIsValid());
+}
+
+// Version-4 headers read as the 40- and 124-byte ones do: colours used sizes the palette and an
+// image size of 0 is computed; other sizes keep the stricter checks.
+TEST(BmpCodec, VersionFourHeaders)
+{
+    CRasterImage palette;
+    ASSERT_TRUE(DecodeBytes(palette, Bmp8Version4TwoColours(), 0)) << palette.GetLastError();
+    EXPECT_EQ(palette.GetType(), 1u);
+    EXPECT_EQ(palette.GetPixelColor(0, 0).rgbRed, 255);
+    EXPECT_EQ(palette.GetPixelColor(1, 0).rgbRed, 0);
+    EXPECT_EQ(palette.GetPixelColor(2, 0).rgbRed, 255);
+    BmpInfo rgb = Info(4, 2, 24);
+    rgb.size = 108;
+    CRasterImage noImageSize;
+    ASSERT_TRUE(DecodeBytes(noImageSize, MakeBmp(rgb, {}, Pixels24(false)), 1)) << noImageSize.GetLastError();
+    EXPECT_EQ(noImageSize.GetPixelColor(3, 1).rgbRed, 240);
+    CRasterImage bare;
+    ASSERT_TRUE(DecodeBytes(bare, MakeBmp(rgb, {}, Pixels24(false), {}, false), 1)) << bare.GetLastError();
+    EXPECT_EQ(bare.GetPixelColor(0, 0).rgbBlue, 255);
+    BmpInfo odd = Info(3, 1, 8, 0, 2);
+    odd.size = 100;
+    odd.sizeImage = 4;
+    CRasterImage refused;
+    EXPECT_FALSE(DecodeBytes(refused, MakeBmp(odd, {0, 0, 0, 0, 0, 0, 255, 0}, {1, 0, 1, 0}), 1));
+    EXPECT_STREQ(refused.GetLastError(), "Error reading BMP info");
 }
 
 // Headers that claim more than the image holds: reads stay inside the pixel block and the
@@ -265,7 +345,43 @@ TEST(IcoCodec, PngEntries)
     EXPECT_STREQ(failed.GetLastError(), "Read Error");
 }
 
-TEST(IcoCodec, BmpEntryTakesItsSizeFromItsHeader)
+// The directory entry gives the size; an info header that disagrees with it (other than by the
+// usual doubled height) is refused before anything is allocated.
+TEST(IcoCodec, HeaderThatDisagreesWithTheDirectoryIsRefused)
+{
+    Bytes huge = IcoHugeHeader();
+    ASSERT_EQ(huge.size(), 198u);
+    for (bool dimensionsOnly : {false, true}) {
+        CRasterImage image;
+        if (dimensionsOnly)
+            image.SetEscape(-1);
+        bool decoded = true;
+        auto start = std::chrono::steady_clock::now();
+        int64_t peak = PeakHeapBytes([&] { decoded = DecodeBytes(image, huge, 5); });
+        double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_FALSE(decoded) << dimensionsOnly;
+        EXPECT_FALSE(image.IsValid());
+        EXPECT_LT(seconds, 1.0) << dimensionsOnly;
+        EXPECT_LT(peak, int64_t(1) << 20) << dimensionsOnly;
+    }
+    Bytes pixels = {1, 1, 0, 0, 2, 2, 0, 0};
+    CRasterImage wider;
+    EXPECT_FALSE(DecodeBytes(wider, MakeIco({{2, 2, 8, IconEntry(3, 2, 8, Palette3(), pixels, Mask2x2(0, 0))}}), 5));
+    CRasterImage taller;
+    EXPECT_FALSE(DecodeBytes(taller, MakeIco({{2, 2, 8, IconEntry(2, 3, 8, Palette3(), pixels, Mask2x2(0, 0))}}), 5));
+    // A header height equal to the entry's (no doubling) is accepted too.
+    BmpInfo info = Info(2, 2, 8, 0, 3);
+    Bytes single = BmpInfoHeader(info);
+    for (const Bytes& part : {Palette3(), pixels, Mask2x2(0x80, 0)})
+        single.insert(single.end(), part.begin(), part.end());
+    CRasterImage undoubled;
+    ASSERT_TRUE(DecodeBytes(undoubled, MakeIco({{2, 2, 8, single}}), 5));
+    EXPECT_EQ(undoubled.GetHeight(), 2u);
+    EXPECT_EQ(undoubled.GetPixelColor(1, 1).rgbGreen, 255);
+}
+
+// 0 in the directory means 256, for BMP entries as well.
+TEST(IcoCodec, ZeroSizedBmpEntryIs256)
 {
     const int32_t side = 256;
     Bytes pixels(size_t(side) * side * 4, 0x80);

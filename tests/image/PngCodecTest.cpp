@@ -1,8 +1,12 @@
 // The PNG codec: every colour type and bit depth, interlaced or not, against libpng's own
 // reading; transparency, resolution and the encoder leaving the image as it was.
 #include <gtest/gtest.h>
+#include <chrono>
 #include <cstring>
+#include <string>
 #include "image/RasterImage.h"
+#include "tests/image/FaultFixtures.h"
+#include "tests/image/HeapUse.h"
 #include "tests/image/PngFixtures.h"
 #include "tests/image/MemoryCodec.h"
 
@@ -113,9 +117,9 @@ TEST(PngCodec, SingleTransparentValuesBecomeTheTransparentIndexOrColour)
 {
     PngLayout gray;
     gray.colorType = PNG_COLOR_TYPE_GRAY;
-    gray.bitDepth = 16;
+    gray.bitDepth = 8;
     gray.transColor = true;
-    gray.trans.gray = 0x4000;
+    gray.trans.gray = 0x40;
     CRasterImage g;
     ASSERT_TRUE(Decode(g, MakePng(gray, [](int, int, int) { return uint16_t(0); })));
     EXPECT_EQ(g.GetTransIndex(), 0x40);
@@ -129,6 +133,134 @@ TEST(PngCodec, SingleTransparentValuesBecomeTheTransparentIndexOrColour)
     EXPECT_EQ(c.GetTransIndex(), 0);
     EXPECT_EQ(c.GetTransColor().rgbRed, 10);
     EXPECT_EQ(c.GetTransColor().rgbBlue, 30);
+}
+
+// How opaque a decoded pixel shows: its alpha plane value, its palette entry's alpha, 0 when
+// it is the transparent index or colour, else 255.
+uint8_t Opacity(const CRasterImage& image, int32_t x, int32_t y)
+{
+    if (image.AlphaIsValid())
+        return image.AlphaGet(x, y);
+    RasterColor c = image.GetPixelColor(x, y, false);
+    if (image.IsIndexed() && image.AlphaPaletteIsEnabled())
+        return c.rgbReserved;
+    if (!image.IsTransparent())
+        return 255;
+    if (image.IsIndexed())
+        return image.GetPixelIndex(x, y) == image.GetTransIndex() ? 0 : 255;
+    RasterColor t = image.GetTransColor();
+    return c.rgbRed == t.rgbRed && c.rgbGreen == t.rgbGreen && c.rgbBlue == t.rgbBlue ? 0 : 255;
+}
+
+// Colour and opacity of every pixel as libpng itself reads them (tRNS expanded at the file's
+// own depth, then 16 bits cut to 8).
+void ExpectAsLibpngReadsIt(const std::vector<uint8_t>& bytes)
+{
+    PngDecoded expected = ReadPng(bytes);
+    ASSERT_GT(expected.width, 0u);
+    CRasterImage image;
+    ASSERT_TRUE(Decode(image, bytes)) << image.GetLastError();
+    ASSERT_EQ(image.GetWidth(), expected.width);
+    ASSERT_EQ(image.GetHeight(), expected.height);
+    int32_t h = int32_t(expected.height);
+    for (int32_t y = 0; y < h; y++) {
+        for (int32_t x = 0; x < int32_t(expected.width); x++) {
+            const uint8_t* e = expected.rgba.data() + (size_t(y) * expected.width + size_t(x)) * 4;
+            RasterColor got = image.GetPixelColor(x, h - 1 - y, false);
+            EXPECT_EQ(got.rgbRed, e[0]) << x << "," << y;
+            EXPECT_EQ(got.rgbGreen, e[1]) << x << "," << y;
+            EXPECT_EQ(got.rgbBlue, e[2]) << x << "," << y;
+            EXPECT_EQ(Opacity(image, x, h - 1 - y), e[3]) << x << "," << y;
+        }
+    }
+}
+
+// A 16-bit transparent key is compared at 16 bits: samples that only share its high byte stay
+// opaque.
+TEST(PngCodec, SixteenBitTransparentKeysMatchWholeSamples)
+{
+    ExpectAsLibpngReadsIt(PngGrey16Key());
+    ExpectAsLibpngReadsIt(PngRgb16Key());
+    // Interlaced, so that later passes merge into rows that already have alpha.
+    PngLayout interlaced;
+    interlaced.width = 11;
+    interlaced.height = 9;
+    interlaced.bitDepth = 16;
+    interlaced.interlaced = true;
+    interlaced.transColor = true;
+    interlaced.trans.red = 0x1234;
+    interlaced.trans.green = 0x5678;
+    interlaced.trans.blue = 0x9ABC;
+    const uint16_t key[3] = {0x1234, 0x5678, 0x9ABC};
+    ExpectAsLibpngReadsIt(MakePng(interlaced, [&](int x, int y, int c) {
+        return uint16_t((x + y) % 3 == 0 ? key[c] : key[c] + x % 2);
+    }));
+    CRasterImage grey;
+    ASSERT_TRUE(Decode(grey, PngGrey16Key()));
+    int transparent = 0;
+    for (int32_t y = 0; y < 2; y++) {
+        for (int32_t x = 0; x < 4; x++)
+            transparent += Opacity(grey, x, y) == 0;
+    }
+    EXPECT_EQ(transparent, 2);
+    EXPECT_EQ(grey.GetBpp(), 8);
+}
+
+// One tRNS entry is that palette entry's alpha, whatever its value; only a 0 makes it the
+// transparent index.
+TEST(PngCodec, OnePartialPaletteAlphaIsKept)
+{
+    ExpectAsLibpngReadsIt(PngPaletteHalfAlpha());
+    CRasterImage image;
+    ASSERT_TRUE(Decode(image, PngPaletteHalfAlpha()));
+    EXPECT_EQ(image.GetPaletteColor(0).rgbReserved, 0x80);
+    EXPECT_EQ(Opacity(image, 0, 0), 0x80);
+    EXPECT_EQ(Opacity(image, 1, 0), 255);
+    PngLayout clear;
+    clear.colorType = PNG_COLOR_TYPE_PALETTE;
+    clear.bitDepth = 2;
+    clear.palette = {{200, 0, 0}, {0, 200, 0}};
+    clear.transAlpha = {0};
+    CRasterImage indexed;
+    ASSERT_TRUE(Decode(indexed, MakePng(clear, [](int x, int, int) { return uint16_t(x & 1); })));
+    EXPECT_EQ(indexed.GetTransIndex(), 0);
+    EXPECT_FALSE(indexed.AlphaPaletteIsEnabled());
+}
+
+// An ancillary chunk that declares far more than the file holds fails at once, without the
+// decoder (or libpng) taking memory for it; in the native build the test measures the heap.
+TEST(PngCodec, HugeAncillaryChunksFailAtOnce)
+{
+    for (const char* type : {"tEXt", "zTXt", "iTXt", "iCCP", "sPLT", "pCAL", "sCAL", "eXIf", "prVt"}) {
+        std::vector<uint8_t> bytes = PngHugeAncillaryChunk(type);
+        ASSERT_EQ(bytes.size(), 57u);
+        CRasterImage image;
+        bool decoded = true;
+        auto start = std::chrono::steady_clock::now();
+        int64_t peak = PeakHeapBytes([&] { decoded = Decode(image, bytes); });
+        double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_FALSE(decoded) << type;
+        EXPECT_STRNE(image.GetLastError(), "") << type;
+        EXPECT_LT(seconds, 1.0) << type;
+        EXPECT_LT(peak, int64_t(4) << 20) << type;
+    }
+}
+
+// Metadata the decoder does not use is passed over, however large, without being kept.
+TEST(PngCodec, LargeTextChunksArePassedOver)
+{
+    PngLayout layout;
+    std::vector<uint8_t> bytes = MakePng(layout, [](int x, int y, int c) { return uint16_t(x * 9 + y * 5 + c); });
+    Bytes text = {'X', 'M', 'L', 0};
+    text.resize(3u << 20, 'a');
+    Bytes chunk = PngChunk("tEXt", text);
+    bytes.insert(bytes.begin() + 33, chunk.begin(), chunk.end());     // after the header chunk
+    CRasterImage image;
+    bool decoded = false;
+    int64_t peak = PeakHeapBytes([&] { decoded = Decode(image, bytes); });
+    ASSERT_TRUE(decoded) << image.GetLastError();
+    EXPECT_LT(peak, int64_t(1) << 20);
+    ExpectAsLibpngReadsIt(bytes);
 }
 
 TEST(PngCodec, ResolutionFromPhys)

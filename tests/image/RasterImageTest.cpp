@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include "image/RasterImage.h"
+#include "tests/image/HeapUse.h"
 
 namespace {
 
@@ -411,6 +412,22 @@ TEST(RasterImagePlanes, AlphaCreateKeepsAnExistingPlane)
     EXPECT_EQ(image.AlphaGetPointer(-1, 0), nullptr);
     image.AlphaInvert();
     EXPECT_EQ(image.AlphaGet(2, 2), 251);
+}
+
+// The planes are one byte per pixel, eight times a 1-bit pixel block: they obey Create's limit
+// of 2^28 bytes on their own.
+TEST(RasterImagePlanes, PlanesObeyTheImageSizeLimit)
+{
+    CRasterImage image;
+    if (!image.Create(65535, 32767, 1))
+        GTEST_SKIP() << "no memory for the 256 MiB pixel block: " << image.GetLastError();
+    int64_t peak = PeakHeapBytes([&] {
+        EXPECT_FALSE(image.AlphaCreate());
+        EXPECT_FALSE(image.SelectionCreate());
+    });
+    EXPECT_FALSE(image.AlphaIsValid());
+    EXPECT_FALSE(image.SelectionIsValid());
+    EXPECT_LT(peak, int64_t(1) << 20);
 }
 
 TEST(RasterImagePlanes, AlphaCopyNeedsTheSameSize)

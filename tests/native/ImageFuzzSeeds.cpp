@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 #include "tests/image/ByteFixtures.h"
+#include "tests/image/FaultFixtures.h"
 #include "tests/image/JpegFixtures.h"
 #include "tests/image/PngFixtures.h"
 
@@ -87,6 +88,18 @@ int main(int argc, char** argv)
         && WriteSeed(dir, "ico", 5, Ico())
         && WriteSeed(dir, "gif", 2, Gif())
         && WriteSeed(dir, "gif-all-frames", 0x10, Gif())
-        && WriteSeed(dir, "gif-dimensions", 0x0A, Gif());
+        && WriteSeed(dir, "gif-dimensions", 0x0A, Gif())
+        // Files that real-world images showed the decoders getting wrong.
+        && WriteSeed(dir, "png-huge-text-chunk", 4, PngHugeAncillaryChunk("tEXt"))
+        && WriteSeed(dir, "png-huge-unknown-chunk", 0, PngHugeAncillaryChunk("prVt"))
+        && WriteSeed(dir, "ico-huge-header", 5, IcoHugeHeader())
+        && WriteSeed(dir, "ico-huge-header-dimensions", 0x0D, IcoHugeHeader())
+        && WriteSeed(dir, "bmp-v4-alpha-bitfields", 1, Bmp32AlphaBitfields(108))
+        && WriteSeed(dir, "bmp-v5-alpha-bitfields", 0, Bmp32AlphaBitfields(124))
+        && WriteSeed(dir, "bmp-masks-11-11-10", 1, Bmp32Masks111110())
+        && WriteSeed(dir, "bmp-v4-colours-used", 0, Bmp8Version4TwoColours())
+        && WriteSeed(dir, "png-grey16-key", 4, PngGrey16Key())
+        && WriteSeed(dir, "png-rgb16-key", 0, PngRgb16Key())
+        && WriteSeed(dir, "png-palette-half-alpha", 4, PngPaletteHalfAlpha());
     return ok ? 0 : 1;
 }
