@@ -177,28 +177,33 @@ public:
     }
 };
 
+std::function<void(HWND)> g_sheetScript;
+
+BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
+{
+    if (PropSheet_GetTabControl(hWnd) && IsWindowVisible(hWnd)) {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Runs the script once the sheet is up (from a timer, since the sheet runs its own loop).
+void CALLBACK SheetTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND hSheet = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindSheet, reinterpret_cast<LPARAM>(&hSheet));
+    if (!hSheet)
+        return;
+    KillTimer(nullptr, id);
+    g_sheetScript(hSheet);
+    PostMessageW(hSheet, WM_COMMAND, IDCANCEL, 0);
+}
+
 void RunSheet(CCXPropertySheet& sheet, const std::function<void(HWND)>& script)
 {
-    static std::function<void(HWND)> s_script;
-    s_script = script;
-    UINT_PTR nTimer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-        HWND hSheet = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                if (PropSheet_GetTabControl(hWnd) && IsWindowVisible(hWnd)) {
-                    *reinterpret_cast<HWND*>(lParam) = hWnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&hSheet));
-        if (!hSheet)
-            return;
-        KillTimer(nullptr, id);
-        s_script(hSheet);
-        PostMessageW(hSheet, WM_COMMAND, IDCANCEL, 0);
-    });
+    g_sheetScript = script;
+    UINT_PTR nTimer = SetTimer(nullptr, 0, 50, &SheetTimer);
     sheet.DoModal();
     KillTimer(nullptr, nTimer);
 }

@@ -96,28 +96,31 @@ std::wstring ItemText(HWND hDlg, int nID)
     return Text(GetDlgItem(hDlg, nID));
 }
 
+struct DialogSearch {
+    int nControl;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindCheckDialogProc(HWND hWnd, LPARAM lParam)
+{
+    DialogSearch* p = reinterpret_cast<DialogSearch*>(lParam);
+    DWORD pid = 0;
+    DWORD tid = GetWindowThreadProcessId(hWnd, &pid);
+    wchar_t cls[16] = {};
+    GetClassNameW(hWnd, cls, 16);
+    if (pid == GetCurrentProcessId() && tid != GetCurrentThreadId() && !lstrcmpW(cls, L"#32770") && IsWindowVisible(hWnd) &&
+        GetDlgItem(hWnd, p->nControl)) {
+        p->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // A visible dialog of this process on another thread that has the control.
 HWND FindCheckDialog(int nControl)
 {
-    struct Search {
-        int nControl;
-        HWND hFound;
-    } search = {nControl, nullptr};
-    EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            Search* p = reinterpret_cast<Search*>(lParam);
-            DWORD pid = 0;
-            DWORD tid = GetWindowThreadProcessId(hWnd, &pid);
-            wchar_t cls[16] = {};
-            GetClassNameW(hWnd, cls, 16);
-            if (pid == GetCurrentProcessId() && tid != GetCurrentThreadId() && !lstrcmpW(cls, L"#32770") &&
-                IsWindowVisible(hWnd) && GetDlgItem(hWnd, p->nControl)) {
-                p->hFound = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DialogSearch search = {nControl, nullptr};
+    EnumWindows(&FindCheckDialogProc, reinterpret_cast<LPARAM>(&search));
     return search.hFound;
 }
 
@@ -289,30 +292,34 @@ TEST_F(UpdateDialogs, EndUpdateChecksClosesTheCheckingDialogDuringASlowAnswer)
 
 class AboutSettings : public DialogSettings {};
 
+std::function<void(HWND)> g_aboutScript;
+
+BOOL CALLBACK FindAbout(HWND hWnd, LPARAM lParam)
+{
+    if (GetDlgItem(hWnd, 1004) && IsWindowVisible(hWnd)) {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK AboutTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND hDlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindAbout, reinterpret_cast<LPARAM>(&hDlg));
+    if (!hDlg)
+        return;
+    KillTimer(nullptr, id);
+    g_aboutScript(hDlg);
+    PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+}
+
 // Runs the script on the About box once it is up (from a timer of this thread, since the box
 // runs its own loop), then closes it.
 void RunAbout(const std::function<void(HWND)>& script)
 {
-    static std::function<void(HWND)> s_script;
-    s_script = script;
-    UINT_PTR nTimer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-        HWND hDlg = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND hWnd, LPARAM lParam) -> BOOL {
-                if (GetDlgItem(hWnd, 1004) && IsWindowVisible(hWnd)) {
-                    *reinterpret_cast<HWND*>(lParam) = hWnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&hDlg));
-        if (!hDlg)
-            return;
-        KillTimer(nullptr, id);
-        s_script(hDlg);
-        PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
-    });
+    g_aboutScript = script;
+    UINT_PTR nTimer = SetTimer(nullptr, 0, 50, &AboutTimer);
     CAppAboutDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);
     KillTimer(nullptr, nTimer);
