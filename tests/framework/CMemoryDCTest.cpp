@@ -3,7 +3,7 @@
 // drawn on directly.
 #include "framework/controls/CMemoryDC.h"
 #include <gtest/gtest.h>
-#include "tests/classlib/DibCanvas.h"
+#include "tests/support/DibCanvas.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "tests/framework/LoopbackHttpServer.h"
 #include "tests/framework/RegistrySandbox.h"
 #include "tests/framework/ShellRecorder.h"
-#include "tests/classlib/DibCanvas.h"
+#include "tests/support/DibCanvas.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
 #include <functional>

@@ -6,7 +6,7 @@
 #include "framework/controls/CHoverButton.h"
 #include "framework/controls/CHyperLink.h"
 #include "image/RasterImage.h"
-#include "tests/classlib/DibCanvas.h"
+#include "tests/support/DibCanvas.h"
 #include "tests/framework/ShellRecorder.h"
 #include <gtest/gtest.h>
 

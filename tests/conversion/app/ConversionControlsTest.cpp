@@ -8,8 +8,8 @@
 #include "conversion/app/controls/CFolderPicker.h"
 #include "conversion/app/controls/CThemeData.h"
 #include "conversion/app/controls/GradientFill.h"
-#include "tests/classlib/DibCanvas.h"
-#include "tests/classlib/DialogScript.h"
+#include "tests/support/DibCanvas.h"
+#include "tests/support/DialogScript.h"
 #include <gtest/gtest.h>
 #include <functional>
 
