@@ -34,3 +34,10 @@ public:
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
 };
+
+// The update pass over a popup menu about to open, as frames and dialogs run it on
+// WM_INITMENUPOPUP: each item's update handler in pTarget runs (separators skipped; an item that
+// opens a sub-menu follows the command of that sub-menu's first item and is never disabled for
+// lack of a handler); with bAutoMenuEnable, commands below 0xF000 without a handler are
+// disabled. Handlers may insert or delete items; the walk goes on at the right place.
+void AfxUpdatePopupMenu(CCmdTarget* pTarget, CMenu* pPopupMenu, BOOL bAutoMenuEnable);

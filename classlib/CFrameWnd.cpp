@@ -280,36 +280,7 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
     AfxCancelModes(m_hWnd);
     if (bSysMenu || !pPopupMenu)
         return;
-    CCmdUI state;
-    state.m_pMenu = pPopupMenu;
-    state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++) {
-        state.m_nID = pPopupMenu->GetMenuItemID(state.m_nIndex);
-        if (state.m_nID == 0)
-            continue;  // a separator
-        if (state.m_nID == static_cast<UINT>(-1)) {
-            // A popup item follows the command of its first item, but is never disabled for lack of one.
-            state.m_pSubMenu = pPopupMenu->GetSubMenu(state.m_nIndex);
-            if (!state.m_pSubMenu)
-                continue;
-            state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
-            if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1))
-                continue;
-            state.DoUpdate(this, FALSE);
-        } else {
-            state.m_pSubMenu = nullptr;
-            state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
-        }
-        // A handler may delete items (the pass resumes after the items of this command) or
-        // insert them (it moves m_nIndex to the last one it handled itself).
-        UINT nCount = pPopupMenu->GetMenuItemCount();
-        if (nCount < state.m_nIndexMax) {
-            state.m_nIndex -= state.m_nIndexMax - nCount;
-            while (state.m_nIndex < nCount && pPopupMenu->GetMenuItemID(state.m_nIndex) == state.m_nID)
-                state.m_nIndex++;
-        }
-        state.m_nIndexMax = nCount;
-    }
+    AfxUpdatePopupMenu(this, pPopupMenu, m_bAutoMenuEnable);
 }
 
 void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)

@@ -1,6 +1,7 @@
 #include "framework/net/CUpdateChecker.h"
 #include "framework/net/CHttpClient.h"
 #include "framework/net/VersionCompare.h"
+#include "framework/system/ShellCalls.h"
 #include <shellapi.h>
 #include <pugixml.hpp>
 
@@ -36,7 +37,7 @@ CString ReadDownloadUrl(const pugi::xml_node& app)
 
 void CUpdateCheckUI::OpenDownloadPage(LPCWSTR pszUrl)
 {
-    ShellExecuteW(nullptr, L"open", pszUrl, nullptr, nullptr, SW_SHOWNORMAL);
+    ShellCalls().pfnShellExecute(nullptr, L"open", pszUrl, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void SetUpdateCheckUI(CUpdateCheckUI* pUI)

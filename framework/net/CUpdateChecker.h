@@ -52,7 +52,7 @@ public:
     virtual void RunCheckingDialog(CUpdateChecker& checker) = 0;
     // A newer version: IDOK when the user chose "Download New Version".
     virtual INT_PTR ShowNewVersionDialog(CUpdateChecker& checker) = 0;
-    // Opens the page in the user's browser.
+    // Opens the page in the user's browser (through ShellCalls(), so tests can record it).
     virtual void OpenDownloadPage(LPCWSTR pszUrl);
 };
 

@@ -1,8 +1,42 @@
 // What the framework reads of the program it runs in, and the few choices it hands back to the
 // program's settings object. Each program hands one to SetAppSettings at start-up, so the
 // framework never includes a program's own code. Used on the window thread.
+//
+// Start-up and exit wiring that each program's application Part (4.101, 6.101) does:
+//
+//   InitInstance, in this order, before the main window is made:
+//     1. SetAppSettings(&theSettings) once its settings are loaded (the main window's
+//        PreCreateWindow reads the placement below, the About box and the update dialogs the
+//        texts).
+//     2. SetAppFontSet / SetAppHandCursor with its own drawing resources
+//        (framework/controls/AppUiResources.h); without them the framework's own are used.
+//     3. SetUpdateCheckUI(&theUpdateDialogs): a CUpdateDialogsUI
+//        (framework/dialogs/UpdateDialogs.h), an object that lives as long as the program;
+//        without it checks run silently.
+//     4. At the end of start-up, when AutoCheckUpdate is on: PostMessage(WM_CHECK_FOR_UPDATES,
+//        0, 1) to the main window (a CAppMainWnd starts the automatic check).
+//   ExitInstance, before the settings are saved:
+//     1. EndUpdateChecks(timeout) (framework/net/UpdateCheck.h): cancels running checks and
+//        posts WM_CLOSE to their windows; dialogs 521 and 527 end on WM_CLOSE as on Cancel,
+//        and the checks' "check automatically" choices reach SetAutoCheckUpdate.
+//     2. The settings are saved (the main window's placement was stored by its WM_DESTROY).
+//     3. SetUpdateCheckUI(nullptr), SetAppFontSet(nullptr), SetAppHandCursor(nullptr),
+//        FreeAppUiResources(), and last SetAppSettings(nullptr).
+//   The shell allocator and desktop folder of the folder dialog (Part 2.136) are the
+//   framework's own: made on first use, released when the process ends; no program step.
 #pragma once
 #include "classlib/CString.h"
+
+// The main window's last normal position and size (Part 2.115), persisted by the program's
+// settings object (player: "MainWindow.Left", "MainWindow.Top", "MainWindow.Width",
+// "MainWindow.Height"). -1 in left or top means no position is saved; a width or height of 0
+// or less is ignored when the window is made.
+struct CMainWindowPlacement {
+    int nLeft = -1;
+    int nTop = -1;
+    int nWidth = -1;
+    int nHeight = -1;
+};
 
 class IAppSettings {
 public:
@@ -12,11 +46,17 @@ public:
     virtual CString GetProductName() const = 0;         // shown to the user: "Kavri Video Player"
     virtual CString GetUpdateManifestUrl() const = 0;
     virtual CString GetProductPageUrl() const = 0;
+    // The maker's web site (an https:// home page), shown and opened by the About box.
+    virtual CString GetWebSiteUrl() const = 0;
 
     // "AutoCheckUpdate": 1 checks for updates at start-up; the update dialogs may change it.
     virtual int GetAutoCheckUpdate() const = 0;
     virtual void SetAutoCheckUpdate(int nValue) = 0;
     virtual int GetAutoCheckUpdateDays() const = 0;  // "AutoCheckUpdateDays"
+
+    // Read when the main window is made, written when it is destroyed (CAppMainWnd).
+    virtual CMainWindowPlacement GetMainWindowPlacement() const = 0;
+    virtual void SetMainWindowPlacement(const CMainWindowPlacement& placement) = 0;
 };
 
 // The object stays the caller's; null (the state before start-up) unsets it.

@@ -68,6 +68,9 @@ public:
     CString GetProductName() const override { return L"Kavri Test Player"; }
     CString GetUpdateManifestUrl() const override { return L""; }
     CString GetProductPageUrl() const override { return L""; }
+    CString GetWebSiteUrl() const override { return L""; }
+    CMainWindowPlacement GetMainWindowPlacement() const override { return CMainWindowPlacement(); }
+    void SetMainWindowPlacement(const CMainWindowPlacement&) override {}
     int GetAutoCheckUpdate() const override { return 1; }
     void SetAutoCheckUpdate(int) override {}
     int GetAutoCheckUpdateDays() const override { return 7; }

@@ -1,0 +1,33 @@
+// CAppMainWnd (Part 2.115): the frame-window base of both programs' main windows. It keeps the
+// window's last normal position and size in the placement values of the program's settings
+// (IAppSettings::GetMainWindowPlacement / SetMainWindowPlacement): read once in PreCreateWindow,
+// written once in WM_DESTROY; and it starts an update check on WM_CHECK_FOR_UPDATES
+// (framework/controls/FrameworkMessages.h) with the settings' manifest address, version and
+// interval ("AutoCheckUpdateDays"). Without settings (SetAppSettings not called) it does
+// neither.
+//
+// The player's CAppMainWnd_VMB (the drawn menu bar, Part 2.133) derives from it; the conversion
+// tool's CMainFrame derives from it directly.
+#pragma once
+#include "classlib/CFrameWnd.h"
+
+class CAppMainWnd : public CFrameWnd {
+    DECLARE_DYNCREATE(CAppMainWnd)
+public:
+    CAppMainWnd() = default;
+    ~CAppMainWnd() override = default;
+
+    // CFrameWnd's first (FALSE passes on); then a saved placement with left and top not -1 and
+    // a positive width and height becomes the window's position and size.
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // A window that is not iconic stores its placement: all -1 when maximized, else its window
+    // rectangle when that has a positive width and height.
+    void OnDestroy();
+    void OnClose();
+    // wParam 0: StartUpdateCheck(..., lParam != 0 = automatic); other wParams do nothing. 0.
+    LRESULT OnCheckForUpdates(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
