@@ -1,5 +1,6 @@
 #include "conversion/engine/CMediaFormats.h"
 #include "conversion/engine/CMediaFormatsXml.h"
+#include "conversion/engine/UniqueFileName.h"
 
 CMediaFormats::CMediaFormats() : m_version(L"4.2.0") {}
 
@@ -18,8 +19,15 @@ int CMediaFormats::Load(LPCWSTR dataFolder)
 // fails part-way leaves no mixture of stored and built-in settings.
 void CMediaFormats::ReadOrReset()
 {
-    if (!m_path.IsEmpty() && CMediaFormatsXml::Read(m_path, *this) == 0)
+    m_damagedCopyPath.Empty();
+    int result = m_path.IsEmpty() ? -1 : CMediaFormatsXml::Read(m_path, *this);
+    if (result == 0)
         return;
+    // A file of another version is replaced as before; a damaged one may hold the user's
+    // only copy of their presets.
+    DWORD attributes = m_path.IsEmpty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(m_path);
+    if (result < 0 && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        SetDamagedCopyAside();
     m_categories.DeleteAll();
     BuildBuiltIns();
     ResetAllPresets();
@@ -33,6 +41,16 @@ void CMediaFormats::ResetAllPresets()
         for (int f = 0; f < pCategory->m_formats.GetSize(); ++f)
             pCategory->m_formats[f]->ResetPresets();
     }
+}
+
+void CMediaFormats::SetDamagedCopyAside()
+{
+    CString folder = m_path.Left(m_path.ReverseFind(L'\\'));
+    CString aside = MakeUniqueFilePath(folder, L"MediaFormats (damaged)", L"xml");
+    if (MoveFileExW(m_path, aside, MOVEFILE_WRITE_THROUGH))
+        m_damagedCopyPath = aside;
+    else
+        m_path.Empty();
 }
 
 int CMediaFormats::Save()

@@ -23,7 +23,9 @@ public:
     int SaveIfModified() { return Save(); }
     // Reads the stored copy into the built-ins that Load has just made. When that fails the
     // built-ins are made again with their built-in presets and the registry is marked
-    // modified, so the file is written again at exit.
+    // modified, so the file is written again at exit. A stored copy that exists but can't be
+    // read is first moved aside (m_damagedCopyPath); when it can't be moved, nothing is
+    // written over it (the path is cleared).
     void ReadOrReset();
     // The first format whose id equals the text in any case, or null.
     CMediaFormat* FindFormat(LPCWSTR id) const;
@@ -32,7 +34,11 @@ public:
     COwnedPtrArray<CMediaFormatCategory> m_categories;
     int m_modified = 0;  // 1 when the stored copy must be written
     CString m_path;      // of the stored copy; empty until Load
+    // Where the last Load moved a damaged stored copy, for the program to tell the user;
+    // empty when there was none.
+    CString m_damagedCopyPath;
 
 private:
     void ResetAllPresets();
+    void SetDamagedCopyAside();
 };

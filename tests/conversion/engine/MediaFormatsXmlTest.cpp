@@ -249,6 +249,68 @@ TEST_F(MediaFormatsXmlTest, RefusedFilesLeaveTheBuiltIns)
     }
 }
 
+TEST_F(MediaFormatsXmlTest, ADamagedFileIsKeptAsideNotOverwritten)
+{
+    const std::string valid = SmallFileText();
+    const std::string damaged = Replace(valid, "<Categories>", "<Categories");
+    WriteBytes(FilePath(), damaged);
+    CSmallFormats formats;
+    ASSERT_EQ(0, formats.Load(m_folder.Path().c_str()));
+    const std::wstring aside = m_folder / L"MediaFormats (damaged).xml";
+    EXPECT_EQ(aside, std::wstring(formats.m_damagedCopyPath));
+    EXPECT_EQ(damaged, ReadBytes(aside));
+    EXPECT_EQ(0, formats.Save());
+    EXPECT_EQ(valid, ReadBytes(FilePath()));
+    EXPECT_EQ(damaged, ReadBytes(aside));
+
+    // A second damaged file does not take the first one's place.
+    WriteBytes(FilePath(), "garbage");
+    CSmallFormats again;
+    again.Load(m_folder.Path().c_str());
+    EXPECT_EQ(m_folder / L"MediaFormats (damaged) (1).xml", std::wstring(again.m_damagedCopyPath));
+    EXPECT_EQ(damaged, ReadBytes(aside));
+}
+
+TEST_F(MediaFormatsXmlTest, OnlyADamagedFileIsSetAside)
+{
+    struct Case {
+        const char* name;
+        bool write;
+        const char* from;
+        const char* to;
+    };
+    const Case cases[] = {
+        {"missing", false, "", ""},
+        {"another version", true, "Version=\"4.2.0\"", "Version=\"9.0.0\""},
+        {"valid", true, "", ""},
+    };
+    for (const Case& c : cases) {
+        std::string text = Replace(SmallFileText(), c.from, c.to);
+        DeleteFileW(FilePath().c_str());
+        if (c.write)
+            WriteBytes(FilePath(), text);
+        CSmallFormats formats;
+        formats.Load(m_folder.Path().c_str());
+        EXPECT_TRUE(formats.m_damagedCopyPath.IsEmpty()) << c.name;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((m_folder / L"MediaFormats (damaged).xml").c_str())) << c.name;
+    }
+}
+
+TEST_F(MediaFormatsXmlTest, ADamagedFileThatCannotBeMovedIsNotWrittenOver)
+{
+    WriteBytes(FilePath(), "garbage");
+    // Open without delete sharing: the file can be neither moved nor replaced.
+    HANDLE hFile = CreateFileW(FilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    CSmallFormats formats;
+    ASSERT_EQ(0, formats.Load(m_folder.Path().c_str()));
+    CloseHandle(hFile);
+    EXPECT_TRUE(formats.m_damagedCopyPath.IsEmpty());
+    EXPECT_NE(0, formats.Save());
+    EXPECT_EQ("garbage", ReadBytes(FilePath()));
+    EXPECT_NE(nullptr, formats.FindFormat(L"VF_small")) << "the built-ins are used";
+}
+
 struct PresetDamageCase {
     const char* name;
     const char* from;
