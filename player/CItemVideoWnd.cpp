@@ -31,7 +31,7 @@ int CItemVideoWnd::PlayItem(CPlaylistItem* pItem, int nPlacement)
     if (!pItem)
         return -1;
     if (MediaFileMissing(pItem->m_strPath)) {
-        AfxMessageBox(L"File does not exist.");
+        MessageBox(L"File does not exist.");
         pItem->m_dwState |= ITEM_STATE_MISSING;
         ShowItemPane(pItem, PLACEMENT_PLAYLIST);
         return -1;

@@ -112,7 +112,7 @@ int CVideoHostWnd::OpenFile(LPCWSTR pszPath)
     DWORD attributes = GetFileAttributesW(pszPath);
     bool bFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (!PathIsURLW(pszPath) && !bFile) {
-        AfxMessageBox(L"File does not exist.");
+        MessageBox(L"File does not exist.");
         return -1;
     }
     Close(0);

@@ -5,6 +5,7 @@
 #include "player/CItemVideoWnd.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistItem.h"
+#include "tests/classlib/DialogScript.h"
 #include "tests/support/ClipRunnerHarness.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
@@ -192,6 +193,17 @@ TEST_F(ItemPlayback, AnItemPlayedToItsEndKeepsNoPosition)
     EXPECT_TRUE(m_wnd->HasCompleted());
     EXPECT_EQ(0, m_wnd->Close(0));
     EXPECT_EQ(0, m_item.m_llLastPosition);
+}
+
+TEST_F(ItemPlayback, AMissingFileIsReportedAndMarked)
+{
+    m_item.m_strPath = (s_folder->Path() + L"\\gone.mp4").c_str();
+    MessageBoxCloser closer(m_frame.m_hWnd);
+    EXPECT_EQ(-1, m_wnd->PlayItem(&m_item, 0));
+    EXPECT_STREQ(L"File does not exist.", MessageBoxCloser::Text());
+    EXPECT_TRUE(m_item.m_dwState & ITEM_STATE_MISSING);
+    EXPECT_EQ(nullptr, m_wnd->m_pPlayThread);
+    EXPECT_EQ(nullptr, m_wnd->m_pCurrentItem);
 }
 
 }  // namespace

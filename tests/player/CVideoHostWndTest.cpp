@@ -5,6 +5,7 @@
 #include "mediatools/MediaToolLocation.h"
 #include "player/CMediaPlayThread.h"
 #include "player/CVideoHostWnd.h"
+#include "tests/classlib/DialogScript.h"
 #include "tests/support/ClipRunnerHarness.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
@@ -151,6 +152,14 @@ TEST_F(VideoHost, StillImagesLastTheirTimeAndNothingPlaysWithoutAThread)
     EXPECT_EQ(1, m_host.Play()) << "only the play thread plays";
     EXPECT_EQ(1, m_host.Stop());
     EXPECT_EQ(-1, m_host.OpenFile(nullptr));
+}
+
+TEST_F(VideoHost, AMissingFileIsReportedAndNotPlayed)
+{
+    MessageBoxCloser closer(m_frame.m_hWnd);
+    EXPECT_EQ(-1, m_host.OpenFile((s_folder->Path() + L"\\gone.mp4").c_str()));
+    EXPECT_STREQ(L"File does not exist.", MessageBoxCloser::Text());
+    EXPECT_EQ(nullptr, m_host.m_pPlayThread);
 }
 
 }  // namespace
