@@ -135,6 +135,11 @@ void CVideoHostWnd::SetDisplayMode(int nMode)
     m_nExitDelay = nMode == DISPLAY_MODE_STILL_IMAGE ? m_nStillImageTime : 0;
 }
 
+BOOL CVideoHostWnd::HasSomethingToShow()
+{
+    return m_pPlayThread != nullptr;
+}
+
 LONGLONG CVideoHostWnd::GetDuration()
 {
     if (m_nDisplayMode == DISPLAY_MODE_STILL_IMAGE)

@@ -29,6 +29,8 @@ public:
     virtual int OpenFile(LPCWSTR pszPath);
     virtual int Close(int bInterrupted);  // 1 when nothing is open
     virtual void SetDisplayMode(int nMode);
+    // Whether the window is worth showing: while a playback runs.
+    virtual BOOL HasSomethingToShow();
     virtual LONGLONG GetDuration();  // microseconds
     virtual int StartPlayThread();   // 0 / -1
     virtual void UpdateVideoRect(int bRedraw);
