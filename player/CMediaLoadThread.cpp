@@ -1,0 +1,34 @@
+#include "player/CMediaLoadThread.h"
+#include "framework/system/MessagePumps.h"
+#include "player/CPlaylistThreadOwner.h"
+
+IMPLEMENT_DYNAMIC(CMediaLoadThread, CWorkerThread)
+
+CMediaLoadThread::CMediaLoadThread(CPlaylistThreadOwner* pOwner)
+    : CWorkerThread(pOwner->GetThreadOwnerWindow()), m_pOwner(pOwner)
+{
+}
+
+BOOL CMediaLoadThread::InitInstance()
+{
+    m_pOwner->ProcessPendingPaths(&m_nStopFlag);
+    return FALSE;
+}
+
+int CMediaLoadThread::ExitInstance()
+{
+    PostMessageW(m_hWndOwner, WM_LOAD_THREAD_DONE, 0, 0);
+    return CWorkerThread::ExitInstance();
+}
+
+void CMediaLoadThread::WaitForExit()
+{
+    m_nStopFlag = PLAYLIST_THREAD_STOP;
+    HWND hOwner = m_hWndOwner;
+    if (!hOwner || !IsWindow(hOwner)) {
+        CWorkerThread::WaitForExit();
+        return;
+    }
+    SetThreadPriority(THREAD_PRIORITY_ABOVE_NORMAL);
+    PumpMessagesUntil(hOwner, WM_LOAD_THREAD_DONE);
+}

@@ -1,0 +1,21 @@
+// The load thread: runs the playlist's pending paths, then posts WM_LOAD_THREAD_DONE to the
+// control's window, whose handler waits for the thread and deletes this object.
+#pragma once
+#include "framework/system/CWorkerThread.h"
+
+class CPlaylistThreadOwner;
+
+class CMediaLoadThread : public CWorkerThread {
+    DECLARE_DYNAMIC(CMediaLoadThread)
+public:
+    explicit CMediaLoadThread(CPlaylistThreadOwner* pOwner);
+
+    BOOL InitInstance() override;  // the work; FALSE, so the thread ends
+    int ExitInstance() override;
+    // Window thread: asks for the stop and pumps the control's messages until the done message
+    // has been handled; that handler deletes this object, so nothing touches it afterwards.
+    void WaitForExit() override;
+
+    CPlaylistThreadOwner* m_pOwner;
+    volatile int m_nStopFlag = 0;
+};

@@ -1,0 +1,24 @@
+// An update thread: builds the thumbnails of every second row from its start index (0 or 1),
+// then posts WM_UPDATE_THREAD_DONE to the control's window, whose handler waits for the
+// thread and deletes this object. Runs below normal priority.
+#pragma once
+#include "framework/system/CWorkerThread.h"
+
+class CPlaylistThreadOwner;
+
+class CMediaUpdateThread : public CWorkerThread {
+    DECLARE_DYNAMIC(CMediaUpdateThread)
+public:
+    CMediaUpdateThread(CPlaylistThreadOwner* pOwner, int nStartIndex);
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    void RequestStop();
+    // Window thread: raises the thread and pumps until its own done message has been handled;
+    // that handler deletes this object, so nothing touches it afterwards.
+    void WaitForExit() override;
+
+    CPlaylistThreadOwner* m_pOwner;
+    int m_nStartIndex;
+    volatile int m_nStopFlag = 0;
+};

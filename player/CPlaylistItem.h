@@ -1,0 +1,51 @@
+// One row of the playlist: the entry, its media information, resume position, display texts
+// and thumbnail picture. Created with new; the row (or a playlist record that owns it) deletes
+// it. Thumbnails are built on the update threads, the rest on the window and load threads.
+#pragma once
+#include "image/RasterImage.h"
+#include "mediatools/CMediaInfo.h"
+#include "player/CPlaylistEntry.h"
+
+class CPlaylistItem : public CPlaylistEntry {
+public:
+    CPlaylistItem() = default;
+    CPlaylistItem(const CPlaylistItem&) = delete;
+    CPlaylistItem& operator=(const CPlaylistItem&) = delete;
+
+    void Reset() override;
+
+    // 1 when a thumbnail is built already and force is 0; else BuildThumbnail: 0 and the
+    // state bit set, or -1. The stop flag ends a frame grab early.
+    int LoadThumbnail(int bForce, const volatile int* pStopFlag = nullptr);
+    // The thumbnail file, else an image beside the media, else a grabbed frame of a video.
+    int BuildThumbnail(const volatile int* pStopFlag = nullptr);
+    // The media path with ".jpg", ".jpeg", ".png" or ".bmp" in its place, the first that exists.
+    int FindSideImage(CString& strPath) const;
+    // A frame at Thumbnail.Time (0 for a shorter media), later ones while the frames are blank.
+    int GrabThumbnailFrame(const volatile int* pStopFlag = nullptr);
+    // Any image file, shrunk to the thumbnail size, as the thumbnail picture. 0 / -1.
+    int LoadThumbnailImage(LPCWSTR pszPath);
+
+    CMediaInfo m_mediaInfo;
+    LONGLONG m_llLastPosition = 0;  // microseconds to resume from; 0 none
+    int m_nPlayState = 0;           // the session's state while this is the current item
+    int m_nMediaType = 0;           // copies of the media information's types
+    int m_nFileType = 0;
+    CString m_strTitle;
+    CRasterImage m_thumbnail;
+    CString m_strDurationText;
+    CString m_strFramesText;
+    CString m_strDefinitionText;
+    CString m_strResolutionText;
+    CString m_strDisplayResolutionText;
+    CString m_strPathText;
+
+private:
+    void TakeThumbnail(CRasterImage& image);
+};
+
+// Grabs the frame at nTimeMs with the encoder tool (width and height 0 keep the source size)
+// and, for a sample aspect given, resizes it to the display size. 0, or -1 when the tool fails
+// or writes no image; 1 when stopped.
+int GrabFrame(LPCWSTR pszMediaPath, CRasterImage& image, LONGLONG nTimeMs, int nWidth, int nHeight,
+              int nAspectNum, int nAspectDen, const volatile int* pStopFlag);

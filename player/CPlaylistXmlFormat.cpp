@@ -1,0 +1,332 @@
+#include "player/CPlaylistXmlFormat.h"
+#include "framework/net/VersionCompare.h"
+#include "framework/text/FileHelpers.h"
+#include "framework/text/ImageBase64.h"
+#include "framework/text/TextHelpers.h"
+#include "mediatools/MediaInfoText.h"
+#include "player/CPlaylistData.h"
+#include "player/PlayerTempFolder.h"
+#include <pugixml.hpp>
+#include <string>
+
+namespace {
+
+const wchar_t kVersion[] = L"2.2.0";
+
+// pugixml's output gathered in memory, so the file is replaced in one move.
+class CBufferWriter : public pugi::xml_writer {
+public:
+    void write(const void* pData, size_t nSize) override { m_bytes.append(static_cast<const char*>(pData), nSize); }
+    std::string m_bytes;
+};
+
+bool FileExists(LPCWSTR pszPath)
+{
+    DWORD attributes = GetFileAttributesW(pszPath);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The first child of either name.
+pugi::xml_node Child(const pugi::xml_node& node, const wchar_t* pszName, const wchar_t* pszOldName)
+{
+    pugi::xml_node child = node.child(pszName);
+    return child ? child : node.child(pszOldName);
+}
+
+void AddText(pugi::xml_node& node, const wchar_t* pszName, LPCWSTR pszText)
+{
+    node.append_child(pszName).text().set(pszText);
+}
+
+// ---- writing
+
+// An image as a child "Image" (base64 JPEG) when embedded, else as the file named by strFile
+// ("URI"), which is made in the temporary folder when the image has no file yet.
+void WriteImage(pugi::xml_node& parent, const wchar_t* pszName, CRasterImage& image, CString& strFile,
+                int bEmbedImages)
+{
+    if (!image.IsValid() && strFile.IsEmpty())
+        return;
+    pugi::xml_node node = parent.append_child(pszName);
+    CString text;
+    if (bEmbedImages && ImageToBase64(image, text, RASTER_FORMAT_JPG) == 0) {
+        AddText(node, L"Image", text);
+        return;
+    }
+    if (image.IsValid() && (strFile.IsEmpty() || !FileExists(strFile))) {
+        strFile = MakeTempFilePath();
+        if (!FileExists(strFile))
+            image.SaveToFile(strFile, RASTER_FORMAT_JPG);
+    }
+    if (!strFile.IsEmpty())
+        AddText(node, L"URI", strFile);
+}
+
+void WriteStream(pugi::xml_node& parent, const CMediaStreamInfo& stream)
+{
+    pugi::xml_node node = parent.append_child(L"Stream");
+    node.append_attribute(L"Flags").set_value(static_cast<unsigned>(stream.Flags));
+    node.append_attribute(L"Index").set_value(stream.Index);
+    node.append_attribute(L"MediaType").set_value(GetMediaTypeName(stream.MediaType));
+    node.append_attribute(L"Codec").set_value(stream.Codec);
+    node.append_attribute(L"StartTimeInUs").set_value(stream.StartTimeInUs);
+    node.append_attribute(L"DurationInUs").set_value(stream.DurationInUs);
+    node.append_attribute(L"BitRate").set_value(stream.BitRate);
+    node.append_attribute(L"Frames").set_value(stream.Frames);
+    node.append_attribute(L"Language").set_value(stream.Language);
+    CString text;
+    if (stream.MediaType == MEDIA_TYPE_VIDEO) {
+        text.Format(L"%dx%d", stream.Width, stream.Height);
+        node.append_attribute(L"Resolution").set_value(text);
+        text.Format(L"%d:%d", stream.AspectNum, stream.AspectDen);
+        node.append_attribute(L"Aspect").set_value(text);
+        text.Format(L"%d/%d", stream.FrameRateNum, stream.FrameRateDen);
+        node.append_attribute(L"FrameRate").set_value(text);
+    } else if (stream.MediaType == MEDIA_TYPE_AUDIO) {
+        node.append_attribute(L"Channels").set_value(stream.Channels);
+        node.append_attribute(L"SampleRate").set_value(stream.SampleRate);
+    }
+}
+
+bool HasMetadata(const CMediaMetadata& m)
+{
+    return !m.Title.IsEmpty() || !m.Author.IsEmpty() || !m.Album.IsEmpty() || m.Track != 0 || m.Year != 0 ||
+           !m.Genre.IsEmpty() || !m.Copyright.IsEmpty() || !m.Comment.IsEmpty();
+}
+
+void WriteMetadata(pugi::xml_node& parent, const CMediaMetadata& m)
+{
+    pugi::xml_node node = parent.append_child(L"MetaData");
+    node.append_attribute(L"Track").set_value(m.Track);
+    node.append_attribute(L"Year").set_value(m.Year);
+    AddText(node, L"Title", m.Title);
+    AddText(node, L"Author", m.Author);
+    AddText(node, L"Album", m.Album);
+    AddText(node, L"Genre", m.Genre);
+    AddText(node, L"Copyright", m.Copyright);
+    AddText(node, L"Comment", m.Comment);
+}
+
+void WriteMediaInfo(pugi::xml_node& parent, const CMediaInfo& info)
+{
+    pugi::xml_node node = parent.append_child(L"MediaInfo");
+    node.append_attribute(L"Flags").set_value(static_cast<unsigned>(info.Flags));
+    node.append_attribute(L"MediaType").set_value(GetMediaTypeName(info.MediaType));
+    node.append_attribute(L"FileType").set_value(GetMediaFileTypeName(info.FileType));
+    node.append_attribute(L"Format").set_value(info.Format);
+    node.append_attribute(L"Size").set_value(info.Size);
+    node.append_attribute(L"StartTimeInUs").set_value(info.StartTimeInUs);
+    node.append_attribute(L"DurationInUs").set_value(info.DurationInUs);
+    node.append_attribute(L"BitRate").set_value(info.BitRate);
+    node.append_attribute(L"Streams").set_value(info.Streams);
+    if (info.StreamList.GetSize() > 0) {
+        pugi::xml_node streams = node.append_child(L"Streams");
+        streams.append_attribute(L"SelectedVideoStream").set_value(info.SelectedVideoStream);
+        streams.append_attribute(L"SelectedAudioStream").set_value(info.SelectedAudioStream);
+        streams.append_attribute(L"SelectedSubtitleStream").set_value(info.SelectedSubtitleStream);
+        streams.append_attribute(L"SelectedCaptionStream").set_value(info.SelectedCaptionStream);
+        for (int i = 0; i < info.StreamList.GetSize(); ++i)
+            WriteStream(streams, *info.StreamList[i]);
+    }
+    if (HasMetadata(info.Metadata))
+        WriteMetadata(node, info.Metadata);
+}
+
+// Filter switches are written as 0 or 1.
+int Flag(int bValue)
+{
+    return bValue != 0 ? 1 : 0;
+}
+
+void WriteItem(pugi::xml_node& parent, CPlaylistItem& item, int bEmbedImages)
+{
+    pugi::xml_node node = parent.append_child(L"Item");
+    node.append_attribute(L"Flags").set_value(static_cast<unsigned>(item.m_dwFlags));
+    node.append_attribute(L"LastPositionInUs").set_value(item.m_llLastPosition);
+    if (!item.m_strPath.IsEmpty()) {
+        pugi::xml_node media = node.append_child(L"Media");
+        AddText(media, L"URI", item.m_strPath);
+        WriteMediaInfo(media, item.m_mediaInfo);
+    }
+    WriteImage(node, L"Thumbnail", item.m_thumbnail, item.m_strThumbnailFile, bEmbedImages);
+    pugi::xml_node filters = node.append_child(L"Filters");
+    filters.append_attribute(L"PlaySpeed").set_value(item.m_nPlaySpeed);
+    filters.append_attribute(L"Rotate").set_value(item.m_nRotate);
+    filters.append_attribute(L"FlipH").set_value(Flag(item.m_bFlipH));
+    filters.append_attribute(L"FlipV").set_value(Flag(item.m_bFlipV));
+    filters.append_attribute(L"Grayscale").set_value(Flag(item.m_bGrayscale));
+    filters.append_attribute(L"OldPhoto").set_value(Flag(item.m_bOldPhoto));
+    filters.append_attribute(L"Negate").set_value(Flag(item.m_bNegate));
+    filters.append_attribute(L"Volume").set_value(item.m_nVolume);
+}
+
+// ---- reading
+
+int ReadType(const pugi::xml_attribute& attribute, bool bNames)
+{
+    return bNames ? ParseMediaTypeName(attribute.value()) : attribute.as_int();
+}
+
+void ReadStream(const pugi::xml_node& node, bool bNames, CMediaStreamInfo& stream)
+{
+    stream.Flags = static_cast<int>(node.attribute(L"Flags").as_uint());
+    stream.Index = node.attribute(L"Index").as_int(-1);
+    stream.MediaType = ReadType(node.attribute(L"MediaType"), bNames);
+    stream.Codec = node.attribute(L"Codec").value();
+    stream.StartTimeInUs = node.attribute(L"StartTimeInUs").as_llong();
+    stream.DurationInUs = node.attribute(L"DurationInUs").as_llong();
+    stream.BitRate = node.attribute(L"BitRate").as_int();
+    stream.Frames = node.attribute(L"Frames").as_llong();
+    stream.Language = node.attribute(L"Language").value();
+    if (stream.MediaType == MEDIA_TYPE_VIDEO) {
+        std::pair<int, int> size = ScanIntPair(node.attribute(L"Resolution").value(), L"%dx%d");
+        stream.Width = size.first;
+        stream.Height = size.second;
+        std::pair<int, int> aspect = ScanIntPair(node.attribute(L"Aspect").value(), L"%d:%d");
+        stream.AspectNum = aspect.first;
+        stream.AspectDen = aspect.second;
+        std::pair<int, int> rate = ScanIntPair(node.attribute(L"FrameRate").value(), L"%d/%d");
+        stream.FrameRateNum = rate.first;
+        stream.FrameRateDen = rate.second;
+    } else if (stream.MediaType == MEDIA_TYPE_AUDIO) {
+        stream.Channels = node.attribute(L"Channels").as_int();
+        stream.SampleRate = node.attribute(L"SampleRate").as_int();
+    }
+}
+
+void ReadMetadata(const pugi::xml_node& node, CMediaMetadata& m)
+{
+    m.Track = node.attribute(L"Track").as_int();
+    m.Year = node.attribute(L"Year").as_int();
+    m.Title = node.child_value(L"Title");
+    m.Author = node.child_value(L"Author");
+    m.Album = node.child_value(L"Album");
+    m.Genre = node.child_value(L"Genre");
+    m.Copyright = node.child_value(L"Copyright");
+    m.Comment = node.child_value(L"Comment");
+}
+
+void ReadMediaInfo(const pugi::xml_node& node, bool bNames, CMediaInfo& info)
+{
+    info.Flags = static_cast<int>(node.attribute(L"Flags").as_uint());
+    info.MediaType = ReadType(node.attribute(L"MediaType"), bNames);
+    info.FileType = ReadType(node.attribute(L"FileType"), bNames);
+    info.Format = node.attribute(L"Format").value();
+    info.Size = node.attribute(L"Size").as_llong();
+    info.StartTimeInUs = node.attribute(L"StartTimeInUs").as_llong();
+    info.DurationInUs = node.attribute(L"DurationInUs").as_llong();
+    info.BitRate = node.attribute(L"BitRate").as_int();
+    info.Streams = node.attribute(L"Streams").as_int();
+    pugi::xml_node streams = node.child(L"Streams");
+    info.SelectedVideoStream = streams.attribute(L"SelectedVideoStream").as_int(-1);
+    info.SelectedAudioStream = streams.attribute(L"SelectedAudioStream").as_int(-1);
+    info.SelectedSubtitleStream = streams.attribute(L"SelectedSubtitleStream").as_int(-1);
+    info.SelectedCaptionStream = streams.attribute(L"SelectedCaptionStream").as_int(-1);
+    for (pugi::xml_node s = streams.child(L"Stream"); s; s = s.next_sibling(L"Stream")) {
+        CMediaStreamInfo* pStream = new CMediaStreamInfo;
+        ReadStream(s, bNames, *pStream);
+        info.StreamList.Add(pStream);
+    }
+    if (pugi::xml_node metadata = node.child(L"MetaData"))
+        ReadMetadata(metadata, info.Metadata);
+    info.Analyse();
+}
+
+CString ReadUri(const pugi::xml_node& node)
+{
+    pugi::xml_node uri = Child(node, L"URI", L"Path");
+    return uri.child_value();
+}
+
+// A child "Image" is decoded into the image (true when that worked); else the URI names a file.
+bool ReadImage(const pugi::xml_node& node, CRasterImage& image, CString& strFile)
+{
+    if (pugi::xml_node embedded = node.child(L"Image"))
+        return Base64ToImage(embedded.child_value(), image, RASTER_FORMAT_JPG) == 0;
+    strFile = ReadUri(node);
+    return false;
+}
+
+void ReadFilters(const pugi::xml_node& node, CPlaylistItem& item)
+{
+    item.m_nPlaySpeed = node.attribute(L"PlaySpeed").as_int(item.m_nPlaySpeed);
+    item.m_nRotate = node.attribute(L"Rotate").as_int(item.m_nRotate);
+    item.m_bFlipH = node.attribute(L"FlipH").as_int(item.m_bFlipH);
+    item.m_bFlipV = node.attribute(L"FlipV").as_int(item.m_bFlipV);
+    item.m_bGrayscale = node.attribute(L"Grayscale").as_int(item.m_bGrayscale);
+    item.m_bOldPhoto = node.attribute(L"OldPhoto").as_int(item.m_bOldPhoto);
+    item.m_bNegate = node.attribute(L"Negate").as_int(item.m_bNegate);
+    item.m_nVolume = node.attribute(L"Volume").as_int(item.m_nVolume);
+}
+
+void ReadItem(const pugi::xml_node& node, bool bNames, CPlaylistItem& item)
+{
+    item.m_dwFlags = node.attribute(L"Flags").as_uint();
+    item.m_llLastPosition = node.attribute(L"LastPositionInUs").as_llong();
+    if (pugi::xml_node media = Child(node, L"Media", L"MediaFile")) {
+        item.m_strPath = ReadUri(media);
+        if (pugi::xml_node info = Child(media, L"MediaInfo", L"FileInfo"))
+            ReadMediaInfo(info, bNames, item.m_mediaInfo);
+    }
+    if (pugi::xml_node thumbnail = Child(node, L"Thumbnail", L"ThumbnailFile")) {
+        if (ReadImage(thumbnail, item.m_thumbnail, item.m_strThumbnailFile))
+            item.m_dwState |= ITEM_STATE_THUMBNAIL;
+    }
+    if (pugi::xml_node filters = node.child(L"Filters"))
+        ReadFilters(filters, item);
+}
+
+void ReadPlaylist(const pugi::xml_node& node, bool bNames, CPlaylistData& data)
+{
+    data.m_dwFlags = node.attribute(L"Flags").as_uint(data.m_dwFlags);
+    data.m_nLastItem = node.attribute(L"LastItem").as_int(data.m_nLastItem);
+    data.m_strName = node.child_value(L"Name");
+    if (pugi::xml_node cover = Child(node, L"Cover", L"ArtworkFile"))
+        ReadImage(cover, data.m_cover, data.m_strCoverFile);
+    for (pugi::xml_node n = node.child(L"Item"); n; n = n.next_sibling(L"Item")) {
+        CPlaylistItem* pItem = new CPlaylistItem;
+        ReadItem(n, bNames, *pItem);
+        data.m_items.Add(pItem);
+    }
+}
+
+}  // namespace
+
+int CPlaylistXmlFormat::Read(LPCWSTR pszPath, CPlaylistData& data)
+{
+    if (!pszPath || !FileExists(pszPath))
+        return -1;
+    pugi::xml_document doc;
+    // A damaged file keeps the tree parsed up to the damage.
+    bool bParsed = doc.load_file(pszPath);
+    pugi::xml_node playlists = doc.child(L"Playlists");
+    pugi::xml_node playlist = playlists.child(L"Playlist");
+    if (!playlist)
+        return -1;
+    VersionTriple version = {0, 0, 0};
+    ParseVersionString(playlists.attribute(L"Version").value(), version);
+    ReadPlaylist(playlist, version.nMajor > 1, data);
+    return bParsed ? 0 : -1;
+}
+
+int CPlaylistXmlFormat::Write(LPCWSTR pszPath, CPlaylistData& data, int bEmbedImages)
+{
+    pugi::xml_document doc;
+    pugi::xml_node declaration = doc.append_child(pugi::node_declaration);
+    declaration.append_attribute(L"version").set_value(L"1.0");
+    declaration.append_attribute(L"encoding").set_value(L"UTF-8");
+    pugi::xml_node playlists = doc.append_child(L"Playlists");
+    playlists.append_attribute(L"Version").set_value(kVersion);
+    playlists.append_attribute(L"Generator").set_value(L"Kavri Helper - Kavri Video Player");
+    pugi::xml_node playlist = playlists.append_child(L"Playlist");
+    playlist.append_attribute(L"Flags").set_value(static_cast<unsigned>(data.m_dwFlags));
+    playlist.append_attribute(L"LastItem").set_value(data.m_nLastItem);
+    if (!data.m_strName.IsEmpty())
+        AddText(playlist, L"Name", data.m_strName);
+    WriteImage(playlist, L"Cover", data.m_cover, data.m_strCoverFile, bEmbedImages);
+    for (int i = 0; i < data.m_items.GetSize(); ++i)
+        WriteItem(playlist, *data.m_items[i], bEmbedImages);
+    CBufferWriter writer;
+    doc.save(writer, L"\t", pugi::format_indent, pugi::encoding_utf8);
+    return WriteBufferToFile(pszPath, writer.m_bytes.data(), static_cast<DWORD>(writer.m_bytes.size()));
+}

@@ -1,0 +1,165 @@
+// The video host window with the real ClipRunner.exe on a clip made here: a playback on the
+// play thread whose events and state changes reach the window thread, the tool's window
+// placed by the fit rules, a stop that waits for the thread, and the window's own end.
+#include "classlib/CWinApp.h"
+#include "mediatools/MediaToolLocation.h"
+#include "player/CMediaPlayThread.h"
+#include "player/CVideoHostWnd.h"
+#include "tests/classlib/DialogScript.h"
+#include "tests/support/ClipRunnerHarness.h"
+#include "tests/support/TempFolder.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
+
+using namespace runnertest;
+
+namespace {
+
+TEST(FitVideoRect, PlacesTheVideoByZoomAndArea)
+{
+    struct Case {
+        const char* name;
+        CRect area;
+        int width, height, zoom;
+        CRect expected;
+    } cases[] = {
+        {"zoom too large for the area fits", CRect(0, 0, 1280, 720), 1920, 1080, 100, CRect(0, 0, 1280, 720)},
+        {"fit to a wider area, sides even", CRect(0, 0, 1000, 700), 1280, 720, 0, CRect(0, 69, 1000, 631)},
+        {"half size centred", CRect(0, 0, 1000, 800), 640, 480, 50, CRect(340, 280, 660, 520)},
+        {"fit to a taller area", CRect(10, 20, 410, 1020), 400, 300, 0, CRect(10, 370, 410, 670)},
+        {"actual size with an offset area", CRect(100, 50, 900, 650), 320, 240, 100, CRect(340, 230, 660, 470)},
+    };
+    for (const Case& c : cases) {
+        CRect placed = FitVideoRect(c.area, c.width, c.height, c.zoom);
+        EXPECT_EQ(c.expected.left, placed.left) << c.name;
+        EXPECT_EQ(c.expected.top, placed.top) << c.name;
+        EXPECT_EQ(c.expected.right, placed.right) << c.name;
+        EXPECT_EQ(c.expected.bottom, placed.bottom) << c.name;
+    }
+}
+
+// A host that notes on which thread each state change reaches it.
+class CRecordingHost : public CVideoHostWnd {
+public:
+    void OnPlaybackStateChanged() override
+    {
+        states.push_back(GetState());
+        threads.push_back(GetCurrentThreadId());
+    }
+
+    std::vector<int> states;
+    std::vector<DWORD> threads;
+};
+
+class VideoHost : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_folder = new TempFolder;
+        s_clip = *s_folder / L"clip & co.mp4";
+        s_made = tooltest::MakeMedia(
+            s_clip, L"-f lavfi -i testsrc=duration=2:size=320x240:rate=25 -f lavfi -i sine=duration=2 "
+                    L"-c:v libx264 -pix_fmt yuv420p -c:a aac -shortest -f mp4");
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_folder;
+        s_folder = nullptr;
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_made) << "ffmpeg.exe could not make the clip";
+        m_savedPath = ClipRunnerPath;
+        ClipRunnerPath = tooltest::ToolPath(L"ClipRunner.exe").c_str();
+        m_frame.CreateEx(0, AfxRegisterWndClass(0), L"host frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr, 0);
+        ASSERT_TRUE(m_host.Create(WS_CHILD, CRect(0, 0, 400, 300), &m_frame, 200));
+    }
+    void TearDown() override
+    {
+        if (m_host.m_hWnd)
+            m_host.DestroyWindow();
+        m_frame.DestroyWindow();
+        ClipRunnerPath = m_savedPath;
+    }
+
+    bool PumpUntilThreadGone(DWORD ms)
+    {
+        return PumpUntil([&] { return m_host.m_pPlayThread == nullptr; }, ms);
+    }
+
+    static TempFolder* s_folder;
+    static std::wstring s_clip;
+    static bool s_made;
+    CString m_savedPath;
+    CWnd m_frame;
+    CRecordingHost m_host;
+};
+
+TempFolder* VideoHost::s_folder = nullptr;
+std::wstring VideoHost::s_clip;
+bool VideoHost::s_made = false;
+
+TEST_F(VideoHost, PlaysToTheEndOnThePlayThreadAndPlacesTheToolWindow)
+{
+    ASSERT_EQ(0, m_host.OpenFile(s_clip.c_str()));
+    EXPECT_NE(nullptr, m_host.m_pPlayThread);
+    ASSERT_TRUE(PumpUntilThreadGone(60000)) << "the play thread ended and its object was deleted";
+    PumpFor(200);  // state changes the play thread posted last
+    EXPECT_TRUE(m_host.HasCompleted());
+    EXPECT_NEAR(2000000, m_host.GetDuration(), 100000);
+    EXPECT_EQ(CSize(320, 240), m_host.m_lastVideoSize);
+    EXPECT_EQ(CSize(320, 240), m_host.m_lastPlacedSize) << "zoom 100 in a 400x300 area";
+    ASSERT_FALSE(m_host.states.empty());
+    EXPECT_EQ(PLAYER_STATE_FINISHED, m_host.states.back());
+    EXPECT_NE(m_host.states.end(), std::find(m_host.states.begin(), m_host.states.end(), PLAYER_STATE_PLAYING));
+    for (DWORD thread : m_host.threads)
+        EXPECT_EQ(GetCurrentThreadId(), thread) << "every state change is handled on the window thread";
+    EXPECT_FALSE(m_host.IsWindowVisible()) << "hidden after the playback";
+}
+
+TEST_F(VideoHost, StopWaitsForThePlayThread)
+{
+    ASSERT_EQ(0, m_host.OpenFile(s_clip.c_str()));
+    ASSERT_TRUE(PumpUntil([&] { return m_host.IsPlaying(); }, 60000));
+    EXPECT_TRUE(m_host.IsWindowVisible());
+    m_host.Stop();
+    EXPECT_EQ(nullptr, m_host.m_pPlayThread) << "the thread object is gone when Stop returns";
+    EXPECT_TRUE(m_host.WasStopped());
+    EXPECT_EQ(0, m_host.Close(0));
+    EXPECT_EQ(1, m_host.Close(0)) << "nothing open any more";
+    EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipRunner.exe", 5000));
+}
+
+TEST_F(VideoHost, DestroyingTheWindowEndsThePlayback)
+{
+    ASSERT_EQ(0, m_host.OpenFile(s_clip.c_str()));
+    ASSERT_TRUE(PumpUntil([&] { return m_host.IsPlaying(); }, 60000));
+    m_host.DestroyWindow();
+    EXPECT_EQ(nullptr, m_host.m_pPlayThread);
+    EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipRunner.exe", 6000));
+}
+
+TEST_F(VideoHost, StillImagesLastTheirTimeAndNothingPlaysWithoutAThread)
+{
+    m_host.SetDisplayMode(DISPLAY_MODE_STILL_IMAGE);
+    EXPECT_EQ(5000000, m_host.GetDuration());
+    EXPECT_EQ(5000, m_host.m_nExitDelay);
+    m_host.SetDisplayMode(DISPLAY_MODE_MEDIA);
+    EXPECT_EQ(0, m_host.m_nExitDelay);
+    EXPECT_EQ(0, m_host.GetDuration());
+    EXPECT_EQ(1, m_host.Play()) << "only the play thread plays";
+    EXPECT_EQ(1, m_host.Stop());
+    EXPECT_EQ(-1, m_host.OpenFile(nullptr));
+}
+
+TEST_F(VideoHost, AMissingFileIsReportedAndNotPlayed)
+{
+    MessageBoxCloser closer(m_frame.m_hWnd);
+    EXPECT_EQ(-1, m_host.OpenFile((s_folder->Path() + L"\\gone.mp4").c_str()));
+    EXPECT_STREQ(L"File does not exist.", MessageBoxCloser::Text());
+    EXPECT_EQ(nullptr, m_host.m_pPlayThread);
+}
+
+}  // namespace
