@@ -5,7 +5,7 @@
 #include "player/CItemVideoWnd.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistItem.h"
-#include "tests/classlib/DialogScript.h"
+#include "tests/support/DialogScript.h"
 #include "tests/support/ClipRunnerHarness.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>

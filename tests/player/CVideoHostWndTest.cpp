@@ -5,7 +5,7 @@
 #include "mediatools/MediaToolLocation.h"
 #include "player/CMediaPlayThread.h"
 #include "player/CVideoHostWnd.h"
-#include "tests/classlib/DialogScript.h"
+#include "tests/support/DialogScript.h"
 #include "tests/support/ClipRunnerHarness.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
