@@ -2,7 +2,7 @@
 // pixels the test reads back directly, and the ownership of handles and temporary wrappers.
 #include "classlib/Afx.h"
 #include <gtest/gtest.h>
-#include "tests/classlib/DibCanvas.h"
+#include "tests/support/DibCanvas.h"
 
 namespace {
 

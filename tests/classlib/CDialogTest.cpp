@@ -5,8 +5,8 @@
 #include <commdlg.h>
 #include <gtest/gtest.h>
 #include <process.h>
-#include "tests/classlib/DialogScript.h"
-#include "tests/classlib/TestWait.h"
+#include "tests/support/DialogScript.h"
+#include "tests/support/TestWait.h"
 
 namespace {
 

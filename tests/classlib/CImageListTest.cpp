@@ -3,7 +3,7 @@
 #include "classlib/Afx.h"
 #include <gtest/gtest.h>
 #include <vector>
-#include "tests/classlib/DibCanvas.h"
+#include "tests/support/DibCanvas.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "classlib/Afx.h"
 #include <gtest/gtest.h>
 #include <vector>
-#include "tests/classlib/DialogScript.h"
+#include "tests/support/DialogScript.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "tests/classlib/TestWait.h"
+#include "tests/support/TestWait.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <process.h>
 #include <functional>
 #include <string>
-#include "tests/classlib/TestWait.h"
+#include "tests/support/TestWait.h"
 
 namespace {
 
