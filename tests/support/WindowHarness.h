@@ -133,3 +133,10 @@ inline void MakeColourImages(CImageList& list, int cx, int cy, const std::vector
         list.Add(&bitmap, static_cast<CBitmap*>(nullptr));
     }
 }
+
+// Rectangles print as (left, top, right, bottom) in test failures.
+#include <ostream>
+inline void PrintTo(const CRect& rect, std::ostream* os)
+{
+    *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+}
