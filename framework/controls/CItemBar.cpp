@@ -177,7 +177,10 @@ void CBarItemContainer::EndTracking(BOOL bClearPressed)
     m_bTracking = FALSE;
     if (bClearPressed)
         SetPressedItem(nullptr);
-    SetHotItem(nullptr);
+    // The mouse left this bar: its own hot item goes, another bar's stays (a late
+    // WM_MOUSELEAVE of this bar must not clear the item the mouse is over now).
+    if (!s_pHotItem || IndexOf(s_pHotItem) >= 0)
+        SetHotItem(nullptr);
 }
 
 void CBarItemContainer::DrawItems(CDC* pDC)
@@ -204,7 +207,10 @@ void CBarItemContainer::SetPressedItem(CBarItem* pItem)
     CBarItem* pOldHot = s_pHotItem;
     CBarItem* pOldFocus = m_pFocusItem;
     m_pPressedItem = pItem;
-    s_pHotItem = pItem;
+    if (pItem || !pOldHot || IndexOf(pOldHot) >= 0)
+        s_pHotItem = pItem;  // clearing leaves another bar's hot item alone
+    else
+        pOldHot = nullptr;
     m_pFocusItem = pItem;
     if (pOldPressed)
         pOldPressed->Invalidate(TRUE);

@@ -473,3 +473,26 @@ TEST_F(ItemBarTest, BackgroundThenItems)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ItemBarTest, ALateMouseLeaveOfOneBarLeavesAnotherBarsHotItem)
+{
+    AddButton(1, 0, 50);
+    CTestBar other;
+    ASSERT_TRUE(other.Create(WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, CRect(0, 40, 400, 70), &m_parent, 0xE802));
+    auto* b = new CBarButtonItem(&other.Items(), 2);
+    b->SetRect(0, 0, 50, 30, FALSE);
+    other.AddItem(b);
+    MouseMove(Bar(), 10, 10);
+    MouseMove(other.m_hWnd, 10, 10);  // the mouse went from the first bar to the second
+    ASSERT_EQ(b, CBarItemContainer::GetHotItem());
+    Deliver(Bar(), WM_MOUSELEAVE);  // the first bar learns it only now
+    EXPECT_EQ(b, CBarItemContainer::GetHotItem());
+    m_bar->SendMessage(WM_KILLFOCUS);
+    EXPECT_EQ(b, CBarItemContainer::GetHotItem());
+    Deliver(other.m_hWnd, WM_MOUSELEAVE);
+    EXPECT_EQ(nullptr, CBarItemContainer::GetHotItem());
+}
+
+}  // namespace
