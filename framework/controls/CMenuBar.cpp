@@ -74,6 +74,7 @@ BEGIN_MESSAGE_MAP(CMenuBar, CItemBar)
     ON_WM_KEYDOWN()
     ON_WM_SYSKEYDOWN()
     ON_WM_KILLFOCUS()
+    ON_WM_CANCELMODE()
     ON_WM_GETDLGCODE()
     ON_WM_PAINT()
     ON_MESSAGE(WM_MOUSELEAVE, &CMenuBar::OnMouseLeaveMessage)
@@ -414,7 +415,19 @@ void CMenuBar::OnSysKeyDown(UINT, UINT, UINT)
 void CMenuBar::OnKillFocus(CWnd* pNewWnd)
 {
     CWnd::OnKillFocus(pNewWnd);
-    EndNavigation();
+    // While a popup is open its loop owns the state and ends the navigation itself (a window
+    // activated by the click that opened it may take the focus meanwhile).
+    if (!m_bPopupOpen)
+        EndNavigation();
+}
+
+void CMenuBar::OnCancelMode()
+{
+    if (m_bPopupOpen) {
+        CWnd::OnCancelMode();  // the popup's own loop keeps its title pressed
+        return;
+    }
+    CItemBar::OnCancelMode();
 }
 
 UINT CMenuBar::OnGetDlgCode()

@@ -79,6 +79,7 @@ protected:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKillFocus(CWnd* pNewWnd);
+    void OnCancelMode();
     UINT OnGetDlgCode();
     void OnPaint();
     LRESULT OnMouseLeaveMessage(WPARAM wParam, LPARAM lParam);

@@ -83,7 +83,7 @@ protected:
             if (!pBar->IsPopupOpen() || pBar->GetCurrentItem() != nIndex)
                 return false;
             if (pSeen)
-                pSeen->push_back(nIndex);
+                pSeen->push_back(pBar->GetTitle(nIndex)->IsPressed() ? nIndex : -100 - nIndex);
             PostMessageW(pBar->GetParent()->m_hWnd, WM_KEYDOWN, key, 0);
             return true;
         };
