@@ -277,25 +277,24 @@ BOOL CDragListCtrl::StartDrag(CPoint point)
     CRect rect;
     GetItemRect(nIndex, &rect);
     m_pDragImage->BeginDrag(0, CPoint(point.x - rect.left, point.y - rect.top));
-    CPoint screen = point;
-    ClientToScreen(&screen);
-    CImageList::DragEnter(nullptr, screen);
+    // The image is locked to the list rather than to the screen (the Part's NULL): under Wine a
+    // screen lock saves a stale copy of what lies under the image and puts it back as the image
+    // moves, over the emptied slot and the insertion mark.
+    CImageList::DragEnter(this, point);
     SetCapture();
     return TRUE;
 }
 
 void CDragListCtrl::DragTo(CPoint point)
 {
-    CPoint screen = point;
-    ClientToScreen(&screen);
-    CImageList::DragMove(screen);
+    CImageList::DragMove(point);
     int nTarget;
     BOOL bAfter;
     FindDropTarget(m_nDragItem, point.x, point.y, &nTarget, &bAfter);
     if (nTarget != m_nDropTarget || bAfter != m_bDropAfter) {
-        CImageList::DragLeave(nullptr);
+        CImageList::DragLeave(this);
         MoveInsertMark(nTarget, bAfter);
-        CImageList::DragEnter(nullptr, screen);
+        CImageList::DragEnter(this, point);
     }
     HCURSOR hCursor = m_hArrowCursor;
     if (nTarget >= 0) {
@@ -317,7 +316,7 @@ int CDragListCtrl::EndDragState()
     m_ptPress = CPoint(-1, -1);
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
-    CImageList::DragLeave(nullptr);
+    CImageList::DragLeave(this);
     CImageList::EndDrag();
     delete m_pDragImage;
     m_pDragImage = nullptr;
