@@ -1,12 +1,8 @@
 #include "framework/dialogs/CAppMainWnd_VMB.h"
 
-#if __has_include("framework/dialogs/CAppMainWnd.h")
 IMPLEMENT_DYNCREATE(CAppMainWnd_VMB, CAppMainWnd)
-#else
-IMPLEMENT_DYNCREATE(CAppMainWnd_VMB, CFrameWnd)
-#endif
 
-BEGIN_MESSAGE_MAP(CAppMainWnd_VMB, CAppMainWnd_VMBBase)
+BEGIN_MESSAGE_MAP(CAppMainWnd_VMB, CAppMainWnd)
     ON_WM_CREATE()
     ON_WM_MENUCHAR()
     ON_WM_INITMENUPOPUP()
@@ -24,7 +20,7 @@ CAppMainWnd_VMB::~CAppMainWnd_VMB()
 
 int CAppMainWnd_VMB::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CAppMainWnd_VMBBase::OnCreate(lpCreateStruct) == -1)
+    if (CAppMainWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     int h = m_nMenuBarHeight;
     if (!m_menuBar.Create(0x50002000, CRect(0, 0, h, h), this, 0xE800))
@@ -38,18 +34,18 @@ LRESULT CAppMainWnd_VMB::OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu)
 {
     if (m_menuBar.OnMenuChar(nChar, nFlags, pMenu ? pMenu->GetSafeHmenu() : nullptr))
         return 0x10000;  // MNC_CLOSE
-    return CAppMainWnd_VMBBase::OnMenuChar(nChar, nFlags, pMenu);
+    return CAppMainWnd::OnMenuChar(nChar, nFlags, pMenu);
 }
 
 void CAppMainWnd_VMB::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 {
-    CAppMainWnd_VMBBase::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
+    CAppMainWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
     m_menuBar.OnInitMenuPopup(pPopupMenu ? pPopupMenu->GetSafeHmenu() : nullptr, nIndex, bSysMenu);
 }
 
 void CAppMainWnd_VMB::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
 {
-    CAppMainWnd_VMBBase::OnMenuSelect(nItemID, nFlags, hSysMenu);
+    CAppMainWnd::OnMenuSelect(nItemID, nFlags, hSysMenu);
     m_menuBar.OnMenuSelect(nItemID, nFlags, hSysMenu);
 }
 
@@ -57,5 +53,5 @@ void CAppMainWnd_VMB::OnSysCommand(UINT nID, LPARAM lParam)
 {
     if (m_menuBar.OnSysCommand(nID, lParam))
         return;
-    CAppMainWnd_VMBBase::OnSysCommand(nID, lParam);
+    CAppMainWnd::OnSysCommand(nID, lParam);
 }

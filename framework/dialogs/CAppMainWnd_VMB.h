@@ -1,24 +1,16 @@
-// CAppMainWnd_VMB (Part 2.115): the player's main-window base with a drawn menu bar. On
-// creation it puts a CAppMenuBar (Part 2.133) in place of the frame's native menu, as a
+// CAppMainWnd_VMB: the player's main-window base with a drawn menu bar. On
+// creation it puts a CAppMenuBar in place of the frame's native menu, as a
 // control bar along the top with id 0xE800 (AFX_IDW_TOOLBAR), and forwards WM_MENUCHAR,
 // WM_INITMENUPOPUP, WM_MENUSELECT and WM_SYSCOMMAND to it.
 //
 // CFrameWnd's own map binds ID_VIEW_TOOLBAR (0xE800, the menu bar's id) to OnBarCheck: a frame
 // with a menu bar maps 59392 itself.
-//
-// Its base is CAppMainWnd ("Framework windows B", framework/dialogs/CAppMainWnd.h); until that
-// header is in the tree the base is CFrameWnd, and the placement and update-check parts of
-// CAppMainWnd are missing.
+// The placement and the update checks come from its base, CAppMainWnd.
 #pragma once
 #include "framework/controls/CMenuBar.h"
-#if __has_include("framework/dialogs/CAppMainWnd.h")
 #include "framework/dialogs/CAppMainWnd.h"
-typedef CAppMainWnd CAppMainWnd_VMBBase;
-#else
-typedef CFrameWnd CAppMainWnd_VMBBase;
-#endif
 
-class CAppMainWnd_VMB : public CAppMainWnd_VMBBase {
+class CAppMainWnd_VMB : public CAppMainWnd {
     DECLARE_DYNCREATE(CAppMainWnd_VMB)
 public:
     CAppMainWnd_VMB();
