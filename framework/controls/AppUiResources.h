@@ -1,21 +1,21 @@
 // The drawing resources several framework windows share: the program's four fonts, the
 // process-wide hand cursor and the hyperlink colours.
 //
-// Fonts (the rule of Parts 4.139 and 6.111): the base is the LOGFONT of the stock
+// Fonts: the base is the LOGFONT of the stock
 // DEFAULT_GUI_FONT (SYSTEM_FONT when that is missing; no fonts when neither exists); a base
 // whose face is not "Tahoma" becomes Tahoma of height -11, a Tahoma base keeps its height.
 // Normal = the base; underline = the base underlined; bold = the base with weight 700; large
 // bold = bold with height h + h / 2 (integer arithmetic: -11 gives -16).
 //
-// What the Parts call them:
-//   "the shared dialog font" (2.137), "the application's shared UI font" (2.133),
-//   "the second dialog font" (2.122)                   -> AppFontNormal
-//   "the bold dialog font" (2.116, 2.122)              -> AppFontBold
-//   "the link font" (2.122, hyperlinks: 4.138)          -> AppFontUnderline (the hover font;
-//                                                         the link's own font is AppFontNormal)
-//   the large bold font (4.139, 6.111)                 -> AppFontLargeBold
+// Which windows use which:
+//   property sheets, extended combo boxes, the menu bar, the About box -> AppFontNormal
+//   the update dialogs' and the About box's headings                    -> AppFontBold
+//   hyperlinks under the pointer                                        -> AppFontUnderline (the
+//                                                                          link's own font is
+//                                                                          AppFontNormal)
+//   the programs' large headings                                        -> AppFontLargeBold
 //
-// Each program keeps its own resource object as its Part says (CPlayerUIResources,
+// Each program keeps its own resource object (CPlayerUIResources,
 // CConversionUiResources) and hands its fonts and cursor over at start-up:
 //     SetAppFontSet(&m_fonts);           // a CAppFontSet it made with Create()
 //     SetAppHandCursor(m_hHandCursor);   // its cursor resource (401 player, 140 conversion)
@@ -61,7 +61,7 @@ CFont* GetAppFont(AppFont font);
 void SetAppHandCursor(HCURSOR hCursor);
 HCURSOR GetAppHandCursor();
 
-// The hyperlinks' colours (COLORREF): by default those of Part 2.135, 0xFF0000 (blue) and
+// The hyperlinks' colours (COLORREF): by default 0xFF0000 (blue) and
 // 0x0000FF (red) under the pointer.
 void SetAppLinkColors(COLORREF crLink, COLORREF crHover);
 COLORREF GetAppLinkColor();

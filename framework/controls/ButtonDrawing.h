@@ -1,4 +1,4 @@
-// What the hover button and the hyperlink (Part 2.135) share: the background rule and the hot
+// What the hover button and the hyperlink share: the background rule and the hot
 // tracking. Kept apart from the image code, so a program that links no images can use links.
 #pragma once
 #include "classlib/CDC.h"

@@ -277,7 +277,7 @@ BOOL CDragListCtrl::StartDrag(CPoint point)
     CRect rect;
     GetItemRect(nIndex, &rect);
     m_pDragImage->BeginDrag(0, CPoint(point.x - rect.left, point.y - rect.top));
-    // The image is locked to the list rather than to the screen (the Part's NULL): under Wine a
+    // The image is locked to the list rather than to the screen: under Wine a
     // screen lock saves a stale copy of what lies under the image and puts it back as the image
     // moves, over the emptied slot and the insertion mark.
     CImageList::DragEnter(this, point);

@@ -1,8 +1,8 @@
-// CDragListCtrl (Part 2.132): the owner-drawn list whose items the user reorders by dragging
+// CDragListCtrl: the owner-drawn list whose items the user reorders by dragging
 // one with the left button, with a drag image, an insertion mark and cursors that say where
 // the item will land; and sub-items, small clickable areas inside an item.
 //
-// Sound behaviour where the Part's own is faulty: a drag that loses the mouse (WM_CANCELMODE,
+// A drag that loses the mouse (WM_CANCELMODE,
 // WM_CAPTURECHANGED, WM_KILLFOCUS) ends without moving anything.
 #pragma once
 #include "framework/controls/COwnerDrawListCtrl.h"

@@ -1,4 +1,4 @@
-// CHoverButton (Part 2.135): an owner-drawn push button (BS_OWNERDRAW, subclassed) that shows
+// CHoverButton: an owner-drawn push button (BS_OWNERDRAW, subclassed) that shows
 // its normal image, or its hot image while the pointer is over it or it is pressed, drawn
 // off-screen and optionally over its parent's background. The images are the caller's
 // (CRasterImage, not owned). The hand cursor is the process-wide one.

@@ -1,12 +1,11 @@
-// CHyperLink (Part 2.135): an owner-drawn push button (BS_OWNERDRAW, subclassed) that shows its
+// CHyperLink: an owner-drawn push button (BS_OWNERDRAW, subclassed) that shows its
 // window text as a link: the text colour, and under the pointer the hover colour and hover font;
 // a click opens the URL through ShellCalls() (so tests record it). The hand cursor is the
 // process-wide one (GetAppHandCursor, framework/controls/AppUiResources.h).
 //
 // A click with an empty URL does nothing here and reaches the parent as BN_CLICKED (the About
 // box's mail link runs MailSupport that way); a link that opened its URL keeps the click.
-// A BS_CENTER link is drawn centred (the Part drew it right-aligned, as BS_CENTER holds
-// BS_RIGHT's bit).
+// A BS_CENTER link is drawn centred (BS_CENTER holds BS_RIGHT's bit: test it first).
 #pragma once
 #include "classlib/CButton.h"
 #include "classlib/CGdiObject.h"

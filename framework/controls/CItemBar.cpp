@@ -826,7 +826,7 @@ void CItemBar::UpdateItemsCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     CBarItemCmdUI state;
     state.m_pOther = this;
     state.m_nIndexMax = static_cast<UINT>(nCount);
-    // Every item (the Part's pass stops one short of the last).
+    // Every item, the last one too.
     for (int i = 0; i < nCount; ++i) {
         CBarItem* pItem = m_items.GetItem(i);
         if (!pItem || pItem->GetID() == 0)

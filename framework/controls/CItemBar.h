@@ -1,4 +1,4 @@
-// The control-bar framework (Part 2.130): owner-drawn bars docked in a frame that draw a row of
+// The control-bar framework: owner-drawn bars docked in a frame that draw a row of
 // light-weight items (buttons, texts, sliders, menu titles) instead of child windows.
 //
 // CCustomControlBar is a control bar of a fixed size; CItemBar holds the items and routes mouse
@@ -6,9 +6,9 @@
 // talks back to its bar through. The hot item (under the mouse) and the capture item (holding
 // the mouse capture) are process-wide: one of each among all bars.
 //
-// Sound behaviour where the Part's own is faulty: the process-wide hot and capture items are
+// The process-wide hot and capture items are
 // forgotten when the bar that owns them deletes its items or is destroyed, and the command-UI
-// pass updates every item (the Part's pass misses the last one).
+// pass updates every item, the last one too.
 #pragma once
 #include "classlib/Afx.h"
 #include "framework/controls/FrameworkMessages.h"

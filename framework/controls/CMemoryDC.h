@@ -1,5 +1,5 @@
 // CMemoryDC: the off-screen device context of every owner-drawn window of both programs
-// (Part 2.131). Made over a target DC and a rectangle in the target's logical coordinates, it
+//. Made over a target DC and a rectangle in the target's logical coordinates, it
 // is itself a CDC whose drawing lands in a compatible bitmap of the rectangle's size; its window
 // origin is the rectangle's top-left, so the caller draws with the target's coordinates. When it
 // is destroyed the bitmap is copied to the target at the rectangle (BitBlt, SRCCOPY).

@@ -1,8 +1,8 @@
-// The menu bar (Part 2.133): an item bar that draws a window's top-level menu titles itself and
+// The menu bar: an item bar that draws a window's top-level menu titles itself and
 // opens their drop-down menus with TrackPopupMenuEx, with mouse, Alt-key and mnemonic
 // navigation and arrow keys moving from one drop-down to the next (learnt through a
 // WH_MSGFILTER hook while a popup is open). CAppMenuBar is the dark variant the main-window
-// base CAppMainWnd_VMB (Part 2.115) hosts.
+// base CAppMainWnd_VMB hosts.
 #pragma once
 #include "framework/controls/CItemBar.h"
 

@@ -1,9 +1,9 @@
-// COwnerDrawListCtrl (Part 2.131): a list drawn entirely by the program, as full-width rows
+// COwnerDrawListCtrl: a list drawn entirely by the program, as full-width rows
 // (list mode) or as tiles in a grid (grid mode), with its own scroll bar, multi-selection with
 // focus and hot items, rubber-band selection, keyboard and wheel scrolling and double-buffered
 // painting. Subclasses draw the items (DrawGridItem, DrawListItem).
 //
-// Sound behaviour where the Part's own is faulty: DeleteItem shifts the focus and hot indexes
+// DeleteItem shifts the focus and hot indexes
 // of the rows after the deleted one, and QuickSortItems takes the median of three as its pivot
 // and recurses into the smaller part only (no deep recursion, no quadratic time on sorted
 // input).

@@ -1,4 +1,4 @@
-// The two-pane splitter (Part 2.134): a child window that lays out exactly two panes, side by
+// The two-pane splitter: a child window that lays out exactly two panes, side by
 // side with a draggable bar between them (mode 1) or one at a time filling the window (mode 2).
 // CPaneSplitterBase holds the layout, CPaneSplitter adds the bar's mouse handling; a subclass
 // supplies the panes (GetPane). Beside it, three functions for layered (translucent) windows.

@@ -1,7 +1,7 @@
-// The owner-drawn vertical scroll bar of the owner-drawn list (Part 2.131) and the window that
+// The owner-drawn vertical scroll bar of the owner-drawn list and the window that
 // docks one at its right edge and keeps content margins.
 //
-// Sound behaviour where the Part's own is faulty: the thumb-to-position conversion does not
+// The thumb-to-position conversion does not
 // divide by zero when the thumb fills the track.
 #pragma once
 #include "classlib/Afx.h"

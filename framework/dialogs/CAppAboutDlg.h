@@ -1,4 +1,4 @@
-// CAppAboutDlg (Part 2.122): the shared About box (dialog 100 of framework/res/Framework.rc).
+// CAppAboutDlg: the shared About box (dialog 100 of framework/res/Framework.rc).
 // Caption "About <application name>"; the name and major version in the bold font; "Version
 // <version>"; the company "Kavri Helper"; the maker's web site (IAppSettings::GetWebSiteUrl) as
 // a link that opens itself, and the support mail address as a link whose click runs

@@ -1,4 +1,4 @@
-// CAppMainWnd (Part 2.115): the frame-window base of both programs' main windows. It keeps the
+// CAppMainWnd: the frame-window base of both programs' main windows. It keeps the
 // window's last normal position and size in the placement values of the program's settings
 // (IAppSettings::GetMainWindowPlacement / SetMainWindowPlacement): read once in PreCreateWindow,
 // written once in WM_DESTROY; and it starts an update check on WM_CHECK_FOR_UPDATES
@@ -6,7 +6,7 @@
 // interval ("AutoCheckUpdateDays"). Without settings (SetAppSettings not called) it does
 // neither.
 //
-// The player's CAppMainWnd_VMB (the drawn menu bar, Part 2.133) derives from it; the conversion
+// The player's CAppMainWnd_VMB (the drawn menu bar) derives from it; the conversion
 // tool's CMainFrame derives from it directly.
 #pragma once
 #include "classlib/CFrameWnd.h"

@@ -1,11 +1,11 @@
-// CCXPropertySheet (Part 2.137): a property sheet whose window and direct child windows (the
+// CCXPropertySheet: a property sheet whose window and direct child windows (the
 // tabs, the buttons and the pages) use the program's shared dialog font (AppFontNormal,
 // framework/controls/AppUiResources.h).
 //
 // The sheet is built from one PROPSHEETPAGE record per page in the first and smallest layout
 // (PROPSHEETPAGEW_V1_SIZE), each record's dwSize being that size: a page's own record is larger
 // (its dwSize says so), and copying it whole let the sheet step through the array by the wrong
-// size (fault of the Part). Fields of later layouts are not passed, nor the flags that name them.
+// size. Fields of later layouts are not passed, nor the flags that name them.
 #pragma once
 #include "classlib/CPropertySheet.h"
 #include <vector>

@@ -1,4 +1,4 @@
-// CCustomComboBoxEx (Part 2.137): an extended combo box with item operations whose drop-down
+// CCustomComboBoxEx: an extended combo box with item operations whose drop-down
 // list widens itself to its longest item when it opens.
 #pragma once
 #include "classlib/CComboBoxEx.h"

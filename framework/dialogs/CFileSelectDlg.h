@@ -1,10 +1,10 @@
-// CFileSelectDlg (Part 2.137): the programs' open and save dialog, a re-done CFileDialog that
+// CFileSelectDlg: the programs' open and save dialog, a re-done CFileDialog that
 // returns very long multi-selections (a buffer of 1,048,576 characters) and sizes its
 // OPENFILENAME by the Windows version. Explorer style always; the hook dialog inside the common
 // dialog is attached to this object, so its notifications reach the virtual handlers.
 //
 // A failed allocation leaves the object unusable and DoModal answers -1: no exception crosses
-// the interface (the Part raised the class library's memory exception).
+// the interface.
 #pragma once
 #include "classlib/CDialog.h"
 #include "classlib/CList.h"

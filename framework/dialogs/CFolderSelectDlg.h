@@ -1,11 +1,10 @@
-// CFolderSelectDlg (Part 2.136): the resizable "Select a Folder" dialog (104 of
-// framework/res/Framework.rc; the conversion tool's Part 6.107 uses it too, as 104): a shell
+// CFolderSelectDlg: the resizable "Select a Folder" dialog (104 of
+// framework/res/Framework.rc; the conversion tool uses it too, as 104): a shell
 // folder tree, a file pattern combo ("Add files matched:") and "Scan subfolders".
 //
 // The initial folder is selected by a short worker thread. The worker initialises COM for
 // itself; a dialog closed while it still runs waits for it (dispatching the messages it sends to
-// the tree) before its windows go, so the two never race (fault of the Part: the dialog only
-// waited once the worker's completion message had arrived).
+// the tree) before its windows go, so the two never race.
 #pragma once
 #include "classlib/CDialog.h"
 #include "classlib/CScrollBar.h"

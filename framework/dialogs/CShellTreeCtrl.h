@@ -1,4 +1,4 @@
-// CShellTreeCtrl and CFolderTreeCtrl (Part 2.136): a tree of the shell namespace with the
+// CShellTreeCtrl and CFolderTreeCtrl: a tree of the shell namespace with the
 // desktop at its root, and the same with the folder's shell context menu on right click.
 //
 // The shell allocator and the desktop folder are process-wide, obtained on first use and

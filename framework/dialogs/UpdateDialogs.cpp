@@ -74,7 +74,7 @@ BOOL CUpdateCheckingDlg::OnInitDialog()
     SendDlgItemMessage(kProgress, PBM_SETRANGE32, 0, 100);
     SetWindowText(AppName());
     SetDlgItemText(kText, L"Checking...");
-    // The Part clears the cancel flag here; a check is new with its flag at 0, and one that
+    // The cancel flag is not cleared here: a check is new with its flag at 0, and one that
     // EndUpdateChecks cancelled before this dialog came up must stay cancelled.
     SetTimer(kProgressTimer, 100);
     m_pThread = AfxBeginThread(CheckThreadProc, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);

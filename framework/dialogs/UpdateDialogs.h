@@ -1,4 +1,4 @@
-// The update check's dialogs (Part 2.116): "Checking..." (dialog 521) and the announcement of a
+// The update check's dialogs: "Checking..." (dialog 521) and the announcement of a
 // newer version (dialog 527), and CUpdateDialogsUI, the CUpdateCheckUI that shows them. Both
 // run on the check's thread (framework/net/UpdateCheck.h), owned by the main window.
 //
@@ -17,8 +17,7 @@ class CWinThread;
 
 // Dialog 521: runs checker.Check() on a thread of its own while a progress bar moves. The
 // progress timer is started in OnInitDialog and stopped on WM_THREAD_FINISHED and on Cancel, all
-// on the dialog's own thread (the Part set it from the check thread, where SetTimer for another
-// thread's window fails). Cancel sets the cancel flag to 2 and waits for the thread's end.
+// on the dialog's own thread (SetTimer for another thread's window fails). Cancel sets the cancel flag to 2 and waits for the thread's end.
 class CUpdateCheckingDlg : public CDialog {
 public:
     explicit CUpdateCheckingDlg(CUpdateChecker& checker, CWnd* pParentWnd = nullptr);

@@ -2,7 +2,7 @@
 // program's settings object. Each program hands one to SetAppSettings at start-up, so the
 // framework never includes a program's own code. Used on the window thread.
 //
-// Start-up and exit wiring that each program's application Part (4.101, 6.101) does:
+// Start-up and exit wiring that each program's application object does:
 //
 //   InitInstance, in this order, before the main window is made:
 //     1. SetAppSettings(&theSettings) once its settings are loaded (the main window's
@@ -22,12 +22,12 @@
 //     2. The settings are saved (the main window's placement was stored by its WM_DESTROY).
 //     3. SetUpdateCheckUI(nullptr), SetAppFontSet(nullptr), SetAppHandCursor(nullptr),
 //        FreeAppUiResources(), and last SetAppSettings(nullptr).
-//   The shell allocator and desktop folder of the folder dialog (Part 2.136) are the
+//   The shell allocator and desktop folder of the folder dialog are the
 //   framework's own: made on first use, released when the process ends; no program step.
 #pragma once
 #include "classlib/CString.h"
 
-// The main window's last normal position and size (Part 2.115), persisted by the program's
+// The main window's last normal position and size, persisted by the program's
 // settings object (player: "MainWindow.Left", "MainWindow.Top", "MainWindow.Width",
 // "MainWindow.Height"). -1 in left or top means no position is saved; a width or height of 0
 // or less is ignored when the window is made.

@@ -1,4 +1,4 @@
-// The shared drawing resources: the four fonts by the rule of Parts 4.139 and 6.111, a
+// The shared drawing resources: the four fonts by the programs' font rule, a
 // program's own set in place of the framework's, the hand cursor and the link colours.
 #include "framework/controls/AppUiResources.h"
 #include <gtest/gtest.h>

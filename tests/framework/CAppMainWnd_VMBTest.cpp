@@ -1,4 +1,4 @@
-// CAppMainWnd_VMB (Part 2.115): the drawn menu bar takes the native menu's place, lies along the
+// CAppMainWnd_VMB: the drawn menu bar takes the native menu's place, lies along the
 // top at its height and gets the frame's menu messages.
 #include "framework/dialogs/CAppMainWnd_VMB.h"
 #include "tests/support/WindowHarness.h"

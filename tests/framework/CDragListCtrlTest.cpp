@@ -1,4 +1,4 @@
-// The drag-reorder list (Part 2.132): FindDropTarget and the insertion mark as tables in list,
+// The drag-reorder list: FindDropTarget and the insertion mark as tables in list,
 // one-column grid and grid modes; drags by the mouse on a real window with their cursors and
 // results; drags that lose the mouse; sub-items; drawing of the dragged slot.
 #include "framework/controls/CDragListCtrl.h"

@@ -1,4 +1,4 @@
-// The control-bar framework (Part 2.130): layout, hit tests, the slider's geometry as tables;
+// The control-bar framework: layout, hit tests, the slider's geometry as tables;
 // buttons, sliders and the bare bar in a real bar under a recording parent; command-UI; drawing
 // in a DIB section; and the process-wide hot and capture items outliving no bar.
 #include "framework/controls/CItemBar.h"

@@ -1,4 +1,4 @@
-// The menu bar (Part 2.133): mnemonics and layout as tables; the frame's calls (Alt alone,
+// The menu bar: mnemonics and layout as tables; the frame's calls (Alt alone,
 // Alt+letter); keys in keyboard navigation; modal menu loops opened by the bar and ended by
 // posted keys, with Escape keeping the title hot and Right moving to the next title; drawing of
 // the dark bar in a DIB section.

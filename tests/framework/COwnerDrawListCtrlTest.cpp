@@ -1,4 +1,4 @@
-// The owner-drawn list control and its scroll bar (Part 2.131): geometry, hit tests, keys and
+// The owner-drawn list control and its scroll bar: geometry, hit tests, keys and
 // the scroll bar's layout as tables; mouse selection, the rubber band, scrolling and the
 // scroll bar's notifications on real windows; drawing in a DIB section; deleting and sorting.
 #include "framework/controls/COwnerDrawListCtrl.h"

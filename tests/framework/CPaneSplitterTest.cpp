@@ -1,4 +1,4 @@
-// The two-pane splitter (Part 2.134): layout as a table of widths, anchors, sizes and limits;
+// The two-pane splitter: layout as a table of widths, anchors, sizes and limits;
 // modes and ShowPane with WM_SPLITTER_PANECHANGED to a recording parent; dragging the bar with
 // its clamps; the layered-window functions.
 #include "framework/controls/CPaneSplitter.h"

@@ -1,6 +1,6 @@
 // The file dialog (its multi-selection walk, a real multi-selection of three files, cancel and
 // failure), the property sheet (its page records and the shared font on the sheet and its
-// direct children) and the self-widening extended combo box (Part 2.137).
+// direct children) and the self-widening extended combo box.
 #include "classlib/Afx.h"
 #include "framework/controls/AppUiResources.h"
 #include "framework/dialogs/CCXPropertySheet.h"

@@ -1,4 +1,4 @@
-// The folder dialog (Part 2.136): the tree expands to the initial folder and selects it, the
+// The folder dialog: the tree expands to the initial folder and selects it, the
 // pattern combo and "Scan subfolders", its minimum size, OK's results, and opening and closing
 // it at once while its worker still runs.
 #include "classlib/Afx.h"

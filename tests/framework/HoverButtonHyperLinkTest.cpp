@@ -1,4 +1,4 @@
-// The hover button and the hyperlink (Part 2.135): their states and drawing checked in DIB
+// The hover button and the hyperlink: their states and drawing checked in DIB
 // sections, hot tracking, the link's alignment (a BS_CENTER link is centred), its size, and its
 // click through the ShellCalls seam.
 #include "classlib/Afx.h"

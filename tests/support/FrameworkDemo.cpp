@@ -1,4 +1,4 @@
-// A program to look at the framework's windows (Parts 2.130-2.134, 2.115): a frame with the
+// A program to look at the framework's windows: a frame with the
 // dark menu bar, an item bar with buttons, a text and a slider, and a splitter with a grid of
 // 60 tiles on the left and a list of the same 60 items on the right. What happens is written
 // into a hidden static control (id 900) that UiDriver reads (the grid is child 101, the list 102,

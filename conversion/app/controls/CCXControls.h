@@ -1,4 +1,4 @@
-// The small controls of the conversion tool (Part 6.160): thin subclasses of the tab and tree
+// The small controls of the conversion tool: thin subclasses of the tab and tree
 // controls, the two-column owner-drawn combo box, a self-painting static, a hover-tracking
 // window and a window pinned to a rectangle.
 #pragma once

@@ -1,4 +1,4 @@
-// CCXDialog (Part 6.160): the dialog base of every task page and settings dialog of the
+// CCXDialog: the dialog base of every task page and settings dialog of the
 // conversion tool. Every child control present after OnInitDialog gets a tooltip whose text is
 // the second '\n'-separated part of the string resource of the control's id (a prompt/tip
 // pair); a control without such a string shows no tip. Menus it opens get the command-UI

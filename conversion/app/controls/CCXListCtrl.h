@@ -1,4 +1,4 @@
-// The list controls of the conversion tool (Part 6.160): CCXListCtrl with column, selection and
+// The list controls of the conversion tool: CCXListCtrl with column, selection and
 // item-data helpers, CCheckListCtrl whose rows carry a check in their state image (1 unchecked,
 // 2 checked; the owner sets a state image list, not LVS_EX_CHECKBOXES), and CCXHeaderCtrl, a
 // header of a forced height.
@@ -23,7 +23,7 @@ public:
     virtual int InsertColumn(int nCol, LPCWSTR lpszText = nullptr, int nImage = -1, int nFormat = -1, int nWidth = -1,
                              int nSubItem = -1);
     // Select: LVIS_SELECTED on every item, and LVIS_FOCUSED on the first when none has the focus
-    // (the list view cannot focus every item, as the Part asks); deselect: LVIS_SELECTED cleared.
+    // (the list view cannot focus every item at once); deselect: LVIS_SELECTED cleared.
     virtual void SelectAllItems(BOOL bSelect);
     // nState over the bits of nMask on every item.
     virtual void SetAllItemsState(UINT nState, UINT nMask = LVIS_SELECTED | LVIS_FOCUSED);

@@ -1,4 +1,4 @@
-// CFolderPicker (Part 6.160): the shell's folder browser (SHBrowseForFolderW) starting at an
+// CFolderPicker: the shell's folder browser (SHBrowseForFolderW) starting at an
 // initial folder, showing the selected path as its status text.
 #pragma once
 #include "classlib/CString.h"

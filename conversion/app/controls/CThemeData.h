@@ -1,4 +1,4 @@
-// CThemeData (Part 6.160): the visual-styles (UxTheme) drawing functions bound at run time.
+// CThemeData: the visual-styles (UxTheme) drawing functions bound at run time.
 // "UxTheme.dll" is loaded on first use with a single attempt; a missing library or entry point
 // makes Open fail (no theme) and the others report E_FAIL.
 #pragma once

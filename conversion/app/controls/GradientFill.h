@@ -1,4 +1,4 @@
-// GradientFillRect (Part 6.160): a two-colour gradient over a rectangle through msimg32's
+// GradientFillRect: a two-colour gradient over a rectangle through msimg32's
 // GradientFill, bound at run time on the first call (the library is freed when the process
 // ends), and in stripes of solid colour when it is missing.
 //
@@ -6,7 +6,7 @@
 // bottom (GRADIENT_FILL_RECT_V; horizontal stripes). The stripe at offset k x stripe size has,
 // per channel, c1 + num x ((k x stripe size x (c2 - c1)) / extent) / den in integer arithmetic,
 // clamped to 0..255 (extent: the width or the height). A rectangle with no width or no height
-// draws nothing (fault of the Part: its stripes divided by a zero extent).
+// draws nothing rather than divide by its zero extent.
 #pragma once
 #include <windows.h>
 

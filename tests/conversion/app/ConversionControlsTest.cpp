@@ -1,4 +1,4 @@
-// The conversion tool's dialog base and small controls (Part 6.160): tooltips from string
+// The conversion tool's dialog base and small controls: tooltips from string
 // resources (cut to the notification's buffer), the menu update pass, the list controls, the
 // two-column combo box drawn in a DIB, the gradient and its fallback stripes, and the rest.
 #include "classlib/Afx.h"
