@@ -40,13 +40,6 @@ void CMediaMetadata::Reset()
     Comment.Empty();
 }
 
-void CMediaStreamInfoArray::DeleteAll()
-{
-    for (int i = 0; i < GetSize(); i++)
-        delete GetAt(i);
-    RemoveAll();
-}
-
 void CMediaInfo::Reset()
 {
     Flags = 0;

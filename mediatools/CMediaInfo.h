@@ -3,6 +3,7 @@
 // classifies the file.
 #pragma once
 #include "classlib/CArray.h"
+#include "classlib/COwnedPtrArray.h"
 #include "classlib/CString.h"
 
 // Media types of streams and files, and the file types of CMediaInfo::FileType.
@@ -68,12 +69,8 @@ public:
 
 typedef CTypedPtrArray<CPtrArray, CMediaStreamInfo*> CMediaStreamInfoPtrArray;
 
-// Owns its records.
-class CMediaStreamInfoArray : public CMediaStreamInfoPtrArray {
-public:
-    ~CMediaStreamInfoArray() override { DeleteAll(); }
-    void DeleteAll();
-};
+// Owns its records: DeleteAll and the destructor delete them.
+class CMediaStreamInfoArray : public COwnedPtrArray<CMediaStreamInfo> {};
 
 class CMediaInfo {
 public:

@@ -2,6 +2,7 @@
 #include "conversion/engine/FileOperations.h"
 #include "conversion/engine/ShellOperations.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
+#include "framework/system/PathHelpers.h"
 #include "framework/system/ShellCalls.h"
 #include <shlwapi.h>
 #include <cstring>
@@ -24,14 +25,9 @@ int KnownKind(int kind)
     return kind == MEDIA_KIND_VIDEO || kind == MEDIA_KIND_AUDIO ? kind : MEDIA_KIND_NONE;
 }
 
-bool FileExists(LPCWSTR path)
-{
-    return *path && GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
 int OpenInPlayer(const CString& path)
 {
-    if (!FileExists(path))
+    if (!PathExists(path))
         return -1;
     CString quoted = L"\"" + path + L"\"";
     CString player = GetPlayerPath();

@@ -1,6 +1,7 @@
 #include "conversion/engine/CMediaFormat.h"
 #include <math.h>
 #include <wchar.h>
+#include "framework/system/PathHelpers.h"
 #include "mediatools/CMediaInfo.h"
 
 namespace {
@@ -335,7 +336,7 @@ int CMediaFormat::RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJob
 int CMediaFormat::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
     HWND hWnd, const volatile int* pStopValue)
 {
-    if (GetFileAttributesW(options.InputPath) == INVALID_FILE_ATTRIBUTES || PrepareJob(options, preset, pStopValue) != 0)
+    if (!PathExists(options.InputPath) || PrepareJob(options, preset, pStopValue) != 0)
         return -1;
     return RunEncoderJob(options, hWnd, pListener, pStopValue);
 }

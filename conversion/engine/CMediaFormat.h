@@ -3,7 +3,7 @@
 #pragma once
 #include "conversion/engine/CMediaCatalogItem.h"
 #include "conversion/engine/CMediaPreset.h"
-#include "conversion/engine/COwnedPtrArray.h"
+#include "classlib/COwnedPtrArray.h"
 #include "mediatools/CEncoderJob.h"
 
 // Format flags.

@@ -10,11 +10,6 @@ const DWORD kRetryPauseMs = 1000;
 const DWORD kDeleteRetryLimitMs = 9999;
 const int kMoveTries = 10;
 
-bool FileExists(LPCWSTR path)
-{
-    return path && *path && GetFileAttributesW(ExtendedLengthPath(path)) != INVALID_FILE_ATTRIBUTES;
-}
-
 bool IsStopRequested(const volatile int* pStopValue)
 {
     return pStopValue && *pStopValue != 0;
@@ -40,7 +35,7 @@ CString FullPath(LPCWSTR path)
 
 int RecycleFile(LPCWSTR path)
 {
-    if (!FileExists(path))
+    if (!PathExists(path))
         return 1;
     const FILEOP_FLAGS flags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
     return ShellDeleteFile(path, flags, nullptr) == 0 ? 0 : -1;
@@ -48,14 +43,14 @@ int RecycleFile(LPCWSTR path)
 
 int DeleteFileIfExists(LPCWSTR path)
 {
-    if (!FileExists(path))
+    if (!PathExists(path))
         return 1;
     return DeleteFileW(ExtendedLengthPath(path)) ? 0 : -1;
 }
 
 int MoveFileReplace(LPCWSTR from, LPCWSTR to, bool replace)
 {
-    if (FileExists(to)) {
+    if (PathExists(to)) {
         if (!replace)
             return -1;
         DeleteFileW(ExtendedLengthPath(to));
@@ -85,9 +80,9 @@ int DeleteFileRetry(LPCWSTR path, const volatile int* pStopValue)
 
 int MoveFileRetry(LPCWSTR from, LPCWSTR to, bool replace, const volatile int* pStopValue)
 {
-    if (!FileExists(from))
+    if (!PathExists(from))
         return -2;
-    if (FileExists(to) && (!replace || DeleteFileRetry(to, pStopValue) != 0))
+    if (PathExists(to) && (!replace || DeleteFileRetry(to, pStopValue) != 0))
         return -1;
     for (int attempt = 1;; ++attempt) {
         if (MoveFileReplace(from, to, true) == 0)

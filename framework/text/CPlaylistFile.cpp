@@ -15,11 +15,6 @@ const int kPlsEntryLength = 1024;
 const int kPlsMostEntries = 100000;
 const size_t kPlsLargestSection = 16 * 1024 * 1024;  // characters
 
-bool FileExists(LPCWSTR path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
 bool HasExtension(LPCWSTR path, LPCWSTR extension)
 {
     return GetFileExtension(path).CompareNoCase(extension) == 0;
@@ -142,7 +137,7 @@ public:
     int Read(LPCWSTR path, CStringArray& files) override
     {
         CStringA bytes;
-        if (!FileExists(path))
+        if (!PathExists(path))
             return -1;
         int result = ReadFileToString(path, bytes);
         if (result < 0 || (result == 1 && GetFileSize64(path) != 0))
@@ -174,7 +169,7 @@ class CPlsPlaylistFile : public CPlaylistFile {
 public:
     int Read(LPCWSTR path, CStringArray& files) override
     {
-        if (!FileExists(path))
+        if (!PathExists(path))
             return -1;
         int count = static_cast<int>(GetPrivateProfileIntW(kPlsSection, L"NumberOfEntries", -1, path));
         if (count < 0)
@@ -192,7 +187,7 @@ public:
     {
         bool bUnicode = !FitsAnsi(files);
         CString temp = SiblingTempPath(path);
-        bool bKeepOld = FileExists(path) && (!bUnicode || IsUtf16File(path));
+        bool bKeepOld = PathExists(path) && (!bUnicode || IsUtf16File(path));
         bool bStarted = bKeepOld ? CopyFileW(path, temp, TRUE) != FALSE : StartPlsFile(temp, bUnicode);
         if (!bStarted || WriteEntries(temp, files) != 0 || !MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING)) {
             DeleteFileW(temp);
