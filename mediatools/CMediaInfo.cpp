@@ -66,7 +66,7 @@ void CMediaInfo::Reset()
     SelectedCaptionStream = -1;
 }
 
-int CMediaInfo::Probe(LPCWSTR pszPath, const volatile int* pStopFlag)
+int CMediaInfo::Probe(LPCWSTR pszPath, const StopFlag* pStopFlag)
 {
     Reset();
     if (ProbeMediaFile(*this, pszPath, pStopFlag) != 0)

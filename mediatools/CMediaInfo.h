@@ -5,6 +5,7 @@
 #include "classlib/CArray.h"
 #include "classlib/COwnedPtrArray.h"
 #include "classlib/CString.h"
+#include "framework/system/StopFlag.h"
 
 // Media types of streams and files, and the file types of CMediaInfo::FileType.
 enum {
@@ -82,7 +83,7 @@ public:
     virtual void Reset();
     // Probes the file with the prober tool; a second pass counts frames of an animated image
     // that older tools report without a frame count. 0 or -1.
-    virtual int Probe(LPCWSTR pszPath, const volatile int* pStopFlag);
+    virtual int Probe(LPCWSTR pszPath, const StopFlag* pStopFlag);
     virtual int Analyse();
     virtual void SortStreams();
     virtual void DetectMediaType();

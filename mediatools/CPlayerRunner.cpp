@@ -32,7 +32,7 @@ CPlayerRunner::CPlayerRunner()
     m_status.Reset();
 }
 
-int CPlayerRunner::RunTool(CPlayParams& params, const volatile int* pStopFlag, LPCWSTR pszWorkingFolder)
+int CPlayerRunner::RunTool(CPlayParams& params, const StopFlag* pStopFlag, LPCWSTR pszWorkingFolder)
 {
     if (MediaToolMissing(ClipRunnerPath, TOOL_ERROR_PLAYER_MISSING))
         return -2;

@@ -37,7 +37,7 @@ public:
 
     // 0 the tool ended with exit code 0, 1 stopped (the stop flag held 20), -1 failure, -2 the
     // tool is missing (last tool error -413). Blocks the calling thread for the whole playback.
-    virtual int RunTool(CPlayParams& params, const volatile int* pStopFlag, LPCWSTR pszWorkingFolder = nullptr);
+    virtual int RunTool(CPlayParams& params, const StopFlag* pStopFlag, LPCWSTR pszWorkingFolder = nullptr);
     // The complete command line; 0.
     virtual int BuildArguments(CString& strCommandLine, CPlayParams& params);
 

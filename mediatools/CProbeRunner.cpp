@@ -14,7 +14,7 @@ void CProbeOptions::Reset()
     ExtraArgs.Empty();
 }
 
-int CProbeRunner::RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const volatile int* pStopFlag,
+int CProbeRunner::RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const StopFlag* pStopFlag,
                           LPCWSTR pszWorkingFolder)
 {
     if (MediaToolMissing(ClipInspectorPath, TOOL_ERROR_PROBER_MISSING))

@@ -24,7 +24,7 @@ public:
     // Runs the tool with its standard output going into the output file, started in the given
     // folder (by default the caller's). 0 success, 1 stopped (stop value 20), -1 failure, -2 the
     // tool is missing (last tool error -411).
-    virtual int RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const volatile int* pStopFlag,
+    virtual int RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const StopFlag* pStopFlag,
                         LPCWSTR pszWorkingFolder = nullptr);
     // The complete command line; 0.
     virtual int BuildArguments(CString& strCommandLine, CProbeOptions& options);

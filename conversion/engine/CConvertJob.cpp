@@ -118,7 +118,7 @@ void CConvertJob::RemoveFailedOutput(LPCWSTR path, const FileStamp& before)
         DeleteFileRetry(path, nullptr);
 }
 
-CConvertJob::CConvertJob(CConvertTaskRecord* pRecord, CConvertTask* pTask, HWND hOwner, const volatile int* pStopValue)
+CConvertJob::CConvertJob(CConvertTaskRecord* pRecord, CConvertTask* pTask, HWND hOwner, const StopFlag* pStopValue)
     : m_pRecord(pRecord), m_pTask(pTask), m_hOwner(hOwner), m_pStopValue(pStopValue)
 {
 }

@@ -177,7 +177,7 @@ bool CConvertTaskRecord::HasProgressNumbers() const
     return m_progress.m_mode > 0 && m_progress.m_total > 0 && m_progress.m_position >= 0;
 }
 
-int CConvertTaskRecord::SetMainInput(LPCWSTR path, const volatile int* pStopValue)
+int CConvertTaskRecord::SetMainInput(LPCWSTR path, const StopFlag* pStopValue)
 {
     ResetInputs();
     m_inputs.m_mainPath = path;
@@ -190,21 +190,21 @@ int CConvertTaskRecord::SetMainInput(LPCWSTR path, const volatile int* pStopValu
     return 0;
 }
 
-int CConvertTaskRecord::SetAudioInput(LPCWSTR path, const volatile int* pStopValue)
+int CConvertTaskRecord::SetAudioInput(LPCWSTR path, const StopFlag* pStopValue)
 {
     m_inputs.m_audioPath = path;
     m_progress.m_probeFlags &= ~TASK_PROBED_AUDIO;
     return ProbeAudioInput(pStopValue) < 0 ? -1 : 0;
 }
 
-int CConvertTaskRecord::SetSubtitleInput(LPCWSTR path, const volatile int* pStopValue)
+int CConvertTaskRecord::SetSubtitleInput(LPCWSTR path, const StopFlag* pStopValue)
 {
     m_inputs.m_subtitlePath = path;
     m_progress.m_probeFlags &= ~TASK_PROBED_SUBTITLE;
     return ProbeSubtitleInput(pStopValue) < 0 ? -1 : 0;
 }
 
-int CConvertTaskRecord::ProbeMainInput(const volatile int* pStopValue)
+int CConvertTaskRecord::ProbeMainInput(const StopFlag* pStopValue)
 {
     if (m_progress.m_probeFlags & TASK_PROBED_MAIN)
         return 1;
@@ -215,7 +215,7 @@ int CConvertTaskRecord::ProbeMainInput(const volatile int* pStopValue)
     return 0;
 }
 
-int CConvertTaskRecord::ProbeAudioInput(const volatile int* pStopValue)
+int CConvertTaskRecord::ProbeAudioInput(const StopFlag* pStopValue)
 {
     if (m_progress.m_probeFlags & TASK_PROBED_AUDIO)
         return 1;
@@ -226,7 +226,7 @@ int CConvertTaskRecord::ProbeAudioInput(const volatile int* pStopValue)
     return 0;
 }
 
-int CConvertTaskRecord::ProbeSubtitleInput(const volatile int* pStopValue)
+int CConvertTaskRecord::ProbeSubtitleInput(const StopFlag* pStopValue)
 {
     if (m_progress.m_probeFlags & TASK_PROBED_SUBTITLE)
         return 1;
@@ -237,7 +237,7 @@ int CConvertTaskRecord::ProbeSubtitleInput(const volatile int* pStopValue)
     return 0;
 }
 
-int CConvertTaskRecord::ProbeOutput(const volatile int* pStopValue)
+int CConvertTaskRecord::ProbeOutput(const StopFlag* pStopValue)
 {
     if (m_progress.m_probeFlags & TASK_PROBED_OUTPUT)
         return 1;

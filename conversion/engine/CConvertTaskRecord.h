@@ -168,15 +168,15 @@ public:
     // Each stores the path and probes the file (blocking; worker thread). -1 when the probe
     // fails, or for a main input that is a single still image, an audio input without audio
     // or a subtitle input without subtitles; else 0.
-    int SetMainInput(LPCWSTR path, const volatile int* pStopValue);
-    int SetAudioInput(LPCWSTR path, const volatile int* pStopValue);
-    int SetSubtitleInput(LPCWSTR path, const volatile int* pStopValue);
+    int SetMainInput(LPCWSTR path, const StopFlag* pStopValue);
+    int SetAudioInput(LPCWSTR path, const StopFlag* pStopValue);
+    int SetSubtitleInput(LPCWSTR path, const StopFlag* pStopValue);
     // Probe the input once per path: 0 probed now, 1 probed before, -1 failed.
-    int ProbeMainInput(const volatile int* pStopValue);
-    int ProbeAudioInput(const volatile int* pStopValue);
-    int ProbeSubtitleInput(const volatile int* pStopValue);
+    int ProbeMainInput(const StopFlag* pStopValue);
+    int ProbeAudioInput(const StopFlag* pStopValue);
+    int ProbeSubtitleInput(const StopFlag* pStopValue);
     // Probes the output once: 0, 1 probed before, -1 failed.
-    int ProbeOutput(const volatile int* pStopValue);
+    int ProbeOutput(const StopFlag* pStopValue);
 
     // The kind the chosen format and preset give (a video format whose preset has no video
     // gives audio); the cached kind when the format is unknown.

@@ -10,11 +10,6 @@ const DWORD kRetryPauseMs = 1000;
 const DWORD kDeleteRetryLimitMs = 9999;
 const int kMoveTries = 10;
 
-bool IsStopRequested(const volatile int* pStopValue)
-{
-    return pStopValue && *pStopValue != 0;
-}
-
 CString FullPath(LPCWSTR path)
 {
     CString full;
@@ -58,7 +53,7 @@ int MoveFileReplace(LPCWSTR from, LPCWSTR to, bool replace)
     return MoveFileW(ExtendedLengthPath(from), ExtendedLengthPath(to)) ? 0 : -1;
 }
 
-int WaitWithStop(DWORD ms, const volatile int* pStopValue)
+int WaitWithStop(DWORD ms, const StopFlag* pStopValue)
 {
     for (DWORD waited = 0; waited < ms; waited += 100) {
         if (IsStopRequested(pStopValue))
@@ -68,7 +63,7 @@ int WaitWithStop(DWORD ms, const volatile int* pStopValue)
     return IsStopRequested(pStopValue) ? 1 : 0;
 }
 
-int DeleteFileRetry(LPCWSTR path, const volatile int* pStopValue)
+int DeleteFileRetry(LPCWSTR path, const StopFlag* pStopValue)
 {
     for (DWORD waited = 0;; waited += kRetryPauseMs) {
         if (DeleteFileIfExists(path) >= 0)
@@ -78,7 +73,7 @@ int DeleteFileRetry(LPCWSTR path, const volatile int* pStopValue)
     }
 }
 
-int MoveFileRetry(LPCWSTR from, LPCWSTR to, bool replace, const volatile int* pStopValue)
+int MoveFileRetry(LPCWSTR from, LPCWSTR to, bool replace, const StopFlag* pStopValue)
 {
     if (!PathExists(from))
         return -2;

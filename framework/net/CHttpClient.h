@@ -5,6 +5,7 @@
 // step under way returns.
 #pragma once
 #include "classlib/CString.h"
+#include "framework/system/StopFlag.h"
 #include "framework/text/CStream.h"
 #include <windows.h>
 #include <wininet.h>
@@ -63,10 +64,10 @@ public:
     virtual int QueryContentLength(HINTERNET hRequest, LONGLONG* pnLength) = 0;
     virtual int QueryInfoString(HINTERNET hRequest, DWORD dwItem, CString& strOut, DWORD dwIndex) = 0;
 
-    bool IsCancelled() const { return m_pCancelFlag && *m_pCancelFlag != 0; }
+    bool IsCancelled() const { return IsStopRequested(m_pCancelFlag); }
 
     CHttpProgressSink* m_pProgressSink = nullptr;
-    volatile int* m_pCancelFlag = nullptr;  // any non-zero value cancels
+    const StopFlag* m_pCancelFlag = nullptr;  // any non-zero value cancels
     int m_nBlockSize;
     int m_nAccessType;  // INTERNET_OPEN_TYPE_...; 3 (proxy) needs a proxy host
     CString m_strProxyHost;

@@ -86,7 +86,7 @@ void CChildProcess::CloseHandles()
     m_hJob = nullptr;
 }
 
-int CChildProcess::RunProcessAndWait(LPCWSTR pszCommandLine, const volatile int* pStopFlag)
+int CChildProcess::RunProcessAndWait(LPCWSTR pszCommandLine, const StopFlag* pStopFlag)
 {
     if (!Start(pszCommandLine))
         return -1;
@@ -94,12 +94,12 @@ int CChildProcess::RunProcessAndWait(LPCWSTR pszCommandLine, const volatile int*
     return ExitResult();
 }
 
-int CChildProcess::RunProcessAndWaitEx(LPCWSTR pszCommandLine, const volatile int* pStopFlag, int nStopValue)
+int CChildProcess::RunProcessAndWaitEx(LPCWSTR pszCommandLine, const StopFlag* pStopFlag, int nStopValue)
 {
     if (!Start(pszCommandLine))
         return -1;
     Wait(pStopFlag, false, nStopValue);
-    if (pStopFlag && *pStopFlag != 0)
+    if (IsStopRequested(pStopFlag))
         return 1;
     return ExitResult();
 }
@@ -151,7 +151,7 @@ bool CChildProcess::CreateSuspended(LPCWSTR pszCommandLine, HANDLE hOutput)
     return bCreated != FALSE;
 }
 
-void CChildProcess::Wait(const volatile int* pStopFlag, bool bAnyValue, int nStopValue)
+void CChildProcess::Wait(const StopFlag* pStopFlag, bool bAnyValue, int nStopValue)
 {
     if (!pStopFlag) {
         WaitForSingleObject(m_processInfo.hProcess, INFINITE);
@@ -159,7 +159,7 @@ void CChildProcess::Wait(const volatile int* pStopFlag, bool bAnyValue, int nSto
     }
     DWORD nStopping = 0;
     while (WaitForSingleObject(m_processInfo.hProcess, kPollInterval) == WAIT_TIMEOUT) {
-        int nFlag = *pStopFlag;
+        int nFlag = pStopFlag->load();
         if (bAnyValue ? nFlag != 0 : nFlag == nStopValue) {
             nStopping += kPollInterval;
             if (nStopping >= kGraceTime) {

@@ -106,7 +106,7 @@ protected:
     TempFolder m_folder;
     CRecordingTask m_task;
     CScriptedPrompt m_prompt;
-    volatile int m_stop = 0;
+    StopFlag m_stop{0};
     CScriptedConvertJob m_job{&m_task.m_record, &m_task, nullptr, &m_stop};
     CString m_savedPaths[2];
 };
@@ -657,7 +657,7 @@ TEST_F(ConvertJob, ByteJoinFailures)
         record.m_inputs.m_inputList.Add(Make(L"a1.ts", c.first).c_str());
         record.m_inputs.m_inputList.Add(Path(c.second).c_str());
         record.m_options.m_outputFolder = Path(L"out").c_str();
-        volatile int stop = c.stop ? 20 : 0;
+        StopFlag stop{c.stop ? 20 : 0};
         CConvertJob job(&record, &task, nullptr, &stop);
         EXPECT_EQ(c.result, job.Run()) << c.name;
         EXPECT_EQ(c.state, record.m_progress.m_state) << c.name;
