@@ -79,11 +79,8 @@ void CChildProcess::CloseHandles()
         CloseHandle(m_processInfo.hThread);
     if (m_processInfo.hProcess)
         CloseHandle(m_processInfo.hProcess);
-    // Ends whatever the child left running in its job.
-    if (m_hJob)
-        CloseHandle(m_hJob);
     m_processInfo = PROCESS_INFORMATION();
-    m_hJob = nullptr;
+    m_job.Reset();
 }
 
 int CChildProcess::RunProcessAndWait(LPCWSTR pszCommandLine, const StopFlag* pStopFlag)
@@ -109,20 +106,20 @@ bool CChildProcess::Start(LPCWSTR pszCommandLine)
     CloseHandles();
     if (!pszCommandLine || !*pszCommandLine)
         return false;
-    HANDLE hOutput = nullptr;
-    if (!m_strOutputFile.IsEmpty() && !(hOutput = CreateOutputFile(m_strOutputFile)))
-        return false;
-    bool bCreated = CreateSuspended(pszCommandLine, hOutput);
-    if (hOutput)
-        CloseHandle(hOutput);  // the child holds its own copy
+    OwnedHandle output;
+    if (!m_strOutputFile.IsEmpty()) {
+        output.Reset(CreateOutputFile(m_strOutputFile));
+        if (!output)
+            return false;
+    }
+    bool bCreated = CreateSuspended(pszCommandLine, output.Get());
+    output.Reset();  // the child holds its own copy
     if (!bCreated)
         return false;
     // Without a job (the system refuses one) a forced kill still ends the child itself.
-    m_hJob = CreateKillOnCloseJob();
-    if (m_hJob && !AssignProcessToJobObject(m_hJob, m_processInfo.hProcess)) {
-        CloseHandle(m_hJob);
-        m_hJob = nullptr;
-    }
+    m_job.Reset(CreateKillOnCloseJob());
+    if (m_job && !AssignProcessToJobObject(m_job.Get(), m_processInfo.hProcess))
+        m_job.Reset();
     ResumeThread(m_processInfo.hThread);
     return true;
 }
@@ -173,8 +170,8 @@ void CChildProcess::Wait(const StopFlag* pStopFlag, bool bAnyValue, int nStopVal
 // Ends the child and everything it started, and returns only when the child has ended.
 void CChildProcess::Kill()
 {
-    bool bTerminated = m_hJob ? TerminateJobObject(m_hJob, 1) : TerminateProcess(m_processInfo.hProcess, 1);
-    if (!bTerminated && m_hJob)
+    bool bTerminated = m_job ? TerminateJobObject(m_job.Get(), 1) : TerminateProcess(m_processInfo.hProcess, 1);
+    if (!bTerminated && m_job)
         bTerminated = TerminateProcess(m_processInfo.hProcess, 1);
     if (bTerminated)
         WaitForSingleObject(m_processInfo.hProcess, INFINITE);

@@ -6,6 +6,7 @@
 #pragma once
 #include "classlib/CString.h"
 #include "framework/system/StopFlag.h"
+#include "tools/common/OwnedHandle.h"
 
 class CChildProcess {
 public:
@@ -43,7 +44,7 @@ private:
 
     STARTUPINFOW m_startupInfo;
     PROCESS_INFORMATION m_processInfo;
-    HANDLE m_hJob = nullptr;
+    OwnedHandle m_job;  // closing it ends whatever the child left running
     CString m_strOutputFile;
     CString m_strWorkingFolder;
 };

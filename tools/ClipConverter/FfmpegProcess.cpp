@@ -6,16 +6,17 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
 // A pipe whose write end the child inherits; the read end stays ours.
-bool CreateOutputPipe(HANDLE* read, HANDLE* write)
+bool CreateOutputPipe(OwnedHandle& read, OwnedHandle& write)
 {
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
-    if (!CreatePipe(read, write, &sa, 0))
+    if (!CreatePipe(read.Receive(), write.Receive(), &sa, 0))
         return false;
-    SetHandleInformation(*read, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(read.Get(), HANDLE_FLAG_INHERIT, 0);
     return true;
 }
 
@@ -55,33 +56,24 @@ bool StartsWith(const std::string& text, const char* prefix)
 
 FfmpegProcess::~FfmpegProcess()
 {
-    if (process_ && WaitForSingleObject(process_, 0) != WAIT_OBJECT_0)
+    if (process_ && WaitForSingleObject(process_.Get(), 0) != WAIT_OBJECT_0)
         Kill();
     WaitForExit(INFINITE);
-    if (process_)
-        CloseHandle(process_);
-    if (job_)
-        CloseHandle(job_);
 }
 
 bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::wstring>& args)
 {
-    job_ = CreateKillOnCloseJob();
-    HANDLE outRead, outWrite, errRead, errWrite;
-    if (!job_ || !CreateOutputPipe(&outRead, &outWrite))
+    job_.Reset(CreateKillOnCloseJob());
+    OwnedHandle outRead, outWrite, errRead, errWrite;
+    if (!job_ || !CreateOutputPipe(outRead, outWrite) || !CreateOutputPipe(errRead, errWrite))
         return false;
-    if (!CreateOutputPipe(&errRead, &errWrite)) {
-        CloseHandle(outRead);
-        CloseHandle(outWrite);
-        return false;
-    }
-    HANDLE nul = OpenInheritableNul();
+    OwnedFileHandle nul(OpenInheritableNul());
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = nul;
-    si.hStdOutput = outWrite;
-    si.hStdError = errWrite;
+    si.hStdInput = nul.Get();
+    si.hStdOutput = outWrite.Get();
+    si.hStdError = errWrite.Get();
     std::wstring line = QuoteArgument(exePath) + L" " + JoinArguments(args);
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(0);
@@ -89,27 +81,23 @@ bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::ws
     // Suspended until it is in the job, so that nothing it starts escapes the job.
     BOOL created = CreateProcessW(exePath.c_str(), buffer.data(), nullptr, nullptr, TRUE,
                                   CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
-    CloseHandle(outWrite);
-    CloseHandle(errWrite);
-    if (nul != INVALID_HANDLE_VALUE)
-        CloseHandle(nul);
-    if (!created) {
-        CloseHandle(outRead);
-        CloseHandle(errRead);
+    // Our copies of the write ends go, so that the reads end when ffmpeg's do.
+    outWrite.Reset();
+    errWrite.Reset();
+    if (!created)
         return false;
-    }
-    AssignProcessToJobObject(job_, pi.hProcess);
-    ResumeThread(pi.hThread);
-    CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
-    progressReader_ = std::thread(&FfmpegProcess::ReadProgress, this, outRead);
-    logReader_ = std::thread(&FfmpegProcess::ReadLog, this, errRead);
+    OwnedHandle thread(pi.hThread);
+    process_.Reset(pi.hProcess);
+    AssignProcessToJobObject(job_.Get(), process_.Get());
+    ResumeThread(thread.Get());
+    progressReader_ = std::thread(&FfmpegProcess::ReadProgress, this, std::move(outRead));
+    logReader_ = std::thread(&FfmpegProcess::ReadLog, this, std::move(errRead));
     return true;
 }
 
 bool FfmpegProcess::WaitForExit(DWORD ms)
 {
-    if (process_ && WaitForSingleObject(process_, ms) != WAIT_OBJECT_0)
+    if (process_ && WaitForSingleObject(process_.Get(), ms) != WAIT_OBJECT_0)
         return false;
     if (progressReader_.joinable())
         progressReader_.join();
@@ -120,15 +108,15 @@ bool FfmpegProcess::WaitForExit(DWORD ms)
 
 void FfmpegProcess::Kill()
 {
-    TerminateJobObject(job_, 1);
+    TerminateJobObject(job_.Get(), 1);
     // In case the platform refused to nest our job inside the one we run in.
-    TerminateProcess(process_, 1);
+    TerminateProcess(process_.Get(), 1);
 }
 
 DWORD FfmpegProcess::ExitCode() const
 {
     DWORD code = 1;
-    GetExitCodeProcess(process_, &code);
+    GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
 
@@ -139,13 +127,13 @@ FfmpegReport FfmpegProcess::Report()
 }
 
 // "-progress pipe:1" writes blocks of key=value lines, each closed by a "progress=" line.
-void FfmpegProcess::ReadProgress(HANDLE pipe)
+void FfmpegProcess::ReadProgress(OwnedHandle pipe)
 {
     std::string line;
     int64_t timeUs = 0, bytes = 0;
     char buffer[4096];
     DWORD got = 0;
-    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+    while (ReadFile(pipe.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
         for (DWORD i = 0; i < got; ++i) {
             if (buffer[i] == '\n') {
                 TakeProgressLine(line, &timeUs, &bytes);
@@ -155,7 +143,6 @@ void FfmpegProcess::ReadProgress(HANDLE pipe)
             }
         }
     }
-    CloseHandle(pipe);
 }
 
 void FfmpegProcess::TakeProgressLine(const std::string& line, int64_t* timeUs, int64_t* bytes)
@@ -176,14 +163,14 @@ void FfmpegProcess::TakeProgressLine(const std::string& line, int64_t* timeUs, i
     }
 }
 
-void FfmpegProcess::ReadLog(HANDLE pipe)
+void FfmpegProcess::ReadLog(OwnedHandle pipe)
 {
     HANDLE ownError = GetStdHandle(STD_ERROR_HANDLE);
     std::string line;
     int input = -1;
     char buffer[4096];
     DWORD got = 0, written = 0;
-    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+    while (ReadFile(pipe.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
         if (ownError && ownError != INVALID_HANDLE_VALUE)
             WriteFile(ownError, buffer, got, &written, nullptr);
         for (DWORD i = 0; i < got; ++i) {
@@ -196,7 +183,6 @@ void FfmpegProcess::ReadLog(HANDLE pipe)
         }
     }
     TakeLogLine(line, &input);
-    CloseHandle(pipe);
 }
 
 // The log describes each input ("Input #N, ..." then "  Duration: 00:01:02.50, start: ...")
