@@ -1,25 +1,11 @@
 #include "framework/system/CChildProcess.h"
 #include "framework/text/LongPath.h"
+#include "tools/common/KillOnCloseJob.h"
 #include <stdlib.h>
 
 namespace {
 
 const DWORD kPollInterval = 100;
-
-// A job that ends every process in it when its last handle closes.
-HANDLE CreateKillOnCloseJob()
-{
-    HANDLE hJob = CreateJobObjectW(nullptr, nullptr);
-    if (!hJob)
-        return nullptr;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (!SetInformationJobObject(hJob, JobObjectExtendedLimitInformation, &limits, sizeof(limits))) {
-        CloseHandle(hJob);
-        return nullptr;
-    }
-    return hJob;
-}
 
 HANDLE CreateOutputFile(LPCWSTR pszPath)
 {
@@ -117,7 +103,7 @@ bool CChildProcess::Start(LPCWSTR pszCommandLine)
     if (!bCreated)
         return false;
     // Without a job (the system refuses one) a forced kill still ends the child itself.
-    m_job.Reset(CreateKillOnCloseJob());
+    m_job = CreateKillOnCloseJob();
     if (m_job && !AssignProcessToJobObject(m_job.Get(), m_processInfo.hProcess))
         m_job.Reset();
     ResumeThread(m_processInfo.hThread);

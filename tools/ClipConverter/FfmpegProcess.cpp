@@ -1,7 +1,8 @@
 #include "tools/ClipConverter/FfmpegProcess.h"
 
-#include "tools/ClipConverter/CommandLine.h"
 #include "tools/ClipConverter/CommandTranslator.h"
+#include "tools/common/ArgumentQuoting.h"
+#include "tools/common/KillOnCloseJob.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -25,17 +26,6 @@ HANDLE OpenInheritableNul()
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
     return CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
                        OPEN_EXISTING, 0, nullptr);
-}
-
-HANDLE CreateKillOnCloseJob()
-{
-    HANDLE job = CreateJobObjectW(nullptr, nullptr);
-    if (!job)
-        return nullptr;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
-    return job;
 }
 
 // ffmpeg writes "N/A" where it has no number yet.
@@ -63,7 +53,7 @@ FfmpegProcess::~FfmpegProcess()
 
 bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::wstring>& args)
 {
-    job_.Reset(CreateKillOnCloseJob());
+    job_ = CreateKillOnCloseJob();
     OwnedHandle outRead, outWrite, errRead, errWrite;
     if (!job_ || !CreateOutputPipe(outRead, outWrite) || !CreateOutputPipe(errRead, errWrite))
         return false;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "mediatools/EncoderProgress.h"
-#include "tools/ClipConverter/ToolLog.h"
+#include "tools/common/ToolLog.h"
 
 class ProgressReporter {
 public:
