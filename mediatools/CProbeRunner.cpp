@@ -2,18 +2,6 @@
 #include "framework/system/CCommandLine.h"
 #include "mediatools/MediaToolLocation.h"
 
-void CProbeOptions::Reset()
-{
-    InputPath.Empty();
-    PrintFormat = L"json";
-    ShowFormat = 1;
-    ShowStreams = 1;
-    CountFrames = 0;
-    AnalyseDuration = 0;
-    ProbeSize = 0;
-    ExtraArgs.Empty();
-}
-
 int CProbeRunner::RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const StopFlag* pStopFlag,
                           LPCWSTR pszWorkingFolder)
 {

@@ -4,19 +4,21 @@
 
 class CProbeOptions {
 public:
-    CProbeOptions() { Reset(); }
+    CProbeOptions() = default;
+    CProbeOptions(const CProbeOptions&) = default;
+    CProbeOptions& operator=(const CProbeOptions&) = default;
     virtual ~CProbeOptions() = default;
     virtual int Validate() { return 0; }
-    void Reset();
+    void Reset() { *this = CProbeOptions(); }
 
     CString InputPath;
-    CString PrintFormat;
-    int ShowFormat;
-    int ShowStreams;
-    int CountFrames;
-    int AnalyseDuration;  // 0 not given
-    int ProbeSize;        // 0 not given
-    CString ExtraArgs;    // appended as they stand
+    CString PrintFormat = L"json";
+    int ShowFormat = 1;
+    int ShowStreams = 1;
+    int CountFrames = 0;
+    int AnalyseDuration = 0;  // 0 not given
+    int ProbeSize = 0;        // 0 not given
+    CString ExtraArgs;        // appended as they stand
 };
 
 class CProbeRunner : public CProcessRunner {

@@ -75,62 +75,6 @@ void GetRunningStatus(int phase, int& statusCode, int& colourCode, CString& text
 
 }  // namespace
 
-void CTaskInputs::Reset()
-{
-    m_mainPath.Empty();
-    m_mainInfo.Reset();
-    m_mainKind = MEDIA_KIND_NONE;
-    m_mainDuration = -1;
-    m_audioPath.Empty();
-    m_audioInfo.Reset();
-    m_subtitlePath.Empty();
-    m_subtitleInfo.Reset();
-    m_inputList.RemoveAll();
-    m_listMode = TASK_LIST_UNDECIDED;
-    m_expectedSize = 0;
-}
-
-void CConvertOptions::Reset()
-{
-    m_flags = 0;
-    m_outputFolder.Empty();
-    m_outputSubfolder.Empty();
-    m_outputName.Empty();
-    m_formatId.Empty();
-    m_presetName.Empty();
-    m_container.Empty();
-    m_cutStart = 0;
-    m_cutEnd = -1;
-    m_videoCodec.Empty();
-    m_rotation = m_horizontalFlip = m_verticalFlip = m_grayscale = m_negate = m_oldPhoto = 0;
-    m_audioCodec.Empty();
-    m_volume = 100;
-    m_subtitleCodec.Empty();
-    m_gifLoop = -1;
-}
-
-void CTaskOutput::Reset()
-{
-    m_path.Empty();
-    m_info.Reset();
-    m_kind = MEDIA_KIND_NONE;
-    m_size = -1;
-}
-
-void CTaskProgress::Reset()
-{
-    m_phaseFlags = 0;
-    m_probeFlags = 0;
-    m_state = TASK_STATE_IDLE;
-    m_phase = TASK_PHASE_NONE;
-    m_result = TASK_RESULT_NONE;
-    m_source = TASK_PROGRESS_FROM_ENCODER;
-    memset(&m_block, 0, sizeof(m_block));
-    m_mode = 0;
-    m_total = 0;
-    m_position = 0;
-}
-
 void CConvertTaskRecord::ResetAll()
 {
     m_options.Reset();

@@ -44,21 +44,10 @@ void CByteBuffer::Free()
     m_nSize = 0;
 }
 
+// The sink and the cancel flag are the caller's and stay.
 void CHttpClientBase::Reset()
 {
-    m_nBlockSize = 4096;
-    m_nAccessType = INTERNET_OPEN_TYPE_PRECONFIG;
-    m_strProxyHost.Empty();
-    m_nProxyPort = 80;
-    m_strUrl.Empty();
-    m_strVerb.Empty();
-    m_strAgent.Empty();
-    m_strHttpVersion.Empty();
-    m_strReferrer.Empty();
-    m_strHeaders.Empty();
-    m_bReload = m_bNoCache = m_bNoRedirect = false;
-    m_nStatusCode = 0;
-    m_nContentLength = 0;
+    static_cast<CHttpRequestFields&>(*this) = CHttpRequestFields();
 }
 
 int CHttpClientBase::GetToString(LPCWSTR pszUrl, CStringA& strOut)
