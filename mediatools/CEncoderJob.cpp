@@ -116,8 +116,7 @@ LRESULT CEncoderJob::DeliverMessage(const COPYDATASTRUCT* pcds, const CEncoderJo
 }
 
 // A failed run is made once more with the change, unless a stop was asked for.
-int CEncoderJob::RunWithRetry(CEncoderOptions& options, const StopFlag* pStopFlag,
-                              void (*pfnRetry)(CEncoderOptions&))
+int CEncoderJob::RunWithRetry(CEncoderOptions& options, const StopFlag* pStopFlag, void (*pfnRetry)(CEncoderOptions&))
 {
     int nResult = RunTool(options, pStopFlag);
     if (nResult != -1)

@@ -41,14 +41,14 @@ public:
     int BitRate = 0;
     CString Language;
     CString PixelFormat;
-    int Width = 0, Height = 0;              // coded size
-    int AspectNum = 0, AspectDen = 0;       // sample aspect ratio
+    int Width = 0, Height = 0;         // coded size
+    int AspectNum = 0, AspectDen = 0;  // sample aspect ratio
     int FrameRateNum = 0, FrameRateDen = 0;
     CString SampleFormat;
     int Channels = 0;
     int SampleRate = 0;
-    int ListPosition = -1;                  // in the file record's stream list
-    int TypePosition = -1;                  // in its per-type list
+    int ListPosition = -1;                    // in the file record's stream list
+    int TypePosition = -1;                    // in its per-type list
     int DisplayWidth = 0, DisplayHeight = 0;  // video only: coded size corrected by the sample aspect
 };
 
@@ -97,7 +97,7 @@ public:
     // The selected video stream, the first for -1; null when there is none.
     CMediaStreamInfo* GetVideoStream() const;
 
-    int Flags = 0;     // kept for the owner
+    int Flags = 0;  // kept for the owner
     int MediaType = 0;
     int FileType = 0;  // MEDIA_FILE_... or 0 for ordinary media
     CString Format;
@@ -105,7 +105,7 @@ public:
     LONGLONG DurationInUs = 0;
     LONGLONG Size = 0;
     int BitRate = 0;
-    int Streams = 0;   // as reported by the prober
+    int Streams = 0;  // as reported by the prober
     int Programs = 0;
     int ProbeScore = 0;
     CString EncoderTag;

@@ -112,7 +112,7 @@ protected:
     int m_nPlaySpeed;   // percent, kept for the player
     std::atomic<int> m_nState;
     std::atomic<int> m_nEndReason;
-    std::atomic<int> m_nStopRequest;   // the stop flag of the tool runs
+    std::atomic<int> m_nStopRequest;  // the stop flag of the tool runs
     std::atomic<int> m_nRestartMarker;
     LONGLONG m_nRestartPosition;   // microseconds
     CString m_strWorkingFolder;

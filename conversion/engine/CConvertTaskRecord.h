@@ -88,9 +88,9 @@ public:
     CMediaInfo m_audioInfo;
     CString m_subtitlePath;
     CMediaInfo m_subtitleInfo;
-    CStringArray m_inputList;                // kinds 3 and 4
-    int m_listMode = TASK_LIST_UNDECIDED;    // TASK_LIST_...
-    LONGLONG m_expectedSize = 0;             // bytes; 0 unknown
+    CStringArray m_inputList;              // kinds 3 and 4
+    int m_listMode = TASK_LIST_UNDECIDED;  // TASK_LIST_...
+    LONGLONG m_expectedSize = 0;           // bytes; 0 unknown
 };
 
 class CConvertOptions {

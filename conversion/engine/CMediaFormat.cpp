@@ -323,7 +323,7 @@ int CMediaFormat::BuildEncoderOptions(CEncoderOptions& options, const CMediaPres
 }
 
 int CMediaFormat::RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJobListener* pListener,
-    const StopFlag* pStopValue)
+                                const StopFlag* pStopValue)
 {
     CEncoderJob job;
     job.m_hCallbackWnd = hWnd;
@@ -334,7 +334,7 @@ int CMediaFormat::RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJob
 }
 
 int CMediaFormat::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
-    HWND hWnd, const StopFlag* pStopValue)
+                          HWND hWnd, const StopFlag* pStopValue)
 {
     if (!PathExists(options.InputPath) || PrepareJob(options, preset, pStopValue) != 0)
         return -1;

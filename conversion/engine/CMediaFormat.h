@@ -34,12 +34,12 @@ public:
         const CMediaStreamInfo* pVideoStream, const CMediaStreamInfo* pAudioStream);
     // Runs the encoding tool for the options' input with the preset; progress goes to the
     // window and the listener. 0 done, 1 stopped, -1 failed. Blocks the task's worker thread.
-    virtual int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
-        HWND hWnd, const StopFlag* pStopValue);
+    virtual int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
+                        const StopFlag* pStopValue);
 
     // One run of the encoding tool as an encoder job: 0 done, 1 stopped, -1 failed.
     static int RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJobListener* pListener,
-        const StopFlag* pStopValue);
+                             const StopFlag* pStopValue);
 
     bool HasVideo() const { return (m_flags & FORMAT_VIDEO) != 0; }
     bool HasAudio() const { return (m_flags & FORMAT_AUDIO) != 0; }

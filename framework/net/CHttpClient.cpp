@@ -182,8 +182,7 @@ int CHttpClient::Execute(CStream* pStream)
     if (IsCancelled())
         return 1;
     CInternetHandle connection(InternetConnectW(session.Get(), host, static_cast<INTERNET_PORT>(nPort), nullptr,
-                                                nullptr, INTERNET_SERVICE_HTTP, 0,
-                                                reinterpret_cast<DWORD_PTR>(this)));
+                                                nullptr, INTERNET_SERVICE_HTTP, 0, reinterpret_cast<DWORD_PTR>(this)));
     if (!connection)
         return -2;
     if (IsCancelled())

@@ -46,16 +46,16 @@ bool StartsWith(const std::string& text, const char* prefix)
 
 FfmpegProcess::~FfmpegProcess()
 {
-    if (process_ && WaitForSingleObject(process_.Get(), 0) != WAIT_OBJECT_0)
+    if (m_process && WaitForSingleObject(m_process.Get(), 0) != WAIT_OBJECT_0)
         Kill();
     WaitForExit(INFINITE);
 }
 
 bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::wstring>& args)
 {
-    job_ = CreateKillOnCloseJob();
+    m_job = CreateKillOnCloseJob();
     OwnedHandle outRead, outWrite, errRead, errWrite;
-    if (!job_ || !CreateOutputPipe(outRead, outWrite) || !CreateOutputPipe(errRead, errWrite))
+    if (!m_job || !CreateOutputPipe(outRead, outWrite) || !CreateOutputPipe(errRead, errWrite))
         return false;
     OwnedFileHandle nul(OpenInheritableNul());
     STARTUPINFOW si = {};
@@ -77,43 +77,43 @@ bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::ws
     if (!created)
         return false;
     OwnedHandle thread(pi.hThread);
-    process_.Reset(pi.hProcess);
-    AssignProcessToJobObject(job_.Get(), process_.Get());
+    m_process.Reset(pi.hProcess);
+    AssignProcessToJobObject(m_job.Get(), m_process.Get());
     ResumeThread(thread.Get());
-    progressReader_ = std::thread(&FfmpegProcess::ReadProgress, this, std::move(outRead));
-    logReader_ = std::thread(&FfmpegProcess::ReadLog, this, std::move(errRead));
+    m_progressReader = std::thread(&FfmpegProcess::ReadProgress, this, std::move(outRead));
+    m_logReader = std::thread(&FfmpegProcess::ReadLog, this, std::move(errRead));
     return true;
 }
 
 bool FfmpegProcess::WaitForExit(DWORD ms)
 {
-    if (process_ && WaitForSingleObject(process_.Get(), ms) != WAIT_OBJECT_0)
+    if (m_process && WaitForSingleObject(m_process.Get(), ms) != WAIT_OBJECT_0)
         return false;
-    if (progressReader_.joinable())
-        progressReader_.join();
-    if (logReader_.joinable())
-        logReader_.join();
+    if (m_progressReader.joinable())
+        m_progressReader.join();
+    if (m_logReader.joinable())
+        m_logReader.join();
     return true;
 }
 
 void FfmpegProcess::Kill()
 {
-    TerminateJobObject(job_.Get(), 1);
+    TerminateJobObject(m_job.Get(), 1);
     // In case the platform refused to nest our job inside the one we run in.
-    TerminateProcess(process_.Get(), 1);
+    TerminateProcess(m_process.Get(), 1);
 }
 
 DWORD FfmpegProcess::ExitCode() const
 {
     DWORD code = 1;
-    GetExitCodeProcess(process_.Get(), &code);
+    GetExitCodeProcess(m_process.Get(), &code);
     return code;
 }
 
 FfmpegReport FfmpegProcess::Report()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return report_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_report;
 }
 
 // "-progress pipe:1" writes blocks of key=value lines, each closed by a "progress=" line.
@@ -146,10 +146,10 @@ void FfmpegProcess::TakeProgressLine(const std::string& line, int64_t* timeUs, i
     } else if (key == "total_size") {
         ParseInt64(value, bytes);
     } else if (key == "progress") {
-        std::lock_guard<std::mutex> lock(mutex_);
-        report_.OutputTimeUs = *timeUs;
-        report_.BytesWritten = *bytes;
-        report_.ProgressBlocks++;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_report.OutputTimeUs = *timeUs;
+        m_report.BytesWritten = *bytes;
+        m_report.ProgressBlocks++;
     }
 }
 
@@ -179,15 +179,15 @@ void FfmpegProcess::ReadLog(OwnedHandle pipe)
 // before "Stream mapping:" and the outputs.
 void FfmpegProcess::TakeLogLine(const std::string& line, int* input)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (report_.InputsOpened)
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_report.InputsOpened)
         return;
     if (StartsWith(line, "Input #")) {
         *input = atoi(line.c_str() + 7);
         return;
     }
     if (StartsWith(line, "Stream mapping:") || StartsWith(line, "Output #")) {
-        report_.InputsOpened = true;
+        m_report.InputsOpened = true;
         return;
     }
     size_t at = line.find("Duration: ");
@@ -198,7 +198,7 @@ void FfmpegProcess::TakeLogLine(const std::string& line, int* input)
     int64_t us = 0;
     if (!ParseTimeUs(std::wstring(clock.begin(), clock.end()), &us))
         return;
-    if (report_.InputDurationsUs.size() <= static_cast<size_t>(*input))
-        report_.InputDurationsUs.resize(*input + 1);
-    report_.InputDurationsUs[*input] = us;
+    if (m_report.InputDurationsUs.size() <= static_cast<size_t>(*input))
+        m_report.InputDurationsUs.resize(*input + 1);
+    m_report.InputDurationsUs[*input] = us;
 }

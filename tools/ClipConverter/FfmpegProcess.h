@@ -41,10 +41,10 @@ private:
     void TakeProgressLine(const std::string& line, int64_t* timeUs, int64_t* bytes);
     void TakeLogLine(const std::string& line, int* input);
 
-    OwnedHandle job_;
-    OwnedHandle process_;
-    std::thread progressReader_;
-    std::thread logReader_;
-    std::mutex mutex_;
-    FfmpegReport report_;
+    OwnedHandle m_job;
+    OwnedHandle m_process;
+    std::thread m_progressReader;
+    std::thread m_logReader;
+    std::mutex m_mutex;
+    FfmpegReport m_report;
 };

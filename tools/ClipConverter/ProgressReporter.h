@@ -11,7 +11,7 @@ public:
     LRESULT Send(EncoderEvent event, const EncoderProgress& progress) const;
 
 private:
-    HWND window_;
-    int64_t context_;
-    const ToolLog& log_;
+    HWND m_window;
+    int64_t m_context;
+    const ToolLog& m_log;
 };

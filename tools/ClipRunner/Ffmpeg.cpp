@@ -6,4 +6,3 @@ std::string FfmpegError(int code)
     av_strerror(code, text, sizeof(text));
     return text;
 }
-

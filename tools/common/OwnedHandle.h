@@ -11,8 +11,8 @@ public:
     typedef typename Traits::Type Type;
 
     UniqueHandle() = default;
-    explicit UniqueHandle(Type handle) : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    explicit UniqueHandle(Type handle) : m_handle(handle) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.Release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept
     {
         if (this != &other)
@@ -23,33 +23,33 @@ public:
     UniqueHandle& operator=(const UniqueHandle&) = delete;
     ~UniqueHandle() { Reset(); }
 
-    Type Get() const { return handle_; }
-    bool IsValid() const { return handle_ != Traits::None(); }
+    Type Get() const { return m_handle; }
+    bool IsValid() const { return m_handle != Traits::None(); }
     explicit operator bool() const { return IsValid(); }
 
     // Closes the handle held (if any) and holds the given one.
     void Reset(Type handle = Traits::None())
     {
-        if (handle_ != Traits::None())
-            Traits::Close(handle_);
-        handle_ = handle;
+        if (m_handle != Traits::None())
+            Traits::Close(m_handle);
+        m_handle = handle;
     }
     // Gives the handle up without closing it.
     Type Release()
     {
-        Type handle = handle_;
-        handle_ = Traits::None();
+        Type handle = m_handle;
+        m_handle = Traits::None();
         return handle;
     }
     // For calls that hand out a handle through a pointer: closes the old one first.
     Type* Receive()
     {
         Reset();
-        return &handle_;
+        return &m_handle;
     }
 
 private:
-    Type handle_ = Traits::None();
+    Type m_handle = Traits::None();
 };
 
 // Kernel objects whose "none" is null: processes, threads, jobs, events, pipes, tokens.

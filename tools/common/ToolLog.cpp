@@ -10,15 +10,15 @@ ToolLog::ToolLog()
     wchar_t path[MAX_PATH];
     DWORD length = GetEnvironmentVariableW(L"KAVRI_TOOL_LOG", path, MAX_PATH);
     if (length > 0 && length < MAX_PATH)
-        path_.assign(path, length);
+        m_path.assign(path, length);
 }
 
 // Opened for each line, so that what was written survives a crash or a kill.
 void ToolLog::Line(const std::wstring& text) const
 {
-    if (path_.empty())
+    if (m_path.empty())
         return;
-    OwnedFileHandle file(CreateFileW(path_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    OwnedFileHandle file(CreateFileW(m_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return;

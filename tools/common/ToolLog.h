@@ -10,5 +10,5 @@ public:
     void Line(const std::wstring& text) const;
 
 private:
-    std::wstring path_;
+    std::wstring m_path;
 };

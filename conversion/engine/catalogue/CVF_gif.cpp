@@ -52,7 +52,7 @@ int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, co
 }
 
 int CVF_gif::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
-    const StopFlag* pStopValue)
+                     const StopFlag* pStopValue)
 {
     if (PrepareJob(options, preset, pStopValue) != 0)
         return -1;

@@ -14,5 +14,5 @@ public:
     // encodes with it; the palette is removed whatever the outcome. 0, 1 stopped, or the
     // failed run's result.
     int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
-        const StopFlag* pStopValue) override;
+                const StopFlag* pStopValue) override;
 };
