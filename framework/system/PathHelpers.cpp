@@ -82,6 +82,12 @@ bool FolderExists(LPCWSTR pszPath)
     return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool FileExists(LPCWSTR pszPath)
+{
+    DWORD dwAttributes = AttributesOf(pszPath);
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 LONGLONG GetFileSize64(LPCWSTR pszPath)
 {
     WIN32_FILE_ATTRIBUTE_DATA data;

@@ -1,5 +1,6 @@
 #include "framework/text/CPlaylistFile.h"
 #include "framework/system/PathHelpers.h"
+#include "framework/text/CodePage.h"
 #include "framework/text/FileHelpers.h"
 #include "framework/text/TextHelpers.h"
 #include <shlwapi.h>
@@ -63,14 +64,10 @@ bool FitsAnsi(const CStringArray& files)
 CString DecodeText(const CStringA& bytes)
 {
     bool bUtf8 = bytes.GetLength() >= 3 && memcmp(static_cast<LPCSTR>(bytes), kUtf8Mark, 3) == 0;
-    UINT codePage = bUtf8 ? CP_UTF8 : CP_ACP;
-    LPCSTR text = static_cast<LPCSTR>(bytes) + (bUtf8 ? 3 : 0);
-    int length = MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
+    if (bUtf8)
+        return Utf8ToWide(static_cast<LPCSTR>(bytes) + 3);
     CString wide;
-    if (length > 0) {
-        MultiByteToWideChar(codePage, 0, text, -1, wide.GetBuffer(length), length);
-        wide.ReleaseBuffer();
-    }
+    AnsiToWide(bytes, wide);
     return wide;
 }
 
@@ -79,11 +76,7 @@ CStringA EncodeText(const CString& text)
     CStringA bytes;
     if (ToAnsiExactly(text, bytes))
         return bytes;
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    CStringA utf8;
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.GetBuffer(size), size, nullptr, nullptr);
-    utf8.ReleaseBuffer();
-    return CStringA(kUtf8Mark) + utf8;
+    return CStringA(kUtf8Mark) + WideToUtf8(text);
 }
 
 // An empty list is an empty file; CREATE_ALWAYS either makes it or leaves the old one.
