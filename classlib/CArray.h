@@ -6,6 +6,7 @@
 // Out-of-range counts and start indexes of RemoveAt are cut to the array.
 #pragma once
 #include <windows.h>
+#include <utility>
 #include <vector>
 #include "classlib/CString.h"
 
@@ -15,6 +16,16 @@ public:
     CArray() = default;
     CArray(const CArray&) = delete;
     CArray& operator=(const CArray&) = delete;
+    // Moving takes the elements and leaves the source empty (a record's Reset assigns a fresh one).
+    CArray(CArray&& other) noexcept : m_data(std::move(other.m_data)) { other.m_data.clear(); }
+    CArray& operator=(CArray&& other) noexcept
+    {
+        if (this != &other) {
+            m_data = std::move(other.m_data);
+            other.m_data.clear();
+        }
+        return *this;
+    }
     virtual ~CArray() = default;
 
     int GetSize() const { return static_cast<int>(m_data.size()); }

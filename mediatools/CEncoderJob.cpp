@@ -53,7 +53,7 @@ CEncoderJob::CEncoderJob() : m_pListener(nullptr)
     memset(&m_lastProgress, 0, sizeof(m_lastProgress));
 }
 
-int CEncoderJob::RunTool(CEncoderOptions& options, const volatile int* pStopFlag)
+int CEncoderJob::RunTool(CEncoderOptions& options, const StopFlag* pStopFlag)
 {
     OnBegin();
     int nResult;
@@ -116,13 +116,12 @@ LRESULT CEncoderJob::DeliverMessage(const COPYDATASTRUCT* pcds, const CEncoderJo
 }
 
 // A failed run is made once more with the change, unless a stop was asked for.
-int CEncoderJob::RunWithRetry(CEncoderOptions& options, const volatile int* pStopFlag,
-                              void (*pfnRetry)(CEncoderOptions&))
+int CEncoderJob::RunWithRetry(CEncoderOptions& options, const StopFlag* pStopFlag, void (*pfnRetry)(CEncoderOptions&))
 {
     int nResult = RunTool(options, pStopFlag);
     if (nResult != -1)
         return nResult;
-    if (pStopFlag && *pStopFlag != 0)
+    if (IsStopRequested(pStopFlag))
         return 1;
     pfnRetry(options);
     return RunTool(options, pStopFlag);
@@ -131,7 +130,7 @@ int CEncoderJob::RunWithRetry(CEncoderOptions& options, const volatile int* pSto
 int CEncoderJob::MergeStreams(LPCWSTR pszVideoFile, int nVideoStream, LPCWSTR pszAudioFile, int nAudioStream,
                               LPCWSTR pszSubtitleFile, int nSubtitleStream, LPCWSTR pszOutputPath,
                               LPCWSTR pszOutputFormat, LPCWSTR pszVideoCodec, LPCWSTR pszAudioCodec,
-                              LPCWSTR pszSubtitleCodec, const volatile int* pStopFlag)
+                              LPCWSTR pszSubtitleCodec, const StopFlag* pStopFlag)
 {
     CEncoderOptions options;
     options.InputPath = IsGiven(pszVideoFile) ? pszVideoFile : L"";
@@ -150,7 +149,7 @@ int CEncoderJob::MergeStreams(LPCWSTR pszVideoFile, int nVideoStream, LPCWSTR ps
 }
 
 int CEncoderJob::ConcatFiles(const CStringArray& arrPaths, LPCWSTR pszOutputPath, LPCWSTR pszOutputFormat,
-                             const volatile int* pStopFlag)
+                             const StopFlag* pStopFlag)
 {
     CEncoderOptions options;
     options.InputPath = L"concat:";
@@ -165,7 +164,7 @@ int CEncoderJob::ConcatFiles(const CStringArray& arrPaths, LPCWSTR pszOutputPath
 }
 
 int CEncoderJob::ConcatList(LPCWSTR pszListFile, LPCWSTR pszOutputPath, LPCWSTR pszOutputFormat,
-                            const volatile int* pStopFlag)
+                            const StopFlag* pStopFlag)
 {
     CEncoderOptions options;
     options.InputPath = pszListFile;
@@ -177,7 +176,7 @@ int CEncoderJob::ConcatList(LPCWSTR pszListFile, LPCWSTR pszOutputPath, LPCWSTR 
 }
 
 int CEncoderJob::ExtractFrame(LPCWSTR pszInput, LPCWSTR pszOutput, LONGLONG nTimeMs, int nWidth, int nHeight,
-                              LPCWSTR pszOutputFormat, const volatile int* pStopFlag)
+                              LPCWSTR pszOutputFormat, const StopFlag* pStopFlag)
 {
     CEncoderOptions options;
     options.InputPath = pszInput;
@@ -188,7 +187,7 @@ int CEncoderJob::ExtractFrame(LPCWSTR pszInput, LPCWSTR pszOutput, LONGLONG nTim
 }
 
 int CEncoderJob::ExtractFrames(LPCWSTR pszInput, LONGLONG nStartMs, LONGLONG nEndMs, LPCWSTR pszOutput,
-                               LPCWSTR pszOutputFormat, int nWidth, int nHeight, const volatile int* pStopFlag)
+                               LPCWSTR pszOutputFormat, int nWidth, int nHeight, const StopFlag* pStopFlag)
 {
     CEncoderOptions options;
     options.InputPath = pszInput;
@@ -206,7 +205,7 @@ int CEncoderJob::ExtractFrames(LPCWSTR pszInput, LONGLONG nStartMs, LONGLONG nEn
 
 int CEncoderJob::ConvertVideoOnly(LPCWSTR pszInput, int nFrameRateNum, int nFrameRateDen, LPCWSTR pszOutputPath,
                                   LPCWSTR pszOutputFormat, LPCWSTR pszVideoCodec, int nWidth, int nHeight,
-                                  int bQualityZero, int nQuality, const volatile int* pStopFlag)
+                                  int bQualityZero, int nQuality, const StopFlag* pStopFlag)
 {
     CEncoderOptions options;
     options.InputPath = pszInput;
@@ -228,7 +227,7 @@ int CEncoderJob::ConvertVideoOnly(LPCWSTR pszInput, int nFrameRateNum, int nFram
 }
 
 int CEncoderJob::ConvertWithoutAudioVideo(LPCWSTR pszInput, LPCWSTR pszOutputPath, LPCWSTR pszOutputFormat,
-                                          const volatile int* pStopFlag)
+                                          const StopFlag* pStopFlag)
 {
     CEncoderOptions options;
     options.InputPath = pszInput;

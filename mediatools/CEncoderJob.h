@@ -23,7 +23,7 @@ public:
 
     // OnBegin, the run, OnEnd. Blocks the worker thread; a stop flag holding 20, or a non-zero
     // reply to a progress message, ends it.
-    int RunTool(CEncoderOptions& options, const volatile int* pStopFlag) override;
+    int RunTool(CEncoderOptions& options, const StopFlag* pStopFlag) override;
     virtual void OnBegin();
     virtual void OnEnd();
     // Keeps the payload and passes it on by event; the listener's reply, or -1 without a
@@ -34,20 +34,20 @@ public:
     virtual int MergeStreams(LPCWSTR pszVideoFile, int nVideoStream, LPCWSTR pszAudioFile, int nAudioStream,
                              LPCWSTR pszSubtitleFile, int nSubtitleStream, LPCWSTR pszOutputPath,
                              LPCWSTR pszOutputFormat, LPCWSTR pszVideoCodec, LPCWSTR pszAudioCodec,
-                             LPCWSTR pszSubtitleCodec, const volatile int* pStopFlag);
+                             LPCWSTR pszSubtitleCodec, const StopFlag* pStopFlag);
     virtual int ConcatFiles(const CStringArray& arrPaths, LPCWSTR pszOutputPath, LPCWSTR pszOutputFormat,
-                            const volatile int* pStopFlag);
+                            const StopFlag* pStopFlag);
     virtual int ConcatList(LPCWSTR pszListFile, LPCWSTR pszOutputPath, LPCWSTR pszOutputFormat,
-                           const volatile int* pStopFlag);
+                           const StopFlag* pStopFlag);
     virtual int ExtractFrame(LPCWSTR pszInput, LPCWSTR pszOutput, LONGLONG nTimeMs, int nWidth, int nHeight,
-                             LPCWSTR pszOutputFormat, const volatile int* pStopFlag);
+                             LPCWSTR pszOutputFormat, const StopFlag* pStopFlag);
     virtual int ExtractFrames(LPCWSTR pszInput, LONGLONG nStartMs, LONGLONG nEndMs, LPCWSTR pszOutput,
-                              LPCWSTR pszOutputFormat, int nWidth, int nHeight, const volatile int* pStopFlag);
+                              LPCWSTR pszOutputFormat, int nWidth, int nHeight, const StopFlag* pStopFlag);
     virtual int ConvertVideoOnly(LPCWSTR pszInput, int nFrameRateNum, int nFrameRateDen, LPCWSTR pszOutputPath,
                                  LPCWSTR pszOutputFormat, LPCWSTR pszVideoCodec, int nWidth, int nHeight,
-                                 int bQualityZero, int nQuality, const volatile int* pStopFlag);
+                                 int bQualityZero, int nQuality, const StopFlag* pStopFlag);
     virtual int ConvertWithoutAudioVideo(LPCWSTR pszInput, LPCWSTR pszOutputPath, LPCWSTR pszOutputFormat,
-                                         const volatile int* pStopFlag);
+                                         const StopFlag* pStopFlag);
 
     // Hands a WM_COPYDATA progress block to the job it names, when that job is running in this
     // process now; a block naming anything else is answered 0 untouched, a block that is no
@@ -61,5 +61,5 @@ public:
     EncoderProgress m_lastProgress;    // kept between runs
 
 private:
-    int RunWithRetry(CEncoderOptions& options, const volatile int* pStopFlag, void (*pfnRetry)(CEncoderOptions&));
+    int RunWithRetry(CEncoderOptions& options, const StopFlag* pStopFlag, void (*pfnRetry)(CEncoderOptions&));
 };

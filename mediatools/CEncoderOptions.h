@@ -14,76 +14,81 @@ const int ENCODER_STREAM_DROP = -2;
 
 class CEncoderOptions {
 public:
-    CEncoderOptions() { Reset(); }
+    CEncoderOptions() = default;
+    CEncoderOptions(const CEncoderOptions&) = default;
+    CEncoderOptions& operator=(const CEncoderOptions&) = default;
     virtual ~CEncoderOptions() = default;
 
     // Normalises the option set before a run; it never refuses one (0).
     virtual int Validate();
-    void Reset();
+    // Every field back to its default, as given on its declaration.
+    void Reset() { *this = CEncoderOptions(); }
 
     // Inputs
-    int OptionsFlags;
+    int OptionsFlags = 0;
     CString InputPath;
     CString InputFormat;
-    int SafeFlag;
-    LONGLONG InputStart, InputDuration, InputOffset;
-    int InputFrameRateNum, InputFrameRateDen;
+    int SafeFlag = 1;
+    LONGLONG InputStart = 0, InputDuration = 0, InputOffset = 0;
+    int InputFrameRateNum = 0, InputFrameRateDen = 0;
     CString Input2Path;
     CString Input2Format;
-    LONGLONG Input2Start, Input2Duration, Input2Offset;
+    LONGLONG Input2Start = 0, Input2Duration = 0, Input2Offset = 0;
     CString Input3Path;
     CString Input3Format;
     CString ExtraInputPath;
     // Video from the first input, audio from the second and subtitles from the third when
     // those are given; ENCODER_STREAM_DEFAULT or ENCODER_STREAM_DROP besides a number.
-    int VideoStream, AudioStream, SubtitleStream;
+    int VideoStream = ENCODER_STREAM_DEFAULT;
+    int AudioStream = ENCODER_STREAM_DEFAULT;
+    int SubtitleStream = ENCODER_STREAM_DEFAULT;
 
     // Output
-    LONGLONG OutputStart, OutputDuration;
+    LONGLONG OutputStart = 0, OutputDuration = 0;
     CString OutputFormat;
     CString Target;
     CString Codec;  // for all streams
-    LONGLONG SizeLimit;
-    int StrictLevel;
+    LONGLONG SizeLimit = 0;
+    int StrictLevel = 0;
     CString OutputPath;
     CString FilterComplex;
     CString OutputExtra1, OutputExtra2;
 
     // Video
-    int VideoFlags;
+    int VideoFlags = 0;
     CString VideoCodec, VideoTag, VideoExtra, PixelFormat;
-    int VideoQuality;
-    int Width, Height;
-    int AspectNum, AspectDen;
-    int FrameRateNum, FrameRateDen;
-    int VideoBitRate;
-    int VideoFrames;
+    int VideoQuality = -1;
+    int Width = 0, Height = 0;
+    int AspectNum = 0, AspectDen = 0;
+    int FrameRateNum = 0, FrameRateDen = 0;
+    int VideoBitRate = 0;
+    int VideoFrames = 0;
     CString VideoSync, VideoBitstreamFilter, VideoProfile, VideoPresetFile, VideoFilter;
 
     // Audio
-    int AudioFlags;
+    int AudioFlags = 0;
     CString AudioCodec, AudioTag, AudioExtra;
-    int AudioQuality;
-    int Channels;
-    int SampleRate;
-    int AudioBitRate;
-    int Volume;  // on the tool's 256 scale
+    int AudioQuality = -1;
+    int Channels = 0;
+    int SampleRate = 0;
+    int AudioBitRate = 0;
+    int Volume = 256;  // on the tool's 256 scale
     CString AudioBitstreamFilter, AudioProfile, AudioPresetFile, AudioFilter;
 
     // Subtitles and format-specific settings
-    int SubtitleFlags;
+    int SubtitleFlags = 0;
     CString SubtitleCodec;
     CString Preset;  // the encoder's preset name
-    int HlsLowLatency;
-    int HlsListSize;
+    int HlsLowLatency = 0;
+    int HlsListSize = -1;
     CString HlsSegmentPattern;
-    int GifLoop;
+    int GifLoop = -1;
 
     // Picture filters
-    int CropX, CropY, CropWidth, CropHeight;
-    int Rotation;  // 1 or 90, 2 or 180, 3 or 270
-    int VFlip, HFlip, Grayscale, Negate, OldPhoto;
-    int AudioVolumePercent;
+    int CropX = 0, CropY = 0, CropWidth = 0, CropHeight = 0;
+    int Rotation = 0;  // 1 or 90, 2 or 180, 3 or 270
+    int VFlip = 0, HFlip = 0, Grayscale = 0, Negate = 0, OldPhoto = 0;
+    int AudioVolumePercent = 100;
 };
 
 // Adjusts an audio codec to one the container takes; 0.

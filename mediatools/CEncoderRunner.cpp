@@ -5,7 +5,7 @@
 
 CEncoderRunner::CEncoderRunner() : m_nThreads(0), m_nBufferSize(0), m_hCallbackWnd(nullptr) {}
 
-int CEncoderRunner::RunTool(CEncoderOptions& options, const volatile int* pStopFlag)
+int CEncoderRunner::RunTool(CEncoderOptions& options, const StopFlag* pStopFlag)
 {
     if (MediaToolMissing(ClipConverterPath, TOOL_ERROR_ENCODER_MISSING))
         return -2;

@@ -10,7 +10,7 @@ public:
 
     // 0 success, 1 stopped (the stop flag held 20), -1 failure, -2 the tool is missing (last
     // tool error -412). Blocks the calling worker thread for the whole run.
-    virtual int RunTool(CEncoderOptions& options, const volatile int* pStopFlag);
+    virtual int RunTool(CEncoderOptions& options, const StopFlag* pStopFlag);
     // The complete command line; 0. Writes back into the options a quality forced by the flags
     // and "aac" in place of "libfdk_aac".
     virtual int BuildArguments(CString& strCommandLine, CEncoderOptions& options);

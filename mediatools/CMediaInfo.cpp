@@ -2,78 +2,12 @@
 #include "mediatools/CProbeSession.h"
 #include "mediatools/MediaToolLocation.h"
 
-void CMediaStreamInfo::Reset()
-{
-    Flags = 0;
-    Index = -1;
-    MediaType = MEDIA_TYPE_OTHER;
-    Codec.Empty();
-    Profile.Empty();
-    CodecTag.Empty();
-    TimeBaseNum = TimeBaseDen = 0;
-    StartTimeInUs = 0;
-    DurationInUs = 0;
-    Frames = 0;
-    BitRate = 0;
-    Language.Empty();
-    PixelFormat.Empty();
-    Width = Height = 0;
-    AspectNum = AspectDen = 0;
-    FrameRateNum = FrameRateDen = 0;
-    SampleFormat.Empty();
-    Channels = 0;
-    SampleRate = 0;
-    ListPosition = -1;
-    TypePosition = -1;
-    DisplayWidth = DisplayHeight = 0;
-}
-
-void CMediaMetadata::Reset()
-{
-    Title.Empty();
-    Author.Empty();
-    Album.Empty();
-    Track = 0;
-    Year = 0;
-    Genre.Empty();
-    Copyright.Empty();
-    Comment.Empty();
-}
-
-void CMediaStreamInfoArray::DeleteAll()
-{
-    for (int i = 0; i < GetSize(); i++)
-        delete GetAt(i);
-    RemoveAll();
-}
-
 void CMediaInfo::Reset()
 {
-    Flags = 0;
-    MediaType = 0;
-    FileType = 0;
-    Format.Empty();
-    StartTimeInUs = 0;
-    DurationInUs = 0;
-    Size = 0;
-    BitRate = 0;
-    Streams = 0;
-    Programs = 0;
-    ProbeScore = 0;
-    EncoderTag.Empty();
-    VideoStreams.RemoveAll();
-    AudioStreams.RemoveAll();
-    SubtitleStreams.RemoveAll();
-    CaptionStreams.RemoveAll();
-    StreamList.DeleteAll();
-    Metadata.Reset();
-    SelectedVideoStream = -1;
-    SelectedAudioStream = -1;
-    SelectedSubtitleStream = -1;
-    SelectedCaptionStream = -1;
+    *this = CMediaInfo();
 }
 
-int CMediaInfo::Probe(LPCWSTR pszPath, const volatile int* pStopFlag)
+int CMediaInfo::Probe(LPCWSTR pszPath, const StopFlag* pStopFlag)
 {
     Reset();
     if (ProbeMediaFile(*this, pszPath, pStopFlag) != 0)

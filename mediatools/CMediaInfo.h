@@ -3,7 +3,9 @@
 // classifies the file.
 #pragma once
 #include "classlib/CArray.h"
+#include "classlib/COwnedPtrArray.h"
 #include "classlib/CString.h"
+#include "framework/system/StopFlag.h"
 
 // Media types of streams and files, and the file types of CMediaInfo::FileType.
 enum {
@@ -21,46 +23,48 @@ enum {
 const int STREAM_FLAG_AVC = 0x1;            // AVC in length-prefixed form
 const int STREAM_FLAG_DEFAULT = 0x1000000;  // marked as the default stream
 
+// The records below keep their defaults on the declarations; Reset assigns a fresh record.
 class CMediaStreamInfo {
 public:
-    CMediaStreamInfo() { Reset(); }
-    void Reset();
+    void Reset() { *this = CMediaStreamInfo(); }
 
-    int Flags;
-    int Index;      // in the file; -1 unknown
-    int MediaType;  // MEDIA_TYPE_...
+    int Flags = 0;
+    int Index = -1;                    // in the file; -1 unknown
+    int MediaType = MEDIA_TYPE_OTHER;  // MEDIA_TYPE_...
     CString Codec;
     CString Profile;
     CString CodecTag;
-    int TimeBaseNum, TimeBaseDen;
-    LONGLONG StartTimeInUs;
-    LONGLONG DurationInUs;
-    LONGLONG Frames;
-    int BitRate;
+    int TimeBaseNum = 0, TimeBaseDen = 0;
+    LONGLONG StartTimeInUs = 0;
+    LONGLONG DurationInUs = 0;
+    LONGLONG Frames = 0;
+    int BitRate = 0;
     CString Language;
     CString PixelFormat;
-    int Width, Height;            // coded size
-    int AspectNum, AspectDen;     // sample aspect ratio
-    int FrameRateNum, FrameRateDen;
+    int Width = 0, Height = 0;         // coded size
+    int AspectNum = 0, AspectDen = 0;  // sample aspect ratio
+    int FrameRateNum = 0, FrameRateDen = 0;
     CString SampleFormat;
-    int Channels;
-    int SampleRate;
-    int ListPosition;             // in the file record's stream list
-    int TypePosition;             // in its per-type list
-    int DisplayWidth, DisplayHeight;  // video only: coded size corrected by the sample aspect
+    int Channels = 0;
+    int SampleRate = 0;
+    int ListPosition = -1;                    // in the file record's stream list
+    int TypePosition = -1;                    // in its per-type list
+    int DisplayWidth = 0, DisplayHeight = 0;  // video only: coded size corrected by the sample aspect
 };
 
 class CMediaMetadata {
 public:
-    CMediaMetadata() { Reset(); }
+    CMediaMetadata() = default;
+    CMediaMetadata(const CMediaMetadata&) = default;
+    CMediaMetadata& operator=(const CMediaMetadata&) = default;
     virtual ~CMediaMetadata() = default;
-    void Reset();
+    void Reset() { *this = CMediaMetadata(); }
 
     CString Title;
     CString Author;
     CString Album;
-    int Track;
-    int Year;
+    int Track = 0;
+    int Year = 0;
     CString Genre;
     CString Copyright;
     CString Comment;
@@ -68,24 +72,23 @@ public:
 
 typedef CTypedPtrArray<CPtrArray, CMediaStreamInfo*> CMediaStreamInfoPtrArray;
 
-// Owns its records.
-class CMediaStreamInfoArray : public CMediaStreamInfoPtrArray {
-public:
-    ~CMediaStreamInfoArray() override { DeleteAll(); }
-    void DeleteAll();
-};
+// Owns its records: DeleteAll and the destructor delete them.
+class CMediaStreamInfoArray : public COwnedPtrArray<CMediaStreamInfo> {};
 
 class CMediaInfo {
 public:
-    CMediaInfo() { Reset(); }
+    CMediaInfo() = default;
     CMediaInfo(const CMediaInfo&) = delete;
     CMediaInfo& operator=(const CMediaInfo&) = delete;
+    // Moving takes the streams along; Reset moves a fresh record in.
+    CMediaInfo(CMediaInfo&&) = default;
+    CMediaInfo& operator=(CMediaInfo&&) = default;
     virtual ~CMediaInfo() = default;
 
     virtual void Reset();
     // Probes the file with the prober tool; a second pass counts frames of an animated image
     // that older tools report without a frame count. 0 or -1.
-    virtual int Probe(LPCWSTR pszPath, const volatile int* pStopFlag);
+    virtual int Probe(LPCWSTR pszPath, const StopFlag* pStopFlag);
     virtual int Analyse();
     virtual void SortStreams();
     virtual void DetectMediaType();
@@ -94,17 +97,17 @@ public:
     // The selected video stream, the first for -1; null when there is none.
     CMediaStreamInfo* GetVideoStream() const;
 
-    int Flags;     // kept for the owner
-    int MediaType;
-    int FileType;  // MEDIA_FILE_... or 0 for ordinary media
+    int Flags = 0;  // kept for the owner
+    int MediaType = 0;
+    int FileType = 0;  // MEDIA_FILE_... or 0 for ordinary media
     CString Format;
-    LONGLONG StartTimeInUs;
-    LONGLONG DurationInUs;
-    LONGLONG Size;
-    int BitRate;
-    int Streams;   // as reported by the prober
-    int Programs;
-    int ProbeScore;
+    LONGLONG StartTimeInUs = 0;
+    LONGLONG DurationInUs = 0;
+    LONGLONG Size = 0;
+    int BitRate = 0;
+    int Streams = 0;  // as reported by the prober
+    int Programs = 0;
+    int ProbeScore = 0;
     CString EncoderTag;
     CMediaStreamInfoArray StreamList;  // in file order
     CMediaMetadata Metadata;
@@ -112,10 +115,10 @@ public:
     CMediaStreamInfoPtrArray AudioStreams;
     CMediaStreamInfoPtrArray SubtitleStreams;
     CMediaStreamInfoPtrArray CaptionStreams;
-    int SelectedVideoStream;  // positions in the per-type lists; -1 the first
-    int SelectedAudioStream;
-    int SelectedSubtitleStream;
-    int SelectedCaptionStream;
+    int SelectedVideoStream = -1;  // positions in the per-type lists; -1 the first
+    int SelectedAudioStream = -1;
+    int SelectedSubtitleStream = -1;
+    int SelectedCaptionStream = -1;
 };
 
 // The size a video of the given coded size and sample aspect ratio shows at. An aspect ratio

@@ -3,23 +3,6 @@
 #include "mediatools/MediaToolLocation.h"
 #include "mediatools/ToolArguments.h"
 
-void CPlayParams::Reset()
-{
-    Path.Empty();
-    VideoStream = AudioStream = SubtitleStream = PLAY_STREAM_DEFAULT;
-    StartPosition = 0;
-    PlayLength = -1;
-    SyncSource.Empty();
-    PtsFactor = 100;
-    Rotation = 0;
-    HFlip = VFlip = Negate = Grayscale = OldPhoto = 0;
-    AudioVolumeFactor = 100;
-    AudioTempo = 100;
-    AudioDelay = 0;
-    AudioTrim = 0;
-    ExtraArgs.Empty();
-}
-
 CPlayerRunner::CPlayerRunner()
     : m_nThreads(0), m_bInputBuffer(1), m_bFrameDrop(1), m_bSeekToAny(0), m_nExitDelay(0), m_bMute(0),
       m_nVolume(100), m_nWaveEffect(0), m_nWaveBlockSize(0), m_nWaveBlockSpace(-1), m_nWaveGradient(0),
@@ -32,7 +15,7 @@ CPlayerRunner::CPlayerRunner()
     m_status.Reset();
 }
 
-int CPlayerRunner::RunTool(CPlayParams& params, const volatile int* pStopFlag, LPCWSTR pszWorkingFolder)
+int CPlayerRunner::RunTool(CPlayParams& params, const StopFlag* pStopFlag, LPCWSTR pszWorkingFolder)
 {
     if (MediaToolMissing(ClipRunnerPath, TOOL_ERROR_PLAYER_MISSING))
         return -2;

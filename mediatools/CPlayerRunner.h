@@ -10,25 +10,29 @@ const int PLAY_STREAM_OFF = -2;
 
 class CPlayParams {
 public:
-    CPlayParams() { Reset(); }
+    CPlayParams() = default;
+    CPlayParams(const CPlayParams&) = default;
+    CPlayParams& operator=(const CPlayParams&) = default;
     virtual ~CPlayParams() = default;
     virtual int Validate() { return 0; }
-    void Reset();
+    void Reset() { *this = CPlayParams(); }
 
     CString Path;  // file or URL
     // PLAY_STREAM_..., or a stream number: the stream's position in the file's stream list plus 1.
-    int VideoStream, AudioStream, SubtitleStream;
-    LONGLONG StartPosition;  // ms
-    LONGLONG PlayLength;     // ms; -1 to the end
+    int VideoStream = PLAY_STREAM_DEFAULT;
+    int AudioStream = PLAY_STREAM_DEFAULT;
+    int SubtitleStream = PLAY_STREAM_DEFAULT;
+    LONGLONG StartPosition = 0;  // ms
+    LONGLONG PlayLength = -1;    // ms; -1 to the end
     CString SyncSource;
-    int PtsFactor;  // percent
-    int Rotation;   // 90, 180 or 270
-    int HFlip, VFlip, Negate, Grayscale, OldPhoto;
-    int AudioVolumeFactor;  // percent
-    int AudioTempo;         // percent
-    LONGLONG AudioDelay;    // ms
-    LONGLONG AudioTrim;     // ms
-    CString ExtraArgs;      // appended as they stand
+    int PtsFactor = 100;  // percent
+    int Rotation = 0;     // 90, 180 or 270
+    int HFlip = 0, VFlip = 0, Negate = 0, Grayscale = 0, OldPhoto = 0;
+    int AudioVolumeFactor = 100;  // percent
+    int AudioTempo = 100;         // percent
+    LONGLONG AudioDelay = 0;      // ms
+    LONGLONG AudioTrim = 0;       // ms
+    CString ExtraArgs;            // appended as they stand
 };
 
 class CPlayerRunner : public CProcessRunner {
@@ -37,7 +41,7 @@ public:
 
     // 0 the tool ended with exit code 0, 1 stopped (the stop flag held 20), -1 failure, -2 the
     // tool is missing (last tool error -413). Blocks the calling thread for the whole playback.
-    virtual int RunTool(CPlayParams& params, const volatile int* pStopFlag, LPCWSTR pszWorkingFolder = nullptr);
+    virtual int RunTool(CPlayParams& params, const StopFlag* pStopFlag, LPCWSTR pszWorkingFolder = nullptr);
     // The complete command line; 0.
     virtual int BuildArguments(CString& strCommandLine, CPlayParams& params);
 

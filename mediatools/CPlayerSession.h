@@ -3,6 +3,7 @@
 // tool's status record. The player's video host embeds a session and overrides its hooks.
 #pragma once
 #include "mediatools/CPlayerRunner.h"
+#include <atomic>
 
 // The events that the tool reports besides its start and end; the session implements them.
 class CPlayerEventListener {
@@ -109,10 +110,10 @@ protected:
 
     int m_nZoomRatio;   // 0 fit to the window
     int m_nPlaySpeed;   // percent, kept for the player
-    volatile int m_nState;
-    volatile int m_nEndReason;
-    volatile int m_nStopRequest;   // the stop flag of the tool runs
-    volatile int m_nRestartMarker;
+    std::atomic<int> m_nState;
+    std::atomic<int> m_nEndReason;
+    std::atomic<int> m_nStopRequest;  // the stop flag of the tool runs
+    std::atomic<int> m_nRestartMarker;
     LONGLONG m_nRestartPosition;   // microseconds
     CString m_strWorkingFolder;
 
@@ -120,8 +121,8 @@ private:
     void KeepOwner();
     void StoreOwner();
 
-    volatile bool m_bStopPending;   // a stop was asked for since the last Play ended
-    volatile bool m_bToolReported;  // the running tool has said it started or plays
+    std::atomic<bool> m_bStopPending;   // a stop was asked for since the last Play ended
+    std::atomic<bool> m_bToolReported;  // the running tool has said it started or plays
     uint64_t m_nOwnerObject;
     uint64_t m_nOwnerWindow;
 };

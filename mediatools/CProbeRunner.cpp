@@ -2,19 +2,7 @@
 #include "framework/system/CCommandLine.h"
 #include "mediatools/MediaToolLocation.h"
 
-void CProbeOptions::Reset()
-{
-    InputPath.Empty();
-    PrintFormat = L"json";
-    ShowFormat = 1;
-    ShowStreams = 1;
-    CountFrames = 0;
-    AnalyseDuration = 0;
-    ProbeSize = 0;
-    ExtraArgs.Empty();
-}
-
-int CProbeRunner::RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const volatile int* pStopFlag,
+int CProbeRunner::RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const StopFlag* pStopFlag,
                           LPCWSTR pszWorkingFolder)
 {
     if (MediaToolMissing(ClipInspectorPath, TOOL_ERROR_PROBER_MISSING))

@@ -4,19 +4,21 @@
 
 class CProbeOptions {
 public:
-    CProbeOptions() { Reset(); }
+    CProbeOptions() = default;
+    CProbeOptions(const CProbeOptions&) = default;
+    CProbeOptions& operator=(const CProbeOptions&) = default;
     virtual ~CProbeOptions() = default;
     virtual int Validate() { return 0; }
-    void Reset();
+    void Reset() { *this = CProbeOptions(); }
 
     CString InputPath;
-    CString PrintFormat;
-    int ShowFormat;
-    int ShowStreams;
-    int CountFrames;
-    int AnalyseDuration;  // 0 not given
-    int ProbeSize;        // 0 not given
-    CString ExtraArgs;    // appended as they stand
+    CString PrintFormat = L"json";
+    int ShowFormat = 1;
+    int ShowStreams = 1;
+    int CountFrames = 0;
+    int AnalyseDuration = 0;  // 0 not given
+    int ProbeSize = 0;        // 0 not given
+    CString ExtraArgs;        // appended as they stand
 };
 
 class CProbeRunner : public CProcessRunner {
@@ -24,7 +26,7 @@ public:
     // Runs the tool with its standard output going into the output file, started in the given
     // folder (by default the caller's). 0 success, 1 stopped (stop value 20), -1 failure, -2 the
     // tool is missing (last tool error -411).
-    virtual int RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const volatile int* pStopFlag,
+    virtual int RunTool(CProbeOptions& options, LPCWSTR pszOutputFile, const StopFlag* pStopFlag,
                         LPCWSTR pszWorkingFolder = nullptr);
     // The complete command line; 0.
     virtual int BuildArguments(CString& strCommandLine, CProbeOptions& options);

@@ -6,7 +6,7 @@
 #include "mediatools/ProbeOutputParser.h"
 #include <shlwapi.h>
 
-int CProbeSession::ProbeFile(LPCWSTR pszPath, CMediaInfo& info, const volatile int* pStopFlag)
+int CProbeSession::ProbeFile(LPCWSTR pszPath, CMediaInfo& info, const StopFlag* pStopFlag)
 {
     // The tool starts in the media file's folder; the process's own folder is left alone, so
     // probes on several threads do not race on it.
@@ -76,13 +76,13 @@ int CProbeSession::CompleteMediaInfo(CMediaInfo& info, LPCWSTR pszPath)
     return 0;
 }
 
-int ProbeMediaFile(CMediaInfo& info, LPCWSTR pszPath, const volatile int* pStopFlag)
+int ProbeMediaFile(CMediaInfo& info, LPCWSTR pszPath, const StopFlag* pStopFlag)
 {
     CProbeSession session;
     return session.ProbeFile(pszPath, info, pStopFlag);
 }
 
-int ProbeMediaFileCountFrames(CMediaInfo& info, LPCWSTR pszPath, int nCountFrames, const volatile int* pStopFlag)
+int ProbeMediaFileCountFrames(CMediaInfo& info, LPCWSTR pszPath, int nCountFrames, const StopFlag* pStopFlag)
 {
     CProbeSession session;
     session.m_options.CountFrames = nCountFrames;

@@ -1,4 +1,5 @@
 #include "mediatools/ProbeOutputParser.h"
+#include "framework/text/CodePage.h"
 #include "framework/text/TextHelpers.h"
 #include <json/json.h>
 #include <climits>
@@ -29,15 +30,9 @@ std::string RawText(const Json::Value& object, const char* pszName)
 CString Text(const Json::Value& object, const char* pszName)
 {
     std::string text = RawText(object, pszName);
-    CString strText;
     if (text.empty() || text.size() > INT_MAX / 2)
-        return strText;
-    int nLength = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (nLength <= 0)
-        return strText;
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), strText.GetBuffer(nLength), nLength);
-    strText.ReleaseBuffer(nLength);
-    return strText;
+        return CString();
+    return Utf8ToWide(text.data(), static_cast<int>(text.size()));
 }
 
 int Int(const Json::Value& object, const char* pszName)

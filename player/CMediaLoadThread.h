@@ -2,6 +2,7 @@
 // control's window, whose handler waits for the thread and deletes this object.
 #pragma once
 #include "framework/system/CWorkerThread.h"
+#include "framework/system/StopFlag.h"
 
 class CPlaylistThreadOwner;
 
@@ -17,5 +18,5 @@ public:
     void WaitForExit() override;
 
     CPlaylistThreadOwner* m_pOwner;
-    volatile int m_nStopFlag = 0;
+    StopFlag m_nStopFlag{0};
 };

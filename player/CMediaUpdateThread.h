@@ -3,6 +3,7 @@
 // thread and deletes this object. Runs below normal priority.
 #pragma once
 #include "framework/system/CWorkerThread.h"
+#include "framework/system/StopFlag.h"
 
 class CPlaylistThreadOwner;
 
@@ -20,5 +21,5 @@ public:
 
     CPlaylistThreadOwner* m_pOwner;
     int m_nStartIndex;
-    volatile int m_nStopFlag = 0;
+    StopFlag m_nStopFlag{0};
 };

@@ -14,17 +14,6 @@ namespace {
 const LONGLONG kGrabStepMs = 2000;
 const LONGLONG kLastGrabStartMs = 9999;
 
-bool FileExists(LPCWSTR pszPath)
-{
-    DWORD attributes = GetFileAttributesW(pszPath);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool IsStopRequested(const volatile int* pStopFlag)
-{
-    return pStopFlag && *pStopFlag != 0;
-}
-
 }  // namespace
 
 void CPlaylistItem::Reset()
@@ -45,7 +34,7 @@ void CPlaylistItem::Reset()
     CPlaylistEntry::Reset();
 }
 
-int CPlaylistItem::LoadThumbnail(int bForce, const volatile int* pStopFlag)
+int CPlaylistItem::LoadThumbnail(int bForce, const StopFlag* pStopFlag)
 {
     if ((m_dwState & ITEM_STATE_THUMBNAIL) && !bForce)
         return 1;
@@ -55,7 +44,7 @@ int CPlaylistItem::LoadThumbnail(int bForce, const volatile int* pStopFlag)
     return 0;
 }
 
-int CPlaylistItem::BuildThumbnail(const volatile int* pStopFlag)
+int CPlaylistItem::BuildThumbnail(const StopFlag* pStopFlag)
 {
     if (!m_strThumbnailFile.IsEmpty() && FileExists(m_strThumbnailFile) && LoadThumbnailImage(m_strThumbnailFile) == 0)
         return 0;
@@ -85,7 +74,7 @@ int CPlaylistItem::FindSideImage(CString& strPath) const
     return -1;
 }
 
-int CPlaylistItem::GrabThumbnailFrame(const volatile int* pStopFlag)
+int CPlaylistItem::GrabThumbnailFrame(const StopFlag* pStopFlag)
 {
     LONGLONG t = g_playerSettings.m_nThumbnailTime;
     LONGLONG d = m_mediaInfo.DurationInUs / 1000;
@@ -124,7 +113,7 @@ void CPlaylistItem::TakeThumbnail(CRasterImage& image)
 }
 
 int GrabFrame(LPCWSTR pszMediaPath, CRasterImage& image, LONGLONG nTimeMs, int nWidth, int nHeight,
-              int nAspectNum, int nAspectDen, const volatile int* pStopFlag)
+              int nAspectNum, int nAspectDen, const StopFlag* pStopFlag)
 {
     CString tempPath = GetUniqueTempPath();
     if (tempPath.IsEmpty())

@@ -16,13 +16,13 @@ public:
 
     // 1 when a thumbnail is built already and force is 0; else BuildThumbnail: 0 and the
     // state bit set, or -1. The stop flag ends a frame grab early.
-    int LoadThumbnail(int bForce, const volatile int* pStopFlag = nullptr);
+    int LoadThumbnail(int bForce, const StopFlag* pStopFlag = nullptr);
     // The thumbnail file, else an image beside the media, else a grabbed frame of a video.
-    int BuildThumbnail(const volatile int* pStopFlag = nullptr);
+    int BuildThumbnail(const StopFlag* pStopFlag = nullptr);
     // The media path with ".jpg", ".jpeg", ".png" or ".bmp" in its place, the first that exists.
     int FindSideImage(CString& strPath) const;
     // A frame at Thumbnail.Time (0 for a shorter media), later ones while the frames are blank.
-    int GrabThumbnailFrame(const volatile int* pStopFlag = nullptr);
+    int GrabThumbnailFrame(const StopFlag* pStopFlag = nullptr);
     // Any image file, shrunk to the thumbnail size, as the thumbnail picture. 0 / -1.
     int LoadThumbnailImage(LPCWSTR pszPath);
 
@@ -48,4 +48,4 @@ private:
 // and, for a sample aspect given, resizes it to the display size. 0, or -1 when the tool fails
 // or writes no image; 1 when stopped.
 int GrabFrame(LPCWSTR pszMediaPath, CRasterImage& image, LONGLONG nTimeMs, int nWidth, int nHeight,
-              int nAspectNum, int nAspectDen, const volatile int* pStopFlag);
+              int nAspectNum, int nAspectDen, const StopFlag* pStopFlag);

@@ -2,6 +2,7 @@
 // go to, and the work they run. The stop flag they pass holds 20 once a stop is asked for; the
 // work hands it on to every tool run, which then ends within the tools' grace time.
 #pragma once
+#include "framework/system/StopFlag.h"
 #include <windows.h>
 
 // Posted to the owner window: the load thread is done (0, 0); an update thread is done
@@ -19,7 +20,7 @@ public:
     virtual bool HasPendingPaths() const = 0;
     virtual int GetItemCount() const = 0;
     // Load thread: takes the pending paths one by one until none is left or a stop is asked.
-    virtual void ProcessPendingPaths(const volatile int* pStopFlag) = 0;
+    virtual void ProcessPendingPaths(const StopFlag* pStopFlag) = 0;
     // Update thread: rows nStart, nStart + 2, ... while no stop is asked.
-    virtual void UpdateItemsFrom(int nStart, const volatile int* pStopFlag) = 0;
+    virtual void UpdateItemsFrom(int nStart, const StopFlag* pStopFlag) = 0;
 };

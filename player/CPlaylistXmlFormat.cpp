@@ -1,4 +1,5 @@
 #include "player/CPlaylistXmlFormat.h"
+#include "framework/system/PathHelpers.h"
 #include "framework/net/VersionCompare.h"
 #include "framework/text/FileHelpers.h"
 #include "framework/text/ImageBase64.h"
@@ -19,12 +20,6 @@ public:
     void write(const void* pData, size_t nSize) override { m_bytes.append(static_cast<const char*>(pData), nSize); }
     std::string m_bytes;
 };
-
-bool FileExists(LPCWSTR pszPath)
-{
-    DWORD attributes = GetFileAttributesW(pszPath);
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The first child of either name.
 pugi::xml_node Child(const pugi::xml_node& node, const wchar_t* pszName, const wchar_t* pszOldName)

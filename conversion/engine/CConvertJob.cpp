@@ -8,7 +8,9 @@
 #include "framework/system/CTempFileGuard.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/text/CFileStream.h"
+#include "framework/text/CodePage.h"
 #include "framework/text/FileHelpers.h"
+#include "framework/text/LongPath.h"
 #include <shlwapi.h>
 #include <cstring>
 #include <memory>
@@ -17,17 +19,6 @@
 namespace {
 
 const DWORD kJoinChunkSize = 0x400000;
-
-bool FileExists(LPCWSTR path)
-{
-    return path && *path && GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool FolderExists(LPCWSTR path)
-{
-    DWORD attributes = GetFileAttributesW(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // One backslash between folder and name, also for a root such as "D:\".
 CString JoinPath(const CString& folder, const CString& name)
@@ -103,24 +94,13 @@ CString JoinedTitle(const CString& firstTitle)
     return prefix.IsEmpty() ? firstTitle : prefix;
 }
 
-CStringA ToUtf8(const CString& text)
-{
-    CStringA utf8;
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, text, text.GetLength(), nullptr, 0, nullptr, nullptr);
-    if (bytes > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, text, text.GetLength(), utf8.GetBuffer(bytes), bytes, nullptr, nullptr);
-        utf8.ReleaseBuffer(bytes);
-    }
-    return utf8;
-}
-
 }  // namespace
 
 CConvertJob::FileStamp CConvertJob::StampOf(LPCWSTR path)
 {
     FileStamp stamp = {};
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (GetFileAttributesExW(path, GetFileExInfoStandard, &data)) {
+    if (GetFileAttributesExW(ExtendedLengthPath(path), GetFileExInfoStandard, &data)) {
         stamp.exists = true;
         stamp.size = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         stamp.written = data.ftLastWriteTime;
@@ -138,7 +118,7 @@ void CConvertJob::RemoveFailedOutput(LPCWSTR path, const FileStamp& before)
         DeleteFileRetry(path, nullptr);
 }
 
-CConvertJob::CConvertJob(CConvertTaskRecord* pRecord, CConvertTask* pTask, HWND hOwner, const volatile int* pStopValue)
+CConvertJob::CConvertJob(CConvertTaskRecord* pRecord, CConvertTask* pTask, HWND hOwner, const StopFlag* pStopValue)
     : m_pRecord(pRecord), m_pTask(pTask), m_hOwner(hOwner), m_pStopValue(pStopValue)
 {
 }
@@ -266,7 +246,7 @@ int CConvertJob::SettleExistingOutput(CString& path)
 
 int CConvertJob::ResolveOutputConflict(CString& path, int& answer)
 {
-    if (!FileExists(path))
+    if (!PathExists(path))
         return 0;
     if (answer == FILE_EXISTS_OVERWRITE_ALL || answer == FILE_EXISTS_SKIP_ALL)
         return 1;
@@ -290,7 +270,7 @@ int CConvertJob::ResolveOutputConflict(CString& path, int& answer)
             title = newTitle;
             path = JoinPath(folder, title + L"." + extension);
             answer = reply;
-            if (!FileExists(path))
+            if (!PathExists(path))
                 return 1;
         } else if (reply == FILE_EXISTS_OVERWRITE || reply == FILE_EXISTS_SKIP || reply == FILE_EXISTS_OVERWRITE_ALL ||
                    reply == FILE_EXISTS_SKIP_ALL) {
@@ -310,7 +290,7 @@ int CConvertJob::Convert()
     if (!pPreset)
         return -1;
     const CString& input = record.m_inputs.m_mainPath;
-    if (!(options.m_flags & CONVERT_INPUT_NEED_NOT_EXIST) && !FileExists(input)) {
+    if (!(options.m_flags & CONVERT_INPUT_NEED_NOT_EXIST) && !PathExists(input)) {
         SetResult(TASK_ERROR_INPUT_NOT_FOUND);
         return -1;
     }
@@ -407,7 +387,7 @@ int CConvertJob::MergeVideoAudio()
     CConvertTaskRecord& record = *m_pRecord;
     memset(&record.m_progress.m_block, 0, sizeof(record.m_progress.m_block));
     const CString& video = record.m_inputs.m_mainPath;
-    if (!FileExists(video) || !FileExists(record.m_inputs.m_audioPath)) {
+    if (!PathExists(video) || !PathExists(record.m_inputs.m_audioPath)) {
         SetResult(TASK_ERROR_INPUT_NOT_FOUND);
         return -1;
     }
@@ -638,7 +618,7 @@ int CConvertJob::WriteConcatList(LPCWSTR listFile) const
         path.Replace(L"'", L"'\\''");
         text.AppendFormat(L"file '%s'\r\n", static_cast<LPCWSTR>(path));
     }
-    CStringA bytes = ToUtf8(text);
+    CStringA bytes = WideToUtf8(text, text.GetLength());
     return WriteBufferToFile(listFile, static_cast<LPCSTR>(bytes), bytes.GetLength());
 }
 

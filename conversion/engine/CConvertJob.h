@@ -15,7 +15,7 @@ class CMediaPreset;
 
 class CConvertJob : public CEncoderJobListener {
 public:
-    CConvertJob(CConvertTaskRecord* pRecord, CConvertTask* pTask, HWND hOwner, const volatile int* pStopValue);
+    CConvertJob(CConvertTaskRecord* pRecord, CConvertTask* pTask, HWND hOwner, const StopFlag* pStopValue);
 
     // Encoder events; window thread, while the run blocks the worker thread.
     void OnBegin() override {}
@@ -66,7 +66,7 @@ private:
     static FileStamp StampOf(LPCWSTR path);
     static void RemoveFailedOutput(LPCWSTR path, const FileStamp& before);
 
-    bool IsStopRequested() const { return m_pStopValue && *m_pStopValue != 0; }
+    bool IsStopRequested() const { return ::IsStopRequested(m_pStopValue); }
     CString GetOutputFolder(LPCWSTR firstInput) const;
     CString StreamCopyContainer() const;
     int PrepareOutput(CString& path);
@@ -86,5 +86,5 @@ private:
     CConvertTaskRecord* m_pRecord;
     CConvertTask* m_pTask;
     HWND m_hOwner;
-    const volatile int* m_pStopValue;
+    const StopFlag* m_pStopValue;
 };

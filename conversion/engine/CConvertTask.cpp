@@ -4,6 +4,7 @@
 #include "conversion/engine/CConvertJob.h"
 #include "conversion/engine/CMediaConvertThread.h"
 #include "conversion/engine/CMediaFormat.h"
+#include "framework/system/MessagePumps.h"
 #include "mediatools/CEncoderJob.h"
 #include <shlwapi.h>
 
@@ -20,16 +21,6 @@ double Kilobytes(LONGLONG bytes)
     return (bytes + 1023.0) / 1024.0;
 }
 
-// Waits for the thread to end while still taking the messages that other threads send to
-// this one: a page hook on the worker thread may be waiting for this thread's windows.
-void WaitForThreadEnd(HANDLE hThread)
-{
-    while (MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-}
-
 // Frees the task's thread once it has ended; the task is idle afterwards.
 void EndThread(CMediaConvertThread*& pThreadSlot)
 {
@@ -37,7 +28,8 @@ void EndThread(CMediaConvertThread*& pThreadSlot)
     if (!pThread)
         return;
     pThreadSlot = nullptr;
-    WaitForThreadEnd(pThread->m_hThread);
+    // A page hook on the worker thread may be waiting for this thread's windows.
+    WaitServingSentMessages(pThread->m_hThread, INFINITE);
     delete pThread;
     CMediaFormat::TaskRunEnded();
 }

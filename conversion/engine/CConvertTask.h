@@ -8,6 +8,7 @@
 #pragma once
 #include "conversion/engine/CConvertTaskRecord.h"
 #include "conversion/engine/CWorkerTask.h"
+#include <atomic>
 
 class CConvertJob;
 
@@ -64,5 +65,5 @@ private:
     void ShowProgressOfBytes(CConvertTaskRecord& record);
     void ShowStatus(const CConvertTaskRecord& record);
 
-    CConvertJob* volatile m_pRunningJob = nullptr;  // the job of the run under way, set by RunJob
+    std::atomic<CConvertJob*> m_pRunningJob{nullptr};  // the job of the run under way, set by RunJob
 };

@@ -2,6 +2,7 @@
 #include "conversion/engine/FileOperations.h"
 #include "conversion/engine/ShellOperations.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
+#include "framework/system/PathHelpers.h"
 #include "framework/system/ShellCalls.h"
 #include <shlwapi.h>
 #include <cstring>
@@ -24,14 +25,9 @@ int KnownKind(int kind)
     return kind == MEDIA_KIND_VIDEO || kind == MEDIA_KIND_AUDIO ? kind : MEDIA_KIND_NONE;
 }
 
-bool FileExists(LPCWSTR path)
-{
-    return *path && GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
-
 int OpenInPlayer(const CString& path)
 {
-    if (!FileExists(path))
+    if (!PathExists(path))
         return -1;
     CString quoted = L"\"" + path + L"\"";
     CString player = GetPlayerPath();
@@ -79,62 +75,6 @@ void GetRunningStatus(int phase, int& statusCode, int& colourCode, CString& text
 
 }  // namespace
 
-void CTaskInputs::Reset()
-{
-    m_mainPath.Empty();
-    m_mainInfo.Reset();
-    m_mainKind = MEDIA_KIND_NONE;
-    m_mainDuration = -1;
-    m_audioPath.Empty();
-    m_audioInfo.Reset();
-    m_subtitlePath.Empty();
-    m_subtitleInfo.Reset();
-    m_inputList.RemoveAll();
-    m_listMode = TASK_LIST_UNDECIDED;
-    m_expectedSize = 0;
-}
-
-void CConvertOptions::Reset()
-{
-    m_flags = 0;
-    m_outputFolder.Empty();
-    m_outputSubfolder.Empty();
-    m_outputName.Empty();
-    m_formatId.Empty();
-    m_presetName.Empty();
-    m_container.Empty();
-    m_cutStart = 0;
-    m_cutEnd = -1;
-    m_videoCodec.Empty();
-    m_rotation = m_horizontalFlip = m_verticalFlip = m_grayscale = m_negate = m_oldPhoto = 0;
-    m_audioCodec.Empty();
-    m_volume = 100;
-    m_subtitleCodec.Empty();
-    m_gifLoop = -1;
-}
-
-void CTaskOutput::Reset()
-{
-    m_path.Empty();
-    m_info.Reset();
-    m_kind = MEDIA_KIND_NONE;
-    m_size = -1;
-}
-
-void CTaskProgress::Reset()
-{
-    m_phaseFlags = 0;
-    m_probeFlags = 0;
-    m_state = TASK_STATE_IDLE;
-    m_phase = TASK_PHASE_NONE;
-    m_result = TASK_RESULT_NONE;
-    m_source = TASK_PROGRESS_FROM_ENCODER;
-    memset(&m_block, 0, sizeof(m_block));
-    m_mode = 0;
-    m_total = 0;
-    m_position = 0;
-}
-
 void CConvertTaskRecord::ResetAll()
 {
     m_options.Reset();
@@ -181,7 +121,7 @@ bool CConvertTaskRecord::HasProgressNumbers() const
     return m_progress.m_mode > 0 && m_progress.m_total > 0 && m_progress.m_position >= 0;
 }
 
-int CConvertTaskRecord::SetMainInput(LPCWSTR path, const volatile int* pStopValue)
+int CConvertTaskRecord::SetMainInput(LPCWSTR path, const StopFlag* pStopValue)
 {
     ResetInputs();
     m_inputs.m_mainPath = path;
@@ -194,21 +134,21 @@ int CConvertTaskRecord::SetMainInput(LPCWSTR path, const volatile int* pStopValu
     return 0;
 }
 
-int CConvertTaskRecord::SetAudioInput(LPCWSTR path, const volatile int* pStopValue)
+int CConvertTaskRecord::SetAudioInput(LPCWSTR path, const StopFlag* pStopValue)
 {
     m_inputs.m_audioPath = path;
     m_progress.m_probeFlags &= ~TASK_PROBED_AUDIO;
     return ProbeAudioInput(pStopValue) < 0 ? -1 : 0;
 }
 
-int CConvertTaskRecord::SetSubtitleInput(LPCWSTR path, const volatile int* pStopValue)
+int CConvertTaskRecord::SetSubtitleInput(LPCWSTR path, const StopFlag* pStopValue)
 {
     m_inputs.m_subtitlePath = path;
     m_progress.m_probeFlags &= ~TASK_PROBED_SUBTITLE;
     return ProbeSubtitleInput(pStopValue) < 0 ? -1 : 0;
 }
 
-int CConvertTaskRecord::ProbeMainInput(const volatile int* pStopValue)
+int CConvertTaskRecord::ProbeMainInput(const StopFlag* pStopValue)
 {
     if (m_progress.m_probeFlags & TASK_PROBED_MAIN)
         return 1;
@@ -219,7 +159,7 @@ int CConvertTaskRecord::ProbeMainInput(const volatile int* pStopValue)
     return 0;
 }
 
-int CConvertTaskRecord::ProbeAudioInput(const volatile int* pStopValue)
+int CConvertTaskRecord::ProbeAudioInput(const StopFlag* pStopValue)
 {
     if (m_progress.m_probeFlags & TASK_PROBED_AUDIO)
         return 1;
@@ -230,7 +170,7 @@ int CConvertTaskRecord::ProbeAudioInput(const volatile int* pStopValue)
     return 0;
 }
 
-int CConvertTaskRecord::ProbeSubtitleInput(const volatile int* pStopValue)
+int CConvertTaskRecord::ProbeSubtitleInput(const StopFlag* pStopValue)
 {
     if (m_progress.m_probeFlags & TASK_PROBED_SUBTITLE)
         return 1;
@@ -241,7 +181,7 @@ int CConvertTaskRecord::ProbeSubtitleInput(const volatile int* pStopValue)
     return 0;
 }
 
-int CConvertTaskRecord::ProbeOutput(const volatile int* pStopValue)
+int CConvertTaskRecord::ProbeOutput(const StopFlag* pStopValue)
 {
     if (m_progress.m_probeFlags & TASK_PROBED_OUTPUT)
         return 1;

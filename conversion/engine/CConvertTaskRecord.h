@@ -3,6 +3,7 @@
 // A task page fills it on the worker thread before a run; the job writes it during the run.
 #pragma once
 #include "classlib/CArray.h"
+#include "conversion/engine/CMediaCatalogItem.h"
 #include "mediatools/CMediaInfo.h"
 #include "mediatools/EncoderProgress.h"
 
@@ -74,77 +75,74 @@ const int TASK_PROGRESS_FROM_ENCODER = 1;
 const int TASK_PROGRESS_MODE_BYTES = 10;
 const int TASK_PROGRESS_MODE_TIME = 11;
 
+// The parts of the record keep their defaults on the declarations; Reset assigns a fresh part.
 class CTaskInputs {
 public:
-    CTaskInputs() { Reset(); }
-    void Reset();
+    void Reset() { *this = CTaskInputs(); }
 
     CString m_mainPath;
     CMediaInfo m_mainInfo;
-    int m_mainKind;           // 1 video, 2 audio, 0 neither
-    LONGLONG m_mainDuration;  // microseconds, from the media information
+    int m_mainKind = MEDIA_KIND_NONE;  // 1 video, 2 audio, 0 neither
+    LONGLONG m_mainDuration = -1;      // microseconds, from the media information
     CString m_audioPath;
     CMediaInfo m_audioInfo;
     CString m_subtitlePath;
     CMediaInfo m_subtitleInfo;
-    CStringArray m_inputList;  // kinds 3 and 4
-    int m_listMode;            // TASK_LIST_...
-    LONGLONG m_expectedSize;   // bytes; 0 unknown
+    CStringArray m_inputList;              // kinds 3 and 4
+    int m_listMode = TASK_LIST_UNDECIDED;  // TASK_LIST_...
+    LONGLONG m_expectedSize = 0;           // bytes; 0 unknown
 };
 
 class CConvertOptions {
 public:
-    CConvertOptions() { Reset(); }
-    void Reset();
+    void Reset() { *this = CConvertOptions(); }
 
-    DWORD m_flags;  // CONVERT_...
+    DWORD m_flags = 0;  // CONVERT_...
     CString m_outputFolder;
     CString m_outputSubfolder;
     CString m_outputName;
     CString m_formatId;    // e.g. "VF_mp4"
     CString m_presetName;
     CString m_container;   // for stream copy
-    int m_cutStart;        // milliseconds
-    int m_cutEnd;          // milliseconds; -1 none
+    int m_cutStart = 0;    // milliseconds
+    int m_cutEnd = -1;     // milliseconds; -1 none
     CString m_videoCodec;  // for stream copy
-    int m_rotation;        // degrees: 90, 180, 270
-    int m_horizontalFlip;
-    int m_verticalFlip;
-    int m_grayscale;
-    int m_negate;
-    int m_oldPhoto;
+    int m_rotation = 0;    // degrees: 90, 180, 270
+    int m_horizontalFlip = 0;
+    int m_verticalFlip = 0;
+    int m_grayscale = 0;
+    int m_negate = 0;
+    int m_oldPhoto = 0;
     CString m_audioCodec;  // for stream copy
-    int m_volume;          // percent
+    int m_volume = 100;    // percent
     CString m_subtitleCodec;
-    int m_gifLoop;  // -1 not set
+    int m_gifLoop = -1;  // -1 not set
 };
 
 class CTaskOutput {
 public:
-    CTaskOutput() { Reset(); }
-    void Reset();
+    void Reset() { *this = CTaskOutput(); }
 
     CString m_path;
     CMediaInfo m_info;
-    int m_kind;       // cached: 1 video, 2 audio, 0 neither
-    LONGLONG m_size;  // bytes; -1 unknown
+    int m_kind = MEDIA_KIND_NONE;  // cached: 1 video, 2 audio, 0 neither
+    LONGLONG m_size = -1;          // bytes; -1 unknown
 };
 
 class CTaskProgress {
 public:
-    CTaskProgress() { Reset(); }
-    void Reset();
+    void Reset() { *this = CTaskProgress(); }
 
-    DWORD m_phaseFlags;  // TASK_FLAG_...
-    DWORD m_probeFlags;  // TASK_PROBED_...
-    int m_state;
-    int m_phase;
-    int m_result;
-    int m_source;  // TASK_PROGRESS_FROM_...
-    EncoderProgress m_block;
-    int m_mode;
-    LONGLONG m_total;
-    LONGLONG m_position;
+    DWORD m_phaseFlags = 0;  // TASK_FLAG_...
+    DWORD m_probeFlags = 0;  // TASK_PROBED_...
+    int m_state = TASK_STATE_IDLE;
+    int m_phase = TASK_PHASE_NONE;
+    int m_result = TASK_RESULT_NONE;
+    int m_source = TASK_PROGRESS_FROM_ENCODER;  // TASK_PROGRESS_FROM_...
+    EncoderProgress m_block = {};
+    int m_mode = 0;
+    LONGLONG m_total = 0;
+    LONGLONG m_position = 0;
 };
 
 class CConvertTaskRecord {
@@ -168,15 +166,15 @@ public:
     // Each stores the path and probes the file (blocking; worker thread). -1 when the probe
     // fails, or for a main input that is a single still image, an audio input without audio
     // or a subtitle input without subtitles; else 0.
-    int SetMainInput(LPCWSTR path, const volatile int* pStopValue);
-    int SetAudioInput(LPCWSTR path, const volatile int* pStopValue);
-    int SetSubtitleInput(LPCWSTR path, const volatile int* pStopValue);
+    int SetMainInput(LPCWSTR path, const StopFlag* pStopValue);
+    int SetAudioInput(LPCWSTR path, const StopFlag* pStopValue);
+    int SetSubtitleInput(LPCWSTR path, const StopFlag* pStopValue);
     // Probe the input once per path: 0 probed now, 1 probed before, -1 failed.
-    int ProbeMainInput(const volatile int* pStopValue);
-    int ProbeAudioInput(const volatile int* pStopValue);
-    int ProbeSubtitleInput(const volatile int* pStopValue);
+    int ProbeMainInput(const StopFlag* pStopValue);
+    int ProbeAudioInput(const StopFlag* pStopValue);
+    int ProbeSubtitleInput(const StopFlag* pStopValue);
     // Probes the output once: 0, 1 probed before, -1 failed.
-    int ProbeOutput(const volatile int* pStopValue);
+    int ProbeOutput(const StopFlag* pStopValue);
 
     // The kind the chosen format and preset give (a video format whose preset has no video
     // gives audio); the cached kind when the format is unknown.

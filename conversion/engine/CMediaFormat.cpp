@@ -1,6 +1,7 @@
 #include "conversion/engine/CMediaFormat.h"
 #include <math.h>
 #include <wchar.h>
+#include "framework/system/PathHelpers.h"
 #include "mediatools/CMediaInfo.h"
 
 namespace {
@@ -97,7 +98,7 @@ int CMediaFormat::BindPresetCodecs(CMediaPreset& preset) const
     return 1;
 }
 
-volatile LONG CMediaFormat::s_nRunningTasks = 0;
+std::atomic<LONG> CMediaFormat::s_nRunningTasks{0};
 
 bool CMediaFormat::IsAnyPresetInUse() const
 {
@@ -322,25 +323,25 @@ int CMediaFormat::BuildEncoderOptions(CEncoderOptions& options, const CMediaPres
 }
 
 int CMediaFormat::RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJobListener* pListener,
-    const volatile int* pStopValue)
+                                const StopFlag* pStopValue)
 {
     CEncoderJob job;
     job.m_hCallbackWnd = hWnd;
     job.m_pListener = pListener;
     if (job.RunTool(options, pStopValue) == 0)
         return 0;
-    return pStopValue && *pStopValue ? 1 : -1;
+    return IsStopRequested(pStopValue) ? 1 : -1;
 }
 
 int CMediaFormat::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
-    HWND hWnd, const volatile int* pStopValue)
+                          HWND hWnd, const StopFlag* pStopValue)
 {
-    if (GetFileAttributesW(options.InputPath) == INVALID_FILE_ATTRIBUTES || PrepareJob(options, preset, pStopValue) != 0)
+    if (!PathExists(options.InputPath) || PrepareJob(options, preset, pStopValue) != 0)
         return -1;
     return RunEncoderJob(options, hWnd, pListener, pStopValue);
 }
 
-int CMediaFormat::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const volatile int* pStopValue)
+int CMediaFormat::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const StopFlag* pStopValue)
 {
     CMediaInfo input;
     if (input.Probe(options.InputPath, pStopValue) != 0)

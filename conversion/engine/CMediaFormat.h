@@ -3,8 +3,9 @@
 #pragma once
 #include "conversion/engine/CMediaCatalogItem.h"
 #include "conversion/engine/CMediaPreset.h"
-#include "conversion/engine/COwnedPtrArray.h"
+#include "classlib/COwnedPtrArray.h"
 #include "mediatools/CEncoderJob.h"
+#include <atomic>
 
 // Format flags.
 const DWORD FORMAT_VIDEO = 0x1;
@@ -26,19 +27,19 @@ public:
     virtual int ResolveSettings(MediaPresetRecord& resolved, const CMediaPreset& preset,
         const CMediaStreamInfo* pVideoStream, const CMediaStreamInfo* pAudioStream) const;
     // Probes the options' input(s) and fills the options for the preset: 0 or -1.
-    virtual int PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const volatile int* pStopValue);
+    virtual int PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const StopFlag* pStopValue);
     // Fills the output format and the stream options for the preset and source streams; a
     // stream without a source stream or switched off is dropped. 0 or -1.
     virtual int BuildEncoderOptions(CEncoderOptions& options, const CMediaPreset& preset,
         const CMediaStreamInfo* pVideoStream, const CMediaStreamInfo* pAudioStream);
     // Runs the encoding tool for the options' input with the preset; progress goes to the
     // window and the listener. 0 done, 1 stopped, -1 failed. Blocks the task's worker thread.
-    virtual int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
-        HWND hWnd, const volatile int* pStopValue);
+    virtual int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
+                        const StopFlag* pStopValue);
 
     // One run of the encoding tool as an encoder job: 0 done, 1 stopped, -1 failed.
     static int RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJobListener* pListener,
-        const volatile int* pStopValue);
+                             const StopFlag* pStopValue);
 
     bool HasVideo() const { return (m_flags & FORMAT_VIDEO) != 0; }
     bool HasAudio() const { return (m_flags & FORMAT_AUDIO) != 0; }
@@ -64,8 +65,8 @@ public:
     // finds its preset by name on its own thread and uses it until the run ends.
     bool IsAnyPresetInUse() const;
     // Kept by the conversion tasks on the window thread, around each run.
-    static void TaskRunStarted() { InterlockedIncrement(&s_nRunningTasks); }
-    static void TaskRunEnded() { InterlockedDecrement(&s_nRunningTasks); }
+    static void TaskRunStarted() { ++s_nRunningTasks; }
+    static void TaskRunEnded() { --s_nRunningTasks; }
     // "<format>; Video: ...; Audio: ..." with the parts the preset has.
     CString GetPresetDescription(const CMediaPreset& preset) const;
 
@@ -87,7 +88,7 @@ public:
     CString m_extraOptions;  // appended to the encoder's extra options
 
 private:
-    static volatile LONG s_nRunningTasks;
+    static std::atomic<LONG> s_nRunningTasks;
     int SetVideoOptions(CEncoderOptions& options, const MediaPresetRecord& resolved, CVideoCodec& codec,
         const CMediaStreamInfo* pVideoStream);
     int SetAudioOptions(CEncoderOptions& options, const MediaPresetRecord& resolved, CAudioCodec& codec,

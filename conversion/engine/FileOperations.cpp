@@ -10,16 +10,6 @@ const DWORD kRetryPauseMs = 1000;
 const DWORD kDeleteRetryLimitMs = 9999;
 const int kMoveTries = 10;
 
-bool FileExists(LPCWSTR path)
-{
-    return path && *path && GetFileAttributesW(ExtendedLengthPath(path)) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool IsStopRequested(const volatile int* pStopValue)
-{
-    return pStopValue && *pStopValue != 0;
-}
-
 CString FullPath(LPCWSTR path)
 {
     CString full;
@@ -40,7 +30,7 @@ CString FullPath(LPCWSTR path)
 
 int RecycleFile(LPCWSTR path)
 {
-    if (!FileExists(path))
+    if (!PathExists(path))
         return 1;
     const FILEOP_FLAGS flags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
     return ShellDeleteFile(path, flags, nullptr) == 0 ? 0 : -1;
@@ -48,14 +38,14 @@ int RecycleFile(LPCWSTR path)
 
 int DeleteFileIfExists(LPCWSTR path)
 {
-    if (!FileExists(path))
+    if (!PathExists(path))
         return 1;
     return DeleteFileW(ExtendedLengthPath(path)) ? 0 : -1;
 }
 
 int MoveFileReplace(LPCWSTR from, LPCWSTR to, bool replace)
 {
-    if (FileExists(to)) {
+    if (PathExists(to)) {
         if (!replace)
             return -1;
         DeleteFileW(ExtendedLengthPath(to));
@@ -63,7 +53,7 @@ int MoveFileReplace(LPCWSTR from, LPCWSTR to, bool replace)
     return MoveFileW(ExtendedLengthPath(from), ExtendedLengthPath(to)) ? 0 : -1;
 }
 
-int WaitWithStop(DWORD ms, const volatile int* pStopValue)
+int WaitWithStop(DWORD ms, const StopFlag* pStopValue)
 {
     for (DWORD waited = 0; waited < ms; waited += 100) {
         if (IsStopRequested(pStopValue))
@@ -73,7 +63,7 @@ int WaitWithStop(DWORD ms, const volatile int* pStopValue)
     return IsStopRequested(pStopValue) ? 1 : 0;
 }
 
-int DeleteFileRetry(LPCWSTR path, const volatile int* pStopValue)
+int DeleteFileRetry(LPCWSTR path, const StopFlag* pStopValue)
 {
     for (DWORD waited = 0;; waited += kRetryPauseMs) {
         if (DeleteFileIfExists(path) >= 0)
@@ -83,11 +73,11 @@ int DeleteFileRetry(LPCWSTR path, const volatile int* pStopValue)
     }
 }
 
-int MoveFileRetry(LPCWSTR from, LPCWSTR to, bool replace, const volatile int* pStopValue)
+int MoveFileRetry(LPCWSTR from, LPCWSTR to, bool replace, const StopFlag* pStopValue)
 {
-    if (!FileExists(from))
+    if (!PathExists(from))
         return -2;
-    if (FileExists(to) && (!replace || DeleteFileRetry(to, pStopValue) != 0))
+    if (PathExists(to) && (!replace || DeleteFileRetry(to, pStopValue) != 0))
         return -1;
     for (int attempt = 1;; ++attempt) {
         if (MoveFileReplace(from, to, true) == 0)

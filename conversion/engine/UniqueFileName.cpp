@@ -1,4 +1,5 @@
 #include "conversion/engine/UniqueFileName.h"
+#include "framework/system/PathHelpers.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ CString MakeUniqueFileName(LPCWSTR folder, LPCWSTR title, LPCWSTR extension)
     CString bareExtension(extension);
     bareExtension.TrimLeft(L'.');
     CString name(title);
-    for (int n = 1; GetFileAttributesW(PathOf(folder, name, bareExtension)) != INVALID_FILE_ATTRIBUTES; ++n)
+    for (int n = 1; PathExists(PathOf(folder, name, bareExtension)); ++n)
         name.Format(L"%s (%d)", title, n);
     return name;
 }

@@ -1,4 +1,5 @@
 #include "framework/dialogs/CFolderSelectDlg.h"
+#include "framework/system/MessagePumps.h"
 #include "classlib/AfxMessageMap.h"
 #include "classlib/CDataExchange.h"
 #include "classlib/CMenu.h"
@@ -127,14 +128,7 @@ void CFolderSelectDlg::WaitForWorker()
     if (!m_pThread)
         return;
     m_tree.m_bAbortSelect = true;
-    HANDLE hThread = m_pThread->m_hThread;
-    for (;;) {
-        DWORD dwWait = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_SENDMESSAGE);
-        if (dwWait != WAIT_OBJECT_0 + 1)
-            break;
-        MSG msg;
-        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // answers the sent ones
-    }
+    WaitServingSentMessages(m_pThread->m_hThread, INFINITE);
     delete m_pThread;
     m_pThread = nullptr;
 }

@@ -6,6 +6,7 @@
 #pragma once
 #include "classlib/CTreeCtrl.h"
 #include <shlobj.h>
+#include <atomic>
 
 // The process's desktop folder (SHGetDesktopFolder), made on first use from any thread; null
 // when the shell has none. Not referenced for the caller.
@@ -46,7 +47,7 @@ public:
     // Which display data is left to TVN_GETDISPINFO instead of being set at insertion:
     // TVIF_TEXT, TVIF_IMAGE (with the selected image), TVIF_CHILDREN. 0 by default.
     UINT m_nDeferMask = 0;
-    volatile bool m_bAbortSelect = false;
+    std::atomic<bool> m_bAbortSelect{false};
 
 protected:
     void PreSubclassWindow() override;

@@ -1,6 +1,7 @@
 #include "framework/net/CHttpClient.h"
 #include "framework/text/CMemoryStream.h"
 #include "framework/text/CodePage.h"
+#include "tools/common/OwnedHandle.h"
 #include <stdlib.h>
 #include <string.h>
 
@@ -10,23 +11,14 @@ const int kUrlPartLength = 4096;
 const DWORD kHttpsFlags =
     INTERNET_FLAG_SECURE | INTERNET_FLAG_IGNORE_CERT_DATE_INVALID | INTERNET_FLAG_IGNORE_CERT_CN_INVALID;
 
-// Closes a WinINet handle when it goes out of scope; declared in the order the handles are
-// opened, so they close request first, session last.
-class CInternetHandle {
-public:
-    explicit CInternetHandle(HINTERNET h) : m_h(h) {}
-    CInternetHandle(const CInternetHandle&) = delete;
-    CInternetHandle& operator=(const CInternetHandle&) = delete;
-    ~CInternetHandle()
-    {
-        if (m_h)
-            InternetCloseHandle(m_h);
-    }
-    operator HINTERNET() const { return m_h; }
-
-private:
-    HINTERNET m_h;
+// WinINet handles, declared in the order they are opened, so they close request first and
+// session last.
+struct InternetHandleTraits {
+    typedef HINTERNET Type;
+    static HINTERNET None() { return nullptr; }
+    static void Close(HINTERNET hInternet) { InternetCloseHandle(hInternet); }
 };
+typedef UniqueHandle<InternetHandleTraits> CInternetHandle;
 
 LPCWSTR NullWhenEmpty(const CString& str)
 {
@@ -52,21 +44,10 @@ void CByteBuffer::Free()
     m_nSize = 0;
 }
 
+// The sink and the cancel flag are the caller's and stay.
 void CHttpClientBase::Reset()
 {
-    m_nBlockSize = 4096;
-    m_nAccessType = INTERNET_OPEN_TYPE_PRECONFIG;
-    m_strProxyHost.Empty();
-    m_nProxyPort = 80;
-    m_strUrl.Empty();
-    m_strVerb.Empty();
-    m_strAgent.Empty();
-    m_strHttpVersion.Empty();
-    m_strReferrer.Empty();
-    m_strHeaders.Empty();
-    m_bReload = m_bNoCache = m_bNoRedirect = false;
-    m_nStatusCode = 0;
-    m_nContentLength = 0;
+    static_cast<CHttpRequestFields&>(*this) = CHttpRequestFields();
 }
 
 int CHttpClientBase::GetToString(LPCWSTR pszUrl, CStringA& strOut)
@@ -200,14 +181,13 @@ int CHttpClient::Execute(CStream* pStream)
         return -2;
     if (IsCancelled())
         return 1;
-    CInternetHandle connection(InternetConnectW(session, host, static_cast<INTERNET_PORT>(nPort), nullptr,
-                                                nullptr, INTERNET_SERVICE_HTTP, 0,
-                                                reinterpret_cast<DWORD_PTR>(this)));
+    CInternetHandle connection(InternetConnectW(session.Get(), host, static_cast<INTERNET_PORT>(nPort), nullptr,
+                                                nullptr, INTERNET_SERVICE_HTTP, 0, reinterpret_cast<DWORD_PTR>(this)));
     if (!connection)
         return -2;
     if (IsCancelled())
         return 1;
-    return SendRequest(connection, nScheme, path, pStream);
+    return SendRequest(connection.Get(), nScheme, path, pStream);
 }
 
 int CHttpClient::SendRequest(HINTERNET hConnection, int nScheme, const CString& strPath, CStream* pStream)
@@ -224,19 +204,19 @@ int CHttpClient::SendRequest(HINTERNET hConnection, int nScheme, const CString& 
         return 1;
     CString headers = GetExtraHeaders();
     if (!headers.IsEmpty() &&
-        !HttpAddRequestHeadersW(request, headers, static_cast<DWORD>(-1), HTTP_ADDREQ_FLAG_ADD))
+        !HttpAddRequestHeadersW(request.Get(), headers, static_cast<DWORD>(-1), HTTP_ADDREQ_FLAG_ADD))
         return -1;
-    if (!HttpSendRequestW(request, nullptr, 0, nullptr, 0))
+    if (!HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0))
         return -1;
     if (IsCancelled())
         return 1;
-    if (QueryStatusCode(request, &m_nStatusCode) != 0)
+    if (QueryStatusCode(request.Get(), &m_nStatusCode) != 0)
         return -1;
     if (m_nStatusCode >= 400)
         return -2;
-    if (QueryContentLength(request, &m_nContentLength) != 0)
+    if (QueryContentLength(request.Get(), &m_nContentLength) != 0)
         m_nContentLength = 0;
-    return pStream ? ReadBody(request, pStream) : 0;
+    return pStream ? ReadBody(request.Get(), pStream) : 0;
 }
 
 int CHttpClient::ReadBody(HINTERNET hRequest, CStream* pStream)

@@ -5,6 +5,7 @@
 // step under way returns.
 #pragma once
 #include "classlib/CString.h"
+#include "framework/system/StopFlag.h"
 #include "framework/text/CStream.h"
 #include <windows.h>
 #include <wininet.h>
@@ -42,9 +43,28 @@ private:
 // Results of Execute and the Get functions: 0 done; 1 cancelled or stopped by the sink;
 // -1 the request could not be sent or the body not read; -2 a bad or non-HTTP address, no
 // session or connection, or an HTTP status of 400 or above.
-class CHttpClientBase {
+// The settings and results of one request, with their defaults on the declarations.
+struct CHttpRequestFields {
+    int m_nBlockSize = 4096;
+    int m_nAccessType = INTERNET_OPEN_TYPE_PRECONFIG;  // INTERNET_OPEN_TYPE_...; 3 (proxy) needs a proxy host
+    CString m_strProxyHost;
+    int m_nProxyPort = 80;
+    CString m_strUrl;
+    CString m_strVerb;
+    CString m_strAgent;
+    CString m_strHttpVersion;
+    CString m_strReferrer;
+    CString m_strHeaders;
+    bool m_bReload = false;
+    bool m_bNoCache = false;
+    bool m_bNoRedirect = false;
+    int m_nStatusCode = 0;
+    LONGLONG m_nContentLength = 0;  // 0 when the answer named none
+};
+
+class CHttpClientBase : public CHttpRequestFields {
 public:
-    CHttpClientBase() { Reset(); }
+    CHttpClientBase() = default;
     virtual ~CHttpClientBase() = default;
 
     virtual void Reset();
@@ -63,25 +83,10 @@ public:
     virtual int QueryContentLength(HINTERNET hRequest, LONGLONG* pnLength) = 0;
     virtual int QueryInfoString(HINTERNET hRequest, DWORD dwItem, CString& strOut, DWORD dwIndex) = 0;
 
-    bool IsCancelled() const { return m_pCancelFlag && *m_pCancelFlag != 0; }
+    bool IsCancelled() const { return IsStopRequested(m_pCancelFlag); }
 
     CHttpProgressSink* m_pProgressSink = nullptr;
-    volatile int* m_pCancelFlag = nullptr;  // any non-zero value cancels
-    int m_nBlockSize;
-    int m_nAccessType;  // INTERNET_OPEN_TYPE_...; 3 (proxy) needs a proxy host
-    CString m_strProxyHost;
-    int m_nProxyPort;
-    CString m_strUrl;
-    CString m_strVerb;
-    CString m_strAgent;
-    CString m_strHttpVersion;
-    CString m_strReferrer;
-    CString m_strHeaders;
-    bool m_bReload;
-    bool m_bNoCache;
-    bool m_bNoRedirect;
-    int m_nStatusCode;
-    LONGLONG m_nContentLength;  // 0 when the answer named none
+    const StopFlag* m_pCancelFlag = nullptr;  // any non-zero value cancels
 };
 
 class CHttpClient : public CHttpClientBase {

@@ -4,6 +4,7 @@
 // object without locks, so only m_nCancel is written while both run.
 #pragma once
 #include "classlib/CString.h"
+#include "framework/system/StopFlag.h"
 
 class CUpdateChecker {
 public:
@@ -38,7 +39,7 @@ public:
     int m_nLevel = 0;
     int m_nAutoCheck;  // the dialogs' "check automatically" box; goes back to the settings
     BOOL m_bAutomatic;
-    volatile int m_nCancel = 0;  // 2 = cancelled; also the HTTP client's cancel flag
+    StopFlag m_nCancel{0};  // 2 = cancelled; also the HTTP client's cancel flag
     int m_nState = StateUndecided;
     int m_nError = 0;
 };

@@ -3,6 +3,7 @@
 #include "classlib/CWinThread.h"
 #include "framework/net/CUpdateChecker.h"
 #include "framework/system/IAppSettings.h"
+#include "framework/system/MessagePumps.h"
 #include <vector>
 
 namespace {
@@ -85,23 +86,6 @@ BOOL CALLBACK CloseThreadWindow(HWND hwnd, LPARAM)
     return TRUE;
 }
 
-// Waits for the thread while still answering messages that it sends to this thread's windows
-// (a dialog owned by the main window does), but runs no posted message.
-bool WaitForThread(HANDLE hThread, DWORD dwStart, DWORD dwTimeoutMs)
-{
-    for (;;) {
-        DWORD dwElapsed = GetTickCount() - dwStart;
-        DWORD dwLeft = dwElapsed < dwTimeoutMs ? dwTimeoutMs - dwElapsed : 0;
-        DWORD dwWait = MsgWaitForMultipleObjects(1, &hThread, FALSE, dwLeft, QS_SENDMESSAGE);
-        if (dwWait == WAIT_OBJECT_0)
-            return true;
-        if (dwWait != WAIT_OBJECT_0 + 1)
-            return false;
-        MSG msg;
-        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-}
-
 bool SameLocalDay(time_t a, time_t b)
 {
     struct tm ta = {}, tb = {};
@@ -161,9 +145,13 @@ int EndUpdateChecks(DWORD dwTimeoutMs)
         pRun->pChecker->m_nCancel = 2;
         EnumThreadWindows(pRun->pThread->m_nThreadID, CloseThreadWindow, 0);
     }
+    // One time limit for all of them. A check's thread may be sending to this thread's windows
+    // (a dialog owned by the main window does), so sent messages are answered meanwhile.
     const DWORD dwStart = GetTickCount();
     for (size_t i = 0; i < g_runs.size();) {
-        if (WaitForThread(g_runs[i]->pThread->m_hThread, dwStart, dwTimeoutMs))
+        DWORD dwElapsed = GetTickCount() - dwStart;
+        DWORD dwLeft = dwElapsed < dwTimeoutMs ? dwTimeoutMs - dwElapsed : 0;
+        if (WaitServingSentMessages(g_runs[i]->pThread->m_hThread, dwLeft))
             TakeBack(i);
         else
             i++;

@@ -1,25 +1,11 @@
 #include "framework/system/CChildProcess.h"
 #include "framework/text/LongPath.h"
+#include "tools/common/KillOnCloseJob.h"
 #include <stdlib.h>
 
 namespace {
 
 const DWORD kPollInterval = 100;
-
-// A job that ends every process in it when its last handle closes.
-HANDLE CreateKillOnCloseJob()
-{
-    HANDLE hJob = CreateJobObjectW(nullptr, nullptr);
-    if (!hJob)
-        return nullptr;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (!SetInformationJobObject(hJob, JobObjectExtendedLimitInformation, &limits, sizeof(limits))) {
-        CloseHandle(hJob);
-        return nullptr;
-    }
-    return hJob;
-}
 
 HANDLE CreateOutputFile(LPCWSTR pszPath)
 {
@@ -79,14 +65,11 @@ void CChildProcess::CloseHandles()
         CloseHandle(m_processInfo.hThread);
     if (m_processInfo.hProcess)
         CloseHandle(m_processInfo.hProcess);
-    // Ends whatever the child left running in its job.
-    if (m_hJob)
-        CloseHandle(m_hJob);
     m_processInfo = PROCESS_INFORMATION();
-    m_hJob = nullptr;
+    m_job.Reset();
 }
 
-int CChildProcess::RunProcessAndWait(LPCWSTR pszCommandLine, const volatile int* pStopFlag)
+int CChildProcess::RunProcessAndWait(LPCWSTR pszCommandLine, const StopFlag* pStopFlag)
 {
     if (!Start(pszCommandLine))
         return -1;
@@ -94,12 +77,12 @@ int CChildProcess::RunProcessAndWait(LPCWSTR pszCommandLine, const volatile int*
     return ExitResult();
 }
 
-int CChildProcess::RunProcessAndWaitEx(LPCWSTR pszCommandLine, const volatile int* pStopFlag, int nStopValue)
+int CChildProcess::RunProcessAndWaitEx(LPCWSTR pszCommandLine, const StopFlag* pStopFlag, int nStopValue)
 {
     if (!Start(pszCommandLine))
         return -1;
     Wait(pStopFlag, false, nStopValue);
-    if (pStopFlag && *pStopFlag != 0)
+    if (IsStopRequested(pStopFlag))
         return 1;
     return ExitResult();
 }
@@ -109,20 +92,20 @@ bool CChildProcess::Start(LPCWSTR pszCommandLine)
     CloseHandles();
     if (!pszCommandLine || !*pszCommandLine)
         return false;
-    HANDLE hOutput = nullptr;
-    if (!m_strOutputFile.IsEmpty() && !(hOutput = CreateOutputFile(m_strOutputFile)))
-        return false;
-    bool bCreated = CreateSuspended(pszCommandLine, hOutput);
-    if (hOutput)
-        CloseHandle(hOutput);  // the child holds its own copy
+    OwnedHandle output;
+    if (!m_strOutputFile.IsEmpty()) {
+        output.Reset(CreateOutputFile(m_strOutputFile));
+        if (!output)
+            return false;
+    }
+    bool bCreated = CreateSuspended(pszCommandLine, output.Get());
+    output.Reset();  // the child holds its own copy
     if (!bCreated)
         return false;
     // Without a job (the system refuses one) a forced kill still ends the child itself.
-    m_hJob = CreateKillOnCloseJob();
-    if (m_hJob && !AssignProcessToJobObject(m_hJob, m_processInfo.hProcess)) {
-        CloseHandle(m_hJob);
-        m_hJob = nullptr;
-    }
+    m_job = CreateKillOnCloseJob();
+    if (m_job && !AssignProcessToJobObject(m_job.Get(), m_processInfo.hProcess))
+        m_job.Reset();
     ResumeThread(m_processInfo.hThread);
     return true;
 }
@@ -151,7 +134,7 @@ bool CChildProcess::CreateSuspended(LPCWSTR pszCommandLine, HANDLE hOutput)
     return bCreated != FALSE;
 }
 
-void CChildProcess::Wait(const volatile int* pStopFlag, bool bAnyValue, int nStopValue)
+void CChildProcess::Wait(const StopFlag* pStopFlag, bool bAnyValue, int nStopValue)
 {
     if (!pStopFlag) {
         WaitForSingleObject(m_processInfo.hProcess, INFINITE);
@@ -159,7 +142,7 @@ void CChildProcess::Wait(const volatile int* pStopFlag, bool bAnyValue, int nSto
     }
     DWORD nStopping = 0;
     while (WaitForSingleObject(m_processInfo.hProcess, kPollInterval) == WAIT_TIMEOUT) {
-        int nFlag = *pStopFlag;
+        int nFlag = pStopFlag->load();
         if (bAnyValue ? nFlag != 0 : nFlag == nStopValue) {
             nStopping += kPollInterval;
             if (nStopping >= kGraceTime) {
@@ -173,8 +156,8 @@ void CChildProcess::Wait(const volatile int* pStopFlag, bool bAnyValue, int nSto
 // Ends the child and everything it started, and returns only when the child has ended.
 void CChildProcess::Kill()
 {
-    bool bTerminated = m_hJob ? TerminateJobObject(m_hJob, 1) : TerminateProcess(m_processInfo.hProcess, 1);
-    if (!bTerminated && m_hJob)
+    bool bTerminated = m_job ? TerminateJobObject(m_job.Get(), 1) : TerminateProcess(m_processInfo.hProcess, 1);
+    if (!bTerminated && m_job)
         bTerminated = TerminateProcess(m_processInfo.hProcess, 1);
     if (bTerminated)
         WaitForSingleObject(m_processInfo.hProcess, INFINITE);

@@ -5,6 +5,8 @@
 // the processes it started, and closing the job ends whatever is left of them.
 #pragma once
 #include "classlib/CString.h"
+#include "framework/system/StopFlag.h"
+#include "tools/common/OwnedHandle.h"
 
 class CChildProcess {
 public:
@@ -26,23 +28,23 @@ public:
     //
     // Any non-zero flag is a stop request. 0 for exit code 0; -1 when the child could not be
     // started or ended with another code.
-    int RunProcessAndWait(LPCWSTR pszCommandLine, const volatile int* pStopFlag);
+    int RunProcessAndWait(LPCWSTR pszCommandLine, const StopFlag* pStopFlag);
     // Only nStopValue is a stop request; other non-zero values let the child run on. -1 when the
     // child could not be started; 1 when the flag is non-zero after the child has ended; else 0
     // for exit code 0 and -1 for any other.
-    int RunProcessAndWaitEx(LPCWSTR pszCommandLine, const volatile int* pStopFlag, int nStopValue);
+    int RunProcessAndWaitEx(LPCWSTR pszCommandLine, const StopFlag* pStopFlag, int nStopValue);
 
 private:
     bool Start(LPCWSTR pszCommandLine);
     bool CreateSuspended(LPCWSTR pszCommandLine, HANDLE hOutput);
-    void Wait(const volatile int* pStopFlag, bool bAnyValue, int nStopValue);
+    void Wait(const StopFlag* pStopFlag, bool bAnyValue, int nStopValue);
     void Kill();
     int ExitResult() const;
     void CloseHandles();
 
     STARTUPINFOW m_startupInfo;
     PROCESS_INFORMATION m_processInfo;
-    HANDLE m_hJob = nullptr;
+    OwnedHandle m_job;  // closing it ends whatever the child left running
     CString m_strOutputFile;
     CString m_strWorkingFolder;
 };

@@ -1,27 +1,15 @@
 #include "framework/system/CCommandLine.h"
+#include "tools/common/ArgumentQuoting.h"
 #include <stdarg.h>
 
 namespace {
 
-// Wraps the text in double quotes so that the start-up code's splitting gives it back whole.
+// Wraps the text in double quotes so that the start-up code's splitting gives it back whole:
+// the tools quote their own children's arguments by the same rule.
 CString Quote(const CString& strText)
 {
-    CString strQuoted(L'"');
-    int nBackslashes = 0;
-    for (int i = 0; i < strText.GetLength(); i++) {
-        wchar_t ch = strText[i];
-        if (ch == L'\\') {
-            nBackslashes++;
-            continue;
-        }
-        // Backslashes count as escapes only before a quote; there they are doubled.
-        strQuoted += CString(L'\\', ch == L'"' ? nBackslashes * 2 + 1 : nBackslashes);
-        strQuoted += ch;
-        nBackslashes = 0;
-    }
-    strQuoted += CString(L'\\', nBackslashes * 2);
-    strQuoted += L'"';
-    return strQuoted;
+    std::wstring quoted = WrapInQuotes(std::wstring(static_cast<LPCWSTR>(strText), strText.GetLength()));
+    return CString(quoted.c_str(), static_cast<int>(quoted.size()));
 }
 
 CString FormatV(LPCWSTR pszFormat, va_list args)

@@ -11,7 +11,7 @@ void Prepare(CChildProcess& child, LPCWSTR pszOutputFile, LPCWSTR pszWorkingFold
 
 }  // namespace
 
-int CProcessRunner::RunCommandLine(LPCWSTR pszCommandLine, const volatile int* pStopFlag, LPCWSTR pszOutputFile,
+int CProcessRunner::RunCommandLine(LPCWSTR pszCommandLine, const StopFlag* pStopFlag, LPCWSTR pszOutputFile,
                                    LPCWSTR pszWorkingFolder)
 {
     CChildProcess child;
@@ -19,7 +19,7 @@ int CProcessRunner::RunCommandLine(LPCWSTR pszCommandLine, const volatile int* p
     return child.RunProcessAndWait(pszCommandLine, pStopFlag);
 }
 
-int CProcessRunner::RunCommandLineUntil(LPCWSTR pszCommandLine, const volatile int* pStopFlag, int nStopValue,
+int CProcessRunner::RunCommandLineUntil(LPCWSTR pszCommandLine, const StopFlag* pStopFlag, int nStopValue,
                                         LPCWSTR pszOutputFile, LPCWSTR pszWorkingFolder)
 {
     CChildProcess child;
@@ -27,7 +27,7 @@ int CProcessRunner::RunCommandLineUntil(LPCWSTR pszCommandLine, const volatile i
     return child.RunProcessAndWaitEx(pszCommandLine, pStopFlag, nStopValue);
 }
 
-int CProcessRunner::Run(const volatile int* pStopFlag)
+int CProcessRunner::Run(const StopFlag* pStopFlag)
 {
     CString strCommandLine;
     if (BuildCommandLine(strCommandLine) != 0)

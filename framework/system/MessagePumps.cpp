@@ -38,3 +38,23 @@ int PumpMessagesUntilMatch(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lPara
             return static_cast<int>(wParam);
     }
 }
+
+bool WaitServingSentMessages(HANDLE hObject, DWORD dwTimeoutMs)
+{
+    const DWORD dwStart = GetTickCount();
+    for (;;) {
+        DWORD dwLeft = INFINITE;
+        if (dwTimeoutMs != INFINITE) {
+            DWORD dwElapsed = GetTickCount() - dwStart;
+            dwLeft = dwElapsed < dwTimeoutMs ? dwTimeoutMs - dwElapsed : 0;
+        }
+        DWORD dwWait = MsgWaitForMultipleObjects(1, &hObject, FALSE, dwLeft, QS_SENDMESSAGE);
+        if (dwWait == WAIT_OBJECT_0)
+            return true;
+        if (dwWait != WAIT_OBJECT_0 + 1)
+            return false;
+        // Peeking delivers the sent messages; nothing posted is taken.
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}

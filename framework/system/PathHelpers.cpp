@@ -24,9 +24,11 @@ int QueryPath(LPCWSTR pszPath, CString& strOut, Call call)
     return 0;
 }
 
-bool PathExists(LPCWSTR pszPath)
+DWORD AttributesOf(LPCWSTR pszPath)
 {
-    return GetFileAttributesW(ExtendedLengthPath(pszPath)) != INVALID_FILE_ATTRIBUTES;
+    if (!pszPath || !*pszPath)
+        return INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(ExtendedLengthPath(pszPath));
 }
 
 }  // namespace
@@ -67,6 +69,23 @@ int GetShortPath(LPCWSTR pszPath, CString& strShort)
 int GetLongPath(LPCWSTR pszPath, CString& strLong)
 {
     return QueryPath(pszPath, strLong, GetLongPathNameW);
+}
+
+bool PathExists(LPCWSTR pszPath)
+{
+    return AttributesOf(pszPath) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FolderExists(LPCWSTR pszPath)
+{
+    DWORD dwAttributes = AttributesOf(pszPath);
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileExists(LPCWSTR pszPath)
+{
+    DWORD dwAttributes = AttributesOf(pszPath);
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 LONGLONG GetFileSize64(LPCWSTR pszPath)

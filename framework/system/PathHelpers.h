@@ -15,6 +15,13 @@ int GetLongPath(LPCWSTR pszPath, CString& strLong);
 
 LONGLONG GetFileSize64(LPCWSTR pszPath);  // -1 on failure
 
+// Whether a file or folder of that name exists; false for a null or empty path.
+bool PathExists(LPCWSTR pszPath);
+// Whether a folder of that name exists; false for a file, a null or an empty path.
+bool FolderExists(LPCWSTR pszPath);
+// Whether a file of that name exists; false for a folder, a null or an empty path.
+bool FileExists(LPCWSTR pszPath);
+
 // Creates the folder and every missing folder above it; '/' counts as '\'. -1 for a root,
 // 1 when the path already exists, -1 when the folder does not exist afterwards, else 0.
 int CreateFolderTree(LPCWSTR pszPath);

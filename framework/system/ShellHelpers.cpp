@@ -3,6 +3,7 @@
 #include "framework/system/IAppSettings.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellCalls.h"
+#include "framework/text/CodePage.h"
 #include <shlobj.h>
 #include <vector>
 
@@ -15,13 +16,9 @@ const int kLongestDeletePath = 1023;
 CString PercentEncode(LPCWSTR pszText)
 {
     CString strEncoded;
-    int nBytes = WideCharToMultiByte(CP_UTF8, 0, pszText, -1, nullptr, 0, nullptr, nullptr);
-    if (nBytes <= 1)
-        return strEncoded;
-    std::vector<char> utf8(nBytes);
-    WideCharToMultiByte(CP_UTF8, 0, pszText, -1, utf8.data(), nBytes, nullptr, nullptr);
-    for (int i = 0; i < nBytes - 1; i++) {
-        unsigned char ch = static_cast<unsigned char>(utf8[i]);
+    CStringA strUtf8 = WideToUtf8(pszText);
+    for (int i = 0; i < strUtf8.GetLength(); i++) {
+        unsigned char ch = static_cast<unsigned char>(strUtf8[i]);
         bool bUnreserved = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') ||
                            ch == '-' || ch == '.' || ch == '_' || ch == '~';
         if (bUnreserved)

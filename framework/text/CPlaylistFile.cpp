@@ -1,5 +1,6 @@
 #include "framework/text/CPlaylistFile.h"
 #include "framework/system/PathHelpers.h"
+#include "framework/text/CodePage.h"
 #include "framework/text/FileHelpers.h"
 #include "framework/text/TextHelpers.h"
 #include <shlwapi.h>
@@ -14,11 +15,6 @@ const int kPlsEntryLength = 1024;
 // A damaged count must not keep the reader busy for hours.
 const int kPlsMostEntries = 100000;
 const size_t kPlsLargestSection = 16 * 1024 * 1024;  // characters
-
-bool FileExists(LPCWSTR path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
 
 bool HasExtension(LPCWSTR path, LPCWSTR extension)
 {
@@ -68,14 +64,10 @@ bool FitsAnsi(const CStringArray& files)
 CString DecodeText(const CStringA& bytes)
 {
     bool bUtf8 = bytes.GetLength() >= 3 && memcmp(static_cast<LPCSTR>(bytes), kUtf8Mark, 3) == 0;
-    UINT codePage = bUtf8 ? CP_UTF8 : CP_ACP;
-    LPCSTR text = static_cast<LPCSTR>(bytes) + (bUtf8 ? 3 : 0);
-    int length = MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
+    if (bUtf8)
+        return Utf8ToWide(static_cast<LPCSTR>(bytes) + 3);
     CString wide;
-    if (length > 0) {
-        MultiByteToWideChar(codePage, 0, text, -1, wide.GetBuffer(length), length);
-        wide.ReleaseBuffer();
-    }
+    AnsiToWide(bytes, wide);
     return wide;
 }
 
@@ -84,11 +76,7 @@ CStringA EncodeText(const CString& text)
     CStringA bytes;
     if (ToAnsiExactly(text, bytes))
         return bytes;
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    CStringA utf8;
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.GetBuffer(size), size, nullptr, nullptr);
-    utf8.ReleaseBuffer();
-    return CStringA(kUtf8Mark) + utf8;
+    return CStringA(kUtf8Mark) + WideToUtf8(text);
 }
 
 // An empty list is an empty file; CREATE_ALWAYS either makes it or leaves the old one.
@@ -142,7 +130,7 @@ public:
     int Read(LPCWSTR path, CStringArray& files) override
     {
         CStringA bytes;
-        if (!FileExists(path))
+        if (!PathExists(path))
             return -1;
         int result = ReadFileToString(path, bytes);
         if (result < 0 || (result == 1 && GetFileSize64(path) != 0))
@@ -174,7 +162,7 @@ class CPlsPlaylistFile : public CPlaylistFile {
 public:
     int Read(LPCWSTR path, CStringArray& files) override
     {
-        if (!FileExists(path))
+        if (!PathExists(path))
             return -1;
         int count = static_cast<int>(GetPrivateProfileIntW(kPlsSection, L"NumberOfEntries", -1, path));
         if (count < 0)
@@ -192,7 +180,7 @@ public:
     {
         bool bUnicode = !FitsAnsi(files);
         CString temp = SiblingTempPath(path);
-        bool bKeepOld = FileExists(path) && (!bUnicode || IsUtf16File(path));
+        bool bKeepOld = PathExists(path) && (!bUnicode || IsUtf16File(path));
         bool bStarted = bKeepOld ? CopyFileW(path, temp, TRUE) != FALSE : StartPlsFile(temp, bUnicode);
         if (!bStarted || WriteEntries(temp, files) != 0 || !MoveFileExW(temp, path, MOVEFILE_REPLACE_EXISTING)) {
             DeleteFileW(temp);

@@ -1,4 +1,4 @@
-// Conversions between UTF-16 text and 8-bit text in the ANSI code page.
+// Conversions between UTF-16 text and 8-bit text, in the ANSI code page or in UTF-8.
 #pragma once
 #include "classlib/CString.h"
 
@@ -6,3 +6,8 @@
 // or -1 for a null or empty text and when the conversion reports no size.
 int WideToAnsi(LPCWSTR pszText, CStringA& strOut);
 int AnsiToWide(LPCSTR pszText, CString& strOut);
+
+// UTF-8, as files for the tools and the tools' own output carry it. A length of -1 takes the
+// text up to its NUL. Empty for a null or empty text and when the conversion fails.
+CStringA WideToUtf8(LPCWSTR pszText, int nLength = -1);
+CString Utf8ToWide(LPCSTR pszText, int nLength = -1);

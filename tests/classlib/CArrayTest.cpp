@@ -1,6 +1,7 @@
 // CArray and its fixed kinds: insertion and removal shift the elements, out-of-range indexes
 // leave the array alone, and elements with their own storage survive growth.
 #include "classlib/CArray.h"
+#include "classlib/COwnedPtrArray.h"
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
@@ -166,6 +167,36 @@ TEST(CTypedPtrArray, HoldsTypedPointers)
     d.Add(0xFFFFFFFFu);
     EXPECT_EQ(7u, u[0]);
     EXPECT_EQ(0xFFFFFFFFu, d[0]);
+}
+
+// Each element counts itself out; it also looks back at the array while it is deleted.
+struct Counted {
+    Counted(int& live, const COwnedPtrArray<Counted>* owner) : live(live), owner(owner) { ++live; }
+    ~Counted()
+    {
+        --live;
+        for (int i = 0; owner && i < owner->GetSize(); ++i)
+            EXPECT_NE(owner->GetAt(i), this) << "its slot was cleared first";
+    }
+    int& live;
+    const COwnedPtrArray<Counted>* owner;
+};
+
+TEST(COwnedPtrArray, DeletesItsElementsOnDeleteAllAndOnDestruction)
+{
+    int live = 0;
+    {
+        COwnedPtrArray<Counted> owned;
+        for (int i = 0; i < 3; ++i)
+            owned.Add(new Counted(live, &owned));
+        EXPECT_EQ(3, live);
+        owned.DeleteAll();
+        EXPECT_EQ(0, live);
+        EXPECT_EQ(0, owned.GetSize());
+        owned.Add(new Counted(live, nullptr));
+        owned.Add(nullptr);
+    }
+    EXPECT_EQ(0, live);
 }
 
 }  // namespace

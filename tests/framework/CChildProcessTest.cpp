@@ -82,7 +82,7 @@ TEST(CChildProcess, ReportsHowTheChildEnded)
         {"empty command line", L"", -1, -1},
     };
     for (const auto& c : cases) {
-        int nFlag = 0;
+        StopFlag nFlag{0};
         CChildProcess plain, flagged, until;
         EXPECT_EQ(plain.RunProcessAndWait(c.line.c_str(), nullptr), c.waitResult) << c.name;
         EXPECT_EQ(flagged.RunProcessAndWait(c.line.c_str(), &nFlag), c.waitResult) << c.name;
@@ -94,7 +94,7 @@ TEST(CChildProcess, StopValueKillsTheChildAndItsChildrenAfterTheGraceTime)
 {
     TempFolder temp;
     std::wstring idFile = temp / L"ids.txt";
-    volatile int nFlag = 0;
+    StopFlag nFlag{0};
     int nResult = 0;
     ULONGLONG nEnded = 0;
     std::thread run([&] {
@@ -120,7 +120,7 @@ TEST(CChildProcess, StopValueKillsTheChildAndItsChildrenAfterTheGraceTime)
 
 TEST(CChildProcess, AnyNonZeroFlagStopsThePlainWait)
 {
-    int nFlag = 2;
+    StopFlag nFlag{2};
     CChildProcess child;
     ULONGLONG nStart = GetTickCount64();
     EXPECT_EQ(child.RunProcessAndWait(ChildLine(L"ignore-stop").c_str(), &nFlag), -1);  // killed, exit code 1
@@ -129,7 +129,7 @@ TEST(CChildProcess, AnyNonZeroFlagStopsThePlainWait)
 
 TEST(CChildProcess, OtherStopValueLetsTheChildRunOn)
 {
-    int nFlag = 2;
+    StopFlag nFlag{2};
     CChildProcess child;
     ULONGLONG nStart = GetTickCount64();
     EXPECT_EQ(child.RunProcessAndWaitEx(ChildLine(L"sleep 3600").c_str(), &nFlag, kStopValue), 1);
@@ -160,7 +160,7 @@ TEST(CChildProcess, StandardOutputGoesToTheFile)
     TempFolder temp;
     std::wstring output = temp / L"out & %TEMP%.txt";
     CTestRunner runner;
-    int nFlag = 0;
+    StopFlag nFlag{0};
     EXPECT_EQ(runner.RunCommandLineUntil(ChildLine(L"echo one \"two words\"").c_str(), &nFlag, kStopValue,
                                          output.c_str()), 0);
     EXPECT_EQ(ReadUtf8Lines(output), (std::vector<std::wstring>{L"one", L"two words"}));

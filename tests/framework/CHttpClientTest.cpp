@@ -66,7 +66,7 @@ public:
     LONGLONG m_nBeginTotal = -1, m_nLastSoFar = 0, m_nEndSoFar = -1;
     int m_nStopAfter = 0;
     int m_nCancelAfter = 0;
-    volatile int* m_pCancelFlag = nullptr;
+    StopFlag* m_pCancelFlag = nullptr;
 };
 
 class HttpClient : public ::testing::Test {
@@ -198,7 +198,7 @@ TEST_F(HttpClient, GetToTextConvertsTheBody)
 
 TEST_F(HttpClient, CancelDuringTheBodyEndsAfterTheCurrentBlock)
 {
-    volatile int nCancel = 0;
+    StopFlag nCancel{0};
     m_client.m_pCancelFlag = &nCancel;
     m_client.m_pProgressSink = &m_sink;
     m_sink.m_pCancelFlag = &nCancel;
@@ -223,7 +223,7 @@ TEST_F(HttpClient, SinkStopsTheTransfer)
 
 TEST_F(HttpClient, CancelledBeforehandSendsNothing)
 {
-    volatile int nCancel = 2;
+    StopFlag nCancel{2};
     m_client.m_pCancelFlag = &nCancel;
     CMemoryStream stream(1024);
     EXPECT_EQ(1, Get(m_server.Url(L"/small"), stream));

@@ -1,5 +1,6 @@
 #include "framework/system/CWorkerThread.h"
 #include <gtest/gtest.h>
+#include <atomic>
 
 namespace {
 
@@ -20,7 +21,7 @@ public:
         PostMessageW(m_hWndOwner, kWorkDone, 0, reinterpret_cast<LPARAM>(this));
         return CWorkerThread::ExitInstance();
     }
-    volatile bool m_bWorked = false;
+    std::atomic<bool> m_bWorked{false};
 };
 
 HWND CreateOwner()

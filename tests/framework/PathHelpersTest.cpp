@@ -82,6 +82,32 @@ TEST(PathHelpers, FileSizeBeyondTheClassicLimit)
     EXPECT_EQ(GetFileSize64(L""), -1);
 }
 
+TEST(PathHelpers, ExistenceBeyondTheClassicLimit)
+{
+    TempFolder temp;
+    std::wstring folder = temp.Path() + L"\\" + std::wstring(150, L'd') + L"\\" + std::wstring(150, L'e');
+    ASSERT_EQ(CreateFolderTree(folder.c_str()), 0);
+    std::wstring file = folder + L"\\clip.mp4";
+    CloseHandle(CreateFileW((L"\\\\?\\" + file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    std::wstring missing = folder + L"\\missing.mp4";
+    const struct {
+        const char* name;
+        const wchar_t* path;
+        bool exists, folder;
+    } cases[] = {
+        {"long file", file.c_str(), true, false},
+        {"long folder", folder.c_str(), true, true},
+        {"long missing", missing.c_str(), false, false},
+        {"short folder", temp.Path().c_str(), true, true},
+        {"empty", L"", false, false},
+        {"null", nullptr, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PathExists(c.path), c.exists) << c.name;
+        EXPECT_EQ(FolderExists(c.path), c.folder) << c.name;
+    }
+}
+
 TEST(PathHelpers, CreatesFolderTrees)
 {
     TempFolder temp;

@@ -27,6 +27,30 @@ TEST(CodePage, EmptyOrNullTextClearsTheOutput)
     EXPECT_TRUE(wide.IsEmpty());
 }
 
+TEST(CodePage, Utf8BothWaysWithAndWithoutALength)
+{
+    const struct {
+        const char* name;
+        const wchar_t* wide;
+        const char* utf8;
+    } cases[] = {
+        {"ascii", L"clip.mp4", "clip.mp4"},
+        {"latin", L"caf\u00e9", "caf\xc3\xa9"},
+        {"outside the BMP", L"\U0001F3B5 x", "\xf0\x9f\x8e\xb5 x"},
+        {"empty", L"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_STREQ(WideToUtf8(c.wide), c.utf8) << c.name;
+        EXPECT_STREQ(Utf8ToWide(c.utf8), c.wide) << c.name;
+    }
+    EXPECT_STREQ(WideToUtf8(L"abcdef", 3), "abc");
+    CString withNul = Utf8ToWide("a\0b", 3);
+    EXPECT_EQ(withNul.GetLength(), 3);
+    EXPECT_EQ(withNul[2], L'b');
+    EXPECT_STREQ(WideToUtf8(nullptr), "");
+    EXPECT_STREQ(Utf8ToWide(nullptr), L"");
+}
+
 TEST(TextHelpers, PairsChannelsAndBitrates)
 {
     EXPECT_STREQ(FormatPairOrAuto(1920, 1080, L"%dx%d", true), L"1920x1080");

@@ -358,7 +358,7 @@ TEST_F(EncoderCommandLine, WritesBackForcedQualityAndAac)
 // Records each run's arguments and answers with scripted results instead of running a tool.
 class CRecordingJob : public CEncoderJob {
 public:
-    int RunTool(CEncoderOptions& options, const volatile int* pStopFlag) override
+    int RunTool(CEncoderOptions& options, const StopFlag* pStopFlag) override
     {
         lines.push_back(Arguments(*this, options));
         int nResult = results.empty() ? 0 : results.front();
@@ -371,7 +371,7 @@ public:
 
     std::vector<CString> lines;
     std::vector<int> results;
-    int* stopAfterRun = nullptr;
+    StopFlag* stopAfterRun = nullptr;
 };
 
 TEST_F(EncoderCommandLine, CannedRuns)
@@ -453,24 +453,24 @@ TEST_F(EncoderCommandLine, RetriesAddTheirOptionOnlyAfterAFailure)
 {
     const struct {
         const char* name;
-        std::function<int(CEncoderJob&, const volatile int*)> run;
+        std::function<int(CEncoderJob&, const StopFlag*)> run;
         const wchar_t* retryOption;
     } cases[] = {
         {"merge drops frames",
-         [](CEncoderJob& j, const volatile int* stop) {
+         [](CEncoderJob& j, const StopFlag* stop) {
              return j.MergeStreams(L"C:\\v.mp4", -1, L"C:\\a.m4a", -1, nullptr, -1, L"C:\\o.mp4", L"mp4", nullptr,
                                    nullptr, nullptr, stop);
          },
          L"-vsync drop"},
         {"concat converts ADTS",
-         [](CEncoderJob& j, const volatile int* stop) {
+         [](CEncoderJob& j, const StopFlag* stop) {
              CStringArray paths;
              paths.Add(L"C:\\1.ts");
              return j.ConcatFiles(paths, L"C:\\o.mp4", L"mp4", stop);
          },
          L"-bsf:a \"aac_adtstoasc\""},
         {"concat list converts ADTS",
-         [](CEncoderJob& j, const volatile int* stop) { return j.ConcatList(L"C:\\l.txt", L"C:\\o.mp4", L"mp4", stop); },
+         [](CEncoderJob& j, const StopFlag* stop) { return j.ConcatList(L"C:\\l.txt", L"C:\\o.mp4", L"mp4", stop); },
          L"-bsf:a \"aac_adtstoasc\""},
     };
     for (const auto& c : cases) {
@@ -481,7 +481,7 @@ TEST_F(EncoderCommandLine, RetriesAddTheirOptionOnlyAfterAFailure)
 
         CRecordingJob failing;
         failing.results = {-1, 0};
-        int nStop = 0;
+        StopFlag nStop{0};
         EXPECT_EQ(0, c.run(failing, &nStop)) << c.name;
         ASSERT_EQ(2u, failing.lines.size()) << c.name;
         EXPECT_LT(failing.lines[0].Find(c.retryOption), 0) << c.name;
@@ -494,7 +494,7 @@ TEST_F(EncoderCommandLine, RetriesAddTheirOptionOnlyAfterAFailure)
 
         CRecordingJob stopped;
         stopped.results = {-1, 0};
-        int nStopFlag = 0;
+        StopFlag nStopFlag{0};
         stopped.stopAfterRun = &nStopFlag;
         EXPECT_EQ(1, c.run(stopped, &nStopFlag)) << c.name << ": a stop after a failure ends the job";
         EXPECT_EQ(1u, stopped.lines.size()) << c.name;

@@ -218,7 +218,7 @@ TEST_F(EncoderJob, AStopReplyEndsTheRun)
         SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", L"slow");
         SetEnvironmentVariableW(L"KAVRI_TOOL_LOG", log.c_str());
         m_listener.calls.clear();
-        volatile int nStop = 0;
+        StopFlag nStop{0};
         m_listener.onProgress = [&] {
             if (c.setStopFlag)
                 nStop = 20;
@@ -245,7 +245,7 @@ TEST_F(EncoderJob, AToolIgnoringTheStopIsKilled)
     DeleteFileW(log.c_str());
     SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", L"hang");
     SetEnvironmentVariableW(L"KAVRI_TOOL_LOG", log.c_str());
-    volatile int nStop = 0;
+    StopFlag nStop{0};
     DWORD stopAt = 0;
     DWORD converter = 0, encoder = 0;
     m_listener.onProgress = [&] {

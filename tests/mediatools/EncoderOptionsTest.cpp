@@ -5,6 +5,29 @@
 
 namespace {
 
+TEST(EncoderOptions, ResetGivesBackTheDefaults)
+{
+    CEncoderOptions options;
+    options.InputPath = L"C:\\a.mp4";
+    options.SafeFlag = 0;
+    options.VideoStream = 3;
+    options.VideoQuality = 20;
+    options.Volume = 100;
+    options.HlsListSize = 5;
+    options.GifLoop = 0;
+    options.AudioVolumePercent = 50;
+    options.Reset();
+    EXPECT_TRUE(options.InputPath.IsEmpty());
+    EXPECT_EQ(1, options.SafeFlag);
+    EXPECT_EQ(ENCODER_STREAM_DEFAULT, options.VideoStream);
+    EXPECT_EQ(-1, options.VideoQuality);
+    EXPECT_EQ(256, options.Volume);
+    EXPECT_EQ(-1, options.HlsListSize);
+    EXPECT_EQ(-1, options.GifLoop);
+    EXPECT_EQ(100, options.AudioVolumePercent);
+    EXPECT_EQ(0, options.Width);
+}
+
 TEST(EncoderOptions, ValidateRenamesOutputFormats)
 {
     const struct {

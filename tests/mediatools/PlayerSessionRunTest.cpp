@@ -40,7 +40,7 @@ public:
         states.push_back(GetState());
         return 1;
     }
-    int RunTool(CPlayParams& params, const volatile int* pStopFlag, LPCWSTR pszWorkingFolder) override
+    int RunTool(CPlayParams& params, const StopFlag* pStopFlag, LPCWSTR pszWorkingFolder) override
     {
         if (stopBeforeRun)
             Stop();

@@ -172,7 +172,7 @@ TEST_F(ProbeSession, DamagedAndMissingFilesFail)
 
 TEST_F(ProbeSession, AStopRequestEndsTheProbeAsStopped)
 {
-    volatile int nStop = 20;
+    StopFlag nStop{20};
     CMediaInfo info;
     EXPECT_EQ(1, ProbeMediaFile(info, Media(L"tone.wav").c_str(), &nStop));
     EXPECT_EQ(-1, info.Probe(Media(L"tone.wav").c_str(), &nStop));

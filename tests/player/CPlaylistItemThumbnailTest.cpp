@@ -112,7 +112,7 @@ TEST_F(ItemThumbnail, AnImageBesideTheMediaOrAThumbnailFileWins)
 TEST_F(ItemThumbnail, AStoppedGrabEndsWithinTheGraceTimeAndLeavesNoTool)
 {
     SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", L"hang");
-    volatile int stopFlag = 0;
+    StopFlag stopFlag{0};
     std::atomic<int> result(99);
     std::atomic<DWORD> endedAt(0);
     std::thread grab([&] {

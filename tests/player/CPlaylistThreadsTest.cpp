@@ -34,7 +34,7 @@ public:
     int GetItemCount() const override { return static_cast<int>(m_items.size()); }
 
     // Probes and adds each path (the rows are read by the test only after the thread ended).
-    void ProcessPendingPaths(const volatile int* pStopFlag) override
+    void ProcessPendingPaths(const StopFlag* pStopFlag) override
     {
         while (!m_pending.empty() && *pStopFlag == 0) {
             std::unique_ptr<CPlaylistItem> pItem(new CPlaylistItem);
@@ -48,7 +48,7 @@ public:
             m_items.push_back(pItem.release());
         }
     }
-    void UpdateItemsFrom(int nStart, const volatile int* pStopFlag) override
+    void UpdateItemsFrom(int nStart, const StopFlag* pStopFlag) override
     {
         for (int i = nStart; i < GetItemCount() && *pStopFlag == 0; i += 2) {
             if (m_items[i]->LoadThumbnail(0, pStopFlag) == 0)

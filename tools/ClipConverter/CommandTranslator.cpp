@@ -87,10 +87,10 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
         }
         NoteTime(option, beforeLastInput);
         if (option.name == L"-i") {
-            inputs_.push_back(pendingInput_);
-            pendingInput_ = InputTimes();
+            m_inputs.push_back(m_pendingInput);
+            m_pendingInput = InputTimes();
             if (readAtNativeRate)
-                ffmpegArgs_.push_back(L"-re");
+                m_ffmpegArgs.push_back(L"-re");
         }
         Emit(option);
         if (i == lastInput)
@@ -104,11 +104,11 @@ bool CommandTranslator::TakeCallbackOption(const Option& option)
 {
     if (option.name == L"-callback_window") {
         INT_PTR handle = static_cast<INT_PTR>(_wcstoi64(option.value.c_str(), nullptr, 10));
-        callbackWindow_ = reinterpret_cast<HWND>(handle);
+        m_callbackWindow = reinterpret_cast<HWND>(handle);
         return true;
     }
     if (option.name == L"-callback_context") {
-        callbackContext_ = _wcstoi64(option.value.c_str(), nullptr, 10);
+        m_callbackContext = _wcstoi64(option.value.c_str(), nullptr, 10);
         return true;
     }
     return false;
@@ -122,23 +122,23 @@ bool CommandTranslator::TakeFilterOption(const Option& option)
     size_t* slot = nullptr;
     std::wstring filter = option.value;
     if (option.name == L"-vol") {
-        chain = &audioFilters_;
-        slot = &audioFilterSlot_;
+        chain = &m_audioFilters;
+        slot = &m_audioFilterSlot;
         filter = L"volume=" + option.value + L"/256";
     } else if (option.name == L"-filter:a" || option.name == L"-af") {
-        chain = &audioFilters_;
-        slot = &audioFilterSlot_;
+        chain = &m_audioFilters;
+        slot = &m_audioFilterSlot;
     } else if (option.name == L"-filter:v" || option.name == L"-vf") {
-        chain = &videoFilters_;
-        slot = &videoFilterSlot_;
+        chain = &m_videoFilters;
+        slot = &m_videoFilterSlot;
     } else {
         return false;
     }
     if (!option.hasValue || option.value.empty())
         return true;
     if (*slot == SIZE_MAX) {
-        *slot = ffmpegArgs_.size();
-        ffmpegArgs_.resize(*slot + 2);
+        *slot = m_ffmpegArgs.size();
+        m_ffmpegArgs.resize(*slot + 2);
     }
     chain->push_back(filter);
     return true;
@@ -146,13 +146,13 @@ bool CommandTranslator::TakeFilterOption(const Option& option)
 
 void CommandTranslator::PlaceFilters()
 {
-    if (videoFilterSlot_ != SIZE_MAX) {
-        ffmpegArgs_[videoFilterSlot_] = L"-filter:v";
-        ffmpegArgs_[videoFilterSlot_ + 1] = Join(videoFilters_, L',');
+    if (m_videoFilterSlot != SIZE_MAX) {
+        m_ffmpegArgs[m_videoFilterSlot] = L"-filter:v";
+        m_ffmpegArgs[m_videoFilterSlot + 1] = Join(m_videoFilters, L',');
     }
-    if (audioFilterSlot_ != SIZE_MAX) {
-        ffmpegArgs_[audioFilterSlot_] = L"-filter:a";
-        ffmpegArgs_[audioFilterSlot_ + 1] = Join(audioFilters_, L',');
+    if (m_audioFilterSlot != SIZE_MAX) {
+        m_ffmpegArgs[m_audioFilterSlot] = L"-filter:a";
+        m_ffmpegArgs[m_audioFilterSlot + 1] = Join(m_audioFilters, L',');
     }
 }
 
@@ -162,32 +162,32 @@ void CommandTranslator::NoteTime(const Option& option, bool beforeLastInput)
     if (!option.hasValue || !ParseTimeUs(option.value, &us))
         return;
     if (option.name == L"-ss")
-        (beforeLastInput ? pendingInput_.StartUs : outputStartUs_) = us;
+        (beforeLastInput ? m_pendingInput.StartUs : m_outputStartUs) = us;
     else if (option.name == L"-t")
-        (beforeLastInput ? pendingInput_.LengthUs : outputLengthUs_) = us;
+        (beforeLastInput ? m_pendingInput.LengthUs : m_outputLengthUs) = us;
     else if (option.name == L"-itsoffset" && beforeLastInput)
-        pendingInput_.OffsetUs = us;
+        m_pendingInput.OffsetUs = us;
 }
 
 void CommandTranslator::Emit(const std::wstring& name, const std::wstring& value)
 {
-    ffmpegArgs_.push_back(name);
-    ffmpegArgs_.push_back(value);
+    m_ffmpegArgs.push_back(name);
+    m_ffmpegArgs.push_back(value);
 }
 
 void CommandTranslator::Emit(const Option& option)
 {
     if (!option.name.empty())
-        ffmpegArgs_.push_back(option.name);
+        m_ffmpegArgs.push_back(option.name);
     if (option.hasValue)
-        ffmpegArgs_.push_back(option.value);
+        m_ffmpegArgs.push_back(option.value);
 }
 
 int64_t CommandTranslator::OutputDurationUs(const std::vector<int64_t>& inputDurationsUs) const
 {
     int64_t total = 0;
-    for (size_t i = 0; i < inputs_.size(); ++i) {
-        const InputTimes& input = inputs_[i];
+    for (size_t i = 0; i < m_inputs.size(); ++i) {
+        const InputTimes& input = m_inputs[i];
         int64_t duration = i < inputDurationsUs.size() ? inputDurationsUs[i] : 0;
         int64_t length = duration > 0 ? std::max<int64_t>(duration - input.StartUs, 0) : 0;
         if (input.LengthUs > 0 && (length == 0 || input.LengthUs < length))
@@ -196,9 +196,9 @@ int64_t CommandTranslator::OutputDurationUs(const std::vector<int64_t>& inputDur
             total = std::max(total, length + input.OffsetUs);
     }
     bool known = total > 0;
-    total = std::max<int64_t>(total - outputStartUs_, 0);
-    if (outputLengthUs_ > 0 && (!known || outputLengthUs_ < total))
-        total = outputLengthUs_;
+    total = std::max<int64_t>(total - m_outputStartUs, 0);
+    if (m_outputLengthUs > 0 && (!known || m_outputLengthUs < total))
+        total = m_outputLengthUs;
     return total;
 }
 

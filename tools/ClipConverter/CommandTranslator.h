@@ -20,9 +20,9 @@ public:
     // is read no faster than it plays.
     CommandTranslator(const std::vector<std::wstring>& args, bool readAtNativeRate);
 
-    const std::vector<std::wstring>& FfmpegArguments() const { return ffmpegArgs_; }
-    HWND CallbackWindow() const { return callbackWindow_; }
-    int64_t CallbackContext() const { return callbackContext_; }
+    const std::vector<std::wstring>& FfmpegArguments() const { return m_ffmpegArgs; }
+    HWND CallbackWindow() const { return m_callbackWindow; }
+    int64_t CallbackContext() const { return m_callbackContext; }
 
     // The output's length from the inputs' durations (index by input, 0 when unknown), their
     // times and the output's own "-ss" and "-t"; 0 when nothing tells.
@@ -44,19 +44,19 @@ private:
     void Emit(const Option& option);
     void PlaceFilters();
 
-    std::vector<std::wstring> ffmpegArgs_;
-    HWND callbackWindow_ = nullptr;
-    int64_t callbackContext_ = 0;
-    std::vector<InputTimes> inputs_;
-    InputTimes pendingInput_;
-    int64_t outputStartUs_ = 0;
-    int64_t outputLengthUs_ = 0;
+    std::vector<std::wstring> m_ffmpegArgs;
+    HWND m_callbackWindow = nullptr;
+    int64_t m_callbackContext = 0;
+    std::vector<InputTimes> m_inputs;
+    InputTimes m_pendingInput;
+    int64_t m_outputStartUs = 0;
+    int64_t m_outputLengthUs = 0;
 
     // Each chain goes in one option at the place of the first filter option of its kind.
-    std::vector<std::wstring> videoFilters_;
-    std::vector<std::wstring> audioFilters_;
-    size_t videoFilterSlot_ = SIZE_MAX;
-    size_t audioFilterSlot_ = SIZE_MAX;
+    std::vector<std::wstring> m_videoFilters;
+    std::vector<std::wstring> m_audioFilters;
+    size_t m_videoFilterSlot = SIZE_MAX;
+    size_t m_audioFilterSlot = SIZE_MAX;
 };
 
 // Reads ffmpeg's time syntax ("[-][HH:]MM:SS[.frac]" or "[-]S[.frac][s|ms|us]") as microseconds.

@@ -1,21 +1,23 @@
 #include "tools/ClipConverter/FfmpegProcess.h"
 
-#include "tools/ClipConverter/CommandLine.h"
 #include "tools/ClipConverter/CommandTranslator.h"
+#include "tools/common/ArgumentQuoting.h"
+#include "tools/common/KillOnCloseJob.h"
 
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
 // A pipe whose write end the child inherits; the read end stays ours.
-bool CreateOutputPipe(HANDLE* read, HANDLE* write)
+bool CreateOutputPipe(OwnedHandle& read, OwnedHandle& write)
 {
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
-    if (!CreatePipe(read, write, &sa, 0))
+    if (!CreatePipe(read.Receive(), write.Receive(), &sa, 0))
         return false;
-    SetHandleInformation(*read, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(read.Get(), HANDLE_FLAG_INHERIT, 0);
     return true;
 }
 
@@ -24,17 +26,6 @@ HANDLE OpenInheritableNul()
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
     return CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
                        OPEN_EXISTING, 0, nullptr);
-}
-
-HANDLE CreateKillOnCloseJob()
-{
-    HANDLE job = CreateJobObjectW(nullptr, nullptr);
-    if (!job)
-        return nullptr;
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
-    return job;
 }
 
 // ffmpeg writes "N/A" where it has no number yet.
@@ -55,33 +46,24 @@ bool StartsWith(const std::string& text, const char* prefix)
 
 FfmpegProcess::~FfmpegProcess()
 {
-    if (process_ && WaitForSingleObject(process_, 0) != WAIT_OBJECT_0)
+    if (m_process && WaitForSingleObject(m_process.Get(), 0) != WAIT_OBJECT_0)
         Kill();
     WaitForExit(INFINITE);
-    if (process_)
-        CloseHandle(process_);
-    if (job_)
-        CloseHandle(job_);
 }
 
 bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::wstring>& args)
 {
-    job_ = CreateKillOnCloseJob();
-    HANDLE outRead, outWrite, errRead, errWrite;
-    if (!job_ || !CreateOutputPipe(&outRead, &outWrite))
+    m_job = CreateKillOnCloseJob();
+    OwnedHandle outRead, outWrite, errRead, errWrite;
+    if (!m_job || !CreateOutputPipe(outRead, outWrite) || !CreateOutputPipe(errRead, errWrite))
         return false;
-    if (!CreateOutputPipe(&errRead, &errWrite)) {
-        CloseHandle(outRead);
-        CloseHandle(outWrite);
-        return false;
-    }
-    HANDLE nul = OpenInheritableNul();
+    OwnedFileHandle nul(OpenInheritableNul());
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = nul;
-    si.hStdOutput = outWrite;
-    si.hStdError = errWrite;
+    si.hStdInput = nul.Get();
+    si.hStdOutput = outWrite.Get();
+    si.hStdError = errWrite.Get();
     std::wstring line = QuoteArgument(exePath) + L" " + JoinArguments(args);
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(0);
@@ -89,63 +71,59 @@ bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::ws
     // Suspended until it is in the job, so that nothing it starts escapes the job.
     BOOL created = CreateProcessW(exePath.c_str(), buffer.data(), nullptr, nullptr, TRUE,
                                   CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
-    CloseHandle(outWrite);
-    CloseHandle(errWrite);
-    if (nul != INVALID_HANDLE_VALUE)
-        CloseHandle(nul);
-    if (!created) {
-        CloseHandle(outRead);
-        CloseHandle(errRead);
+    // Our copies of the write ends go, so that the reads end when ffmpeg's do.
+    outWrite.Reset();
+    errWrite.Reset();
+    if (!created)
         return false;
-    }
-    AssignProcessToJobObject(job_, pi.hProcess);
-    ResumeThread(pi.hThread);
-    CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
-    progressReader_ = std::thread(&FfmpegProcess::ReadProgress, this, outRead);
-    logReader_ = std::thread(&FfmpegProcess::ReadLog, this, errRead);
+    OwnedHandle thread(pi.hThread);
+    m_process.Reset(pi.hProcess);
+    AssignProcessToJobObject(m_job.Get(), m_process.Get());
+    ResumeThread(thread.Get());
+    m_progressReader = std::thread(&FfmpegProcess::ReadProgress, this, std::move(outRead));
+    m_logReader = std::thread(&FfmpegProcess::ReadLog, this, std::move(errRead));
     return true;
 }
 
 bool FfmpegProcess::WaitForExit(DWORD ms)
 {
-    if (process_ && WaitForSingleObject(process_, ms) != WAIT_OBJECT_0)
+    if (m_process && WaitForSingleObject(m_process.Get(), ms) != WAIT_OBJECT_0)
         return false;
-    if (progressReader_.joinable())
-        progressReader_.join();
-    if (logReader_.joinable())
-        logReader_.join();
+    if (m_progressReader.joinable())
+        m_progressReader.join();
+    if (m_logReader.joinable())
+        m_logReader.join();
     return true;
 }
 
 void FfmpegProcess::Kill()
 {
-    TerminateJobObject(job_, 1);
+    TerminateJobObject(m_job.Get(), 1);
     // In case the platform refused to nest our job inside the one we run in.
-    TerminateProcess(process_, 1);
+    TerminateProcess(m_process.Get(), 1);
 }
 
 DWORD FfmpegProcess::ExitCode() const
 {
     DWORD code = 1;
-    GetExitCodeProcess(process_, &code);
+    GetExitCodeProcess(m_process.Get(), &code);
     return code;
 }
 
 FfmpegReport FfmpegProcess::Report()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return report_;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_report;
 }
 
 // "-progress pipe:1" writes blocks of key=value lines, each closed by a "progress=" line.
-void FfmpegProcess::ReadProgress(HANDLE pipe)
+void FfmpegProcess::ReadProgress(OwnedHandle pipe)
 {
     std::string line;
     int64_t timeUs = 0, bytes = 0;
     char buffer[4096];
     DWORD got = 0;
-    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+    while (ReadFile(pipe.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
         for (DWORD i = 0; i < got; ++i) {
             if (buffer[i] == '\n') {
                 TakeProgressLine(line, &timeUs, &bytes);
@@ -155,7 +133,6 @@ void FfmpegProcess::ReadProgress(HANDLE pipe)
             }
         }
     }
-    CloseHandle(pipe);
 }
 
 void FfmpegProcess::TakeProgressLine(const std::string& line, int64_t* timeUs, int64_t* bytes)
@@ -169,21 +146,21 @@ void FfmpegProcess::TakeProgressLine(const std::string& line, int64_t* timeUs, i
     } else if (key == "total_size") {
         ParseInt64(value, bytes);
     } else if (key == "progress") {
-        std::lock_guard<std::mutex> lock(mutex_);
-        report_.OutputTimeUs = *timeUs;
-        report_.BytesWritten = *bytes;
-        report_.ProgressBlocks++;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_report.OutputTimeUs = *timeUs;
+        m_report.BytesWritten = *bytes;
+        m_report.ProgressBlocks++;
     }
 }
 
-void FfmpegProcess::ReadLog(HANDLE pipe)
+void FfmpegProcess::ReadLog(OwnedHandle pipe)
 {
     HANDLE ownError = GetStdHandle(STD_ERROR_HANDLE);
     std::string line;
     int input = -1;
     char buffer[4096];
     DWORD got = 0, written = 0;
-    while (ReadFile(pipe, buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+    while (ReadFile(pipe.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
         if (ownError && ownError != INVALID_HANDLE_VALUE)
             WriteFile(ownError, buffer, got, &written, nullptr);
         for (DWORD i = 0; i < got; ++i) {
@@ -196,22 +173,21 @@ void FfmpegProcess::ReadLog(HANDLE pipe)
         }
     }
     TakeLogLine(line, &input);
-    CloseHandle(pipe);
 }
 
 // The log describes each input ("Input #N, ..." then "  Duration: 00:01:02.50, start: ...")
 // before "Stream mapping:" and the outputs.
 void FfmpegProcess::TakeLogLine(const std::string& line, int* input)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (report_.InputsOpened)
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_report.InputsOpened)
         return;
     if (StartsWith(line, "Input #")) {
         *input = atoi(line.c_str() + 7);
         return;
     }
     if (StartsWith(line, "Stream mapping:") || StartsWith(line, "Output #")) {
-        report_.InputsOpened = true;
+        m_report.InputsOpened = true;
         return;
     }
     size_t at = line.find("Duration: ");
@@ -222,7 +198,7 @@ void FfmpegProcess::TakeLogLine(const std::string& line, int* input)
     int64_t us = 0;
     if (!ParseTimeUs(std::wstring(clock.begin(), clock.end()), &us))
         return;
-    if (report_.InputDurationsUs.size() <= static_cast<size_t>(*input))
-        report_.InputDurationsUs.resize(*input + 1);
-    report_.InputDurationsUs[*input] = us;
+    if (m_report.InputDurationsUs.size() <= static_cast<size_t>(*input))
+        m_report.InputDurationsUs.resize(*input + 1);
+    m_report.InputDurationsUs[*input] = us;
 }

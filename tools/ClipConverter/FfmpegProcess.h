@@ -3,6 +3,8 @@
 // from its log on standard error (which is passed on to the converter's own).
 #pragma once
 
+#include "tools/common/OwnedHandle.h"
+
 #include <windows.h>
 #include <cstdint>
 #include <mutex>
@@ -34,15 +36,15 @@ public:
     FfmpegReport Report();
 
 private:
-    void ReadProgress(HANDLE pipe);
-    void ReadLog(HANDLE pipe);
+    void ReadProgress(OwnedHandle pipe);
+    void ReadLog(OwnedHandle pipe);
     void TakeProgressLine(const std::string& line, int64_t* timeUs, int64_t* bytes);
     void TakeLogLine(const std::string& line, int* input);
 
-    HANDLE job_ = nullptr;
-    HANDLE process_ = nullptr;
-    std::thread progressReader_;
-    std::thread logReader_;
-    std::mutex mutex_;
-    FfmpegReport report_;
+    OwnedHandle m_job;
+    OwnedHandle m_process;
+    std::thread m_progressReader;
+    std::thread m_logReader;
+    std::mutex m_mutex;
+    FfmpegReport m_report;
 };

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "mediatools/EncoderProgress.h"
-#include "tools/ClipConverter/ToolLog.h"
+#include "tools/common/ToolLog.h"
 
 class ProgressReporter {
 public:
@@ -11,7 +11,7 @@ public:
     LRESULT Send(EncoderEvent event, const EncoderProgress& progress) const;
 
 private:
-    HWND window_;
-    int64_t context_;
-    const ToolLog& log_;
+    HWND m_window;
+    int64_t m_context;
+    const ToolLog& m_log;
 };

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "mediatools/PlayerStatus.h"
-#include "tools/ClipConverter/ToolLog.h"
+#include "tools/common/ToolLog.h"
 
 #include <windows.h>
 

@@ -18,6 +18,3 @@ extern "C" {
 
 // FFmpeg's error text for a result code.
 std::string FfmpegError(int code);
-// UTF-8 text for FFmpeg, which takes file names and filter chains in UTF-8.
-std::string Utf8(const std::wstring& text);
-std::wstring FromUtf8(const std::string& text);

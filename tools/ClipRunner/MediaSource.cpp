@@ -1,4 +1,5 @@
 #include "tools/ClipRunner/MediaSource.h"
+#include "tools/common/Utf8.h"
 
 namespace {
 

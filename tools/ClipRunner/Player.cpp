@@ -2,6 +2,7 @@
 
 #include "mediatools/CopyDataBlock.h"
 #include "tools/ClipRunner/RunnerStatus.h"
+#include "tools/common/Utf8.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "mediatools/PlayerStatus.h"
-#include "tools/ClipConverter/ToolLog.h"
+#include "tools/common/ToolLog.h"
 #include "tools/ClipRunner/AudioDecoder.h"
 #include "tools/ClipRunner/AudioOutput.h"
 #include "tools/ClipRunner/EventSender.h"

@@ -24,7 +24,7 @@ CString PaletteFilePath()
 
 }  // namespace
 
-int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const volatile int* pStopValue)
+int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const StopFlag* pStopValue)
 {
     CMediaInfo input;
     if (input.Probe(options.InputPath, pStopValue) != 0)
@@ -52,7 +52,7 @@ int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, co
 }
 
 int CVF_gif::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
-    const volatile int* pStopValue)
+                     const StopFlag* pStopValue)
 {
     if (PrepareJob(options, preset, pStopValue) != 0)
         return -1;

@@ -9,10 +9,10 @@ public:
 
     // Needs a source with video: its display size and 5 frames per second stand in for a
     // preset's Auto values; the audio is dropped. 0 or -1.
-    int PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const volatile int* pStopValue) override;
+    int PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const StopFlag* pStopValue) override;
     // A first run makes a palette image of the source in the temporary folder, the second
     // encodes with it; the palette is removed whatever the outcome. 0, 1 stopped, or the
     // failed run's result.
     int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
-        const volatile int* pStopValue) override;
+                const StopFlag* pStopValue) override;
 };

@@ -2,6 +2,7 @@
 // options and exact command lines it builds, byte joins, and what a failed run leaves behind.
 // The prober is not located here, so a file that would need probing counts as unreadable.
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
+#include "framework/system/PathHelpers.h"
 #include "mediatools/CEncoderRunner.h"
 #include "mediatools/MediaToolLocation.h"
 #include "tests/conversion/engine/ConvertJobFixture.h"
@@ -105,7 +106,7 @@ protected:
     TempFolder m_folder;
     CRecordingTask m_task;
     CScriptedPrompt m_prompt;
-    volatile int m_stop = 0;
+    StopFlag m_stop{0};
     CScriptedConvertJob m_job{&m_task.m_record, &m_task, nullptr, &m_stop};
     CString m_savedPaths[2];
 };
@@ -276,6 +277,36 @@ TEST_F(ConvertJob, AnswersForAllAreKeptAndSkipsEndCanceled)
     EXPECT_EQ(0, m_job.Run()) << "the kept answer holds for the next run";
     EXPECT_EQ(CString(Path(L"out\\video (1).mp4").c_str()), m_task.m_record.m_output.m_path);
     EXPECT_EQ(1u, m_prompt.questions.size()) << "no new question";
+}
+
+// An output path past the classic length limit that exists already is asked about like any
+// other: neither written over nor skipped without a word, and a new name looks past it.
+TEST_F(ConvertJob, AnExistingOutputBeyondTheClassicLimitIsAskedAbout)
+{
+    SetUpMerge();
+    std::wstring folder = m_folder.Path() + L"\\" + std::wstring(130, L'l') + L"\\" + std::wstring(130, L'm');
+    ASSERT_EQ(0, CreateFolderTree(folder.c_str()));
+    std::wstring output = folder + L"\\video.mp4";
+    ASSERT_GT(output.size(), 260u);
+    HANDLE hFile = CreateFileW((L"\\\\?\\" + output).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    DWORD written = 0;
+    WriteFile(hFile, "old", 3, &written, nullptr);
+    CloseHandle(hFile);
+    m_task.m_record.m_options.m_outputFolder = folder.c_str();
+    m_job.tool = WriteOutput;
+
+    m_prompt.replies = {{FILE_EXISTS_SKIP, nullptr}};
+    EXPECT_EQ(1, m_job.Run());
+    EXPECT_EQ(std::vector<std::wstring>{folder + L"|video|mp4"}, m_prompt.questions);
+    EXPECT_EQ(TASK_RESULT_FILE_EXISTS, m_task.m_record.m_progress.m_result);
+    EXPECT_EQ("old", Read(L"\\\\?\\" + output));
+    EXPECT_TRUE(m_job.commandLines.empty());
+
+    CString path = output.c_str();
+    int answer = FILE_EXISTS_NEW_NAME_ALL;
+    EXPECT_EQ(1, m_job.ResolveOutputConflict(path, answer));
+    EXPECT_EQ(CString((folder + L"\\video (1).mp4").c_str()), path);
 }
 
 TEST_F(ConvertJob, TheOutputIsNeverAnInput)
@@ -626,7 +657,7 @@ TEST_F(ConvertJob, ByteJoinFailures)
         record.m_inputs.m_inputList.Add(Make(L"a1.ts", c.first).c_str());
         record.m_inputs.m_inputList.Add(Path(c.second).c_str());
         record.m_options.m_outputFolder = Path(L"out").c_str();
-        volatile int stop = c.stop ? 20 : 0;
+        StopFlag stop{c.stop ? 20 : 0};
         CConvertJob job(&record, &task, nullptr, &stop);
         EXPECT_EQ(c.result, job.Run()) << c.name;
         EXPECT_EQ(c.state, record.m_progress.m_state) << c.name;

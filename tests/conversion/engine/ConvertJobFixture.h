@@ -45,7 +45,7 @@ public:
     {
     }
 
-    int RunTool(CEncoderOptions& options, const volatile int* pStopFlag) override
+    int RunTool(CEncoderOptions& options, const StopFlag* pStopFlag) override
     {
         options.Validate();
         CString line;

@@ -104,7 +104,7 @@ TEST(FileOperationsTest, AStopEndsTheRetries)
     Write(from, "new");
     Write(to, "old");
     CHeldFile held(to);
-    volatile int stop = 0;
+    StopFlag stop{0};
     std::thread stopper([&] {
         Sleep(1200);
         stop = 20;
@@ -125,7 +125,7 @@ TEST(FileOperationsTest, WaitWithStop)
     DWORD start = GetTickCount();
     EXPECT_EQ(0, WaitWithStop(250, nullptr));
     EXPECT_GE(GetTickCount() - start, 240u);
-    volatile int stop = 0;
+    StopFlag stop{0};
     EXPECT_EQ(0, WaitWithStop(0, &stop));
 }
 

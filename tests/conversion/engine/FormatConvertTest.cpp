@@ -67,7 +67,7 @@ protected:
     static bool s_made;
     CBuiltInMediaFormats m_formats;
     CMediaInfo m_output;
-    volatile int m_stop = 0;
+    StopFlag m_stop{0};
     int m_palettes = 0;
 };
 

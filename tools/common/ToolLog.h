@@ -1,4 +1,4 @@
-// The test log: when KAVRI_TOOL_LOG names a file, the converter appends one UTF-8 line there
+// The test log: when KAVRI_TOOL_LOG names a file, a tool appends one UTF-8 line there
 // for its arguments, the ffmpeg command line, every reply it gets and its exit code.
 #pragma once
 
@@ -10,5 +10,5 @@ public:
     void Line(const std::wstring& text) const;
 
 private:
-    std::wstring path_;
+    std::wstring m_path;
 };
