@@ -2,6 +2,7 @@
 // destroyed (not for an iconic window, reset for a maximized one), and WM_CHECK_FOR_UPDATES
 // starts a check only for wParam 0.
 #include "framework/dialogs/CAppMainWnd.h"
+#include "tests/support/TestWait.h"
 #include "classlib/Afx.h"
 #include "framework/controls/FrameworkMessages.h"
 #include "framework/net/CUpdateChecker.h"
@@ -59,20 +60,6 @@ public:
     void OpenDownloadPage(LPCWSTR) override {}
     std::atomic<int> m_nChecking{0};
 };
-
-bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs = 120000)
-{
-    DWORD dwStart = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - dwStart > dwTimeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-    }
-    return true;
-}
 
 class AppMainWnd : public ::testing::Test {
 protected:
@@ -198,7 +185,7 @@ TEST_F(AppMainWnd, CheckForUpdatesWithWParamOneStartsNoCheck)
     // wParam 0 and lParam 0: a manual check, with its checking dialog.
     EXPECT_EQ(pFrame->SendMessage(WM_CHECK_FOR_UPDATES, 0, 0), 0);
     EXPECT_EQ(GetPendingUpdateChecks(), 1);
-    ASSERT_TRUE(PumpUntil([] { return GetPendingUpdateChecks() == 0; }));
+    ASSERT_TRUE(PumpUntil([] { return GetPendingUpdateChecks() == 0; }, 120000));
     EXPECT_EQ(m_ui.m_nChecking, 1);
     EXPECT_EQ(server.Requests().size(), 1u);
 

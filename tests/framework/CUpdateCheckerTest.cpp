@@ -1,6 +1,7 @@
 // Update checks: version comparison, when a check is due, the manifest as served by a loopback
 // server, and whole checks started and ended the way the programs do it.
 #include "framework/net/CUpdateChecker.h"
+#include "tests/support/TestWait.h"
 #include "framework/net/UpdateCheck.h"
 #include "framework/net/VersionCompare.h"
 #include "classlib/CWinApp.h"
@@ -298,21 +299,6 @@ public:
 // How long a check may take on a busy machine: generous, as it only keeps a broken check from
 // hanging the suite.
 const DWORD kCheckLimitMs = 120000;
-
-// Runs this thread's messages until the condition holds or the time is up.
-bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs)
-{
-    DWORD dwStart = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - dwStart > dwTimeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-    }
-    return true;
-}
 
 class UpdateCheckRun : public ::testing::Test {
 protected:

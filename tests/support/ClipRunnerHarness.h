@@ -5,6 +5,7 @@
 #pragma once
 
 #include "mediatools/PlayerStatus.h"
+#include "tests/support/TestWait.h"
 #include "tests/support/ToolTestSupport.h"
 
 #include <windows.h>
@@ -14,22 +15,6 @@
 #include <vector>
 
 namespace runnertest {
-
-// Pumps this thread's messages until done() holds or ms have passed; done() is checked
-// after every message and at least every 10 ms.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD ms)
-{
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start >= ms)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-    }
-    return true;
-}
 
 inline void PumpFor(DWORD ms)
 {

@@ -3,6 +3,7 @@
 // come at all.
 #pragma once
 #include <windows.h>
+#include <functional>
 
 const DWORD kTestWaitMs = 60000;
 
@@ -24,4 +25,20 @@ inline bool WaitDispatching(HANDLE hObject)
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&msg);
     }
+}
+
+// Pumps this thread's messages until done() holds or ms have passed; done() is checked
+// after every message and at least every 10 ms.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD ms)
+{
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start >= ms)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+    return true;
 }
