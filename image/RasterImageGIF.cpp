@@ -313,6 +313,7 @@ private:
     bool m_restoresPrevious = false;    // a frame with disposal 3 exists
     Control m_control;
     uint8_t m_previousDisposal = 0;
+    uint64_t m_keptFrameBytes = 0;      // pictures kept for an all-frames decode
     GifPalette m_lastPalette;
     std::unique_ptr<CRasterImage> m_screen;
     std::unique_ptr<CRasterImage> m_previous;
@@ -521,6 +522,13 @@ bool GifDecoder::ReadImage(bool& stop)
         Compose(frame, d);
     }
     if (m_image.Info().retrieveAllFrames && m_tileCounter <= 1) {
+        // Every kept frame is a whole screen: a small file of many frames on a large screen
+        // must not claim more than one image may.
+        m_keptFrameBytes += m_screen->GetSize();
+        if (m_keptFrameBytes > kRasterMaxImageBytes) {
+            m_image.SetError("RASTERIMAGE_MAX_MEMORY exceeded");
+            return false;
+        }
         CRasterImage* copy = new CRasterImage(*m_screen);
         copy->SetRetrieveAllFrames(false);
         m_image.SetFrameImage(m_index, copy);

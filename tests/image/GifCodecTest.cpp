@@ -96,6 +96,22 @@ TEST(GifCodec, RetrieveAllFramesKeepsEveryComposedFrame)
     EXPECT_EQ(image.GetFrameImageCount(), 0);
 }
 
+// Each kept frame is a whole screen: five one-row frames on a 64 MB screen ask for more than
+// one image may hold, and fail at once instead of claiming hundreds of megabytes.
+TEST(GifCodec, AllFramesOfAHugeScreenStopAtTheImageLimit)
+{
+    std::vector<GifFrame> frames(5, Frame(0, 0, 16384, 1, 1));
+    Bytes gif = MakeGif(16384, 8192, GifPalette4(), frames);
+    CRasterImage all;
+    all.SetRetrieveAllFrames(true);
+    EXPECT_FALSE(Decode(all, gif));
+    EXPECT_STREQ(all.GetLastError(), "RASTERIMAGE_MAX_MEMORY exceeded");
+    CRasterImage last;
+    last.SetFrame(4);
+    ASSERT_TRUE(Decode(last, gif)) << last.GetLastError();
+    EXPECT_EQ(At(last, 0, 0), kRed);
+}
+
 TEST(GifCodec, FrameCountAndRangeAndSignature)
 {
     Bytes gif = MakeGif(2, 2, GifPalette4(), {Frame(0, 0, 2, 2, 1), Frame(0, 0, 2, 2, 2)});
