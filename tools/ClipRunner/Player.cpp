@@ -1,7 +1,5 @@
 #include "tools/ClipRunner/Player.h"
 
-#include "mediatools/CopyDataBlock.h"
-#include "tools/ClipRunner/RunnerStatus.h"
 #include "tools/common/Utf8.h"
 
 #include <algorithm>
@@ -17,19 +15,6 @@ const double kFillSeconds = 0.1;     // sound queued before the clock starts
 const double kMostDrift = 0.04;      // the clock follows the sound device beyond this
 const int kQueuedPictures = 3;
 const int kDefaultWidth = 640, kDefaultHeight = 360;
-
-HWND WindowOf(uint64_t value)
-{
-    return reinterpret_cast<HWND>(static_cast<uintptr_t>(value));
-}
-
-// The tool's own context value in command blocks: differs from run to run.
-uint64_t MakeContext()
-{
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return (static_cast<uint64_t>(GetCurrentProcessId()) << 32) ^ static_cast<uint64_t>(now.QuadPart) ^ 0x4B415652ull;
-}
 
 bool AudioDeviceUsable(const TestMode& test)
 {
@@ -62,20 +47,18 @@ Player::Player(const RunnerOptions& options, const TestMode& test, const ToolLog
     : m_options(options),
       m_test(test),
       m_log(log),
-      m_owner(WindowOf(options.ownerWindow)),
-      m_context(MakeContext()),
+      m_owner(reinterpret_cast<HWND>(static_cast<uintptr_t>(options.ownerWindow))),
       m_videoSpeed(VideoChainSpeed(options.videoFilters)),
       m_audioSpeed(AudioChainSpeed(options.audioFilters)),
       m_clock(test.speed),
       m_output(m_clock, AudioDeviceUsable(test)),
       m_pictures(kQueuedPictures),
       m_window(*this),
-      m_events(m_owner, options.callbackContext, log),
+      m_link(options.ownerWindow, options.callbackContext, *this, log),
       m_waveform(options.waveform),
       m_volume(options.volume),
       m_mute(options.mute)
 {
-    m_status.Reset();
 }
 
 // The window goes first: its last messages still reach this object whole.
@@ -216,7 +199,7 @@ void Player::PumpMessages()
 void Player::Step()
 {
     // Nobody is left to tell: the tool just ends.
-    if (m_windowGone || OwnerGone()) {
+    if (m_windowGone || m_link.OwnerGone()) {
         m_log.Line(L"the window has gone");
         StopPipelines();
         m_running = false;
@@ -414,40 +397,33 @@ int64_t Player::PositionUs() const
     return ClampedUs(m_startUs + static_cast<int64_t>(m_clock.Now() * speed * 1e6));
 }
 
-void Player::FillStatus()
+PlaybackState Player::State() const
 {
-    m_status.Reset();
-    m_status.OwnerObject = m_options.callbackContext;
-    m_status.OwnerWindow = m_options.ownerWindow;
-    m_status.ToolContext = m_context;
-    m_status.ToolWindow = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(m_window.Handle()));
-    m_status.DurationInUs = m_source.DurationUs();
-    m_status.PositionInUs = PositionUs();
-    m_status.VideoStreamIndex = m_video ? m_source.VideoIndex() : -1;
+    PlaybackState state;
+    state.Window = m_window.Handle();
+    state.DurationUs = m_source.DurationUs();
+    state.PositionUs = PositionUs();
     if (m_video) {
-        m_status.VideoWidth = m_source.VideoStream()->codecpar->width;
-        m_status.VideoHeight = m_source.VideoStream()->codecpar->height;
-        m_video->DisplaySize(m_status.DisplayWidth, m_status.DisplayHeight);
+        state.VideoIndex = m_source.VideoIndex();
+        state.VideoWidth = m_source.VideoStream()->codecpar->width;
+        state.VideoHeight = m_source.VideoStream()->codecpar->height;
+        m_video->DisplaySize(state.DisplayWidth, state.DisplayHeight);
     }
-    m_status.AudioStreamIndex = m_audio ? m_source.AudioIndex() : -1;
-    m_status.SubtitleStreamIndex = m_source.SubtitleIndex();
-    RunnerStatus runner = {m_volume, m_mute ? 1 : 0, m_paused ? 1 : 0, m_shown, FramesDropped(),
-                           m_output.UsesDevice() ? 1 : 0};
-    StoreRunnerStatus(m_status, runner);
+    state.AudioIndex = m_audio ? m_source.AudioIndex() : -1;
+    state.SubtitleIndex = m_source.SubtitleIndex();
+    state.Volume = m_volume;
+    state.Mute = m_mute;
+    state.Paused = m_paused;
+    state.AudioDevice = m_output.UsesDevice();
+    state.FramesShown = m_shown;
+    state.FramesDropped = FramesDropped();
+    return state;
 }
 
 void Player::Report(int32_t event, int32_t flag)
 {
-    FillStatus();
     m_lastReport = GetTickCount();
-    LRESULT reply = m_events.Send(m_window.Handle(), event, flag, m_status);
-    if (reply == PLAYER_CMD_STOP && m_test.mode != ToolMode::Hang)
-        m_stopRequested = true;
-}
-
-bool Player::OwnerGone() const
-{
-    return m_owner && !IsWindow(m_owner);
+    m_link.Report(event, flag);
 }
 
 void Player::OnSized(int width, int height)
@@ -458,47 +434,30 @@ void Player::OnSized(int width, int height)
         m_video->SetWindowSize(width, height);
 }
 
-LRESULT Player::OnCopyData(const COPYDATASTRUCT* data)
+// A tool in the hang test mode never stops by itself.
+void Player::RequestStop()
 {
-    PlayerCommandBlock command = {};
-    if (!ReadCopyDataBlock(data, PLAYER_MSG_COMMAND, command) || command.ToolContext != m_context) {
-        m_log.Line(L"refused a block that is no command of this run");
-        return -1;
-    }
-    LRESULT reply = Obey(command);
-    m_log.Line(L"command " + std::to_wstring(command.Command) + L" reply " + std::to_wstring(reply));
-    return reply;
+    if (m_test.mode != ToolMode::Hang)
+        m_stopRequested = true;
 }
 
-// Commands only record what to do; the next step does it, outside the owner's call.
-LRESULT Player::Obey(const PlayerCommandBlock& command)
+void Player::RequestSeek(int64_t offsetUs, bool relative)
 {
-    switch (command.Command) {
-    case PLAYER_CMD_TOGGLE_PAUSE:
-        ++m_pauseToggles;
-        return 0;
-    case PLAYER_CMD_STOP:
-        if (m_test.mode != ToolMode::Hang)
-            m_stopRequested = true;
-        return 0;
-    case PLAYER_CMD_SEEK: {
-        if (command.Argument2 != 0 && command.Argument2 != 1)
-            return -1;
-        int64_t base = command.Argument2 == 0 ? 0 : m_seekPending ? m_seekTargetUs : PositionUs();
-        m_seekTargetUs = ClampedUs(base + command.Argument1);
-        m_seekPending = true;
-        return 0;
-    }
-    case PLAYER_CMD_MUTE:
-        m_mute = command.Argument1 != 0;
-        break;
-    case PLAYER_CMD_VOLUME:
-        m_volume = static_cast<int>(std::clamp<int64_t>(command.Argument1, 0, 100));
-        break;
-    default:
-        return -1;
-    }
+    int64_t base = !relative ? 0 : m_seekPending ? m_seekTargetUs : PositionUs();
+    m_seekTargetUs = ClampedUs(base + offsetUs);
+    m_seekPending = true;
+}
+
+void Player::SetMute(bool mute)
+{
+    m_mute = mute;
     if (m_audio)
         m_audio->SetLevel(m_volume, m_mute);
-    return 0;
+}
+
+void Player::SetVolume(int volume)
+{
+    m_volume = volume;
+    if (m_audio)
+        m_audio->SetLevel(m_volume, m_mute);
 }

@@ -1,20 +1,19 @@
 // One playback: opens the media, creates the window, runs the reading and decoding threads,
 // and on the window thread shows the pictures on time, obeys the owner's commands and reports
-// the events. Run returns when the media has ended (by -autoexit or -exit_delay), on a stop
+// the events through its OwnerLink. Run returns when the media has ended (by -autoexit or -exit_delay), on a stop
 // request, or when the owner window has gone.
 //
 // Phases: Filling after the start and after every seek, until the pictures and the sound are
 // ready (the clock holds at 0); Playing; Ended after the end of the media.
 #pragma once
 
-#include "mediatools/PlayerStatus.h"
 #include "tools/common/ToolLog.h"
 #include "tools/ClipRunner/AudioDecoder.h"
 #include "tools/ClipRunner/AudioOutput.h"
-#include "tools/ClipRunner/EventSender.h"
 #include "tools/ClipRunner/FrameQueue.h"
 #include "tools/ClipRunner/MediaClock.h"
 #include "tools/ClipRunner/MediaSource.h"
+#include "tools/ClipRunner/OwnerLink.h"
 #include "tools/ClipRunner/RunnerOptions.h"
 #include "tools/ClipRunner/TestMode.h"
 #include "tools/ClipRunner/VideoDecoder.h"
@@ -23,7 +22,7 @@
 
 #include <memory>
 
-class Player : private VideoWindowHandler {
+class Player : private VideoWindowHandler, private PlaybackControl {
 public:
     Player(const RunnerOptions& options, const TestMode& test, const ToolLog& log);
     ~Player() override;
@@ -37,10 +36,16 @@ public:
 private:
     enum class Phase { Filling, Playing, Ended };
 
-    LRESULT OnCopyData(const COPYDATASTRUCT* data) override;
+    LRESULT OnCopyData(const COPYDATASTRUCT* data) override { return m_link.Receive(data); }
     void OnSized(int width, int height) override;
     void OnDestroyed() override { m_windowGone = true; }
-    LRESULT Obey(const PlayerCommandBlock& command);
+
+    void RequestPauseToggle() override { ++m_pauseToggles; }
+    void RequestStop() override;
+    void RequestSeek(int64_t offsetUs, bool relative) override;
+    void SetMute(bool mute) override;
+    void SetVolume(int volume) override;
+    PlaybackState State() const override;
 
     bool OpenMedia();
     void OpenDecoders();
@@ -68,15 +73,12 @@ private:
 
     int64_t ClampedUs(int64_t us) const;
     int64_t PositionUs() const;
-    void FillStatus();
     void Report(int32_t event, int32_t flag = 0);
-    bool OwnerGone() const;
 
     RunnerOptions m_options;
     TestMode m_test;
     const ToolLog& m_log;
     HWND m_owner;
-    uint64_t m_context;
     double m_videoSpeed, m_audioSpeed;
 
     MediaClock m_clock;
@@ -86,9 +88,8 @@ private:
     std::unique_ptr<VideoDecoder> m_video;  // after the queues: ended before them
     std::unique_ptr<AudioDecoder> m_audio;
     VideoWindow m_window;
-    EventSender m_events;
+    OwnerLink m_link;
     WaveformPainter m_waveform;
-    PlayerStatus m_status;
 
     bool m_running = false;
     bool m_windowGone = false;
