@@ -1,14 +1,9 @@
 #include "player/CPlayerUIResources.h"
 #include "classlib/AfxModule.h"
 #include "framework/system/ITunesBridge.h"
+#include "player/res/PlayerResources.h"
 
 CPlayerUIResources g_playerUIResources;
-
-namespace {
-
-const int kHandCursor = 401;
-
-}  // namespace
 
 CPlayerUIResources::~CPlayerUIResources()
 {
@@ -26,7 +21,7 @@ int CPlayerUIResources::Load()
         SetAppFontSet(&m_fonts);
     if (!m_hHandCursor) {
         m_hHandCursor = static_cast<HCURSOR>(
-            ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kHandCursor), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+            ::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDC_LINK_HAND), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
     }
     SetAppHandCursor(m_hHandCursor);
     m_bITunesInstalled = IsITunesInstalled() ? TRUE : FALSE;
