@@ -462,12 +462,6 @@ LONGLONG CPlaylistCtrlBase::GetTotalDuration() const
     return total;
 }
 
-CString CPlaylistCtrlBase::GetRowTipText(int nIndex) const
-{
-    CPlaylistItem* pItem = GetPlaylistItem(nIndex);
-    return pItem ? pItem->m_strPathText : CString();
-}
-
 void CPlaylistCtrlBase::RedrawItem(CPlaylistItem* pItem)
 {
     int nIndex = FindItem(pItem);

@@ -105,7 +105,6 @@ public:
     // Builds the row's thumbnail apart from the row and hands it over. Update thread.
     void UpdateItem(int nIndex, CPlaylistItem* pItem, const StopFlag* pStopFlag);
 
-    CString GetRowTipText(int nIndex) const override;
     int DestroyItem(CListItem* pItem) override;
 
     int m_nPendingPlayIndex = -1;

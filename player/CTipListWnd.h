@@ -1,31 +1,35 @@
-// The drag list with a tooltip per row: the tip names the row under the mouse by a text the
-// subclass gives (GetRowTipText). The tooltip control is the list's own.
+// The tooltip layer of the playlist control: the row under the mouse shows the path of its
+// item in a tip. The layer owns its tooltip control and keeps one tool, the rectangle of the
+// row under the mouse, whose id is the row index + 1 (id 0 would name the window itself).
+// Rows hold CPlaylistItem pointers as their data. Window thread.
 #pragma once
 #include "classlib/CToolTipCtrl.h"
 #include "framework/controls/CDragListCtrl.h"
 
 class CTipListWnd : public CDragListCtrl {
 public:
-    // The row's tip, empty for none.
-    virtual CString GetRowTipText(int nIndex) const { return CString(); }
-    // Hands the mouse to the tooltip before the list sees it.
+    // The mouse messages of the list update the tool and go to the tooltip.
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    // The row whose tip the tooltip holds; -1 none.
-    int GetTipRow() const { return m_nTipRow; }
+    // Answers the tooltip's request for a row's text.
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
-    static const int kMaxTipLength = 80;
+    // The row whose tool the tooltip holds, -1 for none.
+    int GetTipRow() const { return m_nTipRow; }
+    // The tip of a row: its item's path, cut to 80 characters; empty without an item.
+    CString GetTipText(int nRow) const;
+
+    CToolTipCtrl m_toolTip;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    void OnMouseMove(UINT nFlags, CPoint point);
-    BOOL OnGetTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
-    // Makes the tooltip's one tool the row at the point.
+    // Makes the tool follow the row under the point (client coordinates).
     void TrackTipRow(CPoint point);
+    void SupplyTipText(NMHDR* pNMHDR);
 
-    CToolTipCtrl m_toolTip;
     int m_nTipRow = -1;
-    CString m_tipText;
-    CStringA m_tipTextAnsi;
+    CString m_strTip;    // the text the tooltip was last handed
+    CStringA m_strTipA;  // the same for the ANSI request
 };
