@@ -12,6 +12,7 @@
 #include "player/CPlaylistItem.h"
 #include "player/PlayerTempFolder.h"
 #include "player/PlayerWindows.h"
+#include "player/res/PlayerResources.h"
 #include <memory>
 #include <shlwapi.h>
 
@@ -31,6 +32,8 @@ bool IsValidMediaType(int nType)
 
 BEGIN_MESSAGE_MAP(CPlaylistCtrlBase, CTipListWnd)
     ON_WM_DESTROY()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONUP()
     ON_MESSAGE(WM_PLAYLIST_ITEM_ADDED, &CPlaylistCtrlBase::OnItemAdded)
     ON_MESSAGE(WM_LOAD_THREAD_DONE, &CPlaylistCtrlBase::OnLoadThreadDone)
     ON_MESSAGE(WM_UPDATE_THREAD_DONE, &CPlaylistCtrlBase::OnUpdateThreadDone)
@@ -621,6 +624,60 @@ LRESULT CPlaylistCtrlBase::OnUpdateThreadDone(WPARAM wParam, LPARAM lParam)
 {
     m_threads.OnUpdateThreadDone(wParam, lParam);
     return 0;
+}
+
+// Mouse ---------------------------------------------------------------------------------------
+
+BOOL CPlaylistCtrlBase::PreTranslateMessage(MSG* pMsg)
+{
+    CItemVideoWnd* pVideo = g_pVideoWnd;
+    if (!pVideo || !pVideo->m_hWnd || pMsg->hwnd != pVideo->m_hWnd || ::GetParent(pVideo->m_hWnd) != m_hWnd)
+        return CTipListWnd::PreTranslateMessage(pMsg);
+    if (pMsg->message == WM_MOUSEMOVE) {
+        int nCurrent = CurrentIndex();
+        if (nCurrent >= 0 && nCurrent != m_nHotItem)
+            SetHotItem(nCurrent, TRUE);
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, pVideo->m_hWnd, 0};
+        ::TrackMouseEvent(&tme);
+        return TRUE;
+    }
+    if (pMsg->message == WM_MOUSELEAVE) {
+        SetHotItem(-1, TRUE);
+        return TRUE;
+    }
+    if (pMsg->message >= WM_LBUTTONDOWN && pMsg->message <= WM_MBUTTONDBLCLK) {
+        POINT point = {static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam))};
+        ::MapWindowPoints(pVideo->m_hWnd, m_hWnd, &point, 1);
+        PostMessageW(pMsg->message, pMsg->wParam, MAKELPARAM(point.x, point.y));
+        return TRUE;
+    }
+    return CTipListWnd::PreTranslateMessage(pMsg);
+}
+
+void CPlaylistCtrlBase::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    int nHot = m_nHotItem;
+    if (nHot >= 0 && SubItemHitTest(&nHot, point.x, point.y) == ID_PLAYLIST_PLAY) {
+        SetSubItemPressed(m_nHotItem, ID_PLAYLIST_PLAY);
+        return;
+    }
+    CTipListWnd::OnRButtonDown(nFlags, point);
+}
+
+void CPlaylistCtrlBase::OnRButtonUp(UINT nFlags, CPoint point)
+{
+    int nHot = m_nHotItem;
+    if (nHot >= 0) {
+        SetSubItemPressed(nHot, -1);
+        int nItem = nHot;
+        // A right click on the play button plays the item inside the playlist.
+        if (SubItemHitTest(&nItem, point.x, point.y) == ID_PLAYLIST_PLAY) {
+            OnSubItemClick(nHot, ID_PLAYLIST_PLAY, 1);
+            return;
+        }
+    }
+    m_nPressedSubItem = -1;
+    Default();
 }
 
 // Closing -------------------------------------------------------------------------------------

@@ -106,6 +106,9 @@ public:
     void UpdateItem(int nIndex, CPlaylistItem* pItem, const StopFlag* pStopFlag);
 
     int DestroyItem(CListItem* pItem) override;
+    // The video window inside the control (playing in the playlist): the mouse over it acts on
+    // the control.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     int m_nPendingPlayIndex = -1;
     int m_nLastPlayedIndex = -1;
@@ -121,6 +124,8 @@ protected:
     LRESULT RunOnWindowThread(const std::function<LRESULT()>& work) const;
 
     void OnDestroy();
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnRButtonUp(UINT nFlags, CPoint point);
     LRESULT OnItemAdded(WPARAM wParam, LPARAM lParam);
     LRESULT OnLoadThreadDone(WPARAM wParam, LPARAM lParam);
     LRESULT OnUpdateThreadDone(WPARAM wParam, LPARAM lParam);

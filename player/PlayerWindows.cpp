@@ -8,6 +8,7 @@ CPlaylistView* g_pPlaylistView = nullptr;
 CPlaylistCtrl* g_pPlaylistCtrl = nullptr;
 CMediaPlayView* g_pPlayView = nullptr;
 CItemVideoWnd* g_pVideoWnd = nullptr;
+int g_bStartWithoutFiles = 1;
 
 void UpdateMainWindowTitle(CPlaylistItem* pItem)
 {

@@ -34,6 +34,9 @@ extern CPlaylistView* g_pPlaylistView;
 extern CPlaylistCtrl* g_pPlaylistCtrl;
 extern CMediaPlayView* g_pPlayView;
 extern CItemVideoWnd* g_pVideoWnd;
+// The application's start-without-files flag: 1 until the command line named files; while it
+// is 1 the playlist view's first update reloads the default playlist.
+extern int g_bStartWithoutFiles;
 
 // "<title> - <n>/<count>" in the main window's caption, or the application's name without
 // an item.
