@@ -1,19 +1,18 @@
 #include "player/CPopupBarWnd.h"
+#include "classlib/AfxMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CPopupBarWnd, CItemBar)
 
 BEGIN_MESSAGE_MAP(CPopupBarWnd, CItemBar)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-int CPopupBarWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+BOOL CreatePopupToolTip(CToolTipCtrl& toolTip, CWnd* pOwner)
 {
-    if (CItemBar::OnCreate(lpCreateStruct) == -1)
-        return -1;
-    if (!m_toolTip.Create(this, TTS_ALWAYSTIP | TTS_NOPREFIX))
-        return -1;
-    m_toolTip.SetMaxTipWidth(0xFFFF);
-    return 0;
+    if (!toolTip.Create(pOwner, TTS_ALWAYSTIP | TTS_NOPREFIX))
+        return FALSE;
+    toolTip.SetMaxTipWidth(0xFFFF);
+    return TRUE;
 }
 
 BOOL CPopupBarWnd::PreTranslateMessage(MSG* pMsg)
@@ -23,14 +22,9 @@ BOOL CPopupBarWnd::PreTranslateMessage(MSG* pMsg)
     return CItemBar::PreTranslateMessage(pMsg);
 }
 
-BOOL CPopupBarWnd::LoadImageList(CImageList& list, UINT nBitmapID, int cx, COLORREF crMask)
+int CPopupBarWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    CBitmap bitmap;
-    BITMAP info = {};
-    if (!bitmap.LoadBitmap(nBitmapID) || !bitmap.GetBitmap(&info) || cx <= 0)
-        return FALSE;
-    int nCount = info.bmWidth / cx;
-    if (!list.Create(cx, info.bmHeight, ILC_COLOR32 | ILC_MASK, 0, nCount))
-        return FALSE;
-    return list.Add(&bitmap, crMask) != -1;
+    if (CItemBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    return CreatePopupToolTip(m_toolTip, this) ? 0 : -1;
 }

@@ -1,5 +1,5 @@
-// The player's item bar with a tooltip: every message of the bar reaches the tooltip before the
-// items see it. The base of the player control bar.
+// The item bar the player's control bar is built on: an item bar with a tooltip control that
+// sees every message of the bar, so the bar's items can show tips. Window thread.
 #pragma once
 #include "classlib/CToolTipCtrl.h"
 #include "framework/controls/CItemBar.h"
@@ -9,13 +9,13 @@ class CPopupBarWnd : public CItemBar {
 public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    // Fills the list with the bitmap's images, each cx wide and as high as the bitmap, the mask
-    // colour transparent (ILC_COLOR32 | ILC_MASK). FALSE when the bitmap or the list fails.
-    static BOOL LoadImageList(CImageList& list, UINT nBitmapID, int cx, COLORREF crMask);
-
     CToolTipCtrl m_toolTip;
 
 protected:
+    // The bar, then its tooltip; -1 when either cannot be made.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     DECLARE_MESSAGE_MAP()
 };
+
+// Makes the tooltip the player's small windows use: always shown, text as given, wide lines.
+BOOL CreatePopupToolTip(CToolTipCtrl& toolTip, CWnd* pOwner);

@@ -26,6 +26,19 @@ BOOL GapBefore(int nItem)
            nItem == PlayerControlBar::ItemZoom;
 }
 
+// Fills the list with the bitmap's images, each cx wide and as high as the bitmap, the mask
+// colour transparent. FALSE when the bitmap or the list fails.
+BOOL LoadImageList(CImageList& list, UINT nBitmapID, int cx, COLORREF crMask)
+{
+    CBitmap bitmap;
+    BITMAP info = {};
+    if (!bitmap.LoadBitmap(nBitmapID) || !bitmap.GetBitmap(&info) || cx <= 0)
+        return FALSE;
+    if (!list.Create(cx, info.bmHeight, ILC_COLOR32 | ILC_MASK, 0, info.bmWidth / cx))
+        return FALSE;
+    return list.Add(&bitmap, crMask) != -1;
+}
+
 }  // namespace
 
 IMPLEMENT_DYNAMIC(PlayerControlBar, CPopupBarWnd)
