@@ -8,6 +8,7 @@ class CMediaPlayView;
 class CPlaylistCtrl;
 class CPlaylistItem;
 class CPlaylistView;
+class PlayerControlBar;
 
 // Panes of the main window's two-pane container.
 const int PANE_DISPLAY = 0;
@@ -34,6 +35,7 @@ extern CPlaylistView* g_pPlaylistView;
 extern CPlaylistCtrl* g_pPlaylistCtrl;
 extern CMediaPlayView* g_pPlayView;
 extern CItemVideoWnd* g_pVideoWnd;
+extern PlayerControlBar* g_pControlBar;
 // The application's start-without-files flag: 1 until the command line named files; while it
 // is 1 the playlist view's first update reloads the default playlist.
 extern int g_bStartWithoutFiles;
