@@ -225,6 +225,8 @@ void CMPAppMainWnd::ShowStartPanel(BOOL bShow)
         return;
     m_container.ShowWindow(bShow ? SW_HIDE : SW_SHOW);
     m_startPanel.ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+    // The start panel is reached through the menu; the video pane alone goes without it.
+    HideMenuBar(!bShow && IsOnePaneMode() && GetShownPane() == PANE_DISPLAY);
 }
 
 void CMPAppMainWnd::HideMenuBar(BOOL bHide)

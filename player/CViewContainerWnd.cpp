@@ -60,15 +60,19 @@ BOOL CViewContainerWnd::ShowPane(int nPane)
     CMPAppMainWnd* pMain = dynamic_cast<CMPAppMainWnd*>(GetParentFrame());
     if (!m_pPlaylistView || !m_pDisplayView || !g_pControlBar || !pMain)
         return bShown;
+    // The menu bar goes with the display pane only while the panes are seen: the start panel
+    // keeps it.
+    bool bSeen = IsWindowVisible() != FALSE;
     if (m_nMode == SPLIT_BOTH) {
         MoveVideoWindowTo(m_pDisplayView);
     } else if (nPane == 1) {
-        if (IsWindowVisible())
+        if (bSeen)
             pMain->HideMenuBar(FALSE);
         if (m_pDisplayView->GetDisplayWnd().m_pPlayThread)
             MoveVideoWindowTo(g_pPlaylistCtrl);
     } else {
-        pMain->HideMenuBar(TRUE);
+        if (bSeen)
+            pMain->HideMenuBar(TRUE);
         MoveVideoWindowTo(m_pDisplayView);
     }
     g_pControlBar->SetSwitchTarget(nPane == 0);

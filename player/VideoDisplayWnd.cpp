@@ -4,6 +4,7 @@
 #include "classlib/CGdiObject.h"
 #include "classlib/CWinApp.h"
 #include "framework/dialogs/CAppMainWnd_VMB.h"
+#include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CMediaPlayView.h"
@@ -220,7 +221,7 @@ void VideoDisplayWnd::RunEndAction(EndAction action)
 void VideoDisplayWnd::ReportFailure()
 {
     CString text;
-    if (GetLastToolError() == TOOL_ERROR_PLAYER_MISSING) {
+    if (!PathExists(ClipRunnerPath)) {
         text = L"Cannot play: the playback tool ClipRunner.exe is missing.";
     } else {
         CString name = m_pCurrentItem ? m_pCurrentItem->m_strTitle : CString();

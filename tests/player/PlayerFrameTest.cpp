@@ -20,6 +20,7 @@
 #include "player/PlayerCommandLineInfo.h"
 #include "player/res/PlayerResources.h"
 #include "tests/framework/RegistrySandbox.h"
+#include "tests/support/DialogScript.h"
 #include "tests/support/SuitePaths.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWait.h"
@@ -36,7 +37,11 @@ namespace {
 // What an update handler said about one command.
 class ProbeCmdUI : public CCmdUI {
 public:
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
+    void Enable(BOOL bOn) override
+    {
+        m_bEnableChanged = TRUE;
+        m_bEnabled = bOn;
+    }
     void SetCheck(int nCheck) override { m_nCheck = nCheck; }
     void SetRadio(BOOL bOn) override { m_nCheck = bOn ? 1 : 0; }
     void SetText(LPCWSTR lpszText) override { m_strText = lpszText; }
@@ -127,6 +132,8 @@ protected:
             pItem->m_strTitle = name;
             ASSERT_GE(g_pPlaylistCtrl->AddItem(pItem), 0);
         }
+        // As the playlist says when its load thread adds rows.
+        m_pFrame->SetPlaylistStatus(g_pPlaylistCtrl->GetStatusText(), FALSE);
     }
     VideoDisplayWnd& Display() { return *m_pFrame->GetDisplayWnd(); }
     CPlaylistItem* Item(int nIndex) { return g_pPlaylistCtrl->GetPlaylistItem(nIndex); }
@@ -427,7 +434,11 @@ TEST_F(PlayerFrame, RecentEntriesReopenAndOnlyThoseThatCannotOpenLeave)
     theApp.OpenRecentEntry(0);
     EXPECT_EQ(3, g_playerHistory.m_recentFiles.GetCount()) << "an existing file is kept";
 
-    theApp.OpenRecentEntry(2);
+    {
+        MessageBoxCloser closer(m_pFrame->m_hWnd);
+        theApp.OpenRecentEntry(2);
+        EXPECT_NE(-1, closer.Text().Find(L"gone.mp4")) << "the user hears why";
+    }
     ASSERT_EQ(2, g_playerHistory.m_recentFiles.GetCount()) << "a missing file leaves the list";
     EXPECT_STREQ(L"http://127.0.0.1:9/stream.mp4", g_playerHistory.m_recentFiles.GetAt(1));
 }
@@ -454,6 +465,7 @@ TEST_F(PlayerFrame, PlayWithAnEmptyPlaylistAsksForFiles)
 
 TEST_F(PlayerFrame, DockingShowsBothPanesAndHidesTheSwitchButton)
 {
+    AddThreeItems();
     ASSERT_TRUE(m_pFrame->IsOnePaneMode());
     Command(ID_VIEW_DOCK_PLAYLIST);
     EXPECT_FALSE(m_pFrame->IsOnePaneMode());
@@ -466,8 +478,25 @@ TEST_F(PlayerFrame, DockingShowsBothPanesAndHidesTheSwitchButton)
     EXPECT_FALSE(g_pControlBar->GetButton(PlayerControlBar::ItemSwitch)->IsHidden());
 }
 
+TEST_F(PlayerFrame, TheStartPanelShowsWhileThePlaylistIsEmptyAndKeepsTheMenuBar)
+{
+    EXPECT_TRUE(m_pFrame->m_startPanel.IsWindowVisible());
+    EXPECT_FALSE(m_pFrame->m_container.IsWindowVisible());
+    Command(ID_VIEW_SWITCH);
+    EXPECT_TRUE(m_pFrame->GetMenuBar().IsWindowVisible()) << "F6 on the start panel";
+    AddThreeItems();
+    EXPECT_FALSE(m_pFrame->m_startPanel.IsWindowVisible());
+    EXPECT_TRUE(m_pFrame->m_container.IsWindowVisible());
+    EXPECT_FALSE(m_pFrame->GetMenuBar().IsWindowVisible()) << "the display pane shows alone";
+    m_pFrame->m_startPanel.SendMessage(WM_COMMAND, IDW_START_BUTTON);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, m_pFrame->m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(static_cast<WPARAM>(ID_FILE_OPEN_FILES), msg.wParam) << "the start button asks for files";
+}
+
 TEST_F(PlayerFrame, SwitchViewAlternatesThePanesAndTheMenuBar)
 {
+    AddThreeItems();
     ASSERT_EQ(PANE_PLAYLIST, m_pFrame->GetShownPane());
     Command(ID_VIEW_SWITCH);
     EXPECT_EQ(PANE_DISPLAY, m_pFrame->GetShownPane());
