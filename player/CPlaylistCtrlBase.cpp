@@ -362,14 +362,13 @@ void CPlaylistCtrlBase::CloseCurrentIf(bool bCondition)
         g_pVideoWnd->Close(0);
 }
 
-void CPlaylistCtrlBase::ShiftIndexesAfterDelete(int nIndex)
+void CPlaylistCtrlBase::ShiftLastPlayedAfterDelete(int nIndex)
 {
-    for (int* pIndex : {&m_nLastPlayedIndex, &m_nPendingPlayIndex}) {
-        if (*pIndex == nIndex)
-            *pIndex = -1;
-        else if (*pIndex > nIndex)
-            --*pIndex;
-    }
+    // The load guard has cleared the pending row already; the remembered one moves with its row.
+    if (m_nLastPlayedIndex == nIndex)
+        m_nLastPlayedIndex = -1;
+    else if (m_nLastPlayedIndex > nIndex)
+        --m_nLastPlayedIndex;
 }
 
 int CPlaylistCtrlBase::DeleteItemAt(int nIndex)
@@ -378,7 +377,7 @@ int CPlaylistCtrlBase::DeleteItemAt(int nIndex)
         return -1;
     CPlaylistLoadGuard guard(*this, false);
     CloseCurrentIf(CurrentIndex() == nIndex);
-    ShiftIndexesAfterDelete(nIndex);
+    ShiftLastPlayedAfterDelete(nIndex);
     DeleteItem(nIndex, TRUE);
     OnPlaylistChanged();
     return 0;
@@ -394,7 +393,7 @@ void CPlaylistCtrlBase::DeleteSelected()
     // From the last row up, so each shift sees the indexes of the rows still there.
     for (int i = GetItemCount() - 1; i >= 0; --i) {
         if (IsSelected(i))
-            ShiftIndexesAfterDelete(i);
+            ShiftLastPlayedAfterDelete(i);
     }
     DeleteSelectedItems(TRUE);
     OnPlaylistChanged();

@@ -139,7 +139,7 @@ private:
     bool TakePendingPath(CPendingPath& pending);
     int AddLoadedItem(CPlaylistItem* pItem, int bNotify);
     void CloseCurrentIf(bool bCondition);
-    void ShiftIndexesAfterDelete(int nIndex);
+    void ShiftLastPlayedAfterDelete(int nIndex);
     int ScanFolderEntries(const CString& folder, const CWildcardFilter& filter, int bRecurse, const StopFlag* pStopFlag);
 };
 
