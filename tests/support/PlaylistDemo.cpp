@@ -5,6 +5,7 @@
 // control handles itself (view mode, play, delete, select all) work here too.
 #include "classlib/AfxMessageMap.h"
 #include "classlib/CWinApp.h"
+#include "framework/system/AppFolders.h"
 #include "framework/system/PathHelpers.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CItemVideoWnd.h"
