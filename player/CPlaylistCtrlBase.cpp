@@ -5,6 +5,7 @@
 #include "mediatools/CPlayerSession.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CItemVideoWnd.h"
+#include "player/CMediaInfoDlg.h"
 #include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistData.h"
@@ -493,6 +494,8 @@ int CPlaylistCtrlBase::ShowItemInfo(CPlaylistItem* pItem)
     if (!pItem)
         return -1;
     pItem->LoadMediaInfo(0);
+    CMediaInfoDlg dlg(pItem->m_strPath, &pItem->m_mediaInfo, this);
+    dlg.DoModal();
     return 0;
 }
 

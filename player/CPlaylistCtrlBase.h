@@ -89,8 +89,10 @@ public:
     int FindPath(LPCWSTR pszPath) const;  // 1 found (any letter case), 0
     LONGLONG GetTotalDuration() const;    // milliseconds
     int OpenItemFolder(int nIndex);
+    // Probes the item when it has not been and shows what is known in the media information
+    // dialog. -1 without an item.
     int ShowItemInfo(int nIndex);
-    virtual int ShowItemInfo(CPlaylistItem* pItem);
+    int ShowItemInfo(CPlaylistItem* pItem);
     void RedrawItem(CPlaylistItem* pItem);
     BOOL IsLoading() const { return m_threads.IsLoading(); }
     int GetPendingCount() const { return static_cast<int>(m_pendingPaths.size()); }

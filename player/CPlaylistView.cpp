@@ -6,7 +6,9 @@
 #include "framework/dialogs/CFolderSelectDlg.h"
 #include "framework/system/ITunesBridge.h"
 #include "framework/system/PathHelpers.h"
+#include "player/CAddUrlsDlg.h"
 #include "player/CItemVideoWnd.h"
+#include "player/COpenUrlDlg.h"
 #include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlayerUIResources.h"
@@ -92,6 +94,8 @@ BEGIN_MESSAGE_MAP(CPlaylistView, CMediaPlaylistView)
     ON_COMMAND(ID_FILE_ADD_FILES, &CPlaylistView::OnAddFiles)
     ON_COMMAND(ID_FILE_OPEN_FOLDER, &CPlaylistView::OnOpenFolder)
     ON_COMMAND(ID_FILE_ADD_FOLDER, &CPlaylistView::OnAddFolder)
+    ON_COMMAND(ID_FILE_OPEN_URL, &CPlaylistView::OnOpenUrl)
+    ON_COMMAND(ID_FILE_ADD_URLS, &CPlaylistView::OnAddUrls)
     ON_COMMAND(ID_PLAYLIST_OPEN, &CPlaylistView::OnOpenPlaylist)
     ON_COMMAND(ID_PLAYLIST_SAVE, &CPlaylistView::OnSavePlaylist)
     ON_COMMAND(ID_PLAYLIST_DELETE, &CPlaylistView::OnDelete)
@@ -250,6 +254,24 @@ void CPlaylistView::OnSavePlaylist()
     CString path = GetSaveName(dlg.GetPathName(), static_cast<int>(dlg.GetOFN().nFilterIndex));
     if (m_playlistCtrl.SavePlaylistFile(path, 1, 1) < 0)
         MessageBox(L"The playlist could not be saved.", nullptr, MB_ICONWARNING);
+}
+
+void CPlaylistView::OnOpenUrl()
+{
+    COpenUrlDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString url = dlg.m_strUrl;
+    url.Trim();
+    if (!url.IsEmpty())
+        m_playlistCtrl.OpenPath(url, PENDING_URL, L"", 1);
+}
+
+void CPlaylistView::OnAddUrls()
+{
+    CAddUrlsDlg dlg(this);
+    if (dlg.DoModal() == IDOK)
+        AddUrlLines(dlg.m_strUrls);
 }
 
 int CPlaylistView::AddUrlLines(LPCWSTR pszText)
