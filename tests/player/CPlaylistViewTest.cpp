@@ -160,6 +160,32 @@ TEST_F(PlaylistView, UrlLinesAndDroppedPathsAreQueued)
     EXPECT_EQ(0, Ctrl().m_nPendingPlayIndex) << "and its first row will play";
 }
 
+TEST_F(PlaylistView, TypedKeysFindTitlesByTheCharacterAtTheirPosition)
+{
+    const wchar_t* titles[] = {L"Alpha", L"abc", L"beta"};
+    for (int i = 0; i < 3; ++i)
+        Ctrl().GetPlaylistItem(i)->m_strTitle = titles[i];
+    struct Step {
+        wchar_t key;
+        DWORD after;  // ms after the previous key
+        int selected;
+    } steps[] = {
+        {L'a', 5000, 0},  // first character, any case
+        {L'b', 100, 1},   // within 500 ms: the second character
+        {L'b', 1000, 2},  // after a pause: the first character again
+        {L'e', 100, 2},   // "be"
+        {L'x', 100, 2},   // nothing has it: the search starts over, and finds nothing either
+        {L'A', 100, 0},   // no title has it second: found as the first character
+    };
+    DWORD time = 100000;
+    for (const Step& step : steps) {
+        time += step.after;
+        Ctrl().TypeAhead(step.key, time);
+        EXPECT_EQ(step.selected, m_pView->GetSelectedIndex()) << static_cast<char>(step.key);
+        EXPECT_EQ(1, Ctrl().GetSelectedCount());
+    }
+}
+
 TEST_F(PlaylistView, SavePlaylistNamesGetTheChosenFiltersExtension)
 {
     struct Case {
