@@ -5,6 +5,7 @@
 #include "mediatools/CPlayerSession.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CItemVideoWnd.h"
+#include "player/CMediaInfoDlg.h"
 #include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistData.h"
@@ -362,14 +363,13 @@ void CPlaylistCtrlBase::CloseCurrentIf(bool bCondition)
         g_pVideoWnd->Close(0);
 }
 
-void CPlaylistCtrlBase::ShiftIndexesAfterDelete(int nIndex)
+void CPlaylistCtrlBase::ShiftLastPlayedAfterDelete(int nIndex)
 {
-    for (int* pIndex : {&m_nLastPlayedIndex, &m_nPendingPlayIndex}) {
-        if (*pIndex == nIndex)
-            *pIndex = -1;
-        else if (*pIndex > nIndex)
-            --*pIndex;
-    }
+    // The load guard has cleared the pending row already; the remembered one moves with its row.
+    if (m_nLastPlayedIndex == nIndex)
+        m_nLastPlayedIndex = -1;
+    else if (m_nLastPlayedIndex > nIndex)
+        --m_nLastPlayedIndex;
 }
 
 int CPlaylistCtrlBase::DeleteItemAt(int nIndex)
@@ -378,7 +378,7 @@ int CPlaylistCtrlBase::DeleteItemAt(int nIndex)
         return -1;
     CPlaylistLoadGuard guard(*this, false);
     CloseCurrentIf(CurrentIndex() == nIndex);
-    ShiftIndexesAfterDelete(nIndex);
+    ShiftLastPlayedAfterDelete(nIndex);
     DeleteItem(nIndex, TRUE);
     OnPlaylistChanged();
     return 0;
@@ -394,7 +394,7 @@ void CPlaylistCtrlBase::DeleteSelected()
     // From the last row up, so each shift sees the indexes of the rows still there.
     for (int i = GetItemCount() - 1; i >= 0; --i) {
         if (IsSelected(i))
-            ShiftIndexesAfterDelete(i);
+            ShiftLastPlayedAfterDelete(i);
     }
     DeleteSelectedItems(TRUE);
     OnPlaylistChanged();
@@ -494,6 +494,8 @@ int CPlaylistCtrlBase::ShowItemInfo(CPlaylistItem* pItem)
     if (!pItem)
         return -1;
     pItem->LoadMediaInfo(0);
+    CMediaInfoDlg dlg(pItem->m_strPath, &pItem->m_mediaInfo, this);
+    dlg.DoModal();
     return 0;
 }
 

@@ -89,8 +89,10 @@ public:
     int FindPath(LPCWSTR pszPath) const;  // 1 found (any letter case), 0
     LONGLONG GetTotalDuration() const;    // milliseconds
     int OpenItemFolder(int nIndex);
+    // Probes the item when it has not been and shows what is known in the media information
+    // dialog. -1 without an item.
     int ShowItemInfo(int nIndex);
-    virtual int ShowItemInfo(CPlaylistItem* pItem);
+    int ShowItemInfo(CPlaylistItem* pItem);
     void RedrawItem(CPlaylistItem* pItem);
     BOOL IsLoading() const { return m_threads.IsLoading(); }
     int GetPendingCount() const { return static_cast<int>(m_pendingPaths.size()); }
@@ -139,7 +141,7 @@ private:
     bool TakePendingPath(CPendingPath& pending);
     int AddLoadedItem(CPlaylistItem* pItem, int bNotify);
     void CloseCurrentIf(bool bCondition);
-    void ShiftIndexesAfterDelete(int nIndex);
+    void ShiftLastPlayedAfterDelete(int nIndex);
     int ScanFolderEntries(const CString& folder, const CWildcardFilter& filter, int bRecurse, const StopFlag* pStopFlag);
 };
 

@@ -6,7 +6,10 @@
 #include "framework/dialogs/CFolderSelectDlg.h"
 #include "framework/system/ITunesBridge.h"
 #include "framework/system/PathHelpers.h"
+#include "player/CAddUrlsDlg.h"
 #include "player/CItemVideoWnd.h"
+#include "player/COpenUrlDlg.h"
+#include "player/ItemSettingCommands.h"
 #include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlayerUIResources.h"
@@ -26,61 +29,6 @@ const wchar_t kPlaylistOpenFilter[] = L"Playlist Files (*.playlist;*.m3u;*.pls)|
 const wchar_t kPlaylistSaveFilter[] = L"Playlist File (*.playlist)|*.playlist|M3U File (*.m3u)|*.m3u|PLS File (*.pls)|*.pls||";
 const wchar_t kAddFolderPatterns[] = L"*.mp4;*.webm;*.ts;*.flv;*.gif;*.mp3;*.aac;*.ogg";
 
-// The per-item effects: the command sets the field to its value, or back when it has it.
-struct ItemEffect {
-    UINT nID;
-    int CPlaylistEntry::*pField;
-    int nValue;
-    int nOff;
-};
-
-const ItemEffect kItemEffects[] = {
-    {ID_PICTURE_FLIP_H, &CPlaylistEntry::m_bFlipH, 1, 0},
-    {ID_PICTURE_FLIP_V, &CPlaylistEntry::m_bFlipV, 1, 0},
-    {ID_PICTURE_GRAYSCALE, &CPlaylistEntry::m_bGrayscale, 1, 0},
-    {ID_PICTURE_OLD_PHOTO, &CPlaylistEntry::m_bOldPhoto, 1, 0},
-    {ID_PICTURE_NEGATE, &CPlaylistEntry::m_bNegate, 1, 0},
-    {ID_ROTATE_90, &CPlaylistEntry::m_nRotate, 90, 0},
-    {ID_ROTATE_180, &CPlaylistEntry::m_nRotate, 180, 0},
-    {ID_ROTATE_270, &CPlaylistEntry::m_nRotate, 270, 0},
-    {ID_ITEM_VOLUME_150, &CPlaylistEntry::m_nVolume, 150, 100},
-    {ID_ITEM_VOLUME_200, &CPlaylistEntry::m_nVolume, 200, 100},
-    {ID_ITEM_VOLUME_300, &CPlaylistEntry::m_nVolume, 300, 100},
-    {ID_SPEED_DOUBLE, &CPlaylistEntry::m_nPlaySpeed, 200, 100},
-    {ID_SPEED_HALF, &CPlaylistEntry::m_nPlaySpeed, 50, 100},
-};
-
-const ItemEffect* FindItemEffect(UINT nID)
-{
-    for (const ItemEffect& effect : kItemEffects) {
-        if (effect.nID == nID)
-            return &effect;
-    }
-    return nullptr;
-}
-
-// The selected stream of a track command's kind and the streams of that kind.
-struct TrackChoice {
-    int* pSelected = nullptr;
-    int nStreams = 0;
-    UINT nBase = 0;
-};
-
-TrackChoice GetTrackChoice(CPlaylistItem* pItem, UINT nID)
-{
-    TrackChoice choice;
-    if (!pItem)
-        return choice;
-    CMediaInfo& info = pItem->m_mediaInfo;
-    if (nID >= ID_VIDEO_TRACK_OFF && nID <= ID_VIDEO_TRACK_LAST)
-        choice = {&info.SelectedVideoStream, static_cast<int>(info.VideoStreams.GetSize()), ID_VIDEO_TRACK_BASE};
-    else if (nID >= ID_AUDIO_TRACK_OFF && nID <= ID_AUDIO_TRACK_LAST)
-        choice = {&info.SelectedAudioStream, static_cast<int>(info.AudioStreams.GetSize()), ID_AUDIO_TRACK_BASE};
-    else if (nID >= ID_SUBTITLE_TRACK_OFF && nID <= ID_SUBTITLE_TRACK_LAST)
-        choice = {&info.SelectedSubtitleStream, static_cast<int>(info.SubtitleStreams.GetSize()), ID_SUBTITLE_TRACK_BASE};
-    return choice;
-}
-
 }  // namespace
 
 IMPLEMENT_DYNCREATE(CPlaylistView, CMediaPlaylistView)
@@ -92,6 +40,8 @@ BEGIN_MESSAGE_MAP(CPlaylistView, CMediaPlaylistView)
     ON_COMMAND(ID_FILE_ADD_FILES, &CPlaylistView::OnAddFiles)
     ON_COMMAND(ID_FILE_OPEN_FOLDER, &CPlaylistView::OnOpenFolder)
     ON_COMMAND(ID_FILE_ADD_FOLDER, &CPlaylistView::OnAddFolder)
+    ON_COMMAND(ID_FILE_OPEN_URL, &CPlaylistView::OnOpenUrl)
+    ON_COMMAND(ID_FILE_ADD_URLS, &CPlaylistView::OnAddUrls)
     ON_COMMAND(ID_PLAYLIST_OPEN, &CPlaylistView::OnOpenPlaylist)
     ON_COMMAND(ID_PLAYLIST_SAVE, &CPlaylistView::OnSavePlaylist)
     ON_COMMAND(ID_PLAYLIST_DELETE, &CPlaylistView::OnDelete)
@@ -252,6 +202,24 @@ void CPlaylistView::OnSavePlaylist()
         MessageBox(L"The playlist could not be saved.", nullptr, MB_ICONWARNING);
 }
 
+void CPlaylistView::OnOpenUrl()
+{
+    COpenUrlDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CString url = dlg.m_strUrl;
+    url.Trim();
+    if (!url.IsEmpty())
+        m_playlistCtrl.OpenPath(url, PENDING_URL, L"", 1);
+}
+
+void CPlaylistView::OnAddUrls()
+{
+    CAddUrlsDlg dlg(this);
+    if (dlg.DoModal() == IDOK)
+        AddUrlLines(dlg.m_strUrls);
+}
+
 int CPlaylistView::AddUrlLines(LPCWSTR pszText)
 {
     CStringArray urls;
@@ -356,12 +324,8 @@ void CPlaylistView::OnShowInFolder()
 
 void CPlaylistView::OnItemEffect(UINT nID)
 {
-    CPlaylistItem* pItem = GetSelectedItem();
-    const ItemEffect* pEffect = FindItemEffect(nID);
-    if (!pItem || !pEffect)
-        return;
-    int& field = pItem->*(pEffect->pField);
-    field = field == pEffect->nValue ? pEffect->nOff : pEffect->nValue;
+    if (CPlaylistItem* pItem = GetSelectedItem())
+        ApplyItemSetting(*pItem, nID);
 }
 
 void CPlaylistView::OnResetEffects()
@@ -372,9 +336,8 @@ void CPlaylistView::OnResetEffects()
 
 void CPlaylistView::OnTrack(UINT nID)
 {
-    TrackChoice choice = GetTrackChoice(GetSelectedItem(), nID);
-    if (choice.pSelected)
-        *choice.pSelected = static_cast<int>(nID) - static_cast<int>(choice.nBase);
+    if (CPlaylistItem* pItem = GetSelectedItem())
+        ApplyTrackChoice(*pItem, nID);
 }
 
 // Display options -----------------------------------------------------------------------------
@@ -579,15 +542,10 @@ void CPlaylistView::OnUpdateShowInFolder(CCmdUI* pCmdUI)
 
 void CPlaylistView::OnUpdateItemEffect(CCmdUI* pCmdUI)
 {
-    CPlaylistItem* pItem = GetSelectedItem();
-    const ItemEffect* pEffect = FindItemEffect(pCmdUI->m_nID);
-    pCmdUI->Enable(pItem && pEffect);
-    pCmdUI->SetCheck(pItem && pEffect && pItem->*(pEffect->pField) == pEffect->nValue);
+    UpdateItemSetting(GetSelectedItem(), pCmdUI);
 }
 
 void CPlaylistView::OnUpdateTrack(CCmdUI* pCmdUI)
 {
-    TrackChoice choice = GetTrackChoice(GetSelectedItem(), pCmdUI->m_nID);
-    int nChecked = choice.pSelected ? *choice.pSelected + static_cast<int>(choice.nBase) : -1;
-    pCmdUI->SetCheck(choice.nStreams > 0 && static_cast<int>(pCmdUI->m_nID) == nChecked);
+    UpdateTrackChoice(GetSelectedItem(), pCmdUI);
 }

@@ -37,6 +37,8 @@ protected:
     void OnAddFiles() { ChooseFiles(FALSE); }
     void OnOpenFolder() { ChooseFolder(TRUE); }
     void OnAddFolder() { ChooseFolder(FALSE); }
+    void OnOpenUrl();
+    void OnAddUrls();
     void OnOpenPlaylist();
     void OnSavePlaylist();
     void OnDelete();
