@@ -519,9 +519,11 @@ INT_PTR RunFileTypeDialog(CNewFileTypeDlg& dlg, const std::function<void(HWND)>&
 TEST_F(SettingsSheet, TheFileTypeDialogOffersThreeIconsTheFirstChosen)
 {
     CNewFileTypeDlg dlg;
-    int nItems = 0, nSelected = -1;
+    int nItems = 0, nSelected = -1, nImages = 0;
     INT_PTR nResult = RunFileTypeDialog(dlg, [&](HWND hDlg) {
         nItems = static_cast<int>(SendDlgItemMessageW(hDlg, IDC_FILE_TYPE_ICON, CB_GETCOUNT, 0, 0));
+        nImages = ImageList_GetImageCount(
+            reinterpret_cast<HIMAGELIST>(SendDlgItemMessageW(hDlg, IDC_FILE_TYPE_ICON, CBEM_GETIMAGELIST, 0, 0)));
         nSelected = static_cast<int>(SendDlgItemMessageW(hDlg, IDC_FILE_TYPE_ICON, CB_GETCURSEL, 0, 0));
         SetDlgItemTextW(hDlg, IDC_FILE_EXTENSION, L" mkv ");
         SetDlgItemTextW(hDlg, IDC_FILE_TYPE_NAME, L"MKV Video ");
@@ -529,6 +531,7 @@ TEST_F(SettingsSheet, TheFileTypeDialogOffersThreeIconsTheFirstChosen)
         SendMessageW(hDlg, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(3, nItems);
+    EXPECT_EQ(3, nImages) << "the video, audio and playlist icons";
     EXPECT_EQ(0, nSelected);
     EXPECT_EQ(IDOK, nResult);
     EXPECT_STREQ(L".mkv", dlg.m_strExtension);

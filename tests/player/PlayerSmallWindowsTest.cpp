@@ -206,8 +206,8 @@ TEST(PlayerUIResources, LoadHandsTheFontsAndTheCursorToTheFrameworkUntilTheyGo)
         resources.GetFont(AppFontLargeBold)->GetLogFont(&large);
         EXPECT_EQ(normal.lfHeight + normal.lfHeight / 2, large.lfHeight);
         EXPECT_EQ(700, large.lfWeight);
-        EXPECT_EQ(resources.m_hHandCursor ? resources.m_hHandCursor : LoadCursorW(nullptr, IDC_HAND),
-                  GetAppHandCursor());
+        ASSERT_NE(nullptr, resources.m_hHandCursor);
+        EXPECT_EQ(resources.m_hHandCursor, GetAppHandCursor());
         EXPECT_NE(0u, resources.OSInfo().m_version.dwMajorVersion) << "the system record is filled";
         hOwn = static_cast<HFONT>(resources.GetFont(AppFontNormal)->GetSafeHandle());
     }
