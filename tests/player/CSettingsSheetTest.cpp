@@ -217,14 +217,22 @@ TEST_F(SettingsSheet, CancelStoresNothing)
 
 // ---- History
 
-TEST_F(SettingsSheet, EachMaximumCanBeEditedOnlyWhileItsListIsKept)
+TEST_F(SettingsSheet, TheHistoryPageShowsTheSettingsAndEditsOnlyTheMaximumOfAKeptList)
 {
     g_playerSettings.m_bRememberRecentFiles = 0;
+    g_playerSettings.m_nMaxRecentFiles = 7;
+    g_playerSettings.m_nMaxRecentPlaylists = 12;
     CSettingsSheet sheet;
     std::vector<bool> enabled;
+    CString maxFiles, maxPlaylists;
+    bool bFilesChecked = true, bPlaylistsChecked = false;
     RunSheet(sheet, [&](HWND hSheet) {
         ShowPage(hSheet, 2);
         CSettingsPage3& page = sheet.m_historyPage;
+        maxFiles = ItemText(page, IDC_MAX_RECENT_FILES);
+        maxPlaylists = ItemText(page, IDC_MAX_RECENT_PLAYLISTS);
+        bFilesChecked = IsChecked(page, IDC_REMEMBER_RECENT_FILES);
+        bPlaylistsChecked = IsChecked(page, IDC_REMEMBER_RECENT_PLAYLISTS);
         enabled.push_back(page.GetDlgItem(IDC_MAX_RECENT_FILES)->IsWindowEnabled());
         enabled.push_back(page.GetDlgItem(IDC_MAX_RECENT_PLAYLISTS)->IsWindowEnabled());
         Click(page, IDC_REMEMBER_RECENT_FILES);
@@ -232,6 +240,10 @@ TEST_F(SettingsSheet, EachMaximumCanBeEditedOnlyWhileItsListIsKept)
         enabled.push_back(page.GetDlgItem(IDC_MAX_RECENT_FILES)->IsWindowEnabled());
         enabled.push_back(page.GetDlgItem(IDC_MAX_RECENT_PLAYLISTS)->IsWindowEnabled());
     });
+    EXPECT_STREQ(L"7", maxFiles);
+    EXPECT_STREQ(L"12", maxPlaylists);
+    EXPECT_FALSE(bFilesChecked);
+    EXPECT_TRUE(bPlaylistsChecked);
     EXPECT_EQ((std::vector<bool>{false, true, true, false}), enabled);
 }
 
