@@ -300,6 +300,12 @@ LRESULT PlayerControlBar::OnSliderPosChanged(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+void PlayerControlBar::SetSession(CPlayerSession* pSession)
+{
+    m_pSession = pSession;
+    RefreshVolume();
+}
+
 void PlayerControlBar::SetPlayState(int nState)
 {
     if (!HasItems())

@@ -29,8 +29,9 @@ public:
     };
 
     // The session whose volume, mute and position the bar shows and sets (the display
-    // window's); the bar does not own it. Null: the sliders change nothing.
-    void SetSession(CPlayerSession* pSession) { m_pSession = pSession; }
+    // window's); the bar does not own it. Null: the sliders change nothing. The volume display
+    // follows the new session at once.
+    void SetSession(CPlayerSession* pSession);
 
     // Playback states as the session has them: reset clears duration and position; playing
     // shows the pause image; paused, end of media and finished the play image.
