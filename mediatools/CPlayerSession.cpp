@@ -13,7 +13,7 @@ CLiveObjectSet g_liveSessions;
 
 CPlayerSession::CPlayerSession()
     : m_nZoomRatio(100), m_nPlaySpeed(100), m_nState(PLAYER_STATE_RESET), m_nEndReason(0), m_nStopRequest(0),
-      m_nRestartMarker(0), m_nRestartPosition(0), m_bStopPending(false), m_bToolReported(false), m_nOwnerObject(0),
+      m_nRestartMarker(0), m_nRestartPosition(0), m_bStopPending(false), m_bToolReported(false), m_nRunResult(0), m_nOwnerObject(0),
       m_nOwnerWindow(0)
 {
 }
@@ -83,8 +83,10 @@ int CPlayerSession::RunOnce()
     SetWorkingFolder();
     StoreOwner();
     m_bToolReported = false;
+    m_nRunResult = 0;
     CLiveObjectSet::CScope live(g_liveSessions, static_cast<CPlayerRunner*>(this));
-    return RunTool(m_params, &m_nStopRequest, m_strWorkingFolder.IsEmpty() ? nullptr : (LPCWSTR)m_strWorkingFolder);
+    m_nRunResult = RunTool(m_params, &m_nStopRequest, m_strWorkingFolder.IsEmpty() ? nullptr : (LPCWSTR)m_strWorkingFolder);
+    return m_nRunResult;
 }
 
 int CPlayerSession::Play()
@@ -180,12 +182,13 @@ int CPlayerSession::OnPlayerStopping(const PlayerStatus& status)
 
 int CPlayerSession::OnPlayerFinished(const PlayerStatus& status)
 {
-    // A tool that never said it started (missing, or failing at once) has completed nothing,
-    // so nothing may move on to the next item as if it had.
+    // A tool that never said it started (missing, or failing at once), or that ended badly
+    // after it did (a crash, a file it rejects), has completed nothing, so nothing may move on
+    // to the next item as if it had.
     if (m_nStopRequest == PLAYER_CMD_STOP)
         m_nEndReason = PLAYER_END_STOPPED;
     else
-        m_nEndReason = m_bToolReported ? PLAYER_END_COMPLETED : 0;
+        m_nEndReason = m_bToolReported && m_nRunResult == 0 ? PLAYER_END_COMPLETED : 0;
     SetState(PLAYER_STATE_FINISHED);
     return 0;
 }

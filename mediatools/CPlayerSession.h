@@ -123,6 +123,7 @@ private:
 
     std::atomic<bool> m_bStopPending;   // a stop was asked for since the last Play ended
     std::atomic<bool> m_bToolReported;  // the running tool has said it started or plays
+    std::atomic<int> m_nRunResult;      // the last run's result: 0 when the tool ended well
     uint64_t m_nOwnerObject;
     uint64_t m_nOwnerWindow;
 };

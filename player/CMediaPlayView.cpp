@@ -10,6 +10,10 @@ BEGIN_MESSAGE_MAP(CMediaPlayView, CView)
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
+CMediaPlayView::CMediaPlayView() : CMediaPlayView(new CItemVideoWnd) {}
+
+CMediaPlayView::CMediaPlayView(CItemVideoWnd* pVideoWnd) : m_pVideoWnd(pVideoWnd), m_videoWnd(*m_pVideoWnd) {}
+
 int CMediaPlayView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CView::OnCreate(lpCreateStruct) == -1)

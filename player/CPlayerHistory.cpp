@@ -105,6 +105,17 @@ CString MakeFileTypeProgID(LPCWSTR pszExtension)
     return progID;
 }
 
+CString GetFileTypeBackup(const CFileAssociation& type)
+{
+    CString backup = AfxGetApp()->GetProfileString(FileTypeSection(type.m_strExtension), L"Backup", L"");
+    return backup == type.m_strProgID ? CString() : backup;
+}
+
+void SetFileTypeBackup(const CFileAssociation& type, LPCWSTR pszProgID)
+{
+    AfxGetApp()->WriteProfileString(FileTypeSection(type.m_strExtension), L"Backup", pszProgID);
+}
+
 CPlayerHistory::~CPlayerHistory()
 {
     DeleteFileTypes();

@@ -49,4 +49,9 @@ public:
 // "KavriHelper.KavriVideoPlayer" followed by the extension, without blanks.
 CString MakeFileTypeProgID(LPCWSTR pszExtension);
 
+// The owner an extension had before the player took it over, kept as "Backup" in the type's
+// profile section. Reading answers empty when the kept value is the type's own ProgID.
+CString GetFileTypeBackup(const CFileAssociation& type);
+void SetFileTypeBackup(const CFileAssociation& type, LPCWSTR pszProgID);
+
 extern CPlayerHistory g_playerHistory;

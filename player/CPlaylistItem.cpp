@@ -2,6 +2,7 @@
 #include "framework/system/AppFolders.h"
 #include "framework/system/CTempFileGuard.h"
 #include "framework/system/PathHelpers.h"
+#include "framework/text/Duration.h"
 #include "image/ImageFit.h"
 #include "mediatools/CEncoderJob.h"
 #include "player/CPlayerSettings.h"
@@ -32,6 +33,61 @@ void CPlaylistItem::Reset()
     m_strDisplayResolutionText.Empty();
     m_strPathText.Empty();
     CPlaylistEntry::Reset();
+}
+
+int CPlaylistItem::SetMedia(LPCWSTR pszPath, const StopFlag* pStopFlag)
+{
+    m_dwFlags = 0;
+    m_strPath = pszPath;
+    if (PathIsURLW(pszPath))
+        m_dwFlags |= ITEM_FLAG_URL;
+    if (LoadMediaInfo(1, pStopFlag) < 0)
+        return -1;
+    PrepareDisplayInfo();
+    return 0;
+}
+
+int CPlaylistItem::LoadMediaInfo(int bForce, const StopFlag* pStopFlag)
+{
+    if ((m_dwFlags & ITEM_FLAG_PROBED) && !bForce)
+        return 1;
+    if (m_mediaInfo.Probe(m_strPath, pStopFlag) != 0)
+        return -1;
+    m_dwFlags |= ITEM_FLAG_PROBED;
+    return 0;
+}
+
+int CPlaylistItem::PrepareDisplayInfo()
+{
+    if (m_dwState & ITEM_STATE_TEXTS)
+        return 1;
+    if (!PathIsURLW(m_strPath) && !PathExists(m_strPath))
+        m_dwState |= ITEM_STATE_MISSING;
+    m_nMediaType = m_mediaInfo.MediaType;
+    m_nFileType = m_mediaInfo.FileType;
+    m_strTitle = m_mediaInfo.Metadata.Title;
+    m_strTitle.Trim();
+    if (m_strTitle.IsEmpty())
+        m_strTitle = PathFindFileNameW(m_strPath);
+    m_strDurationText.Empty();
+    if (m_mediaInfo.DurationInUs > 0)
+        m_strDurationText = FormatDurationUs(m_mediaInfo.DurationInUs, false, false, false);
+    m_strFramesText.Empty();
+    m_strDefinitionText.Empty();
+    m_strResolutionText.Empty();
+    m_strDisplayResolutionText.Empty();
+    if (const CMediaStreamInfo* pVideo = m_mediaInfo.GetVideoStream()) {
+        if (pVideo->Frames > 0)
+            m_strFramesText.Format(L"%d f", static_cast<int>(pVideo->Frames));
+        m_strDefinitionText = GetDefinitionText(pVideo->Height);
+        if (pVideo->Width > 0 && pVideo->Height > 0)
+            m_strResolutionText.Format(L"%dx%d", pVideo->Width, pVideo->Height);
+        if (pVideo->DisplayWidth > 0 && pVideo->DisplayHeight > 0)
+            m_strDisplayResolutionText.Format(L"%dx%d", pVideo->DisplayWidth, pVideo->DisplayHeight);
+    }
+    m_strPathText = m_strPath;
+    m_dwState |= ITEM_STATE_TEXTS;
+    return 0;
 }
 
 int CPlaylistItem::LoadThumbnail(int bForce, const StopFlag* pStopFlag)
@@ -110,6 +166,18 @@ void CPlaylistItem::TakeThumbnail(CRasterImage& image)
 {
     ShrinkImageToFit(&image, g_playerSettings.m_nThumbnailWidth, g_playerSettings.m_nThumbnailHeight);
     m_thumbnail.MoveFrom(image);
+}
+
+CString GetDefinitionText(int nHeight)
+{
+    switch (nHeight) {
+    case 720: return L"HD 720";
+    case 1080: return L"HD 1080";
+    case 1440: return L"QHD 2K";
+    case 2160: return L"UHD 4K";
+    case 4320: return L"UHD 8K";
+    default: return CString();
+    }
 }
 
 int GrabFrame(LPCWSTR pszMediaPath, CRasterImage& image, LONGLONG nTimeMs, int nWidth, int nHeight,

@@ -14,6 +14,14 @@ public:
 
     void Reset() override;
 
+    // Sets the path (a URL is flagged), probes it and fills the display texts. 0 / -1.
+    int SetMedia(LPCWSTR pszPath, const StopFlag* pStopFlag = nullptr);
+    // 1 when probed already and force is 0; else probes the path: 0, or -1 when it fails.
+    int LoadMediaInfo(int bForce, const StopFlag* pStopFlag = nullptr);
+    // 1 when the texts are ready; else marks a missing file and fills title, duration, frames,
+    // definition and resolution texts from the media information: 0.
+    int PrepareDisplayInfo();
+
     // 1 when a thumbnail is built already and force is 0; else BuildThumbnail: 0 and the
     // state bit set, or -1. The stop flag ends a frame grab early.
     int LoadThumbnail(int bForce, const StopFlag* pStopFlag = nullptr);
@@ -43,6 +51,9 @@ public:
 private:
     void TakeThumbnail(CRasterImage& image);
 };
+
+// The definition label of a coded video height: exact heights only, else empty.
+CString GetDefinitionText(int nHeight);
 
 // Grabs the frame at nTimeMs with the encoder tool (width and height 0 keep the source size)
 // and, for a sample aspect given, resizes it to the display size. 0, or -1 when the tool fails

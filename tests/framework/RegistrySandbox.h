@@ -14,6 +14,9 @@ public:
         // that one of them removes could vanish under another's feet.
         m_path = L"Software\\Kavri Registry Sandbox " + std::to_wstring(GetCurrentProcessId()) +
                  L"-" + std::to_wstring(++s_nCount);
+        // A process killed before its sandbox went leaves the keys behind, and a later process
+        // may get the same id: it starts from nothing all the same.
+        RegDeleteTreeW(HKEY_CURRENT_USER, m_path.c_str());
         // Both keys are made before either root is redirected.
         HKEY hUser = CreateKey(L"\\User");
         HKEY hMachine = bMachineToo ? CreateKey(L"\\Machine") : nullptr;

@@ -1,0 +1,3 @@
+#include "player/CPlaylistDoc.h"
+
+IMPLEMENT_DYNCREATE(CPlaylistDoc, CDocument)
