@@ -193,24 +193,26 @@ TEST_F(FileExistsTest, ATypedNameMustBeOneAFileCanHave)
 TEST_F(FileExistsTest, TheCountdownClosesWithTheSuggestedName)
 {
     m_settings.m_autoCloseOverwriteDlg = 1;
-    std::vector<CString> labels;
+    std::vector<std::wstring> labels;
     Asked asked = Ask([&labels](HWND hDlg) {
-        labels.push_back(Text(hDlg, IDC_AUTO_CLOSE));
+        labels.push_back(std::wstring(Text(hDlg, IDC_AUTO_CLOSE)));
         // Ticks of the dialog's timer, sent rather than waited for.
         for (int i = 0; i < 5; i++)
             SendMessageW(hDlg, WM_TIMER, CAutoCloseDlg::kTimerId, 0);
-        labels.push_back(Text(hDlg, IDC_AUTO_CLOSE));
+        labels.push_back(std::wstring(Text(hDlg, IDC_AUTO_CLOSE)));
         // Off, the ticks change nothing; on again, the countdown goes on where it stood.
         Click(hDlg, IDC_AUTO_CLOSE);
         SendMessageW(hDlg, WM_TIMER, CAutoCloseDlg::kTimerId, 0);
-        labels.push_back(Text(hDlg, IDC_AUTO_CLOSE));
+        labels.push_back(std::wstring(Text(hDlg, IDC_AUTO_CLOSE)));
         Click(hDlg, IDC_AUTO_CLOSE);
-        for (int i = 0; i < 15; i++)
+        for (int i = 0; i < 14; i++)
             SendMessageW(hDlg, WM_TIMER, CAutoCloseDlg::kTimerId, 0);
-        labels.push_back(Text(hDlg, IDC_AUTO_CLOSE));
+        labels.push_back(std::wstring(Text(hDlg, IDC_AUTO_CLOSE)));
+        // The last second closes the dialog.
+        SendMessageW(hDlg, WM_TIMER, CAutoCloseDlg::kTimerId, 0);
     });
-    EXPECT_EQ((std::vector<CString>{L"Auto close in 00:20", L"Auto close in 00:15", L"Auto close in 00:15",
-                                    L"Auto close in 00:00"}),
+    EXPECT_EQ((std::vector<std::wstring>{L"Auto close in 00:20", L"Auto close in 00:15", L"Auto close in 00:15",
+                                         L"Auto close in 00:01"}),
               labels);
     EXPECT_EQ(1, asked.answer);
     EXPECT_STREQ(L"clip (2)", asked.newTitle);

@@ -227,29 +227,31 @@ TEST_F(FormatDialogs, SettingsSwitchToCustomAndBackAndOkStoresTheCustomPreset)
 {
     CMediaPreset* p480 = Mp4Preset(L"H.264 - 480p");
     Scripted<CFormatSettingsDlg> dlg(m_formats, m_pMp4, p480, FALSE, FALSE);
-    std::vector<CString> shown;
+    std::vector<std::wstring> shown;
     dlg.m_script = [&shown](CWnd& d) {
-        shown.push_back(SelectedText(d, IDC_PRESET_COMBO));
+        shown.push_back(std::wstring(SelectedText(d, IDC_PRESET_COMBO)));
         ChooseText(d, IDC_RESOLUTION, L"Custom");
-        shown.push_back(SelectedText(d, IDC_PRESET_COMBO));
+        shown.push_back(std::wstring(SelectedText(d, IDC_PRESET_COMBO)));
         TypeText(d, IDC_WIDTH, L"700");
-        shown.push_back(SelectedText(d, IDC_PRESET_COMBO));
+        shown.push_back(std::wstring(SelectedText(d, IDC_PRESET_COMBO)));
         TypeText(d, IDC_WIDTH, L"640");
-        shown.push_back(SelectedText(d, IDC_PRESET_COMBO));
+        shown.push_back(std::wstring(SelectedText(d, IDC_PRESET_COMBO)));
         ChooseText(d, IDC_RESOLUTION, L"1280 x 720");
-        shown.push_back(SelectedText(d, IDC_PRESET_COMBO));
+        shown.push_back(std::wstring(SelectedText(d, IDC_PRESET_COMBO)));
+        // Custom starts from the size shown: 1280 x 720.
         ChooseText(d, IDC_RESOLUTION, L"Custom");
         TypeText(d, IDC_WIDTH, L"700");
         Click(d, IDOK);
     };
     ASSERT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ((std::vector<CString>{L"H.264 - 480p", L"H.264 - 480p", L"Custom", L"H.264 - 480p", L"H.264 - HD 720p"}),
+    EXPECT_EQ((std::vector<std::wstring>{L"H.264 - 480p", L"H.264 - 480p", L"Custom", L"H.264 - 480p",
+                                         L"H.264 - HD 720p"}),
               shown);
     CMediaPreset* pCustom = m_pMp4->m_pCustomPreset;
     ASSERT_TRUE(pCustom);
     EXPECT_STREQ(L"Custom", pCustom->GetName());
     EXPECT_EQ(700, pCustom->m_record.width);
-    EXPECT_EQ(480, pCustom->m_record.height);
+    EXPECT_EQ(720, pCustom->m_record.height);
     EXPECT_EQ(m_pMp4, dlg.GetFormat());
     EXPECT_EQ(pCustom, dlg.GetPreset());
     EXPECT_EQ(1, m_formats.m_modified);
