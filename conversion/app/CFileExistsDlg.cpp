@@ -60,6 +60,8 @@ BOOL CFileExistsDlg::OnInitDialog()
     CheckRadioButton(IDC_ACTION_NEW_NAME, IDC_ACTION_SKIP_DELETE,
                      kActionIds[m_action >= 0 && m_action < 4 ? m_action : 0]);
     EnableNewTitle();
+    // The question comes from a task's thread while the user may be elsewhere in the program.
+    ::SetForegroundWindow(m_hWnd);
     return result;
 }
 

@@ -184,7 +184,8 @@ void CFormatComboBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
     CRect rect(dis.rcItem);
     CRect textRect = rect;
-    if (m_pImageList)
+    // Presets have no icons: their texts start at the left.
+    if (m_pImageList && !m_presetItems)
         textRect.left += kIconIndent;
     DrawBackground(dc, dis, header, selected && enabled, textRect);
 

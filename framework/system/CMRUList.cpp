@@ -66,7 +66,8 @@ BOOL CMRUList::RemoveOtherValues()
         return pApp->WriteProfileString(m_strSection, nullptr, nullptr);
     HKEY hApp = pApp->GetAppRegistryKey();
     HKEY hSection = nullptr;
-    LONG opened = hApp ? RegOpenKeyExW(hApp, m_strSection, 0, KEY_READ | KEY_SET_VALUE, &hSection) : ERROR_INVALID_HANDLE;
+    LONG opened = hApp ? RegOpenKeyExW(hApp, m_strSection, 0, KEY_READ | KEY_SET_VALUE, &hSection)
+                       : ERROR_INVALID_HANDLE;
     if (hApp)
         RegCloseKey(hApp);
     if (opened != ERROR_SUCCESS)

@@ -233,8 +233,8 @@ protected:
 
 void ChooseItem(CWnd& dlg, int id, LPCWSTR text)
 {
-    int index = static_cast<int>(dlg.SendDlgItemMessage(id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                                        reinterpret_cast<LPARAM>(text)));
+    int index = static_cast<int>(
+        dlg.SendDlgItemMessage(id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)));
     dlg.SendDlgItemMessage(id, CB_SETCURSEL, index);
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
 }
@@ -311,7 +311,8 @@ void ShowSettingsDialog()
 void AskFileExists()
 {
     std::wstring folder = TempFolderFor(L"Kavri Output");
-    CloseHandle(CreateFileW((folder + L"\\Holiday clip.mp4").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    CloseHandle(
+        CreateFileW((folder + L"\\Holiday clip.mp4").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     g_conversionSettings.m_autoCloseOverwriteDlg = 1;
     std::thread([folder]() {
         CString newTitle;

@@ -244,9 +244,9 @@ TEST_F(FormatDialogs, SettingsSwitchToCustomAndBackAndOkStoresTheCustomPreset)
         Click(d, IDOK);
     };
     ASSERT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ((std::vector<std::wstring>{L"H.264 - 480p", L"H.264 - 480p", L"Custom", L"H.264 - 480p",
-                                         L"H.264 - HD 720p"}),
-              shown);
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"H.264 - 480p", L"H.264 - 480p", L"Custom", L"H.264 - 480p", L"H.264 - HD 720p"}),
+        shown);
     CMediaPreset* pCustom = m_pMp4->m_pCustomPreset;
     ASSERT_TRUE(pCustom);
     EXPECT_STREQ(L"Custom", pCustom->GetName());
