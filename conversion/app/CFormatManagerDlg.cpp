@@ -502,6 +502,13 @@ void CFormatManagerDlg::OnDestroy()
     WriteListToFormat();
     SaveCheckStates();
     m_pFormats->m_modified = 1;
-    m_pFormats->SaveIfModified();
+    // The changes stay in the registry and are written again at exit; the user hears of it now.
+    if (m_pFormats->SaveIfModified() < 0) {
+        CString text;
+        text.Format(L"The format settings could not be saved to \"%s\". They are kept until the program ends "
+                    L"and saved again then.",
+                    static_cast<LPCWSTR>(m_pFormats->m_path));
+        ::MessageBoxW(::GetWindow(m_hWnd, GW_OWNER), text, L"Video & Audio Formats", MB_OK | MB_ICONWARNING);
+    }
     CCXDialog::OnDestroy();
 }

@@ -259,6 +259,34 @@ TEST_F(FormatDialogs, SettingsSwitchToCustomAndBackAndOkStoresTheCustomPreset)
     EXPECT_EQ(640, p480->m_record.width);
 }
 
+// Filling the controls for a chosen preset or format changes their texts; those changes are
+// not the user's and must not turn the choice into "Custom".
+TEST_F(FormatDialogs, SettingsChoicesFillTheControlsWithoutTurningCustom)
+{
+    Scripted<CFormatSettingsDlg> dlg(m_formats, m_pMp4, Mp4Preset(L"H.264 - 480p"), FALSE, FALSE);
+    dlg.m_script = [this](CWnd& d) {
+        ChooseText(d, IDC_PRESET_COMBO, L"H.264 - HD 1080p");
+        EXPECT_STREQ(L"H.264 - HD 1080p", SelectedText(d, IDC_PRESET_COMBO));
+        EXPECT_STREQ(L"1920 x 1080", SelectedText(d, IDC_RESOLUTION));
+        ChooseText(d, IDC_PRESET_COMBO, L"Custom");
+        ChooseText(d, IDC_RESOLUTION, L"Custom");
+        EXPECT_STREQ(L"Custom", SelectedText(d, IDC_PRESET_COMBO));
+        // Another format, and back: the preset last chosen there comes back.
+        CMediaFormat* pMkv = m_formats.FindFormat(L"VF_mkv");
+        auto& settings = static_cast<CFormatSettingsDlg&>(d);
+        Choose(d, IDC_FORMAT_COMBO, settings.m_formatCombo.FindFormat(pMkv));
+        EXPECT_EQ(pMkv, settings.GetFormat());
+        EXPECT_STREQ(pMkv->m_presets[pMkv->m_defaultPreset]->GetName(), SelectedText(d, IDC_PRESET_COMBO));
+        Choose(d, IDC_FORMAT_COMBO, settings.m_formatCombo.FindFormat(m_pMp4));
+        EXPECT_STREQ(L"Custom", SelectedText(d, IDC_PRESET_COMBO));
+        // A header row leads on to the format after it.
+        Choose(d, IDC_FORMAT_COMBO, 0);
+        EXPECT_EQ(settings.m_formatCombo.GetFormat(1), settings.GetFormat());
+        Click(d, IDCANCEL);
+    };
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+}
+
 TEST_F(FormatDialogs, SettingsOkWithoutChangeCopiesThePresetIntoTheCustomOne)
 {
     CMediaPreset* p720 = Mp4Preset(L"H.264 - HD 720p");
@@ -479,6 +507,24 @@ TEST_F(FormatManagerTest, MovesKeepTheDefaultWithItsPresetAndAddInsertsAfterTheR
         Click(d, IDOK);
     };
     ASSERT_EQ(IDOK, dlg.DoModal());
+}
+
+TEST_F(FormatManagerTest, ASaveThatFailsIsReported)
+{
+    m_formats.m_path = CString(m_data.Path().c_str()) + L"\\missing\\MediaFormats.xml";
+    CWnd owner;
+    owner.CreateEx(0, AfxRegisterWndClass(0), L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr);
+    Scripted<CFormatManagerDlg> dlg(m_formats, &owner);
+    dlg.m_script = [](CFormatManagerDlg& d) { Click(d, IDOK); };
+    CString warning;
+    {
+        MessageBoxCloser closer(owner.m_hWnd);
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        warning = MessageBoxCloser::Text();
+    }
+    EXPECT_NE(-1, warning.Find(L"could not be saved"));
+    EXPECT_EQ(1, m_formats.m_modified);
+    owner.DestroyWindow();
 }
 
 TEST_F(FormatManagerTest, ACategoryShowsNoPresets)
