@@ -268,8 +268,9 @@ TEST_F(FormatDialogs, SettingsChoicesFillTheControlsWithoutTurningCustom)
         ChooseText(d, IDC_PRESET_COMBO, L"H.264 - HD 1080p");
         EXPECT_STREQ(L"H.264 - HD 1080p", SelectedText(d, IDC_PRESET_COMBO));
         EXPECT_STREQ(L"1920 x 1080", SelectedText(d, IDC_RESOLUTION));
-        ChooseText(d, IDC_PRESET_COMBO, L"Custom");
         ChooseText(d, IDC_RESOLUTION, L"Custom");
+        EXPECT_STREQ(L"H.264 - HD 1080p", SelectedText(d, IDC_PRESET_COMBO));
+        TypeText(d, IDC_WIDTH, L"1900");
         EXPECT_STREQ(L"Custom", SelectedText(d, IDC_PRESET_COMBO));
         // Another format, and back: the preset last chosen there comes back.
         CMediaFormat* pMkv = m_formats.FindFormat(L"VF_mkv");
