@@ -11,12 +11,14 @@
 #define IDC_OVERWRITE_CANCEL 1047
 #define IDC_AUTO_CHECK_UPDATE 1297
 
-// Art: the preset list's state images and the hand cursor (make_dialog_art.py draws them); the
-// size grip and the format icons the dialogs borrow are the frame's (make_frame_art.py).
+// Art (conversion/app/res/make_dialog_art.py draws it)
 #define IDC_HAND_CURSOR 140
-#define IDB_PRESET_STATES 149  // 16 x 16 state images of the preset list, white transparent
-#define IDB_SIZE_GRIP 154      // 12 x 12, image 0 the size grip
-#define IDB_FORMAT_ICONS 303   // 16 x 16: video, audio, device
+#define IDB_TASK_STATES 142       // 24 x 24 task-state icons
+#define IDB_PRESET_STATES 149     // 16 x 16 state images of the preset list, white transparent
+#define IDB_TOOL_ICONS_LARGE 152  // 32 x 32
+#define IDB_SIZE_GRIP 154         // 12 x 12, image 0 the size grip
+#define IDB_TOOL_ICONS_SMALL 197  // 16 x 16
+#define IDB_FORMAT_ICONS 303      // 16 x 16: video, audio, device
 
 // File-exists dialog
 #define IDD_FILE_EXISTS 208
