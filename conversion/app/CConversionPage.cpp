@@ -1,6 +1,7 @@
 #include "conversion/app/CConversionPage.h"
 #include "classlib/AfxMessageMap.h"
 #include "classlib/CDataExchange.h"
+#include "classlib/CFrameWnd.h"
 #include "conversion/app/CConversionUiResources.h"
 #include "conversion/app/res/FetcherResources.h"
 
@@ -62,6 +63,16 @@ void CConversionPage::ReplaceProgressPlaceholder()
     pPlaceholder->DestroyWindow();
     m_progress.Create(WS_CHILD, rect, this, IDC_PAGE_PROGRESS);
     m_progress.SetWindowPos(GetDlgItem(IDC_PAGE_STATE_ICON), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+BOOL CConversionPage::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
+        CFrameWnd* pFrame = GetTopLevelFrame();
+        if (pFrame && pFrame->m_hAccelTable && ::TranslateAcceleratorW(pFrame->m_hWnd, pFrame->m_hAccelTable, pMsg))
+            return TRUE;
+    }
+    return CCXDialog::PreTranslateMessage(pMsg);
 }
 
 int CConversionPage::CollectData()

@@ -14,6 +14,8 @@ public:
     explicit CConversionPage(UINT nIDTemplate);
 
     BOOL OnInitDialog() override;
+    // The frame's accelerators (Ctrl+A) come first: the dialog would take the keys itself.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void OnOK() override {}
     void OnCancel() override {}
 

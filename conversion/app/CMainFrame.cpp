@@ -40,6 +40,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CAppMainWnd)
     ON_NOTIFY(TCN_SELCHANGE, IDW_TOOL_TABS, &CMainFrame::OnSelchangeToolTab)
     ON_NOTIFY(TBN_DROPDOWN, IDW_TOOL_BAR, &CMainFrame::OnToolbarDropDown)
     ON_COMMAND(ID_MAIN_MENU, &CMainFrame::OnMainMenu)
+    ON_COMMAND(ID_EDIT_SELECT_ALL, &CMainFrame::OnEditSelectAll)
 END_MESSAGE_MAP()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
@@ -218,3 +219,12 @@ void CMainFrame::OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult)
 }
 
 void CMainFrame::OnMainMenu() {}
+
+// Ctrl+A: the whole text of the focused edit field (a combo box's included).
+void CMainFrame::OnEditSelectAll()
+{
+    HWND hFocus = ::GetFocus();
+    wchar_t className[16] = {};
+    if (hFocus && GetClassNameW(hFocus, className, 16) && lstrcmpiW(className, L"Edit") == 0)
+        ::SendMessageW(hFocus, EM_SETSEL, 0, -1);
+}

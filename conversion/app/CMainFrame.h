@@ -41,6 +41,7 @@ protected:
     void OnSelchangeToolTab(NMHDR* pNMHDR, LRESULT* pResult);
     void OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult);
     void OnMainMenu();
+    void OnEditSelectAll();
     DECLARE_MESSAGE_MAP()
 
 private:

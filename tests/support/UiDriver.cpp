@@ -17,6 +17,7 @@
 //                                         COMBO+COMBO (ALT+V: held together)
 //   UiDriver postkey TARGET KEY...        posts WM_KEYDOWN/WM_KEYUP to the target thread's focus window
 //   UiDriver text TARGET                  prints the window's text
+//   UiDriver settext TARGET TEXT          sets the window's text (an edit field's, say)
 //   UiDriver rect TARGET                  prints the window's rectangle on the screen
 //   UiDriver state TARGET                 prints the target thread's focus, capture and active
 //                                         windows as handle:control-id (or 0)
@@ -255,6 +256,12 @@ int wmain(int argc, wchar_t** argv)
                             static_cast<LPARAM>(Number(arg(5))))
                    ? 0
                    : 1;
+    if (action == L"settext") {
+        LRESULT done = 0;
+        SendMessageTimeoutW(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(3)), SMTO_ABORTIFHUNG, 5000,
+                            reinterpret_cast<PDWORD_PTR>(&done));
+        return done ? 0 : 1;
+    }
     if (action == L"text") {
         wchar_t text[2048] = {};
         SendMessageTimeoutW(hWnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
