@@ -209,10 +209,16 @@ TEST_F(TaskPages, CutAndTimesFollowTheirRules)
         EXPECT_EQ(c.cutStart, start);
         EXPECT_EQ(c.cutEnd, end);
     }
+    // A start 10 s and an end 5 s: the end becomes the duration; a start past it becomes 0.
     LONGLONG start = 10000, end = 5000;
-    CConvertPage::CorrectTimes(8000, start, end);
+    CConvertPage::CorrectTimes(20000, start, end);
+    EXPECT_EQ(10000, start);
+    EXPECT_EQ(20000, end);
+    start = 30000;
+    end = 40000;
+    CConvertPage::CorrectTimes(20000, start, end);
     EXPECT_EQ(0, start);
-    EXPECT_EQ(8000, end);
+    EXPECT_EQ(20000, end);
     EXPECT_EQ(0, CConversionPage::NextBusyPosition(99, 100));
     EXPECT_EQ(100, CConversionPage::NextBusyPosition(98, 100));
     EXPECT_EQ(50, CTaskProgressCtrl::BarWidth(100, LONGLONG(1) << 40, LONGLONG(1) << 41));
@@ -339,7 +345,8 @@ TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
     ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
     page.Click(IDC_PAGE_STOP);
     EXPECT_EQ(nullptr, page.m_pThread);
-    PumpUntil([&] { return !page.IsBusy(); }, 5000);
+    // What the run reported while Stop waited is shown afterwards.
+    PumpUntil([&] { return page.ProgressText() == L"Canceled."; }, 5000);
     EXPECT_EQ(TASK_STATE_CANCELED, page.m_record.m_progress.m_state);
     EXPECT_STREQ(L"Canceled.", page.ProgressText());
     EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipConverter.exe", 5000));
