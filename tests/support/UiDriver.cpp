@@ -25,7 +25,8 @@
 //   UiDriver sleep MS
 //
 // TARGET: a caption ("Kavri Video Player"), class:NAME (a top-level window class), either of
-// them followed by #ID for the descendant with that control id, or hwnd:0x1234.
+// them followed by #ID for the descendant with that control id (a visible one when there is
+// one), or hwnd:0x1234.
 #include <windows.h>
 #include <cstdio>
 #include <cwchar>
@@ -50,16 +51,21 @@ long Number(const wchar_t* text)
 struct FindChild {
     int nID;
     HWND hFound;
+    HWND hHidden;  // the first hidden one, taken when no visible one has the id
 };
 
 BOOL CALLBACK FindChildProc(HWND hWnd, LPARAM lParam)
 {
     auto* pFind = reinterpret_cast<FindChild*>(lParam);
-    if (GetDlgCtrlID(hWnd) == pFind->nID) {
-        pFind->hFound = hWnd;
-        return FALSE;
+    if (GetDlgCtrlID(hWnd) != pFind->nID)
+        return TRUE;
+    if (!IsWindowVisible(hWnd)) {
+        if (!pFind->hHidden)
+            pFind->hHidden = hWnd;
+        return TRUE;
     }
-    return TRUE;
+    pFind->hFound = hWnd;
+    return FALSE;
 }
 
 struct FindTop {
@@ -112,9 +118,9 @@ HWND FindTarget(const std::wstring& target)
         hWnd = find.hFound;
     }
     if (hWnd && nID >= 0) {
-        FindChild child = {nID, nullptr};
+        FindChild child = {nID, nullptr, nullptr};
         EnumChildWindows(hWnd, &FindChildProc, reinterpret_cast<LPARAM>(&child));
-        hWnd = child.hFound;
+        hWnd = child.hFound ? child.hFound : child.hHidden;
     }
     return hWnd;
 }
