@@ -6,6 +6,7 @@
 #include "conversion/app/CConversionSettingsDlg.h"
 #include "conversion/app/CConversionUiResources.h"
 #include "conversion/app/CConversionView.h"
+#include "conversion/app/CFileExistsPrompt.h"
 #include "conversion/app/CMainFrame.h"
 #include "conversion/app/res/FetcherResources.h"
 #include "conversion/engine/ShellOperations.h"
@@ -23,6 +24,8 @@
 namespace {
 
 CUpdateDialogsUI theUpdateDialogs;
+// The "File already exists" question of a run, asked on the run's thread.
+CFileExistsPrompt theFileExistsPrompt(theConversionSettings);
 // Update checks still running at exit get this long to end before the settings are saved.
 const DWORD kUpdateCheckEndMs = 5000;
 
@@ -61,6 +64,7 @@ BOOL CConversionApp::InitInstance()
     m_bStarted = true;
     SetAppSettings(&theConversionSettings);
     SetUpdateCheckUI(&theUpdateDialogs);
+    SetFileExistsPrompt(&theFileExistsPrompt);
     if (InitEngine() != 0)
         return FALSE;
 
@@ -87,6 +91,7 @@ int CConversionApp::ExitInstance()
         theConversionSettings.SaveSettings();
         theConversionRecentLists.Save();
     }
+    SetFileExistsPrompt(nullptr);
     SetUpdateCheckUI(nullptr);
     theConversionUiResources.Free();
     FreeAppUiResources();

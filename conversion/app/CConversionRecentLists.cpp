@@ -30,10 +30,11 @@ int CConversionRecentLists::Load()
     return 0;
 }
 
-void CConversionRecentLists::Save()
+int CConversionRecentLists::Save()
 {
-    m_inputFiles.Save();
-    m_inputVideoFiles.Save();
-    m_inputAudioFiles.Save();
-    m_outputFolders.Save();
+    bool saved = m_inputFiles.Save() != FALSE;
+    saved = m_inputVideoFiles.Save() && saved;
+    saved = m_inputAudioFiles.Save() && saved;
+    saved = m_outputFolders.Save() && saved;
+    return saved ? 0 : -1;
 }

@@ -10,7 +10,9 @@ public:
     // Loads every list (at most 20 entries, named "01" to "20"); an empty output-folder list
     // starts as My Videos, then My Music. 0.
     int Load();
-    void Save();
+    // Saves every list: 0, or -1 when a list could not be saved (that list keeps what the
+    // profile held; the others are still saved).
+    int Save();
 
     CMRUFileList m_inputFiles;
     CMRUFileList m_inputVideoFiles;

@@ -1,6 +1,7 @@
 #include "conversion/app/CConversionUiResources.h"
 #include "classlib/CWinApp.h"
-#include "conversion/app/res/FetcherResources.h"
+#include "conversion/app/controls/ImageLists.h"
+#include "conversion/app/res/ConversionAppResources.h"
 #include "framework/system/COSInfo.h"
 
 CConversionUiResources theConversionUiResources;
@@ -11,11 +12,7 @@ const COLORREF kMaskColour = 0xFF00FF;
 
 int LoadImageList(CImageList& list, int size, UINT colourFlag, UINT bitmapId)
 {
-    list.DeleteImageList();
-    CBitmap bitmap;
-    if (!bitmap.LoadBitmap(bitmapId) || !list.Create(size, size, colourFlag | ILC_MASK, 0, 4))
-        return -1;
-    return list.Add(&bitmap, kMaskColour) < 0 ? -1 : 0;
+    return CreateImageListFromBitmap(list, bitmapId, size, colourFlag, kMaskColour) ? 0 : -1;
 }
 
 }  // namespace
@@ -30,10 +27,10 @@ int CConversionUiResources::Load()
     m_hHandCursor = AfxGetApp() ? AfxGetApp()->LoadCursor(IDC_HAND_CURSOR) : nullptr;
     SetAppHandCursor(m_hHandCursor);
     if (LoadImageList(m_sizeGripImages, 12, ILC_COLOR24, IDB_SIZE_GRIP) != 0 ||
-        LoadImageList(m_largeImages, 32, ILC_COLOR32, IDB_LARGE_ICONS) != 0 ||
-        LoadImageList(m_smallImages, 16, ILC_COLOR32, IDB_SMALL_ICONS) != 0 ||
+        LoadImageList(m_largeImages, 32, ILC_COLOR32, IDB_TOOL_ICONS_LARGE) != 0 ||
+        LoadImageList(m_smallImages, 16, ILC_COLOR32, IDB_TOOL_ICONS_SMALL) != 0 ||
         LoadImageList(m_formatImages, 16, ILC_COLOR32, IDB_FORMAT_ICONS) != 0 ||
-        LoadImageList(m_stateImages, 24, ILC_COLOR32, IDB_STATE_ICONS) != 0)
+        LoadImageList(m_stateImages, 24, ILC_COLOR32, IDB_TASK_STATES) != 0)
         return -1;
     if (!m_pageBrush.GetSafeHandle())
         m_pageBrush.CreateSolidBrush(kPageBackground);

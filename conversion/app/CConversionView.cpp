@@ -3,9 +3,11 @@
 #include "classlib/CFrameWnd.h"
 #include "conversion/app/CConversionPage.h"
 #include "conversion/app/CConversionUiResources.h"
+#include "conversion/app/CFormatManagerDlg.h"
 #include "conversion/app/CMainFrame.h"
 #include "conversion/app/CToolTabBar.h"
 #include "conversion/app/res/FetcherResources.h"
+#include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CConversionView, CView)
@@ -156,6 +158,9 @@ void CConversionView::UpdatePageControls(CFrameWnd* pFrame)
 
 void CConversionView::OnVideoAudioFormats()
 {
+    CFormatManagerDlg dialog(theMediaFormats, GetParentFrame());
+    if (dialog.DoModal() != IDOK)
+        return;
     for (int i = 0; i < m_tools.GetSize(); i++) {
         if (CConversionPage* pPage = m_tools[i]->m_pPage)
             pPage->RefreshFormats();

@@ -2,6 +2,9 @@
 #include "classlib/AfxMessageMap.h"
 #include "classlib/CDataExchange.h"
 #include "conversion/app/CConversionRecentLists.h"
+#include "conversion/app/CConversionUiResources.h"
+#include "conversion/app/CFormatSettingsDlg.h"
+#include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 #include "conversion/app/res/FetcherResources.h"
 #include "conversion/engine/CMediaFormat.h"
 #include "conversion/engine/FileOperations.h"
@@ -94,7 +97,23 @@ void CFormatTaskPage::ReapplyFormat()
         SelectPreset(m_pFormat->m_lastPreset != -1 ? m_pFormat->m_lastPreset : m_pFormat->m_defaultPreset);
 }
 
-void CFormatTaskPage::OnAdvanced() {}
+void CFormatTaskPage::OnAdvanced()
+{
+    CFormatSettingsDlg dialog(theMediaFormats, m_pFormat, m_pPreset, FALSE, FALSE, this,
+                              &theConversionUiResources.m_formatImages);
+    if (dialog.DoModal() != IDOK)
+        return;
+    // The dialog's choice, found again in the page's lists (a custom preset may be new).
+    FillFormats();
+    int formatRow = m_formatCombo.FindFormat(dialog.GetFormat());
+    if (formatRow >= 0)
+        SelectFormat(formatRow);
+    for (int row = 0; row < m_presetCombo.GetCount(); row++) {
+        if (reinterpret_cast<CMediaPreset*>(m_presetCombo.GetItemData(row)) == dialog.GetPreset())
+            SelectPreset(row);
+    }
+    theMediaFormats.SaveIfModified();
+}
 
 void CFormatTaskPage::OnChooseSource()
 {

@@ -1,6 +1,7 @@
 #include "conversion/app/CFormatTaskPageBase.h"
 #include "classlib/CDataExchange.h"
 #include "conversion/app/CConversionSettings.h"
+#include "conversion/app/CConversionUiResources.h"
 #include "conversion/app/res/FetcherResources.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 
@@ -69,12 +70,14 @@ BOOL CFormatTaskPageBase::OnInitDialog()
     SetTip(IDC_PAGE_ADVANCED, L"Video/audio format settings");
     m_formatCombo.SetItemHeight(-1, kRowHeight);
     m_formatCombo.SetItemHeight(0, kRowHeight);
-    m_formatCombo.m_nRightWidth = 32;
-    m_formatCombo.m_crRightText = kRightColumnColour;
+    m_formatCombo.m_pImageList = &theConversionUiResources.m_formatImages;
+    m_formatCombo.m_rightWidth = 32;
+    m_formatCombo.m_rightColour = kRightColumnColour;
     m_presetCombo.SetItemHeight(-1, kRowHeight);
     m_presetCombo.SetItemHeight(0, kRowHeight);
-    m_presetCombo.m_nRightWidth = 64;
-    m_presetCombo.m_crRightText = kRightColumnColour;
+    m_presetCombo.m_presetItems = TRUE;
+    m_presetCombo.m_rightWidth = 64;
+    m_presetCombo.m_rightColour = kRightColumnColour;
     if (!m_formatId.IsEmpty()) {
         m_pFormat = theMediaFormats.FindFormat(m_formatId);
         if (m_pFormat)

@@ -4,7 +4,7 @@
 // format (its presets, then "Custom" when the format has a custom preset).
 #pragma once
 #include "conversion/app/CConversionTaskPage.h"
-#include "conversion/app/controls/CCXControls.h"
+#include "conversion/app/CFormatComboBox.h"
 
 class CMediaFormat;
 class CMediaPreset;
@@ -33,8 +33,8 @@ public:
     CString m_presetName;
     CMediaFormat* m_pFormat = nullptr;
     CMediaPreset* m_pPreset = nullptr;
-    CSplitTextComboBox m_formatCombo;
-    CSplitTextComboBox m_presetCombo;
+    CFormatComboBox m_formatCombo;
+    CFormatComboBox m_presetCombo;
     int m_formatIndex = 1;
     int m_presetIndex = -1;
 

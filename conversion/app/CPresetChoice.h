@@ -20,6 +20,9 @@ public:
         } else if (m_selected < 0) {
             m_selected = Find(defaultValue);
         }
+        // A "Custom" chosen later starts from the value shown.
+        if (m_selected >= 0 && !IsCustom())
+            m_custom = m_entries[m_selected];
     }
     // Choosing an entry also puts its value into the custom number, as the dialogs write it
     // into the hidden edits. An index outside the items is ignored; false then.

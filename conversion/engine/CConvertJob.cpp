@@ -30,18 +30,6 @@ CString JoinPath(const CString& folder, const CString& name)
 }
 
 // A title typed as a new name must stay a name inside the output folder.
-bool IsUsableTitle(const CString& title)
-{
-    CString trimmed(title);
-    if (trimmed.Trim().IsEmpty())
-        return false;
-    for (int i = 0; i < title.GetLength(); ++i) {
-        if (title[i] < 32 || wcschr(L"\\/:*?\"<>|", title[i]))
-            return false;
-    }
-    return true;
-}
-
 bool IsAnswerForAll(int answer)
 {
     return answer == FILE_EXISTS_NEW_NAME_ALL || answer == FILE_EXISTS_OVERWRITE_ALL || answer == FILE_EXISTS_SKIP_ALL;
@@ -265,7 +253,7 @@ int CConvertJob::ResolveOutputConflict(CString& path, int& answer)
         CString newTitle;
         int reply = pPrompt->AskFileExists(folder, title, extension, newTitle);
         if (reply == FILE_EXISTS_NEW_NAME || reply == FILE_EXISTS_NEW_NAME_ALL) {
-            if (!IsUsableTitle(newTitle))
+            if (!IsUsableFileTitle(newTitle))
                 continue;
             title = newTitle;
             path = JoinPath(folder, title + L"." + extension);

@@ -28,3 +28,15 @@ CString MakeUniqueFilePath(LPCWSTR folder, LPCWSTR title, LPCWSTR extension)
     bareExtension.TrimLeft(L'.');
     return PathOf(folder, MakeUniqueFileName(folder, title, extension), bareExtension);
 }
+
+bool IsUsableFileTitle(LPCWSTR title)
+{
+    CString text(title);
+    if (CString(text).Trim().IsEmpty())
+        return false;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (text[i] < 32 || wcschr(L"\\/:*?\"<>|", text[i]))
+            return false;
+    }
+    return true;
+}

@@ -7,3 +7,6 @@
 CString MakeUniqueFileName(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);
 // The same search, giving the whole path "<folder>\<title>.<ext>".
 CString MakeUniqueFilePath(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);
+// Whether a typed title can name a file: not blank, no control characters and none of
+// \ / : * ? " < > |.
+bool IsUsableFileTitle(LPCWSTR title);

@@ -40,14 +40,66 @@ void CMRUList::Load()
     CutToMaximum();
 }
 
-void CMRUList::Save()
+BOOL CMRUList::Save()
 {
     CWinApp* pApp = AfxGetApp();
     if (!pApp || m_strSection.IsEmpty() || m_strEntryFormat.IsEmpty())
-        return;
-    pApp->WriteProfileString(m_strSection, nullptr, nullptr);
-    for (int i = 0; i < m_entries.GetSize(); i++)
-        pApp->WriteProfileString(m_strSection, EntryName(i + 1), m_entries[i]);
+        return FALSE;
+    CStringArray oldValues;
+    for (int n = 1; n <= m_entries.GetSize(); n++)
+        oldValues.Add(pApp->GetProfileString(m_strSection, EntryName(n), L""));
+    for (int i = 0; i < m_entries.GetSize(); i++) {
+        if (WriteEntry(EntryName(i + 1), m_entries[i]))
+            continue;
+        for (int j = 0; j <= i; j++)
+            WriteEntry(EntryName(j + 1), oldValues[j].IsEmpty() ? nullptr : static_cast<LPCWSTR>(oldValues[j]));
+        return FALSE;
+    }
+    return RemoveOtherValues();
+}
+
+// The section ends up holding the list's entries alone; an empty list leaves no section.
+BOOL CMRUList::RemoveOtherValues()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (m_entries.GetSize() == 0)
+        return pApp->WriteProfileString(m_strSection, nullptr, nullptr);
+    HKEY hApp = pApp->GetAppRegistryKey();
+    HKEY hSection = nullptr;
+    LONG opened = hApp ? RegOpenKeyExW(hApp, m_strSection, 0, KEY_READ | KEY_SET_VALUE, &hSection) : ERROR_INVALID_HANDLE;
+    if (hApp)
+        RegCloseKey(hApp);
+    if (opened != ERROR_SUCCESS)
+        return FALSE;
+    CStringArray others;
+    wchar_t name[256];
+    for (DWORD index = 0;; index++) {
+        DWORD length = 256;
+        if (RegEnumValueW(hSection, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            break;
+        if (!IsEntryName(name))
+            others.Add(name);
+    }
+    BOOL bRemoved = TRUE;
+    for (int i = 0; i < others.GetSize(); i++)
+        bRemoved = RegDeleteValueW(hSection, others[i]) == ERROR_SUCCESS && bRemoved;
+    RegCloseKey(hSection);
+    return bRemoved;
+}
+
+BOOL CMRUList::IsEntryName(LPCWSTR pszName) const
+{
+    for (int n = 1; n <= m_entries.GetSize(); n++) {
+        if (EntryName(n) == pszName)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CMRUList::WriteEntry(LPCWSTR pszEntry, LPCWSTR pszValue)
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp && pApp->WriteProfileString(m_strSection, pszEntry, pszValue);
 }
 
 BOOL CMRUList::IsSameEntry(LPCWSTR pszA, LPCWSTR pszB) const

@@ -20,9 +20,11 @@ public:
     virtual void Add(LPCWSTR pszText);
     virtual void Remove(int nIndex);  // an index out of range is ignored
     // Both do nothing until the section and the entry format are set. Load replaces the list
-    // with the section's non-empty entries; Save rewrites the whole section.
+    // with the section's non-empty entries. Save writes the entries over the stored ones and
+    // then removes every other value of the section; when a write fails, the stored entries are put
+    // back as they were and Save answers FALSE, so a failed save never loses the stored list.
     virtual void Load();
-    virtual void Save();
+    virtual BOOL Save();
     virtual BOOL IsSameEntry(LPCWSTR pszA, LPCWSTR pszB) const;  // exact, case-sensitive
 
     int GetCount() const { return m_entries.GetSize(); }
@@ -34,8 +36,14 @@ public:
     CString m_strEntryFormat;  // names entry n (1-based), e.g. "%02d"
 
 protected:
+    // Writes one entry of the section (a null value deletes it); FALSE when that fails.
+    virtual BOOL WriteEntry(LPCWSTR pszEntry, LPCWSTR pszValue);
     void CutToMaximum();
     CString EntryName(int nNumber) const;
+
+private:
+    BOOL RemoveOtherValues();
+    BOOL IsEntryName(LPCWSTR pszName) const;
 };
 
 class CMRUFileList : public CMRUList {

@@ -179,6 +179,54 @@ TEST_F(MRUProfile, NothingHappensWithoutSectionOrFormat)
     EXPECT_STREQ(L"C:\\one.mp4", Read(L"01"));
 }
 
+// A list whose n-th entry write fails, as a full or locked profile would.
+class FailingWriteList : public CMRUFileList {
+public:
+    int m_nFailAt = 0;  // 1-based write that fails; 0 none
+    int m_nWrites = 0;
+
+protected:
+    BOOL WriteEntry(LPCWSTR pszEntry, LPCWSTR pszValue) override
+    {
+        if (++m_nWrites == m_nFailAt)
+            return FALSE;
+        return CMRUFileList::WriteEntry(pszEntry, pszValue);
+    }
+};
+
+TEST_F(MRUProfile, AFailedSaveKeepsTheStoredListAndSaysSo)
+{
+    Write(L"01", L"C:\\one.mp4");
+    Write(L"02", L"C:\\two.mp4");
+    Write(L"03", L"C:\\three.mp4");
+    // Fails at the first entry, in the middle, and at the last one.
+    for (int nFailAt : {1, 2, 3}) {
+        FailingWriteList list;
+        list.m_strSection = m_list.m_strSection;
+        list.m_strEntryFormat = m_list.m_strEntryFormat;
+        list.m_nMaxEntries = 4;
+        list.Add(L"C:\\c.mp4");
+        list.Add(L"C:\\b.mp4");
+        list.Add(L"C:\\a.mp4");
+        list.m_nFailAt = nFailAt;
+        EXPECT_FALSE(list.Save()) << "failing write " << nFailAt;
+        EXPECT_STREQ(L"C:\\one.mp4", Read(L"01")) << "failing write " << nFailAt;
+        EXPECT_STREQ(L"C:\\two.mp4", Read(L"02")) << "failing write " << nFailAt;
+        EXPECT_STREQ(L"C:\\three.mp4", Read(L"03")) << "failing write " << nFailAt;
+    }
+    // A shorter list that fails keeps the entries past it as well, and a new one that would
+    // have been added is not left behind.
+    FailingWriteList longer;
+    longer.m_strSection = m_list.m_strSection;
+    longer.m_strEntryFormat = m_list.m_strEntryFormat;
+    for (LPCWSTR path : {L"C:\\w.mp4", L"C:\\x.mp4", L"C:\\y.mp4", L"C:\\z.mp4"})
+        longer.Add(path);
+    longer.m_nFailAt = 4;
+    EXPECT_FALSE(longer.Save());
+    EXPECT_STREQ(L"C:\\three.mp4", Read(L"03"));
+    EXPECT_STREQ(L"<none>", Read(L"04"));
+}
+
 // ---- The menu
 
 // A command UI that records what the list asks of it.

@@ -1,10 +1,19 @@
 // The framework's windows of "Framework windows B" to look at: each scene given on the command
 // line opens one of them over a plain main window (a CAppMainWnd), as a person would see it.
 // Scenes: about, update-error, new-version, folder, file-dialog, sheet, hover, cv-tooltip,
-// cv-combo. The update scenes answer from a loopback HTTP server of their own.
+// cv-combo, and the conversion tool's dialogs cv-formats, cv-preset, cv-format-settings,
+// cv-settings, cv-file-exists. The update scenes answer from a loopback HTTP server of their own.
 #include "classlib/Afx.h"
+#include "conversion/app/CConversionSettings.h"
+#include "conversion/app/CConversionSettingsDlg.h"
+#include "conversion/app/CFileExistsPrompt.h"
+#include "conversion/app/CFormatManagerDlg.h"
+#include "conversion/app/CFormatSettingsDlg.h"
+#include "conversion/app/CPresetDlg.h"
 #include "conversion/app/controls/CCXControls.h"
 #include "conversion/app/controls/CCXDialog.h"
+#include "conversion/app/res/ConversionAppResources.h"
+#include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 #include "framework/controls/AppUiResources.h"
 #include "framework/controls/CHoverButton.h"
 #include "framework/controls/FrameworkMessages.h"
@@ -20,8 +29,10 @@
 #include "image/RasterImage.h"
 #include "tests/framework/LoopbackHttpServer.h"
 #include <dlgs.h>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -194,6 +205,120 @@ BEGIN_MESSAGE_MAP(DemoConvertDlg, CCXDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
+// ---- The conversion tool's dialogs: each is driven as a user would once it is up.
+template <class Base>
+class DemoScripted : public Base {
+public:
+    using Base::Base;
+    std::function<void(DemoScripted&)> m_script;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        BOOL b = Base::OnInitDialog();
+        this->SetTimer(11, 400, nullptr);
+        return b;
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TIMER && wParam == 11) {
+            this->KillTimer(11);
+            if (m_script)
+                m_script(*this);
+            return 0;
+        }
+        return Base::WindowProc(message, wParam, lParam);
+    }
+};
+
+void ChooseItem(CWnd& dlg, int id, LPCWSTR text)
+{
+    int index = static_cast<int>(dlg.SendDlgItemMessage(id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                        reinterpret_cast<LPARAM>(text)));
+    dlg.SendDlgItemMessage(id, CB_SETCURSEL, index);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
+}
+
+CBuiltInMediaFormats g_formats;
+CConversionSettings g_conversionSettings;
+CFileExistsPrompt g_prompt(g_conversionSettings);
+
+void LoadFormats()
+{
+    if (g_formats.m_categories.GetSize() == 0)
+        g_formats.Load(TempFolderFor(L"Kavri Formats").c_str());
+}
+
+void ShowFormatManager()
+{
+    LoadFormats();
+    DemoScripted<CFormatManagerDlg> dlg(g_formats);
+    dlg.m_script = [](CFormatManagerDlg& d) {
+        // Bigger, as a user drags it; MP4 chosen, its HD 720p row selected, AVI switched off.
+        d.SetWindowPos(nullptr, 0, 0, 860, 520, SWP_NOMOVE | SWP_NOZORDER);
+        CMediaFormat* pMp4 = g_formats.FindFormat(L"VF_mp4");
+        for (HTREEITEM hRoot = d.m_tree.GetRootItem(); hRoot; hRoot = d.m_tree.GetNextSiblingItem(hRoot)) {
+            for (HTREEITEM h = d.m_tree.GetChildItem(hRoot); h; h = d.m_tree.GetNextSiblingItem(h)) {
+                auto* pItem = reinterpret_cast<CMediaCatalogItem*>(d.m_tree.GetItemData(h));
+                if (pItem == pMp4)
+                    d.m_tree.SelectItem(h);
+                if (!lstrcmpW(pItem->m_id, L"VF_avi"))
+                    TreeView_SetCheckState(d.m_tree.m_hWnd, h, FALSE);
+            }
+        }
+        d.m_list.SelectItem(4, TRUE, TRUE);
+        d.m_list.SetFocus();
+        d.UpdateButtons();
+    };
+    dlg.DoModal();
+}
+
+void ShowPresetDialog()
+{
+    LoadFormats();
+    CMediaFormat* pMp4 = g_formats.FindFormat(L"VF_mp4");
+    DemoScripted<CPresetDlg> dlg(*pMp4, *pMp4->FindPreset(L"H.264 - HD 720p"));
+    dlg.m_script = [](CPresetDlg& d) {
+        ChooseItem(d, IDC_FRAME_RATE, L"Custom");
+        d.SetDlgItemText(IDC_FRAME_RATE_EDIT, L"29.97");
+        ChooseItem(d, IDC_AUDIO_BIT_RATE, L"Custom");
+        d.SetDlgItemText(IDC_AUDIO_BIT_RATE_EDIT, L"160000");
+    };
+    dlg.DoModal();
+}
+
+void ShowFormatSettings()
+{
+    LoadFormats();
+    CMediaFormat* pMp4 = g_formats.FindFormat(L"VF_mp4");
+    DemoScripted<CFormatSettingsDlg> dlg(g_formats, pMp4, pMp4->FindPreset(L"H.264 - 480p"), FALSE, FALSE);
+    dlg.m_script = [](CFormatSettingsDlg& d) {
+        // A size no preset has: the preset list shows "Custom".
+        ChooseItem(d, IDC_RESOLUTION, L"Custom");
+        d.SetDlgItemText(IDC_WIDTH, L"700");
+    };
+    dlg.DoModal();
+}
+
+void ShowSettingsDialog()
+{
+    g_conversionSettings.SetOverwritePolicy(12);
+    DemoScripted<CConversionSettingsDlg> dlg(g_conversionSettings);
+    dlg.DoModal();
+}
+
+// Asked as a task asks it: on a worker thread, with the countdown on.
+void AskFileExists()
+{
+    std::wstring folder = TempFolderFor(L"Kavri Output");
+    CloseHandle(CreateFileW((folder + L"\\Holiday clip.mp4").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    g_conversionSettings.m_autoCloseOverwriteDlg = 1;
+    std::thread([folder]() {
+        CString newTitle;
+        g_prompt.AskFileExists(folder.c_str(), L"Holiday clip", L".mp4", newTitle);
+    }).detach();
+}
+
 // ---- file-dialog: three files typed into the name field
 class DemoFileDlg : public CFileSelectDlg {
 public:
@@ -266,6 +391,16 @@ protected:
         } else if (s == L"cv-tooltip" || s == L"cv-combo") {
             DemoConvertDlg dlg(s == L"cv-combo");
             dlg.DoModal();
+        } else if (s == L"cv-formats") {
+            ShowFormatManager();
+        } else if (s == L"cv-preset") {
+            ShowPresetDialog();
+        } else if (s == L"cv-format-settings") {
+            ShowFormatSettings();
+        } else if (s == L"cv-settings") {
+            ShowSettingsDialog();
+        } else if (s == L"cv-file-exists") {
+            AskFileExists();
         }
         return 0;
     }

@@ -71,6 +71,13 @@ BOOL CCXDialog::OnInitDialog()
     return bResult;
 }
 
+void CCXDialog::SetControlTip(int nID, LPCWSTR pszTip)
+{
+    CWnd* pControl = GetDlgItem(nID);
+    if (m_toolTip.m_hWnd && pControl)
+        m_toolTip.UpdateTipText(pszTip, pControl);
+}
+
 void CCXDialog::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CDialog::OnLButtonDown(nFlags, point);

@@ -31,6 +31,9 @@ public:
     // The tip of a string resource: its second '\n'-separated part; FALSE without the string.
     static BOOL LoadTipText(UINT nID, CString& strTip);
 
+    // Gives the control a tip of its own text in place of its string resource's.
+    void SetControlTip(int nID, LPCWSTR pszTip);
+
     CCXToolTipCtrl m_toolTip;
     int m_bAutoMenuEnable = 1;
 

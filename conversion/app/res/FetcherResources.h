@@ -1,21 +1,16 @@
 // Ids of the conversion tool's program resources (frame, menu, tool bar, art) and of its five
 // task pages with their controls. The pages' dialogs and art are in TaskPages.rc, which the
-// program's script and the page suites include.
+// program's script and the page suites include; the shared image lists' bitmaps are in
+// ConversionApp.rc (ConversionAppResources.h).
 #pragma once
 
 // The frame: document string, menu, accelerators and icon share one id.
 #define IDR_MAINFRAME 128
 #define IDR_TOOLBAR 144         // tool-bar resource and its one-image-per-button bitmap
 #define IDB_TOOLBAR_IMAGES 177  // the tool bar's 28 x 22 button images
-#define IDB_STATE_ICONS 142     // 24 x 24 task-state icons
-#define IDB_LARGE_ICONS 152     // 32 x 32 images
-#define IDB_SIZE_GRIP 154       // 12 x 12: image 0 is the size grip
-#define IDB_SMALL_ICONS 197     // 16 x 16 images
 #define IDB_TAB_SELECTED 224    // 16 x 30 pieces (left, middle, right) of the selected tab
 #define IDB_TAB_NORMAL 225      // the same pieces of the other tabs
 #define IDB_PROGRESS_CORNERS 228  // four 2 x 2 rounded corners of the progress bar
-#define IDB_FORMAT_ICONS 303    // 16 x 16 icons of the format list
-#define IDC_HAND_CURSOR 140
 
 // Commands
 #define ID_APP_SETTINGS 32802

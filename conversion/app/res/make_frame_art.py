@@ -6,12 +6,6 @@
   TabSelected.bmp     bitmap 224: left, middle, right piece (16 x 30 each) of the selected tab
   TabNormal.bmp       bitmap 225: the same pieces of the other tabs; black is transparent
   ProgressCorners.bmp bitmap 228: four 2 x 2 corners that round the progress bar's ends
-  StateIcons.bmp      bitmap 142: 24 x 24 task-state icons (waiting, info, busy, completed,
-                      skipped, failed, canceled)
-  LargeIcons.bmp      bitmap 152: 32 x 32 (video, audio, folder, file)
-  SizeGrip.bmp        bitmap 154: 12 x 12, image 0 the status bar's size grip
-  SmallIcons.bmp      bitmap 197: 16 x 16 (video, audio, folder, file)
-  FormatIcons.bmp     bitmap 303: 16 x 16 format icons (video, audio, device, other)
   KavriMediaFetcher.ico  icon 128: 16, 32 and 48 pixels
 
 Edges are smoothed against the colour each image is drawn on, so the transparent colour never
@@ -27,9 +21,6 @@ PAGE = (0xF0, 0xF0, 0xF0)     # the pages' background
 BAR = (0x40, 0x40, 0x40)      # the tab bar's background
 ACCENT = (0xFF, 0x8A, 0x1E)   # the programs' orange
 BLUE = (0x2F, 0x8C, 0xE8)
-GREEN = (0x2E, 0xA8, 0x4F)
-RED = (0xD9, 0x3A, 0x32)
-GREY = (0x80, 0x80, 0x80)
 WHITE = (0xFF, 0xFF, 0xFF)
 DARK = (0x2A, 0x2A, 0x2A)
 
@@ -131,34 +122,14 @@ def menu(img, s, colour):
         img.rounded(s * 0.2, y, s * 0.8, y + max(1.5, s * 0.11), 0.8, colour)
 
 
-def film(img, s, colour, back):
-    img.rounded(s * 0.12, s * 0.2, s * 0.88, s * 0.8, s * 0.08, colour)
-    img.polygon([(s * 0.42, s * 0.34), (s * 0.66, s * 0.5), (s * 0.42, s * 0.66)], back)
 
 
-def note(img, s, colour):
-    img.circle(s * 0.34, s * 0.72, s * 0.14, colour)
-    img.circle(s * 0.72, s * 0.64, s * 0.14, colour)
-    img.rect(s * 0.42, s * 0.2, s * 0.48, s * 0.72, colour)
-    img.rect(s * 0.80, s * 0.14, s * 0.86, s * 0.64, colour)
-    img.polygon([(s * 0.42, s * 0.2), (s * 0.86, s * 0.12), (s * 0.86, s * 0.26), (s * 0.42, s * 0.34)], colour)
 
 
-def folder(img, s, colour):
-    img.rounded(s * 0.1, s * 0.22, s * 0.46, s * 0.4, s * 0.05, colour)
-    img.rounded(s * 0.1, s * 0.3, s * 0.9, s * 0.8, s * 0.06, colour)
 
 
-def page_icon(img, s, colour, back):
-    img.polygon([(s * 0.22, s * 0.1), (s * 0.62, s * 0.1), (s * 0.8, s * 0.28), (s * 0.8, s * 0.9),
-                 (s * 0.22, s * 0.9)], colour)
-    img.polygon([(s * 0.62, s * 0.1), (s * 0.62, s * 0.28), (s * 0.8, s * 0.28)], back)
 
 
-def device(img, s, colour, back):
-    img.rounded(s * 0.28, s * 0.08, s * 0.72, s * 0.92, s * 0.1, colour)
-    img.rect(s * 0.34, s * 0.18, s * 0.66, s * 0.74, back)
-    img.circle(s * 0.5, s * 0.83, s * 0.05, back)
 
 
 def tool_bar():
@@ -204,85 +175,8 @@ def progress_corners():
     write_bmp24("ProgressCorners.bmp", rows)
 
 
-def state_icons():
-    def badge(colour, mark):
-        img = Image(24, 24, MAGENTA, PAGE)
-        img.circle(12, 12, 10.5, colour)
-        mark(img)
-        return img
-
-    def dots(img):
-        for x in (7, 12, 17):
-            img.circle(x, 12, 1.8, WHITE)
-
-    def info(img):
-        img.circle(12, 7.5, 1.7, WHITE)
-        img.rounded(10.6, 10.5, 13.4, 18, 1, WHITE)
-
-    def busy(img):
-        img.ring(12, 12, 4.5, 6.8, WHITE)
-        img.polygon([(12, 12), (20, 4), (24, 12)], BLUE)
-        img.polygon([(16.5, 9.5), (21, 9.5), (18.7, 13.5)], WHITE)
-
-    def check(img):
-        img.line(6.5, 12.5, 10.5, 16.5, 2.8, WHITE)
-        img.line(10.5, 16.5, 17.5, 8, 2.8, WHITE)
-
-    def skip(img):
-        img.polygon([(7, 7), (13, 12), (7, 17)], WHITE)
-        img.polygon([(12, 7), (18, 12), (12, 17)], WHITE)
-
-    def cross(img):
-        img.line(8, 8, 16, 16, 2.8, WHITE)
-        img.line(16, 8, 8, 16, 2.8, WHITE)
-
-    def stop(img):
-        img.rounded(8, 8, 16, 16, 1.2, WHITE)
-
-    icons = [badge(GREY, dots), badge(BLUE, info), badge(BLUE, busy), badge(GREEN, check),
-             badge(GREY, skip), badge(RED, cross), badge(ACCENT, stop)]
-    write_bmp24("StateIcons.bmp", strip(icons))
 
 
-def item_icons(size, path):
-    icons = []
-    for kind in ("video", "audio", "folder", "file"):
-        img = Image(size, size, MAGENTA, PAGE)
-        if kind == "video":
-            film(img, size, BLUE, PAGE)
-        elif kind == "audio":
-            note(img, size, ACCENT)
-        elif kind == "folder":
-            folder(img, size, (0xE8, 0xB4, 0x3A))
-        else:
-            page_icon(img, size, GREY, PAGE)
-        icons.append(img)
-    write_bmp24(path, strip(icons))
-
-
-def format_icons():
-    icons = []
-    for kind in ("video", "audio", "device", "other"):
-        img = Image(16, 16, MAGENTA, WHITE)
-        if kind == "video":
-            film(img, 16, BLUE, WHITE)
-        elif kind == "audio":
-            note(img, 16, ACCENT)
-        elif kind == "device":
-            device(img, 16, DARK, WHITE)
-        else:
-            page_icon(img, 16, GREY, WHITE)
-        icons.append(img)
-    write_bmp24("FormatIcons.bmp", strip(icons))
-
-
-def size_grip():
-    img = Image(12, 12, MAGENTA, (0xE8, 0xE8, 0xE8))
-    for k in range(3):
-        for j in range(k + 1):
-            x, y = 9.5 - 3 * j, 9.5 - 3 * (k - j)
-            img.rect(x - 1, y - 1, x + 1, y + 1, (0x90, 0x90, 0x90))
-    write_bmp24("SizeGrip.bmp", img.px)
 
 
 def program_icon(size):
@@ -359,11 +253,6 @@ def main():
     tab_pieces(PAGE, (0xD0, 0xD0, 0xD0), "TabSelected.bmp")
     tab_pieces((0x58, 0x58, 0x58), (0x68, 0x68, 0x68), "TabNormal.bmp")
     progress_corners()
-    state_icons()
-    item_icons(32, "LargeIcons.bmp")
-    item_icons(16, "SmallIcons.bmp")
-    format_icons()
-    size_grip()
     write_icon("KavriMediaFetcher.ico", [16, 32, 48])
 
 
