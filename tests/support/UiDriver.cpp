@@ -17,6 +17,7 @@
 //                                         COMBO+COMBO (ALT+V: held together)
 //   UiDriver postkey TARGET KEY...        posts WM_KEYDOWN/WM_KEYUP to the target thread's focus window
 //   UiDriver text TARGET                  prints the window's text
+//   UiDriver settext TARGET TEXT          sets the window's text (an edit field's, say)
 //   UiDriver rect TARGET                  prints the window's rectangle on the screen
 //   UiDriver state TARGET                 prints the target thread's focus, capture and active
 //                                         windows as handle:control-id (or 0)
@@ -24,7 +25,8 @@
 //   UiDriver sleep MS
 //
 // TARGET: a caption ("Kavri Video Player"), class:NAME (a top-level window class), either of
-// them followed by #ID for the descendant with that control id, or hwnd:0x1234.
+// them followed by #ID for the descendant with that control id (a visible one when there is
+// one), or hwnd:0x1234.
 #include <windows.h>
 #include <cstdio>
 #include <cwchar>
@@ -49,16 +51,21 @@ long Number(const wchar_t* text)
 struct FindChild {
     int nID;
     HWND hFound;
+    HWND hHidden;  // the first hidden one, taken when no visible one has the id
 };
 
 BOOL CALLBACK FindChildProc(HWND hWnd, LPARAM lParam)
 {
     auto* pFind = reinterpret_cast<FindChild*>(lParam);
-    if (GetDlgCtrlID(hWnd) == pFind->nID) {
-        pFind->hFound = hWnd;
-        return FALSE;
+    if (GetDlgCtrlID(hWnd) != pFind->nID)
+        return TRUE;
+    if (!IsWindowVisible(hWnd)) {
+        if (!pFind->hHidden)
+            pFind->hHidden = hWnd;
+        return TRUE;
     }
-    return TRUE;
+    pFind->hFound = hWnd;
+    return FALSE;
 }
 
 struct FindTop {
@@ -111,9 +118,9 @@ HWND FindTarget(const std::wstring& target)
         hWnd = find.hFound;
     }
     if (hWnd && nID >= 0) {
-        FindChild child = {nID, nullptr};
+        FindChild child = {nID, nullptr, nullptr};
         EnumChildWindows(hWnd, &FindChildProc, reinterpret_cast<LPARAM>(&child));
-        hWnd = child.hFound;
+        hWnd = child.hFound ? child.hFound : child.hHidden;
     }
     return hWnd;
 }
@@ -255,6 +262,12 @@ int wmain(int argc, wchar_t** argv)
                             static_cast<LPARAM>(Number(arg(5))))
                    ? 0
                    : 1;
+    if (action == L"settext") {
+        LRESULT done = 0;
+        SendMessageTimeoutW(hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(3)), SMTO_ABORTIFHUNG, 5000,
+                            reinterpret_cast<PDWORD_PTR>(&done));
+        return done ? 0 : 1;
+    }
     if (action == L"text") {
         wchar_t text[2048] = {};
         SendMessageTimeoutW(hWnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);

@@ -1,0 +1,29 @@
+// CConversionApp: the application object of the conversion tool. It loads the configuration,
+// prepares the engine (tool folder, external tools, format table), opens the one empty
+// document in the main frame and answers the main menu's application commands; at exit it
+// writes the configuration back. The command line is not read.
+#pragma once
+#include "classlib/CWinApp.h"
+
+class CConversionApp : public CWinApp {
+public:
+    CConversionApp();
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // Tool folder, tools and format table: 0, or -1 when the format table can't be built.
+    static int InitEngine();
+
+protected:
+    void OnAppSettings();
+    void OnCheckForUpdates();
+    void OnEmailUs();
+    void OnWebSite();
+    void OnAppAbout();
+    void OnStartPlayer();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    bool m_bStarted = false;  // the configuration was loaded, so exit saves it
+};

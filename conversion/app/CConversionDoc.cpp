@@ -1,0 +1,3 @@
+#include "conversion/app/CConversionDoc.h"
+
+IMPLEMENT_DYNCREATE(CConversionDoc, CDocument)

@@ -1,0 +1,49 @@
+// CMainFrame: the conversion tool's main window. No menu bar: the tool tab bar on top (the five
+// tools' tabs, the player button and the "Main menu" drop-down), the view with the tool pages,
+// and a one-pane status bar with the current tool's description. It can stay above other
+// windows ("Always On Top" in the system menu) and is dragged by its bars as by its caption.
+#pragma once
+#include "conversion/app/CConversionStatusBar.h"
+#include "conversion/app/CToolTabBar.h"
+#include "framework/dialogs/CAppMainWnd.h"
+
+class CConversionView;
+
+class CMainFrame : public CAppMainWnd {
+    DECLARE_DYNCREATE(CMainFrame)
+public:
+    CMainFrame() = default;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void ActivateFrame(int nCmdShow = -1) override;
+    // The idle message is the current tool's description, so menus and start-up never wipe it.
+    void GetMessageString(UINT nID, CString& rMessage) const override;
+
+    void SetTopMost(BOOL bOn);
+    CConversionStatusBar& GetStatusBar() { return m_wndStatusBar; }
+    CConversionView* GetView() const { return m_pView; }
+
+    CToolTabBar m_wndToolTabBar;
+    CConversionStatusBar m_wndStatusBar;
+    CConversionView* m_pView = nullptr;
+
+protected:
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void OnClose();
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    void OnDropFiles(HDROP hDropInfo);
+    BOOL OnQueryEndSession();
+    void OnSysColorChange();
+    LRESULT OnIdleUpdate(WPARAM wParam, LPARAM lParam);
+    void OnSelchangeToolTab(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnMainMenu();
+    void OnEditSelectAll();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void AddAlwaysOnTopItem();
+};

@@ -1,0 +1,37 @@
+// CSourceProbe: reads a source the user picked (the prober runs the probing tool) on a worker
+// thread of its own, so the page stays responsive. Started and stopped on the window thread;
+// at its end the thread posts the owner's message with the tag in wParam and the probe's
+// result in lParam. Cancel raises the stop flag (the tool run ends within its grace time);
+// Stop also waits for the thread.
+#pragma once
+#include "framework/system/StopFlag.h"
+#include "tools/common/OwnedHandle.h"
+#include <functional>
+
+class CSourceProbe {
+public:
+    typedef std::function<int(const StopFlag*)> ProbeFunction;
+
+    CSourceProbe() = default;
+    CSourceProbe(const CSourceProbe&) = delete;
+    CSourceProbe& operator=(const CSourceProbe&) = delete;
+    ~CSourceProbe() { Stop(); }
+
+    // 0 started, -1 when a probe is still running or the thread can't start.
+    int Start(HWND hOwner, UINT nMessage, WPARAM tag, ProbeFunction probe);
+    void Cancel();
+    void Stop();
+    // Window thread, on the end message: frees the ended thread.
+    void Finished() { Stop(); }
+    bool IsRunning() const { return m_thread.IsValid(); }
+
+private:
+    static DWORD WINAPI ThreadProc(LPVOID pParam);
+
+    StopFlag m_stop{0};
+    OwnedHandle m_thread;
+    HWND m_hOwner = nullptr;
+    UINT m_nMessage = 0;
+    WPARAM m_tag = 0;
+    ProbeFunction m_probe;
+};

@@ -1,0 +1,376 @@
+// The conversion tool's task pages made from their dialogs under a plain parent, driven as the
+// frame would drive them: the concatenate page's order and output name, the refusals of Start,
+// a source that changed since its probe, a real conversion to MP3 through the encoder with
+// media made at test time, Stop, and a page closed during a run.
+#include "conversion/app/CConcatenatePage.h"
+#include "conversion/app/CConversionRecentLists.h"
+#include "conversion/app/CConversionSettings.h"
+#include "conversion/app/CConversionUiResources.h"
+#include "conversion/app/CConvertPage.h"
+#include "conversion/app/CExtractAudioPage.h"
+#include "conversion/app/CMergePage.h"
+#include "conversion/app/res/FetcherResources.h"
+#include "conversion/engine/ShellOperations.h"
+#include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
+#include "mediatools/MediaToolLocation.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestWait.h"
+#include "tests/support/ToolTestSupport.h"
+#include "tests/support/WindowHarness.h"
+#include <gtest/gtest.h>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A page whose message boxes are written down instead of shown (the worker thread shows some).
+template <class TPage>
+class TestPage : public TPage {
+public:
+    int ShowMessage(LPCWSTR lpszText, UINT) override
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_messages.push_back(lpszText);
+        return IDOK;
+    }
+    std::vector<std::wstring> Messages()
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_messages;
+    }
+    void DropPaths(const CStringArray& paths) { this->DropFiles(paths); }
+    void Drop(std::initializer_list<std::wstring> paths)
+    {
+        CStringArray list;
+        for (const std::wstring& path : paths)
+            list.Add(path.c_str());
+        this->DropFiles(list);
+    }
+    void Click(UINT nID) { this->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); }
+    CString ProgressText() const { return this->m_progress.GetText(); }
+    CString ItemText(UINT nID) const
+    {
+        CString text;
+        this->GetDlgItemText(nID, text);
+        return text;
+    }
+
+private:
+    std::mutex m_lock;
+    std::vector<std::wstring> m_messages;
+};
+
+class TaskPages : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_media = tooltest::MakeTempFolder(L"task pages");
+        s_made = tooltest::MakeMedia(Media(L"clip.mp4"), tooltest::kClipH264Aac) &&
+                 tooltest::MakeMedia(Media(L"tone.wav"), tooltest::kToneWav) &&
+                 tooltest::MakeMedia(Media(L"long.mp4"),
+                                     L"-f lavfi -i testsrc=duration=120:size=640x480:rate=25 -f lavfi -i "
+                                     L"sine=frequency=440:duration=120 -c:v libx264 -preset ultrafast -pix_fmt yuv420p "
+                                     L"-c:a aac -shortest -f mp4");
+    }
+    static void TearDownTestSuite() { tooltest::RemoveFolder(s_media); }
+    static std::wstring Media(const wchar_t* name) { return s_media + L"\\" + name; }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(s_made) << "test media could not be made with ffmpeg.exe";
+        LocateMediaTools(tooltest::ToolFolder().c_str());
+        ASSERT_EQ(0, theConversionUiResources.Load());
+        ASSERT_EQ(0, theMediaFormats.Load(m_data.Path().c_str()));
+        theConversionSettings.m_convert = CPageSettings();
+        theConversionSettings.m_extract = CPageSettings();
+        theConversionRecentLists.m_inputFiles.m_entries.RemoveAll();
+        ASSERT_TRUE(m_parent.CreateParent(900, 600));
+    }
+
+    template <class TPage>
+    void Open(TestPage<TPage>& page, UINT nIDTemplate)
+    {
+        ASSERT_TRUE(page.Create(nIDTemplate, &m_parent));
+        page.ShowWindow(SW_SHOW);
+    }
+    // The page's probe thread or task thread has ended and its messages are handled.
+    template <class TPage>
+    bool WaitIdle(TestPage<TPage>& page, DWORD ms = 120000)
+    {
+        return PumpUntil([&] { return !page.IsBusy() && !page.m_pThread; }, ms);
+    }
+
+    TempFolder m_data;
+    TempFolder m_out;
+    RecordingParent m_parent;
+    static std::wstring s_media;
+    static bool s_made;
+};
+
+std::wstring TaskPages::s_media;
+bool TaskPages::s_made = false;
+
+std::vector<std::wstring> RowNames(const CConcatenatePage& page)
+{
+    std::vector<std::wstring> names;
+    for (const CSegmentRow& row : page.GetRows())
+        names.push_back(static_cast<LPCWSTR>(row.name));
+    return names;
+}
+
+// Auto Sort after a drop: the numbers at the end of the names order the rows, "init" first,
+// and an empty output name is taken from the first row.
+TEST_F(TaskPages, ConcatenateSortsDroppedSegmentsAndNamesTheOutput)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::wstring> dropped;
+        std::vector<std::wstring> sorted;
+        const wchar_t* output;
+    };
+    const Case cases[] = {
+        {"numbers", {L"seg10.ts", L"seg2.ts", L"init.mp4", L"seg1.ts"}, {L"init.mp4", L"seg1.ts", L"seg2.ts", L"seg10.ts"}, L"init"},
+        {"dashes", {L"part-3.ts", L"part-1.ts", L"part-2.ts"}, {L"part-1.ts", L"part-2.ts", L"part-3.ts"}, L"part"},
+        {"same title", {L"a.ts", L"a.mp4"}, {L"a.mp4", L"a.ts"}, L"a"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestPage<CConcatenatePage> page;
+        Open(page, IDD_CONCATENATE_PAGE);
+        CStringArray paths;
+        for (const std::wstring& name : c.dropped)
+            paths.Add((m_out / name).c_str());
+        page.DropPaths(paths);
+        EXPECT_EQ(c.sorted, RowNames(page));
+        EXPECT_STREQ(c.output, page.ItemText(IDC_PAGE_OUTPUT_NAME));
+        // Each row keeps its own icon through the sort.
+        for (const CSegmentRow& row : page.GetRows())
+            EXPECT_EQ(GetShellIconIndex((m_out / static_cast<LPCWSTR>(row.name)).c_str(), true, false), row.image);
+        page.DestroyWindow();
+    }
+}
+
+TEST_F(TaskPages, ConcatenateMovesRowsAndSkipsDroppedFolders)
+{
+    TestPage<CConcatenatePage> page;
+    Open(page, IDD_CONCATENATE_PAGE);
+    page.Drop({m_out / L"b1.ts", m_out / L"b2.ts", m_out.Path()});
+    ASSERT_EQ((std::vector<std::wstring>{L"b1.ts", L"b2.ts"}), RowNames(page));
+    page.m_list.SelectItem(0, TRUE, TRUE);
+    page.Click(IDC_PAGE_MOVE_DOWN);
+    EXPECT_EQ((std::vector<std::wstring>{L"b2.ts", L"b1.ts"}), RowNames(page));
+    EXPECT_EQ(1, page.m_list.GetFirstSelectedItem());
+    page.Click(IDC_PAGE_MOVE_DOWN);  // the last row stays last
+    EXPECT_EQ((std::vector<std::wstring>{L"b2.ts", L"b1.ts"}), RowNames(page));
+    page.Click(IDC_PAGE_REMOVE_ALL);
+    page.Click(IDC_PAGE_START);
+    EXPECT_EQ((std::vector<std::wstring>{L"Please add segment files."}), page.Messages());
+    EXPECT_EQ(nullptr, page.m_pThread);
+    page.DestroyWindow();
+}
+
+// Add Folder with sub-folders: matching files at every level, and a junction that leads back
+// up the tree is not followed.
+TEST_F(TaskPages, ConcatenateAddFolderSkipsLinksBackUp)
+{
+    std::wstring sub = m_out / L"sub";
+    CreateDirectoryW(sub.c_str(), nullptr);
+    for (const std::wstring& path : {m_out / L"s1.ts", sub + L"\\s2.ts", m_out / L"notes.txt"})
+        CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    std::wstring loop = sub + L"\\loop";
+    bool linked = CreateSymbolicLinkW(loop.c_str(), m_out.Path().c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) != 0;
+    TestPage<CConcatenatePage> page;
+    Open(page, IDD_CONCATENATE_PAGE);
+    EXPECT_EQ(2, page.AddFolder(m_out.Path().c_str(), L"*.ts|*.mp4", TRUE));
+    if (linked)
+        RemoveDirectoryW(loop.c_str());
+    page.DestroyWindow();
+}
+
+TEST_F(TaskPages, CutAndTimesFollowTheirRules)
+{
+    struct Case {
+        const char* name;
+        BOOL cut;
+        LONGLONG start, end;
+        int cutStart, cutEnd;
+    };
+    const Case cases[] = {
+        {"off", FALSE, 1000, 5000, 0, -1},
+        {"range", TRUE, 1000, 5000, 1000, 5000},
+        {"start after end", TRUE, 10000, 5000, 0, -1},
+        {"open end", TRUE, 2000, -1, 2000, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int start = -5, end = -5;
+        CConvertPage::GetCut(c.cut, c.start, c.end, start, end);
+        EXPECT_EQ(c.cutStart, start);
+        EXPECT_EQ(c.cutEnd, end);
+    }
+    // A start 10 s and an end 5 s: the end becomes the duration; a start past it becomes 0.
+    LONGLONG start = 10000, end = 5000;
+    CConvertPage::CorrectTimes(20000, start, end);
+    EXPECT_EQ(10000, start);
+    EXPECT_EQ(20000, end);
+    start = 30000;
+    end = 40000;
+    CConvertPage::CorrectTimes(20000, start, end);
+    EXPECT_EQ(0, start);
+    EXPECT_EQ(20000, end);
+    EXPECT_EQ(0, CConversionPage::NextBusyPosition(99, 100));
+    EXPECT_EQ(100, CConversionPage::NextBusyPosition(98, 100));
+    EXPECT_EQ(50, CTaskProgressCtrl::BarWidth(100, LONGLONG(1) << 40, LONGLONG(1) << 41));
+}
+
+// With every format hidden there is nothing to convert to: Start says so and starts nothing.
+TEST_F(TaskPages, StartWithoutAnyFormatIsRefused)
+{
+    for (int c = 0; c < theMediaFormats.m_categories.GetSize(); c++) {
+        CMediaFormatCategory* pCategory = theMediaFormats.m_categories[c];
+        for (int f = 0; f < pCategory->m_formats.GetSize(); f++)
+            pCategory->m_formats[f]->m_flags |= FORMAT_OFF;
+    }
+    TestPage<CConvertPage> page;
+    Open(page, IDD_CONVERT_PAGE);
+    EXPECT_EQ(0, page.m_formatCombo.GetCount());
+    page.Drop({Media(L"clip.mp4")});
+    page.Click(IDC_PAGE_START);
+    ASSERT_EQ(1u, page.Messages().size());
+    EXPECT_NE(std::wstring::npos, page.Messages()[0].find(L"no output format"));
+    EXPECT_EQ(nullptr, page.m_pThread);
+    page.DestroyWindow();
+}
+
+TEST_F(TaskPages, StartWithMissingSourcesIsRefused)
+{
+    TestPage<CConvertPage> convert;
+    Open(convert, IDD_CONVERT_PAGE);
+    convert.Drop({m_out / L"missing.mp4"});
+    convert.Click(IDC_PAGE_START);
+    EXPECT_EQ((std::vector<std::wstring>{L"Source file doesn't exist!"}), convert.Messages());
+    convert.DestroyWindow();
+
+    TestPage<CMergePage> merge;
+    Open(merge, IDD_MERGE_PAGE);
+    merge.Drop({Media(L"clip.mp4")});
+    EXPECT_STREQ(L"clip.mp4", merge.ItemText(IDC_PAGE_OUTPUT_NAME));
+    merge.Click(IDC_PAGE_START);
+    EXPECT_EQ((std::vector<std::wstring>{L"Source video file or audio file doesn't exist!"}), merge.Messages());
+    merge.DestroyWindow();
+}
+
+TEST_F(TaskPages, VideoToMp3OpensOnMp3)
+{
+    TestPage<CExtractAudioPage> page;
+    Open(page, IDD_EXTRACT_AUDIO_PAGE);
+    ASSERT_NE(nullptr, page.m_pFormat);
+    EXPECT_STREQ(L"AF_mp3", page.m_pFormat->m_id);
+    page.DestroyWindow();
+}
+
+// A source chosen through the probe, then another dropped in its place: the run gets the
+// dropped file's information, never the first file's.
+TEST_F(TaskPages, ChangedSourceIsProbedAgainBeforeTheRun)
+{
+    TestPage<CConvertPage> page;
+    Open(page, IDD_CONVERT_PAGE);
+    ASSERT_EQ(0, page.SetSource(Media(L"clip.mp4").c_str()));
+    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_STREQ(Media(L"clip.mp4").c_str(), page.m_sourcePath);
+    EXPECT_EQ(1, page.m_bSourceHasVideo);
+
+    page.Drop({Media(L"tone.wav")});
+    page.CollectData();
+    page.FillTask(page.m_record);
+    EXPECT_STREQ(Media(L"tone.wav").c_str(), page.m_record.m_inputs.m_mainPath);
+    EXPECT_EQ(0, page.m_record.m_inputs.m_mainInfo.VideoStreams.GetSize());
+    EXPECT_EQ(0, page.m_bSourceHasVideo);
+    EXPECT_EQ(1, page.m_bSourceHasAudio);
+    page.DestroyWindow();
+}
+
+TEST_F(TaskPages, NotAMediaFileIsRefusedAtChoice)
+{
+    std::wstring text = m_out / L"notes.mp4";
+    CloseHandle(CreateFileW(text.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    TestPage<CConvertPage> page;
+    Open(page, IDD_CONVERT_PAGE);
+    ASSERT_EQ(0, page.SetSource(text.c_str()));
+    ASSERT_TRUE(WaitIdle(page));
+    EXPECT_TRUE(page.m_sourcePath.IsEmpty());
+    ASSERT_EQ(1u, page.Messages().size());
+    EXPECT_NE(std::wstring::npos, page.Messages()[0].find(L"is not a valid video or audio file."));
+    page.DestroyWindow();
+}
+
+// The whole road from the page: a clip to MP3 with a louder volume, through the encoder.
+TEST_F(TaskPages, ConvertsAClipToMp3)
+{
+    TestPage<CConvertPage> page;
+    Open(page, IDD_CONVERT_PAGE);
+    ASSERT_EQ(0, page.SetSource(Media(L"clip.mp4").c_str()));
+    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.CheckDlgButton(IDC_PAGE_CHANGE_VOLUME, BST_CHECKED);
+    page.SendDlgItemMessage(IDC_PAGE_VOLUME, TBM_SETPOS, TRUE, 150);
+    page.Click(IDC_PAGE_START);
+    ASSERT_NE(nullptr, page.m_pThread);
+    ASSERT_TRUE(WaitIdle(page));
+    EXPECT_TRUE(page.Messages().empty());
+    EXPECT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+    EXPECT_EQ(150, page.m_record.m_options.m_volume);
+    EXPECT_STREQ(L"Completed.", page.ProgressText());
+    std::wstring output = m_out / L"clip.mp3";
+    CMediaInfo info;
+    ASSERT_EQ(0, info.Probe(output.c_str(), nullptr));
+    EXPECT_STREQ(L"mp3", info.Format);
+    EXPECT_EQ(1, info.AudioStreams.GetSize());
+    EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] clip.mp3"));
+    ASSERT_GE(theConversionRecentLists.m_inputFiles.GetCount(), 1);
+    EXPECT_STREQ(Media(L"clip.mp4").c_str(), theConversionRecentLists.m_inputFiles.GetAt(0));
+    page.DestroyWindow();
+}
+
+TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
+{
+    TestPage<CConvertPage> page;
+    Open(page, IDD_CONVERT_PAGE);
+    page.Drop({Media(L"long.mp4")});
+    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.Click(IDC_PAGE_START);
+    ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
+    page.Click(IDC_PAGE_STOP);
+    EXPECT_EQ(nullptr, page.m_pThread);
+    // What the run reported while Stop waited is shown afterwards.
+    PumpUntil([&] { return page.ProgressText() == L"Canceled."; }, 5000);
+    EXPECT_EQ(TASK_STATE_CANCELED, page.m_record.m_progress.m_state);
+    EXPECT_STREQ(L"Canceled.", page.ProgressText());
+    EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipConverter.exe", 5000));
+    EXPECT_FALSE(tooltest::FileExists(m_out / L"long.mp3"));
+    EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] long.mp3"));
+    page.DestroyWindow();
+}
+
+// Closing the window while the encoder runs: the page stops the run and waits for it, and
+// neither a tool nor a part of the output is left.
+TEST_F(TaskPages, ClosingDuringARunStopsIt)
+{
+    TestPage<CConvertPage> page;
+    Open(page, IDD_CONVERT_PAGE);
+    page.Drop({Media(L"long.mp4")});
+    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.Click(IDC_PAGE_START);
+    ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
+    m_parent.DestroyWindow();
+    EXPECT_EQ(nullptr, page.m_pThread);
+    EXPECT_FALSE(tooltest::ChildStillRunning(GetCurrentProcessId(), L"ClipConverter.exe"));
+    EXPECT_FALSE(tooltest::FileExists(m_out / L"long.mp3"));
+    EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] long.mp3"));
+}
+
+}  // namespace
