@@ -108,13 +108,17 @@ CConvertJob::FileStamp CConvertJob::StampOf(LPCWSTR path)
     return stamp;
 }
 
+bool CConvertJob::IsSameFile(const FileStamp& first, const FileStamp& second)
+{
+    return first.exists && second.exists && first.size == second.size &&
+           CompareFileTime(&first.written, &second.written) == 0;
+}
+
 // A file that the failed run never touched (say, the tool could not start) stays.
 void CConvertJob::RemoveFailedOutput(LPCWSTR path, const FileStamp& before)
 {
     FileStamp after = StampOf(path);
-    bool untouched = before.exists && after.size == before.size &&
-                     CompareFileTime(&after.written, &before.written) == 0;
-    if (after.exists && !untouched)
+    if (after.exists && !IsSameFile(after, before))
         DeleteFileRetry(path, nullptr);
 }
 
@@ -205,12 +209,15 @@ CString CConvertJob::GetOutputFolder(LPCWSTR firstInput) const
     CString folder = (options.m_flags & CONVERT_TO_INPUT_FOLDER) ? GetFolderOfPath(firstInput) : options.m_outputFolder;
     if (!options.m_outputSubfolder.IsEmpty())
         folder = JoinPath(folder, options.m_outputSubfolder);
+    // A folder may be typed with '/': every name made from it takes '\'.
+    folder.Replace(L'/', L'\\');
     return folder;
 }
 
 // The steps every kind takes once it has named its output: the clash with an existing file,
-// the folder, and the phases that show the name. 0 to go on, else the kind's result.
-int CConvertJob::PrepareOutput(CString& path)
+// the folder, the name claimed when asked, and the phases that show the name. 0 to go on,
+// else the kind's result.
+int CConvertJob::PrepareOutput(CString& path, bool claimName)
 {
     if (SettleExistingOutput(path) != 0)
         return 1;
@@ -219,6 +226,8 @@ int CConvertJob::PrepareOutput(CString& path)
         SetResult(TASK_ERROR_OUTPUT_FOLDER);
         return -1;
     }
+    if (claimName && ClaimOutput(path) != 0)
+        return 1;
     m_pRecord->m_progress.m_phaseFlags |= TASK_FLAG_OUTPUT_NAMED;
     SetPhase(TASK_PHASE_OUTPUT_NAMED);
     SetPhase(TASK_PHASE_CONVERTING);
@@ -237,9 +246,30 @@ int CConvertJob::SettleExistingOutput(CString& path)
     if (!IsSkip(answer) && m_pRecord->IsInputPath(path))
         path = MakeUniqueFilePath(GetFolderOfPath(path), GetFileBaseName(path), GetFileExtension(path));
     m_pRecord->m_output.m_path = path;
+    // What is there now may be replaced: the user was asked about it, or the setting says so.
+    m_replaceable = IsSkip(answer) ? FileStamp() : StampOf(path);
     if (IsSkip(answer)) {
         SetResult(TASK_RESULT_FILE_EXISTS);
         return 1;
+    }
+    return 0;
+}
+
+// A kind that writes straight into its output creates the file first, exclusively: a task that
+// wants the same name meanwhile finds it taken and settles that as it does any existing file.
+int CConvertJob::ClaimOutput(CString& path)
+{
+    while (!m_replaceable.exists) {
+        HANDLE file = CreateFileW(ExtendedLengthPath(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return 0;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            return 0;  // the tool meets the same trouble and reports it
+        if (SettleExistingOutput(path) != 0)
+            return 1;
     }
     return 0;
 }
@@ -302,21 +332,24 @@ int CConvertJob::Convert()
     CString title = GetFileBaseName(options.m_outputName.IsEmpty() ? input : options.m_outputName);
     CString path = JoinPath(GetOutputFolder(input), title + pFormat->m_extension);
     record.m_output.m_path = path;
-    int prepared = PrepareOutput(path);
+    int prepared = PrepareOutput(path, false);
     if (prepared != 0)
         return prepared;
     return ConvertThroughTemporary(*pFormat, *pPreset, path);
 }
 
-// The tool writes "[converting] <name>" beside the output, which replaces the output only
-// once it is complete; the temporary file goes however the run ends.
-int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, const CString& outputPath)
+// The tool writes "[converting] <name>" beside the output, a file this run creates for itself,
+// which replaces the output only once it is complete; the temporary file goes however the run
+// ends.
+int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, CString& outputPath)
 {
-    CString folder = GetFolderOfPath(outputPath), extension = GetFileExtension(outputPath);
-    CString title = L"[converting] " + GetFileBaseName(outputPath);
-    CString temporary = JoinPath(folder, title + L"." + extension);
-    if (m_pRecord->IsInputPath(temporary))
-        temporary = MakeUniqueFilePath(folder, title, extension);
+    CString folder = GetFolderOfPath(outputPath);
+    CString temporary = CreateUniqueFile(folder, L"[converting] " + GetFileBaseName(outputPath),
+                                         GetFileExtension(outputPath));
+    if (temporary.IsEmpty()) {
+        SetResult(TASK_ERROR_OUTPUT_FOLDER);
+        return -1;
+    }
     CTempFileGuard guard(temporary, true, true);
     CEncoderOptions options;
     if (FillEncoderOptions(options, temporary) != 0) {
@@ -332,12 +365,32 @@ int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPrese
         return -1;
     }
     m_pRecord->m_output.m_size = size;
-    if (MoveFileRetry(temporary, outputPath, true, m_pStopValue) != 0) {
+    result = PlaceOutput(temporary, outputPath);
+    if (result < 0) {
         guard.Keep();  // now the only copy of the result
         SetResult(TASK_ERROR_CONVERT_FAILED);
-        return -1;
     }
-    return FinishOutput(false);
+    return result == 0 ? FinishOutput(false) : result;
+}
+
+// Moves the finished file onto the output name in one step. The name may have been taken while
+// the tool ran (by another task, say): a file this run may not replace is settled again, as at
+// the start, and never replaced unasked. 0, 1 skipped, -1 failed.
+int CConvertJob::PlaceOutput(const CString& temporary, CString& path)
+{
+    for (;;) {
+        FileStamp there = StampOf(path);
+        bool replace = IsSameFile(there, m_replaceable);
+        if (there.exists && !replace) {
+            if (SettleExistingOutput(path) != 0)
+                return 1;
+            continue;
+        }
+        if (MoveFileRetry(temporary, path, replace, m_pStopValue) == 0)
+            return 0;
+        if (replace || !PathExists(path))
+            return -1;
+    }
 }
 
 int CConvertJob::FinishOutput(bool checkSize)
@@ -369,8 +422,9 @@ int CConvertJob::EncoderFailure(int runResult)
     return -1;
 }
 
-// The end of a run that wrote straight into the output path.
-int CConvertJob::EndOfDirectWrite(int result, const FileStamp& before)
+// The end of a run that wrote straight into the output path: a failed run removes what it
+// wrote, and keeps a file it was allowed to replace only when it never touched it.
+int CConvertJob::EndOfDirectWrite(int result)
 {
     const CString& path = m_pRecord->m_output.m_path;
     if (result == 0)
@@ -378,7 +432,7 @@ int CConvertJob::EndOfDirectWrite(int result, const FileStamp& before)
     else
         result = EncoderFailure(result);
     if (result != 0)
-        RemoveFailedOutput(path, before);
+        RemoveFailedOutput(path, m_replaceable);
     return result;
 }
 
@@ -406,10 +460,9 @@ int CConvertJob::MergeVideoAudio()
         extension = StreamCopyContainer();
     extension.TrimLeft(L'.');
     CString path = JoinPath(GetOutputFolder(video), GetFileBaseName(name) + L"." + extension);
-    int prepared = PrepareOutput(path);
+    int prepared = PrepareOutput(path, true);
     if (prepared != 0)
         return prepared;
-    FileStamp before = StampOf(path);
     CEncoderOptions options;
     if (FillEncoderOptions(options, path) != 0 || FillStreamCopyOptions(options) != 0) {
         SetResult(TASK_ERROR_CONVERT_FAILED);
@@ -421,7 +474,7 @@ int CConvertJob::MergeVideoAudio()
         options.VideoSync = L"drop";
         result = pJob->RunTool(options, m_pStopValue);
     }
-    return EndOfDirectWrite(result, before);
+    return EndOfDirectWrite(result);
 }
 
 int CConvertJob::JoinInputList()
@@ -450,16 +503,15 @@ int CConvertJob::JoinInputList()
     if (extension.IsEmpty())
         extension = L"mp4";
     CString path = JoinPath(GetOutputFolder(files[0]), title + L"." + extension);
-    int prepared = PrepareOutput(path);
+    int prepared = PrepareOutput(path, true);
     if (prepared != 0)
         return prepared;
-    FileStamp before = StampOf(path);
     int result;
     if (record.m_inputs.m_listMode == TASK_LIST_REMUX)
         result = options.m_formatId.IsEmpty() ? JoinByConcatList() : JoinByConcatListWithFormat();
     else
         result = JoinBytes();
-    return EndOfDirectWrite(result, before);
+    return EndOfDirectWrite(result);
 }
 
 int CConvertJob::JoinSegments()
@@ -478,11 +530,10 @@ int CConvertJob::JoinSegments()
         extension = GetFileExtension(files[0]);
     extension.TrimLeft(L'.');
     CString path = JoinPath(GetOutputFolder(files[0]), GetFileBaseName(name) + L"." + extension);
-    int prepared = PrepareOutput(path);
+    int prepared = PrepareOutput(path, true);
     if (prepared != 0)
         return prepared;
-    FileStamp before = StampOf(path);
-    return EndOfDirectWrite(JoinByConcatList(), before);
+    return EndOfDirectWrite(JoinByConcatList());
 }
 
 int CConvertJob::DecideListMode()

@@ -1,12 +1,20 @@
 #include "conversion/engine/UniqueFileName.h"
 #include "framework/system/PathHelpers.h"
+#include "framework/text/LongPath.h"
 
 namespace {
 
+// Names that other tasks hold at the same time; beyond this many something else is wrong.
+const int kMostCreateTries = 1000;
+
+// One separator between folder and name, also after a root such as "D:\".
 CString PathOf(LPCWSTR folder, const CString& title, const CString& extension)
 {
-    CString path;
-    path.Format(L"%s\\%s.%s", folder, static_cast<LPCWSTR>(title), static_cast<LPCWSTR>(extension));
+    CString path(folder);
+    wchar_t last = path[path.GetLength() - 1];
+    if (!path.IsEmpty() && last != L'\\' && last != L'/')
+        path += L'\\';
+    path.AppendFormat(L"%s.%s", static_cast<LPCWSTR>(title), static_cast<LPCWSTR>(extension));
     return path;
 }
 
@@ -27,4 +35,25 @@ CString MakeUniqueFilePath(LPCWSTR folder, LPCWSTR title, LPCWSTR extension)
     CString bareExtension(extension);
     bareExtension.TrimLeft(L'.');
     return PathOf(folder, MakeUniqueFileName(folder, title, extension), bareExtension);
+}
+
+CString CreateUniqueFile(LPCWSTR folder, LPCWSTR title, LPCWSTR extension)
+{
+    CString bareExtension(extension);
+    bareExtension.TrimLeft(L'.');
+    CString name(title);
+    for (int n = 1; n <= kMostCreateTries; ++n) {
+        CString path = PathOf(folder, name, bareExtension);
+        HANDLE file = CreateFileW(ExtendedLengthPath(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return path;
+        }
+        DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
+            break;
+        name.Format(L"%s (%d)", title, n);
+    }
+    return CString();
 }

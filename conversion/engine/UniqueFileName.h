@@ -7,3 +7,6 @@
 CString MakeUniqueFileName(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);
 // The same search, giving the whole path "<folder>\<title>.<ext>".
 CString MakeUniqueFilePath(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);
+// The first path of the same series that this call creates itself, empty and exclusively, so
+// that no file of anyone else is ever taken over; empty when no such file can be created.
+CString CreateUniqueFile(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);

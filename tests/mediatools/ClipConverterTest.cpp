@@ -426,4 +426,36 @@ TEST_F(ClipConverterTest, SlowModeLastsAboutTheMediaLength)
     EXPECT_EQ(window.blocks.back().event, ENCODER_EVENT_FINISHED);
 }
 
+// ffmpeg may start programs of its own; one left behind with ffmpeg's output pipes must not keep
+// the converter waiting once ffmpeg has ended. The converter and a stand-in ffmpeg.exe (the
+// test child program) run from a folder of their own.
+TEST_F(ClipConverterTest, AChildLeftHoldingThePipesEndsWithFfmpeg)
+{
+    std::wstring tools = MakeTempFolder(L"kavri fake tools");
+    ASSERT_TRUE(CopyFileW(ToolPath(L"ClipConverter.exe").c_str(), (tools + L"\\ClipConverter.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(BesideThisProgram(L"TestChild.exe").c_str(), (tools + L"\\ffmpeg.exe").c_str(), FALSE));
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    SetEnvironmentVariableW(L"KAVRI_FAKE_FFMPEG", L"leave-child");
+    ProcessRun run = RunProgram(tools + L"\\ClipConverter.exe",
+                                L"-i " + Quoted(tone_) + L" -f mp3 " + Quoted(OutputIn(L"never.mp3")) + L" -y", 40000,
+                                L"", job);
+    SetEnvironmentVariableW(L"KAVRI_FAKE_FFMPEG", nullptr);
+    EXPECT_TRUE(run.finished) << "still waiting for the pipes after " << run.elapsedMs << " ms";
+    EXPECT_LT(run.elapsedMs, 15000u);
+    EXPECT_EQ(0u, run.exitCode) << "the stand-in's own exit code";
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+    for (int waited = 0; waited < 3000; waited += 100) {
+        QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting, sizeof(accounting), nullptr);
+        if (accounting.ActiveProcesses == 0)
+            break;
+        Sleep(100);
+    }
+    EXPECT_EQ(0u, accounting.ActiveProcesses) << "the child it left was ended with it";
+    EXPECT_EQ(3u, accounting.TotalProcesses) << "converter, stand-in and its child all ran";
+    TerminateJobObject(job, 1);
+    CloseHandle(job);
+    Sleep(200);
+    RemoveFolder(tools);
+}
+
 }  // namespace

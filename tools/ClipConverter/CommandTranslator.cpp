@@ -6,6 +6,9 @@
 
 namespace {
 
+// Far beyond any real time, and far from overflowing once scaled to microseconds.
+const int64_t kLargestTimeField = 1000000000;
+
 // A dash and a letter start an option; "-2" is a value, as in "-strict -2".
 bool LooksLikeOption(const std::wstring& arg)
 {
@@ -24,6 +27,17 @@ bool IsFlag(const std::wstring& name)
         if (name == flag)
             return true;
     return false;
+}
+
+bool IsFrameLimit(const std::wstring& name)
+{
+    return name == L"-frames:v" || name == L"-vframes" || name == L"-frames";
+}
+
+void EscapePercent(std::wstring& text)
+{
+    for (size_t at = text.find(L'%'); at != std::wstring::npos; at = text.find(L'%', at + 2))
+        text.insert(at, 1, L'%');
 }
 
 std::wstring Join(const std::vector<std::wstring>& parts, wchar_t separator)
@@ -72,6 +86,8 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
             lastInput = i;
 
     std::vector<Option> movedToOutput;
+    bool picture = false, singleFrame = false;
+    size_t outputSlot = SIZE_MAX;
     for (size_t i = 0; i < options.size(); ++i) {
         const Option& option = options[i];
         bool beforeLastInput = lastInput != SIZE_MAX && i < lastInput;
@@ -86,6 +102,11 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
             continue;
         }
         NoteTime(option, beforeLastInput);
+        if (i > lastInput || lastInput == SIZE_MAX) {
+            picture = option.name == L"-f" ? option.value == L"image2" : picture;
+            singleFrame = singleFrame || (IsFrameLimit(option.name) && option.value == L"1");
+            outputSlot = option.name.empty() ? m_ffmpegArgs.size() : outputSlot;
+        }
         if (option.name == L"-i") {
             m_inputs.push_back(m_pendingInput);
             m_pendingInput = InputTimes();
@@ -98,6 +119,10 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
                 Emit(moved);
     }
     PlaceFilters();
+    // One picture's name is a name: the picture muxer would take '%' in it for a frame-number
+    // pattern and write "frame %d.jpg" as "frame 1.jpg".
+    if (picture && singleFrame && outputSlot != SIZE_MAX)
+        EscapePercent(m_ffmpegArgs[outputSlot]);
 }
 
 bool CommandTranslator::TakeCallbackOption(const Option& option)
@@ -214,8 +239,11 @@ bool ParseTimeUs(const std::wstring& text, int64_t* us)
         if (!iswdigit(*p))
             return false;
         int64_t field = 0;
-        while (iswdigit(*p))
+        while (iswdigit(*p)) {
             field = field * 10 + (*p++ - L'0');
+            if (field > kLargestTimeField)
+                return false;
+        }
         seconds = seconds * 60 + field;
         if (++fields == 3 || *p != L':')
             break;
