@@ -94,6 +94,67 @@ CString JoinedTitle(const CString& firstTitle)
     return prefix.IsEmpty() ? firstTitle : prefix;
 }
 
+// The folder that the HLS segments are written to while the tool runs: whatever is still in it
+// when the run ends (the segments of a stopped or failed run) goes with it.
+class CSegmentFolder {
+public:
+    explicit CSegmentFolder(const CString& path) : m_path(path) {}
+    CSegmentFolder(const CSegmentFolder&) = delete;
+    CSegmentFolder& operator=(const CSegmentFolder&) = delete;
+    ~CSegmentFolder()
+    {
+        if (m_path.IsEmpty())
+            return;
+        for (const CString& name : Names())
+            DeleteFileRetry(JoinPath(m_path, name), nullptr);
+        RemoveDirectoryW(ExtendedLengthPath(m_path));
+    }
+
+    // Moves every segment into the folder, their names into placed. A name taken there is
+    // replaced only when replace allows; else nothing moves. 0, or -1 (nothing stays placed).
+    int MoveInto(const CString& folder, bool replace, const StopFlag* pStopValue, std::vector<CString>& placed) const
+    {
+        std::vector<CString> names = Names();
+        for (const CString& name : names) {
+            if (!replace && PathExists(JoinPath(folder, name)))
+                return -1;
+        }
+        for (const CString& name : names) {
+            if (MoveFileRetry(JoinPath(m_path, name), JoinPath(folder, name), replace, pStopValue) != 0) {
+                RemoveFrom(folder, placed);
+                return -1;
+            }
+            placed.push_back(name);
+        }
+        return 0;
+    }
+
+    static void RemoveFrom(const CString& folder, std::vector<CString>& names)
+    {
+        for (const CString& name : names)
+            DeleteFileRetry(JoinPath(folder, name), nullptr);
+        names.clear();
+    }
+
+    std::vector<CString> Names() const
+    {
+        std::vector<CString> names;
+        WIN32_FIND_DATAW found;
+        HANDLE find = m_path.IsEmpty() ? INVALID_HANDLE_VALUE : FindFirstFileW(JoinPath(m_path, L"*"), &found);
+        if (find == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(found.cFileName);
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+        return names;
+    }
+
+private:
+    CString m_path;
+};
+
 }  // namespace
 
 CConvertJob::FileStamp CConvertJob::StampOf(LPCWSTR path)
@@ -340,17 +401,20 @@ int CConvertJob::Convert()
 
 // The tool writes "[converting] <name>" beside the output, a file this run creates for itself,
 // which replaces the output only once it is complete; the temporary file goes however the run
-// ends.
+// ends. HLS segments go to a "[converting] <title>" folder likewise and join the output folder
+// only with a complete playlist.
 int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, CString& outputPath)
 {
-    CString folder = GetFolderOfPath(outputPath);
-    CString temporary = CreateUniqueFile(folder, L"[converting] " + GetFileBaseName(outputPath),
-                                         GetFileExtension(outputPath));
-    if (temporary.IsEmpty()) {
+    CString folder = GetFolderOfPath(outputPath), title = L"[converting] " + GetFileBaseName(outputPath);
+    bool segmented = wcscmp(format.m_muxer, L"hls") == 0;
+    CString temporary = CreateUniqueFile(folder, title, GetFileExtension(outputPath));
+    m_segmentFolder = segmented ? CreateUniqueFolder(folder, title) : CString();
+    CTempFileGuard guard(temporary, true, true);
+    CSegmentFolder segments(m_segmentFolder);
+    if (temporary.IsEmpty() || (segmented && m_segmentFolder.IsEmpty())) {
         SetResult(TASK_ERROR_OUTPUT_FOLDER);
         return -1;
     }
-    CTempFileGuard guard(temporary, true, true);
     CEncoderOptions options;
     if (FillEncoderOptions(options, temporary) != 0) {
         SetResult(TASK_ERROR_CONVERT_FAILED);
@@ -360,7 +424,8 @@ int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPrese
     if (result != 0)
         return EncoderFailure(result);
     LONGLONG size = GetFileSize64(temporary);
-    if (size <= 0) {
+    std::vector<CString> placed;
+    if (size <= 0 || segments.MoveInto(folder, m_replaceable.exists, m_pStopValue, placed) != 0) {
         SetResult(TASK_ERROR_CONVERT_FAILED);
         return -1;
     }
@@ -370,6 +435,8 @@ int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPrese
         guard.Keep();  // now the only copy of the result
         SetResult(TASK_ERROR_CONVERT_FAILED);
     }
+    if (result > 0)
+        CSegmentFolder::RemoveFrom(folder, placed);  // skipped: no playlist names them
     return result == 0 ? FinishOutput(false) : result;
 }
 
@@ -682,7 +749,11 @@ int CConvertJob::FillEncoderOptions(CEncoderOptions& options, LPCWSTR outputPath
     if (outputPath && *outputPath) {
         options.OutputPath = outputPath;
         const CString& finalPath = record.m_output.m_path;
-        options.HlsSegmentPattern = JoinPath(GetFolderOfPath(finalPath), GetFileBaseName(finalPath) + L"-%04d.ts");
+        CString folder = m_segmentFolder.IsEmpty() ? GetFolderOfPath(finalPath) : m_segmentFolder;
+        // The tool reads '%' in the pattern as its own: those of the folder and title are doubled.
+        CString stem = JoinPath(folder, GetFileBaseName(finalPath));
+        stem.Replace(L"%", L"%%");
+        options.HlsSegmentPattern = stem + L"-%04d.ts";
     } else {
         options.OutputPath = record.m_output.m_path;
     }

@@ -93,4 +93,7 @@ private:
     // The file at the output path when its clash was settled, which the run may replace; none
     // when the name was free.
     FileStamp m_replaceable = {};
+    // The folder of this run's own that HLS segments go to while the tool writes them; empty:
+    // the output's folder.
+    CString m_segmentFolder;
 };
