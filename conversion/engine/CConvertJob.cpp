@@ -14,6 +14,7 @@
 #include <shlwapi.h>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -94,10 +95,14 @@ CString JoinedTitle(const CString& firstTitle)
     return prefix.IsEmpty() ? firstTitle : prefix;
 }
 
-// The folder that the HLS segments are written to while the tool runs: whatever is still in it
-// when the run ends (the segments of a stopped or failed run) goes with it.
+// The folder that the HLS segments are written to while the tool runs, under plain names of
+// their own: the tool reads '%' in a segment name as a number's place, and no escape gives a
+// bare one back. Whatever is still in it when the run ends (the segments of a stopped or
+// failed run) goes with it.
 class CSegmentFolder {
 public:
+    static constexpr const char* kStem = "segment-";
+
     explicit CSegmentFolder(const CString& path) : m_path(path) {}
     CSegmentFolder(const CSegmentFolder&) = delete;
     CSegmentFolder& operator=(const CSegmentFolder&) = delete;
@@ -110,21 +115,31 @@ public:
         RemoveDirectoryW(ExtendedLengthPath(m_path));
     }
 
-    // Moves every segment into the folder, their names into placed. A name taken there is
-    // replaced only when replace allows; else nothing moves. 0, or -1 (nothing stays placed).
-    int MoveInto(const CString& folder, bool replace, const StopFlag* pStopValue, std::vector<CString>& placed) const
+    // The tool's pattern for the segments in the folder.
+    static CString Pattern(const CString& path) { return JoinPath(path, CString(kStem) + L"%04d.ts"); }
+
+    // Moves every segment into the folder under its final name ("<title>-0001.ts"), those
+    // names into placed, and names them so in the playlist. A name taken there is replaced only
+    // when replace allows; else nothing moves. 0, or -1 (nothing stays placed).
+    int MoveInto(const CString& folder, const CString& title, LPCWSTR playlist, bool replace,
+                 const StopFlag* pStopValue, std::vector<CString>& placed) const
     {
         std::vector<CString> names = Names();
         for (const CString& name : names) {
-            if (!replace && PathExists(JoinPath(folder, name)))
+            if (!replace && PathExists(JoinPath(folder, FinalName(name, title))))
                 return -1;
         }
         for (const CString& name : names) {
-            if (MoveFileRetry(JoinPath(m_path, name), JoinPath(folder, name), replace, pStopValue) != 0) {
+            CString finalName = FinalName(name, title);
+            if (MoveFileRetry(JoinPath(m_path, name), JoinPath(folder, finalName), replace, pStopValue) != 0) {
                 RemoveFrom(folder, placed);
                 return -1;
             }
-            placed.push_back(name);
+            placed.push_back(finalName);
+        }
+        if (RenameInPlaylist(playlist, title) != 0) {
+            RemoveFrom(folder, placed);
+            return -1;
         }
         return 0;
     }
@@ -134,6 +149,29 @@ public:
         for (const CString& name : names)
             DeleteFileRetry(JoinPath(folder, name), nullptr);
         names.clear();
+    }
+
+private:
+    static CString FinalName(const CString& name, const CString& title)
+    {
+        return title + name.Mid(static_cast<int>(strlen(kStem)) - 1);
+    }
+
+    // The playlist's lines that name segments, "segment-0001.ts", become "<title>-0001.ts".
+    static int RenameInPlaylist(LPCWSTR playlist, const CString& title)
+    {
+        std::vector<char> bytes;
+        if (ReadFileBytes(playlist, bytes) != 0)
+            return -1;
+        std::string text(bytes.begin(), bytes.end()), renamed, stem(kStem);
+        std::string titleUtf8 = static_cast<LPCSTR>(WideToUtf8(title));
+        for (size_t start = 0, end; start < text.size(); start = end) {
+            end = text.find('\n', start);
+            end = end == std::string::npos ? text.size() : end + 1;
+            std::string line = text.substr(start, end - start);
+            renamed += line.compare(0, stem.size(), stem) == 0 ? titleUtf8 + line.substr(stem.size() - 1) : line;
+        }
+        return WriteBufferToFile(playlist, renamed.data(), static_cast<DWORD>(renamed.size()));
     }
 
     std::vector<CString> Names() const
@@ -151,7 +189,6 @@ public:
         return names;
     }
 
-private:
     CString m_path;
 };
 
@@ -300,7 +337,9 @@ int CConvertJob::SettleExistingOutput(CString& path)
 {
     IFileExistsPrompt* pPrompt = GetFileExistsPrompt();
     int answer = pPrompt ? pPrompt->GetOverwritePolicy() : FILE_EXISTS_ASK;
-    ResolveOutputConflict(path, answer);
+    // A free name needs no answer: "skip all" skips only files that are there.
+    if (ResolveOutputConflict(path, answer) == 0)
+        answer = FILE_EXISTS_ASK;
     if (pPrompt && IsAnswerForAll(answer))
         pPrompt->SetOverwritePolicy(answer);
     // Whatever the answer, an input is never written over.
@@ -408,7 +447,9 @@ int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPrese
     CString folder = GetFolderOfPath(outputPath), title = L"[converting] " + GetFileBaseName(outputPath);
     bool segmented = wcscmp(format.m_muxer, L"hls") == 0;
     CString temporary = CreateUniqueFile(folder, title, GetFileExtension(outputPath));
-    m_segmentFolder = segmented ? CreateUniqueFolder(folder, title) : CString();
+    CString folderTitle(title);
+    folderTitle.Replace(L'%', L'_');  // a '%' in the pattern's folder would be read as well
+    m_segmentFolder = segmented ? CreateUniqueFolder(folder, folderTitle) : CString();
     CTempFileGuard guard(temporary, true, true);
     CSegmentFolder segments(m_segmentFolder);
     if (temporary.IsEmpty() || (segmented && m_segmentFolder.IsEmpty())) {
@@ -425,7 +466,9 @@ int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPrese
         return EncoderFailure(result);
     LONGLONG size = GetFileSize64(temporary);
     std::vector<CString> placed;
-    if (size <= 0 || segments.MoveInto(folder, m_replaceable.exists, m_pStopValue, placed) != 0) {
+    CString segmentTitle = GetFileBaseName(m_pRecord->m_output.m_path);
+    if (size <= 0 ||
+        segments.MoveInto(folder, segmentTitle, temporary, m_replaceable.exists, m_pStopValue, placed) != 0) {
         SetResult(TASK_ERROR_CONVERT_FAILED);
         return -1;
     }
@@ -749,11 +792,9 @@ int CConvertJob::FillEncoderOptions(CEncoderOptions& options, LPCWSTR outputPath
     if (outputPath && *outputPath) {
         options.OutputPath = outputPath;
         const CString& finalPath = record.m_output.m_path;
-        CString folder = m_segmentFolder.IsEmpty() ? GetFolderOfPath(finalPath) : m_segmentFolder;
-        // The tool reads '%' in the pattern as its own: those of the folder and title are doubled.
-        CString stem = JoinPath(folder, GetFileBaseName(finalPath));
-        stem.Replace(L"%", L"%%");
-        options.HlsSegmentPattern = stem + L"-%04d.ts";
+        options.HlsSegmentPattern = m_segmentFolder.IsEmpty()
+                                        ? JoinPath(GetFolderOfPath(finalPath), GetFileBaseName(finalPath) + L"-%04d.ts")
+                                        : CSegmentFolder::Pattern(m_segmentFolder);
     } else {
         options.OutputPath = record.m_output.m_path;
     }

@@ -34,12 +34,6 @@ bool IsFrameLimit(const std::wstring& name)
     return name == L"-frames:v" || name == L"-vframes" || name == L"-frames";
 }
 
-void EscapePercent(std::wstring& text)
-{
-    for (size_t at = text.find(L'%'); at != std::wstring::npos; at = text.find(L'%', at + 2))
-        text.insert(at, 1, L'%');
-}
-
 std::wstring Join(const std::vector<std::wstring>& parts, wchar_t separator)
 {
     std::wstring joined;
@@ -120,9 +114,9 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
     }
     PlaceFilters();
     // One picture's name is a name: the picture muxer would take '%' in it for a frame-number
-    // pattern and write "frame %d.jpg" as "frame 1.jpg".
+    // pattern and write "frame %d.jpg" as "frame 1.jpg" (and it keeps a doubled '%' as it is).
     if (picture && singleFrame && outputSlot != SIZE_MAX)
-        EscapePercent(m_ffmpegArgs[outputSlot]);
+        m_ffmpegArgs.insert(m_ffmpegArgs.begin() + static_cast<std::ptrdiff_t>(outputSlot), {L"-update", L"1"});
 }
 
 bool CommandTranslator::TakeCallbackOption(const Option& option)
