@@ -14,6 +14,7 @@
 #include <shlwapi.h>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -82,6 +83,103 @@ CString JoinedTitle(const CString& firstTitle)
     return prefix.IsEmpty() ? firstTitle : prefix;
 }
 
+// The folder that the HLS segments are written to while the tool runs, under plain names of
+// their own: the tool reads '%' in a segment name as a number's place, and no escape gives a
+// bare one back. Whatever is still in it when the run ends (the segments of a stopped or
+// failed run) goes with it.
+class CSegmentFolder {
+public:
+    static constexpr const char* kStem = "segment-";
+
+    explicit CSegmentFolder(const CString& path) : m_path(path) {}
+    CSegmentFolder(const CSegmentFolder&) = delete;
+    CSegmentFolder& operator=(const CSegmentFolder&) = delete;
+    ~CSegmentFolder()
+    {
+        if (m_path.IsEmpty())
+            return;
+        for (const CString& name : Names())
+            DeleteFileRetry(JoinPath(m_path, name), nullptr);
+        RemoveDirectoryW(ExtendedLengthPath(m_path));
+    }
+
+    // The tool's pattern for the segments in the folder.
+    static CString Pattern(const CString& path) { return JoinPath(path, CString(kStem) + L"%04d.ts"); }
+
+    // Moves every segment into the folder under its final name ("<title>-0001.ts"), those
+    // names into placed, and names them so in the playlist. A name taken there is replaced only
+    // when replace allows; else nothing moves. 0, or -1 (nothing stays placed).
+    int MoveInto(const CString& folder, const CString& title, LPCWSTR playlist, bool replace,
+                 const StopFlag* pStopValue, std::vector<CString>& placed) const
+    {
+        std::vector<CString> names = Names();
+        for (const CString& name : names) {
+            if (!replace && PathExists(JoinPath(folder, FinalName(name, title))))
+                return -1;
+        }
+        for (const CString& name : names) {
+            CString finalName = FinalName(name, title);
+            if (MoveFileRetry(JoinPath(m_path, name), JoinPath(folder, finalName), replace, pStopValue) != 0) {
+                RemoveFrom(folder, placed);
+                return -1;
+            }
+            placed.push_back(finalName);
+        }
+        if (RenameInPlaylist(playlist, title) != 0) {
+            RemoveFrom(folder, placed);
+            return -1;
+        }
+        return 0;
+    }
+
+    static void RemoveFrom(const CString& folder, std::vector<CString>& names)
+    {
+        for (const CString& name : names)
+            DeleteFileRetry(JoinPath(folder, name), nullptr);
+        names.clear();
+    }
+
+private:
+    static CString FinalName(const CString& name, const CString& title)
+    {
+        return title + name.Mid(static_cast<int>(strlen(kStem)) - 1);
+    }
+
+    // The playlist's lines that name segments, "segment-0001.ts", become "<title>-0001.ts".
+    static int RenameInPlaylist(LPCWSTR playlist, const CString& title)
+    {
+        std::vector<char> bytes;
+        if (ReadFileBytes(playlist, bytes) != 0)
+            return -1;
+        std::string text(bytes.begin(), bytes.end()), renamed, stem(kStem);
+        std::string titleUtf8 = static_cast<LPCSTR>(WideToUtf8(title));
+        for (size_t start = 0, end; start < text.size(); start = end) {
+            end = text.find('\n', start);
+            end = end == std::string::npos ? text.size() : end + 1;
+            std::string line = text.substr(start, end - start);
+            renamed += line.compare(0, stem.size(), stem) == 0 ? titleUtf8 + line.substr(stem.size() - 1) : line;
+        }
+        return WriteBufferToFile(playlist, renamed.data(), static_cast<DWORD>(renamed.size()));
+    }
+
+    std::vector<CString> Names() const
+    {
+        std::vector<CString> names;
+        WIN32_FIND_DATAW found;
+        HANDLE find = m_path.IsEmpty() ? INVALID_HANDLE_VALUE : FindFirstFileW(JoinPath(m_path, L"*"), &found);
+        if (find == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(found.cFileName);
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+        return names;
+    }
+
+    CString m_path;
+};
+
 }  // namespace
 
 CConvertJob::FileStamp CConvertJob::StampOf(LPCWSTR path)
@@ -96,13 +194,17 @@ CConvertJob::FileStamp CConvertJob::StampOf(LPCWSTR path)
     return stamp;
 }
 
+bool CConvertJob::IsSameFile(const FileStamp& first, const FileStamp& second)
+{
+    return first.exists && second.exists && first.size == second.size &&
+           CompareFileTime(&first.written, &second.written) == 0;
+}
+
 // A file that the failed run never touched (say, the tool could not start) stays.
 void CConvertJob::RemoveFailedOutput(LPCWSTR path, const FileStamp& before)
 {
     FileStamp after = StampOf(path);
-    bool untouched = before.exists && after.size == before.size &&
-                     CompareFileTime(&after.written, &before.written) == 0;
-    if (after.exists && !untouched)
+    if (after.exists && !IsSameFile(after, before))
         DeleteFileRetry(path, nullptr);
 }
 
@@ -193,12 +295,15 @@ CString CConvertJob::GetOutputFolder(LPCWSTR firstInput) const
     CString folder = (options.m_flags & CONVERT_TO_INPUT_FOLDER) ? GetFolderOfPath(firstInput) : options.m_outputFolder;
     if (!options.m_outputSubfolder.IsEmpty())
         folder = JoinPath(folder, options.m_outputSubfolder);
+    // A folder may be typed with '/': every name made from it takes '\'.
+    folder.Replace(L'/', L'\\');
     return folder;
 }
 
 // The steps every kind takes once it has named its output: the clash with an existing file,
-// the folder, and the phases that show the name. 0 to go on, else the kind's result.
-int CConvertJob::PrepareOutput(CString& path)
+// the folder, the name claimed when asked, and the phases that show the name. 0 to go on,
+// else the kind's result.
+int CConvertJob::PrepareOutput(CString& path, bool claimName)
 {
     if (SettleExistingOutput(path) != 0)
         return 1;
@@ -207,6 +312,8 @@ int CConvertJob::PrepareOutput(CString& path)
         SetResult(TASK_ERROR_OUTPUT_FOLDER);
         return -1;
     }
+    if (claimName && ClaimOutput(path) != 0)
+        return 1;
     m_pRecord->m_progress.m_phaseFlags |= TASK_FLAG_OUTPUT_NAMED;
     SetPhase(TASK_PHASE_OUTPUT_NAMED);
     SetPhase(TASK_PHASE_CONVERTING);
@@ -218,16 +325,39 @@ int CConvertJob::SettleExistingOutput(CString& path)
 {
     IFileExistsPrompt* pPrompt = GetFileExistsPrompt();
     int answer = pPrompt ? pPrompt->GetOverwritePolicy() : FILE_EXISTS_ASK;
-    ResolveOutputConflict(path, answer);
+    // A free name needs no answer: "skip all" skips only files that are there.
+    if (ResolveOutputConflict(path, answer) == 0)
+        answer = FILE_EXISTS_ASK;
     if (pPrompt && IsAnswerForAll(answer))
         pPrompt->SetOverwritePolicy(answer);
     // Whatever the answer, an input is never written over.
     if (!IsSkip(answer) && m_pRecord->IsInputPath(path))
         path = MakeUniqueFilePath(GetFolderOfPath(path), GetFileBaseName(path), GetFileExtension(path));
     m_pRecord->m_output.m_path = path;
+    // What is there now may be replaced: the user was asked about it, or the setting says so.
+    m_replaceable = IsSkip(answer) ? FileStamp() : StampOf(path);
     if (IsSkip(answer)) {
         SetResult(TASK_RESULT_FILE_EXISTS);
         return 1;
+    }
+    return 0;
+}
+
+// A kind that writes straight into its output creates the file first, exclusively: a task that
+// wants the same name meanwhile finds it taken and settles that as it does any existing file.
+int CConvertJob::ClaimOutput(CString& path)
+{
+    while (!m_replaceable.exists) {
+        HANDLE file = CreateFileW(ExtendedLengthPath(path), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return 0;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            return 0;  // the tool meets the same trouble and reports it
+        if (SettleExistingOutput(path) != 0)
+            return 1;
     }
     return 0;
 }
@@ -290,22 +420,30 @@ int CConvertJob::Convert()
     CString title = GetFileBaseName(options.m_outputName.IsEmpty() ? input : options.m_outputName);
     CString path = JoinPath(GetOutputFolder(input), title + pFormat->m_extension);
     record.m_output.m_path = path;
-    int prepared = PrepareOutput(path);
+    int prepared = PrepareOutput(path, false);
     if (prepared != 0)
         return prepared;
     return ConvertThroughTemporary(*pFormat, *pPreset, path);
 }
 
-// The tool writes "[converting] <name>" beside the output, which replaces the output only
-// once it is complete; the temporary file goes however the run ends.
-int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, const CString& outputPath)
+// The tool writes "[converting] <name>" beside the output, a file this run creates for itself,
+// which replaces the output only once it is complete; the temporary file goes however the run
+// ends. HLS segments go to a "[converting] <title>" folder likewise and join the output folder
+// only with a complete playlist.
+int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, CString& outputPath)
 {
-    CString folder = GetFolderOfPath(outputPath), extension = GetFileExtension(outputPath);
-    CString title = L"[converting] " + GetFileBaseName(outputPath);
-    CString temporary = JoinPath(folder, title + L"." + extension);
-    if (m_pRecord->IsInputPath(temporary))
-        temporary = MakeUniqueFilePath(folder, title, extension);
+    CString folder = GetFolderOfPath(outputPath), title = L"[converting] " + GetFileBaseName(outputPath);
+    bool segmented = wcscmp(format.m_muxer, L"hls") == 0;
+    CString temporary = CreateUniqueFile(folder, title, GetFileExtension(outputPath));
+    CString folderTitle(title);
+    folderTitle.Replace(L'%', L'_');  // a '%' in the pattern's folder would be read as well
+    m_segmentFolder = segmented ? CreateUniqueFolder(folder, folderTitle) : CString();
     CTempFileGuard guard(temporary, true, true);
+    CSegmentFolder segments(m_segmentFolder);
+    if (temporary.IsEmpty() || (segmented && m_segmentFolder.IsEmpty())) {
+        SetResult(TASK_ERROR_OUTPUT_FOLDER);
+        return -1;
+    }
     CEncoderOptions options;
     if (FillEncoderOptions(options, temporary) != 0) {
         SetResult(TASK_ERROR_CONVERT_FAILED);
@@ -315,17 +453,42 @@ int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPrese
     if (result != 0)
         return EncoderFailure(result);
     LONGLONG size = GetFileSize64(temporary);
-    if (size <= 0) {
+    std::vector<CString> placed;
+    CString segmentTitle = GetFileBaseName(m_pRecord->m_output.m_path);
+    if (size <= 0 ||
+        segments.MoveInto(folder, segmentTitle, temporary, m_replaceable.exists, m_pStopValue, placed) != 0) {
         SetResult(TASK_ERROR_CONVERT_FAILED);
         return -1;
     }
     m_pRecord->m_output.m_size = size;
-    if (MoveFileRetry(temporary, outputPath, true, m_pStopValue) != 0) {
+    result = PlaceOutput(temporary, outputPath);
+    if (result < 0) {
         guard.Keep();  // now the only copy of the result
         SetResult(TASK_ERROR_CONVERT_FAILED);
-        return -1;
     }
-    return FinishOutput(false);
+    if (result > 0)
+        CSegmentFolder::RemoveFrom(folder, placed);  // skipped: no playlist names them
+    return result == 0 ? FinishOutput(false) : result;
+}
+
+// Moves the finished file onto the output name in one step. The name may have been taken while
+// the tool ran (by another task, say): a file this run may not replace is settled again, as at
+// the start, and never replaced unasked. 0, 1 skipped, -1 failed.
+int CConvertJob::PlaceOutput(const CString& temporary, CString& path)
+{
+    for (;;) {
+        FileStamp there = StampOf(path);
+        bool replace = IsSameFile(there, m_replaceable);
+        if (there.exists && !replace) {
+            if (SettleExistingOutput(path) != 0)
+                return 1;
+            continue;
+        }
+        if (MoveFileRetry(temporary, path, replace, m_pStopValue) == 0)
+            return 0;
+        if (replace || !PathExists(path))
+            return -1;
+    }
 }
 
 int CConvertJob::FinishOutput(bool checkSize)
@@ -357,8 +520,9 @@ int CConvertJob::EncoderFailure(int runResult)
     return -1;
 }
 
-// The end of a run that wrote straight into the output path.
-int CConvertJob::EndOfDirectWrite(int result, const FileStamp& before)
+// The end of a run that wrote straight into the output path: a failed run removes what it
+// wrote, and keeps a file it was allowed to replace only when it never touched it.
+int CConvertJob::EndOfDirectWrite(int result)
 {
     const CString& path = m_pRecord->m_output.m_path;
     if (result == 0)
@@ -366,7 +530,7 @@ int CConvertJob::EndOfDirectWrite(int result, const FileStamp& before)
     else
         result = EncoderFailure(result);
     if (result != 0)
-        RemoveFailedOutput(path, before);
+        RemoveFailedOutput(path, m_replaceable);
     return result;
 }
 
@@ -394,10 +558,9 @@ int CConvertJob::MergeVideoAudio()
         extension = StreamCopyContainer();
     extension.TrimLeft(L'.');
     CString path = JoinPath(GetOutputFolder(video), GetFileBaseName(name) + L"." + extension);
-    int prepared = PrepareOutput(path);
+    int prepared = PrepareOutput(path, true);
     if (prepared != 0)
         return prepared;
-    FileStamp before = StampOf(path);
     CEncoderOptions options;
     if (FillEncoderOptions(options, path) != 0 || FillStreamCopyOptions(options) != 0) {
         SetResult(TASK_ERROR_CONVERT_FAILED);
@@ -409,7 +572,7 @@ int CConvertJob::MergeVideoAudio()
         options.VideoSync = L"drop";
         result = pJob->RunTool(options, m_pStopValue);
     }
-    return EndOfDirectWrite(result, before);
+    return EndOfDirectWrite(result);
 }
 
 int CConvertJob::JoinInputList()
@@ -438,16 +601,15 @@ int CConvertJob::JoinInputList()
     if (extension.IsEmpty())
         extension = L"mp4";
     CString path = JoinPath(GetOutputFolder(files[0]), title + L"." + extension);
-    int prepared = PrepareOutput(path);
+    int prepared = PrepareOutput(path, true);
     if (prepared != 0)
         return prepared;
-    FileStamp before = StampOf(path);
     int result;
     if (record.m_inputs.m_listMode == TASK_LIST_REMUX)
         result = options.m_formatId.IsEmpty() ? JoinByConcatList() : JoinByConcatListWithFormat();
     else
         result = JoinBytes();
-    return EndOfDirectWrite(result, before);
+    return EndOfDirectWrite(result);
 }
 
 int CConvertJob::JoinSegments()
@@ -466,11 +628,10 @@ int CConvertJob::JoinSegments()
         extension = GetFileExtension(files[0]);
     extension.TrimLeft(L'.');
     CString path = JoinPath(GetOutputFolder(files[0]), GetFileBaseName(name) + L"." + extension);
-    int prepared = PrepareOutput(path);
+    int prepared = PrepareOutput(path, true);
     if (prepared != 0)
         return prepared;
-    FileStamp before = StampOf(path);
-    return EndOfDirectWrite(JoinByConcatList(), before);
+    return EndOfDirectWrite(JoinByConcatList());
 }
 
 int CConvertJob::DecideListMode()
@@ -619,7 +780,9 @@ int CConvertJob::FillEncoderOptions(CEncoderOptions& options, LPCWSTR outputPath
     if (outputPath && *outputPath) {
         options.OutputPath = outputPath;
         const CString& finalPath = record.m_output.m_path;
-        options.HlsSegmentPattern = JoinPath(GetFolderOfPath(finalPath), GetFileBaseName(finalPath) + L"-%04d.ts");
+        options.HlsSegmentPattern = m_segmentFolder.IsEmpty()
+                                        ? JoinPath(GetFolderOfPath(finalPath), GetFileBaseName(finalPath) + L"-%04d.ts")
+                                        : CSegmentFolder::Pattern(m_segmentFolder);
     } else {
         options.OutputPath = record.m_output.m_path;
     }

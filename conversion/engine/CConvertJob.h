@@ -59,22 +59,25 @@ private:
     // Whether a file is there, how big and when written: a failed run compares the output
     // with its state before the run and removes it only when the run wrote it.
     struct FileStamp {
-        bool exists;
-        LONGLONG size;
-        FILETIME written;
+        bool exists = false;
+        LONGLONG size = 0;
+        FILETIME written = {};
     };
     static FileStamp StampOf(LPCWSTR path);
+    static bool IsSameFile(const FileStamp& first, const FileStamp& second);
     static void RemoveFailedOutput(LPCWSTR path, const FileStamp& before);
 
     bool IsStopRequested() const { return ::IsStopRequested(m_pStopValue); }
     CString GetOutputFolder(LPCWSTR firstInput) const;
     CString StreamCopyContainer() const;
-    int PrepareOutput(CString& path);
+    int PrepareOutput(CString& path, bool claimName);
     int SettleExistingOutput(CString& path);
-    int ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, const CString& outputPath);
+    int ClaimOutput(CString& path);
+    int ConvertThroughTemporary(CMediaFormat& format, const CMediaPreset& preset, CString& outputPath);
+    int PlaceOutput(const CString& temporary, CString& path);
     int FinishOutput(bool checkSize);
     int EncoderFailure(int runResult);
-    int EndOfDirectWrite(int result, const FileStamp& before);
+    int EndOfDirectWrite(int result);
     int DecideListMode();
     int AppendFile(CFileStream& output, LPCWSTR path, BYTE* buffer, LONGLONG& position);
     int RunJoin(const std::function<int()>& run);
@@ -87,4 +90,10 @@ private:
     CConvertTask* m_pTask;
     HWND m_hOwner;
     const StopFlag* m_pStopValue;
+    // The file at the output path when its clash was settled, which the run may replace; none
+    // when the name was free.
+    FileStamp m_replaceable = {};
+    // The folder of this run's own that HLS segments go to while the tool writes them; empty:
+    // the output's folder.
+    CString m_segmentFolder;
 };

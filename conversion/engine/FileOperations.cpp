@@ -45,12 +45,11 @@ int DeleteFileIfExists(LPCWSTR path)
 
 int MoveFileReplace(LPCWSTR from, LPCWSTR to, bool replace)
 {
-    if (PathExists(to)) {
-        if (!replace)
-            return -1;
-        DeleteFileW(ExtendedLengthPath(to));
-    }
-    return MoveFileW(ExtendedLengthPath(from), ExtendedLengthPath(to)) ? 0 : -1;
+    if (!replace && PathExists(to))
+        return -1;
+    // One step: the target is never gone without the new file in its place.
+    DWORD flags = replace ? MOVEFILE_REPLACE_EXISTING : 0;
+    return MoveFileExW(ExtendedLengthPath(from), ExtendedLengthPath(to), flags) ? 0 : -1;
 }
 
 int WaitWithStop(DWORD ms, const StopFlag* pStopValue)
@@ -77,10 +76,10 @@ int MoveFileRetry(LPCWSTR from, LPCWSTR to, bool replace, const StopFlag* pStopV
 {
     if (!PathExists(from))
         return -2;
-    if (PathExists(to) && (!replace || DeleteFileRetry(to, pStopValue) != 0))
-        return -1;
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileReplace(from, to, true) == 0)
+        if (!replace && PathExists(to))
+            return -1;
+        if (MoveFileReplace(from, to, replace) == 0)
             return 0;
         if (attempt == kMoveTries || WaitWithStop(kRetryPauseMs, pStopValue) != 0)
             return -1;

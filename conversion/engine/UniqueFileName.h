@@ -10,3 +10,8 @@ CString MakeUniqueFilePath(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);
 // Whether a typed title can name a file: not blank, no control characters and none of
 // \ / : * ? " < > |.
 bool IsUsableFileTitle(LPCWSTR title);
+// The first path of the same series that this call creates itself, empty and exclusively, so
+// that no file of anyone else is ever taken over; empty when no such file can be created.
+CString CreateUniqueFile(LPCWSTR folder, LPCWSTR title, LPCWSTR extension);
+// The same for a folder "<folder>\<name>", "<name> (1)" ...
+CString CreateUniqueFolder(LPCWSTR folder, LPCWSTR name);

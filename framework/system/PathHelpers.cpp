@@ -24,6 +24,13 @@ int QueryPath(LPCWSTR pszPath, CString& strOut, Call call)
     return 0;
 }
 
+// The extension's dot, or the end of the path; a dot before a '/' belongs to a folder.
+LPCWSTR FindExtension(LPCWSTR pszPath)
+{
+    LPCWSTR pszExtension = PathFindExtensionW(pszPath);
+    return wcschr(pszExtension, L'/') ? pszPath + wcslen(pszPath) : pszExtension;
+}
+
 DWORD AttributesOf(LPCWSTR pszPath)
 {
     if (!pszPath || !*pszPath)
@@ -38,16 +45,18 @@ CString GetFolderOfPath(LPCWSTR pszPath)
     CString strFolder(pszPath);
     if (strFolder.IsEmpty())
         return strFolder;
-    BOOL bRemoved = PathRemoveFileSpecW(strFolder.GetBuffer(0));
-    strFolder.ReleaseBuffer();
-    return bRemoved ? strFolder : CString();
+    CString strSearch(strFolder);
+    strSearch.Replace(L'/', L'\\');
+    BOOL bRemoved = PathRemoveFileSpecW(strSearch.GetBuffer(0));
+    strSearch.ReleaseBuffer();
+    return bRemoved ? strFolder.Left(strSearch.GetLength()) : CString();
 }
 
 CString GetFileExtension(LPCWSTR pszPath)
 {
     if (!pszPath)
         return CString();
-    LPCWSTR pszExtension = PathFindExtensionW(pszPath);
+    LPCWSTR pszExtension = FindExtension(pszPath);
     return *pszExtension == L'.' ? pszExtension + 1 : pszExtension;
 }
 
@@ -57,7 +66,7 @@ CString ChangeFileExtension(LPCWSTR pszPath, LPCWSTR pszExtension)
     CString strExtension(pszExtension);
     if (strExtension[0] != L'.')
         strExtension = L'.' + strExtension;
-    int nStart = static_cast<int>(PathFindExtensionW(strPath) - static_cast<LPCWSTR>(strPath));
+    int nStart = static_cast<int>(FindExtension(strPath) - static_cast<LPCWSTR>(strPath));
     return strPath.Left(nStart) + strExtension;
 }
 

@@ -1,6 +1,7 @@
 // Path pieces, short and long path forms, file sizes and folder creation. None of them is
 // limited to the classic path length; a path that the system cannot take gives a failure,
-// never an action on a cut path.
+// never an action on a cut path. '/' separates folders as '\' does; pieces keep the
+// separators as given.
 #pragma once
 #include "classlib/CString.h"
 

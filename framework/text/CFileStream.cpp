@@ -79,7 +79,7 @@ int CFileStream::Read(void* pBuffer, DWORD nCount, DWORD* pnRead)
 int CFileStream::Write(const void* pBuffer, DWORD nCount, DWORD* pnWritten)
 {
     DWORD nWritten = 0;
-    BOOL bOk = m_hFile && pBuffer && WriteFile(m_hFile, pBuffer, nCount, &nWritten, nullptr);
+    BOOL bOk = m_hFile && pBuffer && FileStreamWriteCall()(m_hFile, pBuffer, nCount, &nWritten, nullptr);
     if (pnWritten)
         *pnWritten = nWritten;
     return bOk ? 0 : -1;
@@ -90,4 +90,10 @@ int CFileStream::Flush()
     if (!m_hFile)
         return 1;
     return FlushFileBuffers(m_hFile) ? 0 : -1;
+}
+
+FileWriteCall& FileStreamWriteCall()
+{
+    static FileWriteCall s_call = WriteFile;
+    return s_call;
 }

@@ -27,3 +27,8 @@ public:
 private:
     HANDLE m_hFile = nullptr;  // null while closed
 };
+
+// The write call of every file stream: WriteFile until a test puts another in its place (one
+// that fails as a full disk does, say).
+using FileWriteCall = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+FileWriteCall& FileStreamWriteCall();

@@ -1,9 +1,10 @@
 // Lists of files that both programs read and write: ".m3u" (one path a line) and ".pls" (an INI
 // section "Playlist" with "NumberOfEntries" and "File1", "File2", ...). Reading appends the
 // listed paths to the array; relative entries are taken from the list's own folder.
-// A list is written in the ANSI code page while every path fits it, else ".m3u" as UTF-8 with
-// a byte-order mark and ".pls" in the profile functions' UTF-16 form, so no path is lost.
-// Writes go to a file beside the list that then replaces it: a failure leaves the old list.
+// Entries are read at their full length. A list is written in the ANSI code page while every
+// path fits it, else ".m3u" as UTF-8 with a byte-order mark and ".pls" in the profile
+// functions' UTF-16 form, so no path is lost. Writes go whole to a file beside the list that
+// then replaces it: a failure leaves the old list.
 #pragma once
 #include "classlib/CArray.h"
 #include "classlib/CString.h"
@@ -13,7 +14,8 @@ public:
     virtual ~CPlaylistFile() = default;
     // 0, or -1 when the list is missing or can't be read.
     virtual int Read(LPCWSTR path, CStringArray& files) = 0;
-    // 0, or -1 when the list can't be written. An empty array writes an empty list.
+    // 0, or -1 when the list can't be written or an entry holds a line break. An empty array
+    // writes an empty list.
     virtual int Write(LPCWSTR path, const CStringArray& files) = 0;
 
     // A new reader and writer for an ".m3u" or ".pls" path (any case), else null; the caller

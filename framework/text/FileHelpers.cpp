@@ -3,7 +3,6 @@
 #include "framework/text/CodePage.h"
 #include "framework/text/LongPath.h"
 #include "framework/text/TextHelpers.h"
-#include <stdlib.h>
 
 namespace {
 
@@ -52,9 +51,9 @@ CString CreateSibling(LPCWSTR pszPath, CFileStream& file)
 
 }  // namespace
 
-int ReadFileToString(LPCWSTR pszPath, CStringA& strBytes)
+int ReadFileBytes(LPCWSTR pszPath, std::vector<char>& bytes)
 {
-    strBytes.Empty();
+    bytes.clear();
     CFileStream file;
     if (file.Open(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL) != 0)
         return -1;
@@ -63,15 +62,21 @@ int ReadFileToString(LPCWSTR pszPath, CStringA& strBytes)
         return -1;
     if (nSize == 0 || nSize > kLargestFile)
         return 1;
-    char* pBuffer = static_cast<char*>(malloc(static_cast<size_t>(nSize) + 8));
-    if (!pBuffer)
-        return -1;
-    DWORD nRead = ReadAll(file, pBuffer, static_cast<DWORD>(nSize));
-    pBuffer[nRead] = 0;
-    if (nRead > 0)
-        strBytes = pBuffer;
-    free(pBuffer);
-    return nRead > 0 ? 0 : -1;
+    bytes.resize(static_cast<size_t>(nSize));
+    bytes.resize(ReadAll(file, bytes.data(), static_cast<DWORD>(nSize)));
+    return bytes.empty() ? -1 : 0;
+}
+
+int ReadFileToString(LPCWSTR pszPath, CStringA& strBytes)
+{
+    strBytes.Empty();
+    std::vector<char> bytes;
+    int nResult = ReadFileBytes(pszPath, bytes);
+    if (nResult != 0)
+        return nResult;
+    bytes.push_back(0);
+    strBytes = bytes.data();
+    return 0;
 }
 
 int WriteBufferToFile(LPCWSTR pszPath, const void* pData, DWORD nSize)

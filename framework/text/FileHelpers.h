@@ -2,7 +2,11 @@
 #pragma once
 #include "classlib/CArray.h"
 #include "classlib/CString.h"
+#include <vector>
 
+// The file's bytes, NULs included. 0; 1 for an empty file or one above 256 MB; -1 when it
+// cannot be opened or read.
+int ReadFileBytes(LPCWSTR pszPath, std::vector<char>& bytes);
 // The file's bytes up to its first NUL. 0; 1 for an empty file or one above 256 MB;
 // -1 when it cannot be opened or read.
 int ReadFileToString(LPCWSTR pszPath, CStringA& strBytes);

@@ -22,6 +22,11 @@ TEST(PathHelpers, PathPieces)
         {L"a.tar.gz", L"", L"gz"},
         {L"C:\\", L"", L""},
         {longFolder + L"\\clip.mkv", longFolder, L"mkv"},
+        {L"C:/Users/x/out/tone.mp3", L"C:/Users/x/out", L"mp3"},
+        {L"C:/Users/x/out/", L"C:/Users/x/out", L""},
+        {L"C:/x.y/z", L"C:/x.y", L""},
+        {L"C:\\a/b.c\\d.mp4", L"C:\\a/b.c", L"mp4"},
+        {L"C:/b.mp4", L"C:/", L"mp4"},
     };
     for (const auto& c : cases) {
         EXPECT_STREQ(GetFolderOfPath(c.path.c_str()), c.folder.c_str()) << c.path.substr(0, 40);
@@ -37,11 +42,9 @@ TEST(PathHelpers, ChangeExtensionWithOrWithoutDot)
     const struct {
         std::wstring path, extension, result;
     } cases[] = {
-        {L"C:\\a\\b.avi", L"mp4", L"C:\\a\\b.mp4"},
-        {L"C:\\a\\b.avi", L".mp4", L"C:\\a\\b.mp4"},
-        {L"C:\\x.y\\z", L"mp4", L"C:\\x.y\\z.mp4"},
-        {L"C:\\a\\b.tar.gz", L"zip", L"C:\\a\\b.tar.zip"},
-        {longStem + L".avi", L"mp3", longStem + L".mp3"},
+        {L"C:\\a\\b.avi", L"mp4", L"C:\\a\\b.mp4"},       {L"C:\\a\\b.avi", L".mp4", L"C:\\a\\b.mp4"},
+        {L"C:\\x.y\\z", L"mp4", L"C:\\x.y\\z.mp4"},       {L"C:\\a\\b.tar.gz", L"zip", L"C:\\a\\b.tar.zip"},
+        {longStem + L".avi", L"mp3", longStem + L".mp3"}, {L"C:/x.y/z", L"mp4", L"C:/x.y/z.mp4"},
     };
     for (const auto& c : cases)
         EXPECT_STREQ(ChangeFileExtension(c.path.c_str(), c.extension.c_str()), c.result.c_str()) << c.path.substr(0, 40);

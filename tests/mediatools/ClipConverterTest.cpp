@@ -426,4 +426,84 @@ TEST_F(ClipConverterTest, SlowModeLastsAboutTheMediaLength)
     EXPECT_EQ(window.blocks.back().event, ENCODER_EVENT_FINISHED);
 }
 
+// ffmpeg may start programs of its own; one left behind with ffmpeg's output pipes must not keep
+// the converter waiting once ffmpeg has ended. The converter and a stand-in ffmpeg.exe (the
+// test child program) run from a folder of their own.
+TEST_F(ClipConverterTest, AChildLeftHoldingThePipesEndsWithFfmpeg)
+{
+    std::wstring tools = MakeTempFolder(L"kavri fake tools");
+    ASSERT_TRUE(CopyFileW(ToolPath(L"ClipConverter.exe").c_str(), (tools + L"\\ClipConverter.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(BesideThisProgram(L"TestChild.exe").c_str(), (tools + L"\\ffmpeg.exe").c_str(), FALSE));
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    SetEnvironmentVariableW(L"KAVRI_FAKE_FFMPEG", L"leave-child");
+    ProcessRun run = RunProgram(tools + L"\\ClipConverter.exe",
+                                L"-i " + Quoted(tone_) + L" -f mp3 " + Quoted(OutputIn(L"never.mp3")) + L" -y", 40000,
+                                L"", job);
+    SetEnvironmentVariableW(L"KAVRI_FAKE_FFMPEG", nullptr);
+    EXPECT_TRUE(run.finished) << "still waiting for the pipes after " << run.elapsedMs << " ms";
+    EXPECT_LT(run.elapsedMs, 15000u);
+    EXPECT_EQ(0u, run.exitCode) << "the stand-in's own exit code";
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+    for (int waited = 0; waited < 3000; waited += 100) {
+        QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &accounting, sizeof(accounting), nullptr);
+        if (accounting.ActiveProcesses == 0)
+            break;
+        Sleep(100);
+    }
+    EXPECT_EQ(0u, accounting.ActiveProcesses) << "the child it left was ended with it";
+    EXPECT_GE(accounting.TotalProcesses, 3u) << "converter, stand-in and its child all ran";
+    TerminateJobObject(job, 1);
+    CloseHandle(job);
+    Sleep(200);
+    RemoveFolder(tools);
+}
+
+// One frame to a picture: its name is a name, not a frame-number pattern.
+TEST_F(ClipConverterTest, APictureNameWithPercentIsKept)
+{
+    std::wstring out = OutputIn(L"frame %d.jpg");
+    ProcessRun run =
+        Convert(L"-ss 1 -i " + Quoted(clip_) + L" -an -frames:v 1 -f image2 -y " + Quoted(out), nullptr, 60000);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_GT(FileSize(out), 1000);
+    EXPECT_FALSE(FileExists(OutputIn(L"frame 1.jpg")));
+}
+
+// A Matroska file whose document type carries lines of its own: ffmpeg logs the unknown type
+// as it stands, so the log shows an input index of 2^31 - 1 with a duration after it.
+bool MakeForgedMatroska(const std::wstring& path, const std::wstring& source)
+{
+    std::string bytes = ReadFileBytes(source);
+    const std::string docType = "matroska\nInput #2147483647, x\n  Duration: 00:00:01.00, start: 0.000000";
+    size_t field = bytes.find(std::string("\x42\x82\x88matroska", 11));
+    if (bytes.compare(0, 4, "\x1A\x45\xDF\xA3") != 0 || (bytes[4] & 0x80) == 0 || field == std::string::npos)
+        return false;
+    size_t headerEnd = 5 + (bytes[4] & 0x7F);
+    std::string header = bytes.substr(5, field - 5) + "\x42\x82" + char(0x80 | docType.size()) + docType +
+                         bytes.substr(field + 11, headerEnd - field - 11);
+    std::string forged = bytes.substr(0, 4) + char(0x80 | header.size()) + header + bytes.substr(headerEnd);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    bool ok = WriteFile(file, forged.data(), static_cast<DWORD>(forged.size()), &written, nullptr) &&
+              written == forged.size();
+    CloseHandle(file);
+    return ok;
+}
+
+TEST_F(ClipConverterTest, AForgedLogLineOfTheMediaIsHarmless)
+{
+    std::wstring plain = OutputIn(L"plain.mka"), forged = OutputIn(L"forged.mka");
+    ASSERT_TRUE(MakeMedia(plain, L"-f lavfi -i sine=frequency=440:duration=2 -c:a pcm_s16le -f matroska"));
+    ASSERT_TRUE(MakeForgedMatroska(forged, plain));
+    ProgressWindow window;
+    std::wstring out = OutputIn(L"forged.mp3");
+    ProcessRun run = Convert(L"-i " + Quoted(forged) + L" -f mp3 " + Quoted(out) + L" -y" + Callback(window));
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_GT(FileSize(out), 1000);
+    ASSERT_FALSE(window.blocks.empty());
+    EXPECT_NEAR(2000000, window.blocks.front().progress.TotalDurationInUs, 100000) << "the real input's duration";
+}
+
 }  // namespace

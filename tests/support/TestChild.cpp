@@ -11,6 +11,9 @@
 //   TestChild cwd                     writes its current folder (UTF-8) to stdout
 //   TestChild receive SECONDS         prints the handle of a window that answers WM_COPYDATA with 0,
 //                                     and serves it for SECONDS
+// With KAVRI_FAKE_FFMPEG=leave-child in its environment, whatever its arguments, it stands in for
+// an ffmpeg.exe that ends at once but leaves "TestChild sleep 60000" behind, holding its standard
+// output and error open.
 #include <windows.h>
 #include <cwchar>
 #include <cstdio>
@@ -170,8 +173,31 @@ const Mode kModes[] = {
 
 }  // namespace
 
+int LeaveChildHoldingOutput()
+{
+    SetEnvironmentVariableW(L"KAVRI_FAKE_FFMPEG", nullptr);
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    wchar_t command[MAX_PATH + 32];
+    _snwprintf(command, MAX_PATH + 32, L"\"%s\" sleep %lu", self, kLongSleep);
+    STARTUPINFOW si = {sizeof(si)};
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    si.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessW(nullptr, command, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi))
+        return 101;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv)
 {
+    wchar_t fake[32] = {};
+    if (GetEnvironmentVariableW(L"KAVRI_FAKE_FFMPEG", fake, 32) && wcscmp(fake, L"leave-child") == 0)
+        return LeaveChildHoldingOutput();
     if (argc < 2)
         return 0;
     for (const Mode& mode : kModes)

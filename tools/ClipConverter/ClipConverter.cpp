@@ -97,7 +97,7 @@ int RunFailing(const ProgressReporter& reporter)
 // FfmpegProcess fill the report meanwhile.
 int RunFfmpeg(const CommandTranslator& command, ToolMode mode, const ProgressReporter& reporter)
 {
-    FfmpegProcess ffmpeg;
+    FfmpegProcess ffmpeg(command.InputCount());
     std::vector<std::wstring> args = {L"-nostdin", L"-nostats", L"-progress", L"pipe:1", L"-stats_period", L"0.2"};
     args.insert(args.end(), command.FfmpegArguments().begin(), command.FfmpegArguments().end());
     if (!ffmpeg.Start(FfmpegPath(), args)) {

@@ -6,6 +6,9 @@
 
 namespace {
 
+// Far beyond any real time, and far from overflowing once scaled to microseconds.
+const int64_t kLargestTimeField = 1000000000;
+
 // A dash and a letter start an option; "-2" is a value, as in "-strict -2".
 bool LooksLikeOption(const std::wstring& arg)
 {
@@ -24,6 +27,11 @@ bool IsFlag(const std::wstring& name)
         if (name == flag)
             return true;
     return false;
+}
+
+bool IsFrameLimit(const std::wstring& name)
+{
+    return name == L"-frames:v" || name == L"-vframes" || name == L"-frames";
 }
 
 std::wstring Join(const std::vector<std::wstring>& parts, wchar_t separator)
@@ -72,6 +80,8 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
             lastInput = i;
 
     std::vector<Option> movedToOutput;
+    bool picture = false, singleFrame = false;
+    size_t outputSlot = SIZE_MAX;
     for (size_t i = 0; i < options.size(); ++i) {
         const Option& option = options[i];
         bool beforeLastInput = lastInput != SIZE_MAX && i < lastInput;
@@ -86,6 +96,11 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
             continue;
         }
         NoteTime(option, beforeLastInput);
+        if (i > lastInput || lastInput == SIZE_MAX) {
+            picture = option.name == L"-f" ? option.value == L"image2" : picture;
+            singleFrame = singleFrame || (IsFrameLimit(option.name) && option.value == L"1");
+            outputSlot = option.name.empty() ? m_ffmpegArgs.size() : outputSlot;
+        }
         if (option.name == L"-i") {
             m_inputs.push_back(m_pendingInput);
             m_pendingInput = InputTimes();
@@ -98,6 +113,10 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
                 Emit(moved);
     }
     PlaceFilters();
+    // One picture's name is a name: the picture muxer would take '%' in it for a frame-number
+    // pattern and write "frame %d.jpg" as "frame 1.jpg" (and it keeps a doubled '%' as it is).
+    if (picture && singleFrame && outputSlot != SIZE_MAX)
+        m_ffmpegArgs.insert(m_ffmpegArgs.begin() + static_cast<std::ptrdiff_t>(outputSlot), {L"-update", L"1"});
 }
 
 bool CommandTranslator::TakeCallbackOption(const Option& option)
@@ -214,8 +233,11 @@ bool ParseTimeUs(const std::wstring& text, int64_t* us)
         if (!iswdigit(*p))
             return false;
         int64_t field = 0;
-        while (iswdigit(*p))
+        while (iswdigit(*p)) {
             field = field * 10 + (*p++ - L'0');
+            if (field > kLargestTimeField)
+                return false;
+        }
         seconds = seconds * 60 + field;
         if (++fields == 3 || *p != L':')
             break;

@@ -23,6 +23,7 @@ public:
     const std::vector<std::wstring>& FfmpegArguments() const { return m_ffmpegArgs; }
     HWND CallbackWindow() const { return m_callbackWindow; }
     int64_t CallbackContext() const { return m_callbackContext; }
+    size_t InputCount() const { return m_inputs.size(); }
 
     // The output's length from the inputs' durations (index by input, 0 when unknown), their
     // times and the output's own "-ss" and "-t"; 0 when nothing tells.

@@ -6,10 +6,15 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <utility>
 
 namespace {
+
+const DWORD kPollMs = 10;
+// How long the pipes are read after ffmpeg has ended.
+const DWORD kReadGraceMs = 1000;
+// A progress line of ffmpeg is short; the rest of a longer one is dropped.
+const size_t kLongestProgressLine = 1024;
 
 // A pipe whose write end the child inherits; the read end stays ours.
 bool CreateOutputPipe(OwnedHandle& read, OwnedHandle& write)
@@ -35,11 +40,6 @@ bool ParseInt64(const std::string& text, int64_t* value)
         return false;
     *value = strtoll(text.c_str(), nullptr, 10);
     return true;
-}
-
-bool StartsWith(const std::string& text, const char* prefix)
-{
-    return text.compare(0, strlen(prefix), prefix) == 0;
 }
 
 }  // namespace
@@ -80,8 +80,10 @@ bool FfmpegProcess::Start(const std::wstring& exePath, const std::vector<std::ws
     m_process.Reset(pi.hProcess);
     AssignProcessToJobObject(m_job.Get(), m_process.Get());
     ResumeThread(thread.Get());
-    m_progressReader = std::thread(&FfmpegProcess::ReadProgress, this, std::move(outRead));
-    m_logReader = std::thread(&FfmpegProcess::ReadLog, this, std::move(errRead));
+    m_progressReader = std::thread(&FfmpegProcess::ReadPipe, this, std::move(outRead),
+                                   [this](const char* bytes, DWORD count) { TakeProgress(bytes, count); });
+    m_logReader = std::thread(&FfmpegProcess::ReadPipe, this, std::move(errRead),
+                              [this](const char* bytes, DWORD count) { TakeLog(bytes, count); });
     return true;
 }
 
@@ -89,10 +91,18 @@ bool FfmpegProcess::WaitForExit(DWORD ms)
 {
     if (m_process && WaitForSingleObject(m_process.Get(), ms) != WAIT_OBJECT_0)
         return false;
+    if (!m_ended) {
+        TerminateJobObject(m_job.Get(), 1);
+        m_readDeadline = GetTickCount() + kReadGraceMs;
+        m_ended = true;
+    }
     if (m_progressReader.joinable())
         m_progressReader.join();
-    if (m_logReader.joinable())
+    if (m_logReader.joinable()) {
         m_logReader.join();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_log.End();
+    }
     return true;
 }
 
@@ -113,92 +123,71 @@ DWORD FfmpegProcess::ExitCode() const
 FfmpegReport FfmpegProcess::Report()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    m_report.InputsOpened = m_log.InputsOpened();
+    m_report.InputDurationsUs = m_log.InputDurationsUs();
     return m_report;
 }
 
-// "-progress pipe:1" writes blocks of key=value lines, each closed by a "progress=" line.
-void FfmpegProcess::ReadProgress(OwnedHandle pipe)
+// Reads what is in the pipe, polling, until every writer has closed it; once ffmpeg has ended,
+// until the pipe is empty or the grace time is over.
+void FfmpegProcess::ReadPipe(OwnedHandle pipe, const std::function<void(const char*, DWORD)>& take)
 {
-    std::string line;
-    int64_t timeUs = 0, bytes = 0;
     char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(pipe.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
-        for (DWORD i = 0; i < got; ++i) {
-            if (buffer[i] == '\n') {
-                TakeProgressLine(line, &timeUs, &bytes);
-                line.clear();
-            } else if (buffer[i] != '\r') {
-                line += buffer[i];
-            }
+    for (;;) {
+        DWORD available = 0, got = 0;
+        if (!PeekNamedPipe(pipe.Get(), nullptr, 0, nullptr, &available, nullptr))
+            return;  // broken: nobody writes any more
+        bool ended = m_ended;
+        if (ended && (available == 0 || static_cast<LONG>(GetTickCount() - m_readDeadline) >= 0))
+            return;
+        if (available == 0) {
+            Sleep(kPollMs);
+            continue;
+        }
+        DWORD wanted = available < sizeof(buffer) ? available : static_cast<DWORD>(sizeof(buffer));
+        if (!ReadFile(pipe.Get(), buffer, wanted, &got, nullptr) || got == 0)
+            return;
+        take(buffer, got);
+    }
+}
+
+// "-progress pipe:1" writes blocks of key=value lines, each closed by a "progress=" line.
+void FfmpegProcess::TakeProgress(const char* bytes, DWORD count)
+{
+    for (DWORD i = 0; i < count; ++i) {
+        if (bytes[i] == '\n') {
+            TakeProgressLine(m_progressLine);
+            m_progressLine.clear();
+        } else if (bytes[i] != '\r' && m_progressLine.size() < kLongestProgressLine) {
+            m_progressLine += bytes[i];
         }
     }
 }
 
-void FfmpegProcess::TakeProgressLine(const std::string& line, int64_t* timeUs, int64_t* bytes)
+void FfmpegProcess::TakeProgressLine(const std::string& line)
 {
     size_t equals = line.find('=');
     if (equals == std::string::npos)
         return;
     std::string key = line.substr(0, equals), value = line.substr(equals + 1);
     if (key == "out_time_us") {
-        ParseInt64(value, timeUs);
+        ParseInt64(value, &m_blockTimeUs);
     } else if (key == "total_size") {
-        ParseInt64(value, bytes);
+        ParseInt64(value, &m_blockBytes);
     } else if (key == "progress") {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_report.OutputTimeUs = *timeUs;
-        m_report.BytesWritten = *bytes;
+        m_report.OutputTimeUs = m_blockTimeUs;
+        m_report.BytesWritten = m_blockBytes;
         m_report.ProgressBlocks++;
     }
 }
 
-void FfmpegProcess::ReadLog(OwnedHandle pipe)
+void FfmpegProcess::TakeLog(const char* bytes, DWORD count)
 {
     HANDLE ownError = GetStdHandle(STD_ERROR_HANDLE);
-    std::string line;
-    int input = -1;
-    char buffer[4096];
-    DWORD got = 0, written = 0;
-    while (ReadFile(pipe.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
-        if (ownError && ownError != INVALID_HANDLE_VALUE)
-            WriteFile(ownError, buffer, got, &written, nullptr);
-        for (DWORD i = 0; i < got; ++i) {
-            if (buffer[i] == '\n' || buffer[i] == '\r') {
-                TakeLogLine(line, &input);
-                line.clear();
-            } else {
-                line += buffer[i];
-            }
-        }
-    }
-    TakeLogLine(line, &input);
-}
-
-// The log describes each input ("Input #N, ..." then "  Duration: 00:01:02.50, start: ...")
-// before "Stream mapping:" and the outputs.
-void FfmpegProcess::TakeLogLine(const std::string& line, int* input)
-{
+    DWORD written = 0;
+    if (ownError && ownError != INVALID_HANDLE_VALUE)
+        WriteFile(ownError, bytes, count, &written, nullptr);
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_report.InputsOpened)
-        return;
-    if (StartsWith(line, "Input #")) {
-        *input = atoi(line.c_str() + 7);
-        return;
-    }
-    if (StartsWith(line, "Stream mapping:") || StartsWith(line, "Output #")) {
-        m_report.InputsOpened = true;
-        return;
-    }
-    size_t at = line.find("Duration: ");
-    if (at == std::string::npos || *input < 0)
-        return;
-    size_t end = line.find(',', at);
-    std::string clock = line.substr(at + 10, end == std::string::npos ? std::string::npos : end - at - 10);
-    int64_t us = 0;
-    if (!ParseTimeUs(std::wstring(clock.begin(), clock.end()), &us))
-        return;
-    if (m_report.InputDurationsUs.size() <= static_cast<size_t>(*input))
-        m_report.InputDurationsUs.resize(*input + 1);
-    m_report.InputDurationsUs[*input] = us;
+    m_log.Take(bytes, count);
 }

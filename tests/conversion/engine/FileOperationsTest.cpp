@@ -120,6 +120,27 @@ TEST(FileOperationsTest, AStopEndsTheRetries)
     EXPECT_EQ(0, DeleteFileRetry((folder / L"none.txt").c_str(), nullptr));
 }
 
+// A move that cannot happen (its source held open) must not cost the target: it is replaced
+// in one step or not at all.
+TEST(FileOperationsTest, AFailedMoveKeepsTheTarget)
+{
+    TempFolder folder;
+    std::wstring from = folder / L"new.txt", to = folder / L"old.txt";
+    Write(from, "new");
+    Write(to, "old");
+    CHeldFile held(from);
+    StopFlag stop{0};
+    std::thread stopper([&] {
+        Sleep(1200);
+        stop = 20;
+    });
+    EXPECT_EQ(-1, MoveFileRetry(from.c_str(), to.c_str(), true, &stop));
+    stopper.join();
+    EXPECT_EQ("old", Read(to));
+    held.Release();
+    EXPECT_EQ("new", Read(from));
+}
+
 TEST(FileOperationsTest, WaitWithStop)
 {
     DWORD start = GetTickCount();
