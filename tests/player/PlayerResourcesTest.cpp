@@ -17,14 +17,14 @@ BOOL CALLBACK CollectIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param)
 TEST(PlayerResources, IconsCountInTheOrderOfTheAssociationIndexes)
 {
     std::vector<int> ids;
-    EnumResourceNamesW(GetModuleHandleW(nullptr), RT_GROUP_ICON, &CollectIconGroup,
-                       reinterpret_cast<LONG_PTR>(&ids));
+    EnumResourceNamesW(GetModuleHandleW(nullptr), RT_GROUP_ICON, &CollectIconGroup, reinterpret_cast<LONG_PTR>(&ids));
     // 0 the program, 1 ".playlist", 2 video, 3 audio, 4 playlist (a file type's icon index), then the frame's.
-    const std::vector<int> expected = {IDI_PLAYER_APP, IDI_PLAYLIST_DOC, IDI_VIDEO_FILE, IDI_AUDIO_FILE,
-                                       IDI_PLAYLIST_FILE, IDR_MAINFRAME};
+    const std::vector<int> expected = {IDI_PLAYER_APP, IDI_PLAYLIST_DOC,  IDI_VIDEO_FILE,
+                                       IDI_AUDIO_FILE, IDI_PLAYLIST_FILE, IDR_MAINFRAME};
     EXPECT_EQ(expected, ids);
     for (int id : ids) {
-        HICON hIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
+        HICON hIcon = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0));
         EXPECT_NE(nullptr, hIcon) << id;
         DestroyIcon(hIcon);
     }
@@ -39,19 +39,20 @@ TEST(PlayerResources, BitmapsHoldTheirImagesAtTheirSizes)
         int count;
     };
     const Case cases[] = {
-        {IDB_BAR_PLAY, 32, 32, 5},          {IDB_BAR_PAUSE, 32, 32, 5},         {IDB_BAR_STOP, 32, 32, 5},
-        {IDB_BAR_PREVIOUS, 32, 32, 5},      {IDB_BAR_NEXT, 32, 32, 5},          {IDB_BAR_FULL_SCREEN, 32, 32, 5},
-        {IDB_BAR_RESTORE, 32, 32, 5},       {IDB_BAR_TO_DISPLAY, 32, 32, 5},    {IDB_BAR_TO_PLAYLIST, 32, 32, 5},
-        {IDB_BAR_ZOOM, 32, 32, 5},          {IDB_BAR_VOLUME_LOW, 32, 32, 5},    {IDB_BAR_VOLUME_HIGH, 32, 32, 5},
-        {IDB_BAR_MUTED, 32, 32, 5},         {IDB_SEEK_SLIDER, 12, 24, 4},       {IDB_VOLUME_SLIDER, 20, 24, 4},
-        {IDB_SEEK_CAPS, 3, 24, 2},          {IDB_TILE_CORNERS, 5, 5, 4},        {IDB_GRID_STATE, 40, 40, 2},
-        {IDB_LIST_STATE, 20, 20, 2},        {IDB_GRID_DELETE_BUTTON, 24, 24, 3}, {IDB_LIST_DELETE_BUTTON, 20, 20, 3},
-        {IDB_GRID_PLAY_BUTTON, 40, 40, 3},  {IDB_LIST_PLAY_BUTTON, 20, 20, 3},  {IDB_GRID_TYPES, 32, 32, 2},
-        {IDB_LIST_TYPES, 16, 16, 2},        {IDB_GRID_LABEL, 4, 14, 3},         {IDB_LIST_LABEL, 4, 14, 3},
+        {IDB_BAR_PLAY, 32, 32, 5},         {IDB_BAR_PAUSE, 32, 32, 5},          {IDB_BAR_STOP, 32, 32, 5},
+        {IDB_BAR_PREVIOUS, 32, 32, 5},     {IDB_BAR_NEXT, 32, 32, 5},           {IDB_BAR_FULL_SCREEN, 32, 32, 5},
+        {IDB_BAR_RESTORE, 32, 32, 5},      {IDB_BAR_TO_DISPLAY, 32, 32, 5},     {IDB_BAR_TO_PLAYLIST, 32, 32, 5},
+        {IDB_BAR_ZOOM, 32, 32, 5},         {IDB_BAR_VOLUME_LOW, 32, 32, 5},     {IDB_BAR_VOLUME_HIGH, 32, 32, 5},
+        {IDB_BAR_MUTED, 32, 32, 5},        {IDB_SEEK_SLIDER, 12, 24, 4},        {IDB_VOLUME_SLIDER, 20, 24, 4},
+        {IDB_SEEK_CAPS, 3, 24, 2},         {IDB_TILE_CORNERS, 5, 5, 4},         {IDB_GRID_STATE, 40, 40, 2},
+        {IDB_LIST_STATE, 20, 20, 2},       {IDB_GRID_DELETE_BUTTON, 24, 24, 3}, {IDB_LIST_DELETE_BUTTON, 20, 20, 3},
+        {IDB_GRID_PLAY_BUTTON, 40, 40, 3}, {IDB_LIST_PLAY_BUTTON, 20, 20, 3},   {IDB_GRID_TYPES, 32, 32, 2},
+        {IDB_LIST_TYPES, 16, 16, 2},       {IDB_GRID_LABEL, 4, 14, 3},          {IDB_LIST_LABEL, 4, 14, 3},
         {IDB_BUSY_DOTS, 16, 16, 2},
     };
     for (const Case& c : cases) {
-        HBITMAP hBitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(c.id), IMAGE_BITMAP, 0, 0, 0));
+        HBITMAP hBitmap = static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(c.id), IMAGE_BITMAP, 0, 0, 0));
         ASSERT_NE(nullptr, hBitmap) << c.id;
         BITMAP info = {};
         GetObjectW(hBitmap, sizeof(info), &info);
