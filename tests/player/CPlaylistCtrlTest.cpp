@@ -78,7 +78,7 @@ protected:
         s_folder = new TempFolder;
         s_made = true;
         for (int i = 0; i < 5; ++i) {
-            std::wstring args = L"-f lavfi -i testsrc=duration=1:size=160x120:rate=25 -vf hue=h=" +
+            std::wstring args = L"-f lavfi -i testsrc=duration=2:size=160x120:rate=25 -vf hue=h=" +
                                 std::to_wstring(i * 60) + kH264;
             s_made = s_made && tooltest::MakeMedia(Clip(i), args);
         }
@@ -165,7 +165,7 @@ TEST_F(PlaylistCtrl, OpeningAddsRowsInOrderAndPlaysTheFirstAsSoonAsItIsAdded)
     EXPECT_EQ(PLACEMENT_PLAY_VIEW, m_video.m_plays[0].placement);
     EXPECT_TRUE(m_video.m_plays[0].loading) << "the first row plays while the rest still load";
     EXPECT_EQ(-1, m_ctrl.m_nPendingPlayIndex);
-    EXPECT_EQ(0, m_main.m_status.Find(L"5 items, 0:05")) << (LPCWSTR)m_main.m_status;
+    EXPECT_EQ(0, m_main.m_status.Find(L"5 items, 0:10")) << (LPCWSTR)m_main.m_status;
     EXPECT_FALSE(m_main.m_bEmpty);
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(m_ctrl.GetPlaylistItem(i)->m_thumbnail.IsValid()) << i << ": built by the update threads";

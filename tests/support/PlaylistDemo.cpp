@@ -1,9 +1,10 @@
 // The playlist control in a window of its own, to look at under Xvfb (scripts/screenshots
 // playlist-demo ...): the files and folders named on the command line are opened as the player
-// opens them, the first plays with the real playback tool, and the window's title shows the
-// playlist's status. F2 switches between grid and list; the context menu's commands that the
+// opens them, the first plays with the real playback tool, and the line above the playlist
+// (child 900) shows the playlist's status. F2 switches between grid and list; the context menu's commands that the
 // control handles itself (view mode, play, delete, select all) work here too.
 #include "classlib/AfxMessageMap.h"
+#include "classlib/CStatic.h"
 #include "classlib/CWinApp.h"
 #include "framework/system/AppFolders.h"
 #include "framework/system/PathHelpers.h"
@@ -17,6 +18,9 @@
 #include <shellapi.h>
 
 namespace {
+
+const UINT kStatusId = 900;
+const int kStatusHeight = 22;
 
 // The display window as far as the demo needs it: the row of what plays is redrawn when its
 // state changes.
@@ -48,7 +52,7 @@ public:
     BOOL IsOnePaneMode() const override { return TRUE; }
     void SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty) override
     {
-        SetWindowText(CString(L"Playlist Demo - ") + (bEmpty ? L"empty" : pszText));
+        m_status.SetWindowText(bEmpty ? L"empty" : pszText);
     }
 
     BOOL PreTranslateMessage(MSG* pMsg) override
@@ -62,13 +66,15 @@ public:
 
     CPlaylistCtrl m_playlist;
     CDemoVideoWnd m_video;
+    CStatic m_status;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
         if (CWnd::OnCreate(lpCreateStruct) == -1)
             return -1;
-        if (!m_playlist.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 0, 0), this, IDW_PLAYLIST_CTRL) ||
+        if (!m_status.Create(L"empty", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, CRect(0, 0, 0, 0), this, kStatusId) ||
+            !m_playlist.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 0, 0), this, IDW_PLAYLIST_CTRL) ||
             !m_video.Create(WS_CHILD, CRect(0, 0, 0, 0), this, IDW_VIDEO_DISPLAY))
             return -1;
         g_pPlaylistCtrl = &m_playlist;
@@ -78,8 +84,10 @@ protected:
     }
     void OnSize(UINT nType, int cx, int cy)
     {
-        if (m_playlist.m_hWnd && cx > 0 && cy > 0)
-            m_playlist.MoveWindow(0, 0, cx, cy);
+        if (!m_playlist.m_hWnd || cx <= 0 || cy <= 0)
+            return;
+        m_status.MoveWindow(0, 0, cx, kStatusHeight);
+        m_playlist.MoveWindow(0, kStatusHeight, cx, cy - kStatusHeight);
     }
     void OnSetFocus(CWnd*) { m_playlist.SetFocus(); }
     void OnDestroy()
