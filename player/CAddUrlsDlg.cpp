@@ -5,7 +5,7 @@
 #include "player/res/PlayerResources.h"
 
 BEGIN_MESSAGE_MAP(CAddUrlsDlg, CDialog)
-    ON_BN_CLICKED(IDC_URL_EXAMPLE, &CAddUrlsDlg::OnExampleClicked)
+ON_BN_CLICKED(IDC_URL_EXAMPLE, &CAddUrlsDlg::OnExampleClicked)
 END_MESSAGE_MAP()
 
 CAddUrlsDlg::CAddUrlsDlg(CWnd* pParent) : CDialog(IDD_ADD_URLS, pParent) {}

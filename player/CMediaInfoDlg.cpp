@@ -35,13 +35,12 @@ CString NumberOrEmpty(int nValue)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CMediaInfoDlg, CDialog)
-    ON_NOTIFY(NM_CUSTOMDRAW, IDC_MEDIA_PROPERTIES, &CMediaInfoDlg::OnCustomDrawList)
+ON_NOTIFY(NM_CUSTOMDRAW, IDC_MEDIA_PROPERTIES, &CMediaInfoDlg::OnCustomDrawList)
 END_MESSAGE_MAP()
 
 CMediaInfoDlg::CMediaInfoDlg(LPCWSTR pszPath, const CMediaInfo* pInfo, CWnd* pParent)
     : CDialog(IDD_MEDIA_INFO, pParent), m_strPath(pszPath), m_pInfo(pInfo)
-{
-}
+{}
 
 BOOL CMediaInfoDlg::OnInitDialog()
 {

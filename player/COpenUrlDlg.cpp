@@ -17,7 +17,7 @@ void SetUpExampleLink(CHyperLink& link, CWnd* pDialog, UINT nID)
 }
 
 BEGIN_MESSAGE_MAP(COpenUrlDlg, CDialog)
-    ON_BN_CLICKED(IDC_URL_EXAMPLE, &COpenUrlDlg::OnExampleClicked)
+ON_BN_CLICKED(IDC_URL_EXAMPLE, &COpenUrlDlg::OnExampleClicked)
 END_MESSAGE_MAP()
 
 COpenUrlDlg::COpenUrlDlg(CWnd* pParent) : CDialog(IDD_OPEN_URL, pParent) {}

@@ -147,10 +147,8 @@ TEST(MediaInfoDialog, ARecordWithoutStreamsOrMetadataShowsTheFileRowsOnly)
     info.Format = L"mp3";
     Shown shown = Show(L"D:\\song.mp3", info);
     const std::vector<Row> expected = {
-        {L"File Name", L"song.mp3", 0},
-        {L"File Size", std::wstring(FormatByteSize(0)), 0},
-        {L"Duration", L"", 0},
-        {L"Format", L"mp3", 0},
+        {L"File Name", L"song.mp3", 0}, {L"File Size", std::wstring(FormatByteSize(0)), 0},
+        {L"Duration", L"", 0},          {L"Format", L"mp3", 0},
         {L"Bit Rate", L"", 0},
     };
     EXPECT_EQ(expected, shown.rows);
@@ -168,9 +166,8 @@ TEST(MediaInfoDialog, AnAspectOrDisplaySizeWithAZeroPartIsLeftOut)
     std::vector<std::wstring> labels;
     for (const Row& row : shown.rows)
         labels.push_back(row.label);
-    const std::vector<std::wstring> expected = {L"File Name", L"File Size", L"Duration",   L"Format",
-                                                L"Bit Rate",  L"Stream #1", L"Codec",      L"Resolution",
-                                                L"Frame Rate", L"Bit Rate"};
+    const std::vector<std::wstring> expected = {L"File Name", L"File Size", L"Duration",   L"Format",     L"Bit Rate",
+                                                L"Stream #1", L"Codec",     L"Resolution", L"Frame Rate", L"Bit Rate"};
     EXPECT_EQ(expected, labels);
 }
 

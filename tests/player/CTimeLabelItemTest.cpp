@@ -117,8 +117,13 @@ protected:
         std::wstring row;
         for (int x = 0; x < 120; ++x) {
             COLORREF c = canvas.At(x, 12);
-            row += c == kEmpty ? L'e' : c == kFilled ? L'f' : c == kHot ? L'h' : c == kPressed ? L'p'
-                 : c == kLeftCap ? L'<' : c == kRightCap ? L'>' : L'.';
+            row += c == kEmpty      ? L'e'
+                   : c == kFilled   ? L'f'
+                   : c == kHot      ? L'h'
+                   : c == kPressed  ? L'p'
+                   : c == kLeftCap  ? L'<'
+                   : c == kRightCap ? L'>'
+                                    : L'.';
         }
         return row;
     }

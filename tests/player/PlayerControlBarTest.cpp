@@ -87,7 +87,8 @@ TEST_F(ControlBarTest, ItemsSitLeftToRightAndTheSeekSliderTakesTheSpareWidth)
         const int lefts[] = {0, 48, 88, 128, 176, 176 + s, 280 + s, 316 + s, 444 + s, 484 + s, 524 + s};
         const int widths[] = {48, 40, 40, 40, s, 96, 36, 120, 40, 40, 40};
         for (int i = 0; i < PlayerControlBar::ItemCount; ++i) {
-            EXPECT_EQ(CRect(lefts[i], 1, lefts[i] + widths[i], 38), ItemRect(i)) << "width " << c.width << " item " << i;
+            EXPECT_EQ(CRect(lefts[i], 1, lefts[i] + widths[i], 38), ItemRect(i))
+                << "width " << c.width << " item " << i;
         }
         EXPECT_EQ(664, m_bar->GetMinimumWidth());
     }
@@ -196,8 +197,10 @@ TEST_F(ControlBarTest, VolumeFollowsTheSessionAndTheSlider)
         int mute;
         CImageList* images;
     };
-    const Case cases[] = {{49, 0, &m_bar->m_volumeLowImages},  {50, 0, &m_bar->m_volumeHighImages},
-                          {0, 0, &m_bar->m_mutedImages},       {80, 1, &m_bar->m_mutedImages},
+    const Case cases[] = {{49, 0, &m_bar->m_volumeLowImages},
+                          {50, 0, &m_bar->m_volumeHighImages},
+                          {0, 0, &m_bar->m_mutedImages},
+                          {80, 1, &m_bar->m_mutedImages},
                           {100, 0, &m_bar->m_volumeHighImages}};
     for (const Case& c : cases) {
         m_session.SetVolume(c.volume);
@@ -222,15 +225,12 @@ TEST_F(ControlBarTest, ImagesFollowThePlayStateTheScreenAndThePane)
         int state;
         CImageList* images;
     };
-    const Case cases[] = {{PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
-                          {PLAYER_STATE_STARTED, &m_bar->m_pauseImages},  // no change
-                          {PLAYER_STATE_PAUSED, &m_bar->m_playImages},
-                          {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
-                          {PLAYER_STATE_END_OF_MEDIA, &m_bar->m_playImages},
-                          {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
-                          {PLAYER_STATE_FINISHED, &m_bar->m_playImages},
-                          {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
-                          {PLAYER_STATE_RESET, &m_bar->m_playImages}};
+    const Case cases[] = {
+        {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},     {PLAYER_STATE_STARTED, &m_bar->m_pauseImages},  // no change
+        {PLAYER_STATE_PAUSED, &m_bar->m_playImages},       {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
+        {PLAYER_STATE_END_OF_MEDIA, &m_bar->m_playImages}, {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
+        {PLAYER_STATE_FINISHED, &m_bar->m_playImages},     {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
+        {PLAYER_STATE_RESET, &m_bar->m_playImages}};
     for (const Case& c : cases) {
         m_bar->SetPlayState(c.state);
         EXPECT_EQ(c.images, Images(PlayerControlBar::ItemPlay)) << c.state;

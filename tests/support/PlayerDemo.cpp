@@ -70,7 +70,8 @@ public:
     {
         HBRUSH hBack = ::CreateSolidBrush(RGB(0x20, 0x20, 0x20));
         LPCWSTR cls = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), hBack);
-        if (!CreateEx(0, cls, L"Player Demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 1000, 250, nullptr, nullptr))
+        if (!CreateEx(0, cls, L"Player Demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 1000, 250, nullptr,
+                      nullptr))
             return FALSE;
         // Playing an hour-long clip, full width.
         m_playing.SetVolume(70);
