@@ -260,6 +260,9 @@ void CMPAppMainWnd::SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty)
     if (m_menuBar.m_hWnd)
         m_menuBar.SetText(pszText);
     ShowStartPanel(bEmpty);
+    // The caption's "n/count" follows rows that arrive while an item plays.
+    if (g_pVideoWnd && g_pVideoWnd->m_pCurrentItem)
+        UpdateMainWindowTitle(g_pVideoWnd->m_pCurrentItem);
 }
 
 void CMPAppMainWnd::OnAlwaysOnTop()

@@ -52,9 +52,11 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
+    LRESULT OnBusyChange(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    bool OnWindowThread() const;
     void RunEndAction(EndAction action);
     void ReportFailure();
     void RefreshControlBar(BOOL bResetTimes);

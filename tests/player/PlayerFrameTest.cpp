@@ -231,6 +231,15 @@ TEST_F(PlayerFrame, CommandStatesFollowThePlaybackMode)
                                {ID_ZOOM_50, true, 0}});
     EXPECT_STREQ(L"Pause\tCtrl+P", Query(ID_PLAY_PLAY).m_strText);
     EXPECT_STREQ(L"Pause", Query(ID_PLAY_PLAY_DROPBOX).m_strText);
+    CString title;
+    m_pFrame->GetWindowText(title);
+    EXPECT_STREQ(L"a.mp4 - 1/3", title);
+    CPlaylistItem* pFourth = new CPlaylistItem;
+    pFourth->m_strPath = (*s_folder / L"c.mp4").c_str();
+    g_pPlaylistCtrl->AddItem(pFourth);
+    m_pFrame->SetPlaylistStatus(g_pPlaylistCtrl->GetStatusText(), FALSE);
+    m_pFrame->GetWindowText(title);
+    EXPECT_STREQ(L"a.mp4 - 1/4", title) << "the count follows rows added while it plays";
 
     Command(ID_PLAY_PLAY);
     ASSERT_TRUE(PumpUntil([&] { return Display().IsPaused(); }, kTestWaitMs));
