@@ -41,9 +41,11 @@ CString GetDroppedFileName(HDROP hDrop, UINT nIndex)
     return name;
 }
 
+// Paths dropped anywhere on the combo, its edit field included, come here.
 void CDropFileComboBoxEx::PreSubclassWindow()
 {
     CCustomComboBoxEx::PreSubclassWindow();
+    ::DragAcceptFiles(m_hWnd, TRUE);
     SetupAutoComplete();
 }
 
@@ -51,6 +53,7 @@ int CDropFileComboBoxEx::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CCustomComboBoxEx::OnCreate(lpCreateStruct) == -1)
         return -1;
+    ::DragAcceptFiles(m_hWnd, TRUE);
     SetupAutoComplete();
     return 0;
 }
