@@ -8,7 +8,9 @@
 #include "conversion/app/CConversionUiResources.h"
 #include "conversion/app/CConvertPage.h"
 #include "conversion/app/CExtractAudioPage.h"
+#include "conversion/app/CFileExistsPrompt.h"
 #include "conversion/app/CMergePage.h"
+#include "conversion/app/res/ConversionAppResources.h"
 #include "conversion/app/res/FetcherResources.h"
 #include "conversion/engine/ShellOperations.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
@@ -371,6 +373,46 @@ TEST_F(TaskPages, ClosingDuringARunStopsIt)
     EXPECT_FALSE(tooltest::ChildStillRunning(GetCurrentProcessId(), L"ClipConverter.exe"));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"long.mp3"));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] long.mp3"));
+}
+
+// An output that exists, with the policy "ask": the question comes up from the run's thread
+// with a free name proposed, and OK converts under that name.
+TEST_F(TaskPages, ExistingOutputIsAskedAboutFromTheRun)
+{
+    std::wstring existing = m_out / L"clip.mp3";
+    CloseHandle(CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    CConversionSettings settings;
+    CFileExistsPrompt prompt(settings);
+    SetFileExistsPrompt(&prompt);
+    TestPage<CConvertPage> page;
+    Open(page, IDD_CONVERT_PAGE);
+    page.Drop({Media(L"clip.mp4")});
+    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.Click(IDC_PAGE_START);
+    CString proposed;
+    bool answered = PumpUntil(
+        [&] {
+            HWND hDlg = FindWindowW(nullptr, L"File already exists");
+            if (!hDlg)
+                return false;
+            wchar_t title[MAX_PATH] = {};
+            GetDlgItemTextW(hDlg, IDC_NEW_TITLE, title, MAX_PATH);
+            if (!IsWindowVisible(hDlg) || !title[0])
+                return false;  // not shown yet
+            proposed = title;
+            PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+        60000);
+    ASSERT_TRUE(WaitIdle(page));
+    SetFileExistsPrompt(nullptr);
+    ASSERT_TRUE(answered);
+    EXPECT_STREQ(L"clip (1)", proposed);
+    EXPECT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+    EXPECT_TRUE(tooltest::FileExists(m_out / L"clip (1).mp3"));
+    EXPECT_EQ(0, tooltest::FileSize(existing));
+    page.DestroyWindow();
 }
 
 }  // namespace
