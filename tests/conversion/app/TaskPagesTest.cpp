@@ -10,6 +10,7 @@
 #include "conversion/app/CConvertPage.h"
 #include "conversion/app/CExtractAudioPage.h"
 #include "conversion/app/CFileExistsPrompt.h"
+#include "conversion/app/CM3U8Page.h"
 #include "conversion/app/CMergePage.h"
 #include "conversion/app/res/ConversionAppResources.h"
 #include "conversion/app/res/FetcherResources.h"
@@ -80,7 +81,10 @@ protected:
                  tooltest::MakeMedia(Media(L"seg1.ts"), L"-f lavfi -i testsrc=duration=2:size=160x120:rate=25 "
                                                         L"-c:v libx264 -pix_fmt yuv420p -f mpegts") &&
                  tooltest::MakeMedia(Media(L"seg2.ts"), L"-f lavfi -i testsrc=duration=3:size=160x120:rate=25 "
-                                                        L"-c:v libx264 -pix_fmt yuv420p -f mpegts");
+                                                        L"-c:v libx264 -pix_fmt yuv420p -f mpegts") &&
+                 tooltest::MakeMedia(Media(L"stream.m3u8"), L"-f lavfi -i testsrc=duration=6:size=160x120:rate=25 "
+                                                            L"-c:v libx264 -pix_fmt yuv420p -g 25 -f hls -hls_time 2 "
+                                                            L"-hls_list_size 0");
     }
     static void TearDownTestSuite() { tooltest::RemoveFolder(s_media); }
     static std::wstring Media(const wchar_t* name) { return s_media + L"\\" + name; }
@@ -502,6 +506,27 @@ TEST_F(TaskPages, ConcatenatesDroppedSegments)
     CMediaInfo info;
     ASSERT_EQ(0, info.Probe(page.m_record.m_output.m_path, nullptr));
     EXPECT_NEAR(5.0, info.DurationInUs / 1e6, 0.3);
+    page.DestroyWindow();
+}
+
+// A local HLS playlist of several segments converted to MP4: every segment is in the output.
+TEST_F(TaskPages, ConvertsAnHlsPlaylistToMp4)
+{
+    TestPage<CM3U8Page> page;
+    Open(page, IDD_M3U8_PAGE);
+    ASSERT_EQ(0, page.SetSource(Media(L"stream.m3u8").c_str()));
+    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(page.Messages().empty());
+    ASSERT_GE(page.SelectFormatById(L"VF_mp4"), 0);
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.Click(IDC_PAGE_START);
+    ASSERT_TRUE(WaitIdle(page));
+    EXPECT_TRUE(page.Messages().empty());
+    ASSERT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+    CMediaInfo info;
+    ASSERT_EQ(0, info.Probe(page.m_record.m_output.m_path, nullptr));
+    EXPECT_STREQ(L".mp4", PathFindExtensionW(page.m_record.m_output.m_path));
+    EXPECT_NEAR(6.0, info.DurationInUs / 1e6, 0.3);
     page.DestroyWindow();
 }
 
