@@ -369,10 +369,10 @@ TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
     page.Click(IDC_PAGE_STOP);
     EXPECT_EQ(nullptr, page.m_pThread);
     // What the run reported while Stop waited is shown afterwards.
-    PumpUntil([&] { return page.ProgressText() == L"Canceled."; }, 5000);
+    PumpUntil([&] { return page.ProgressText() == L"Canceled."; }, kTestWaitMs);
     EXPECT_EQ(TASK_STATE_CANCELED, page.m_record.m_progress.m_state);
     EXPECT_STREQ(L"Canceled.", page.ProgressText());
-    EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipConverter.exe", 5000));
+    EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipConverter.exe", 15000));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"long.mp3"));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] long.mp3"));
     page.DestroyWindow();
