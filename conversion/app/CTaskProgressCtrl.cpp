@@ -50,9 +50,18 @@ void CTaskProgressCtrl::SetProgress(LONGLONG position, LONGLONG range)
 
 void CTaskProgressCtrl::SetText(LPCWSTR lpszText)
 {
-    m_text = lpszText;
+    if (!m_hWnd)
+        return;
+    SetWindowText(lpszText);
+    Invalidate(TRUE);
+}
+
+CString CTaskProgressCtrl::GetText() const
+{
+    CString text;
     if (m_hWnd)
-        Invalidate(TRUE);
+        GetWindowText(text);
+    return text;
 }
 
 BOOL CTaskProgressCtrl::OnEraseBkgnd(CDC*)
@@ -73,14 +82,15 @@ void CTaskProgressCtrl::OnPaint()
     band.right = band.left + BarWidth(client.Width(), m_position, m_range);
     if (band.Width() > 0)
         DrawBand(&memDC, band, m_crBar);
-    if (!m_text.IsEmpty()) {
-        CRect text = client;
-        text.DeflateRect(2, 0);
-        text.bottom -= kBandHeight;
+    CString text = GetText();
+    if (!text.IsEmpty()) {
+        CRect textRect = client;
+        textRect.DeflateRect(2, 0);
+        textRect.bottom -= kBandHeight;
         CFont* pOldFont = memDC.SelectObject(theConversionUiResources.GetNormalFont());
         int oldMode = memDC.SetBkMode(TRANSPARENT);
         COLORREF oldColour = memDC.SetTextColor(m_crText);
-        memDC.DrawText(m_text, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+        memDC.DrawText(text, &textRect, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
         memDC.SetTextColor(oldColour);
         memDC.SetBkMode(oldMode);
         memDC.SelectObject(pOldFont);

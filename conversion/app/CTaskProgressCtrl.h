@@ -1,6 +1,6 @@
 // CTaskProgressCtrl: the task pages' progress line: a status text over a thin bar along the
 // bottom, drawn with rounded ends, and an optional grey track under it. Position and range
-// are 64-bit (bytes or microseconds).
+// are 64-bit (bytes or microseconds). The status text is the window's text.
 #pragma once
 #include "classlib/CImageList.h"
 #include "classlib/CWnd.h"
@@ -15,7 +15,7 @@ public:
     void SetText(LPCWSTR lpszText);
     LONGLONG GetPosition() const { return m_position; }
     LONGLONG GetRange() const { return m_range; }
-    const CString& GetText() const { return m_text; }
+    CString GetText() const;
     // The bar's width in a client area cx pixels wide: cx x position / range, 0 without a range.
     static int BarWidth(int cx, LONGLONG position, LONGLONG range);
 
@@ -32,7 +32,6 @@ private:
 
     LONGLONG m_range = 100;
     LONGLONG m_position = 0;
-    CString m_text;
     COLORREF m_crBack;
     COLORREF m_crText;
     CImageList m_corners;

@@ -6,18 +6,24 @@
 #include "conversion/app/CConversionRecentLists.h"
 #include "conversion/app/CConversionSettings.h"
 #include "conversion/app/CConversionUiResources.h"
+#include "conversion/app/CConversionView.h"
 #include "conversion/app/CConvertPage.h"
 #include "conversion/app/CExtractAudioPage.h"
+#include "conversion/app/CFileExistsPrompt.h"
+#include "conversion/app/CM3U8Page.h"
 #include "conversion/app/CMergePage.h"
+#include "conversion/app/res/ConversionAppResources.h"
 #include "conversion/app/res/FetcherResources.h"
 #include "conversion/engine/ShellOperations.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
+#include "framework/system/ShellCalls.h"
 #include "mediatools/MediaToolLocation.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWait.h"
 #include "tests/support/ToolTestSupport.h"
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -71,7 +77,14 @@ protected:
                  tooltest::MakeMedia(Media(L"long.mp4"),
                                      L"-f lavfi -i testsrc=duration=120:size=640x480:rate=25 -f lavfi -i "
                                      L"sine=frequency=440:duration=120 -c:v libx264 -preset ultrafast -pix_fmt yuv420p "
-                                     L"-c:a aac -shortest -f mp4");
+                                     L"-c:a aac -shortest -f mp4") &&
+                 tooltest::MakeMedia(Media(L"seg1.ts"), L"-f lavfi -i testsrc=duration=2:size=160x120:rate=25 "
+                                                        L"-c:v libx264 -pix_fmt yuv420p -f mpegts") &&
+                 tooltest::MakeMedia(Media(L"seg2.ts"), L"-f lavfi -i testsrc=duration=3:size=160x120:rate=25 "
+                                                        L"-c:v libx264 -pix_fmt yuv420p -f mpegts") &&
+                 tooltest::MakeMedia(Media(L"stream.m3u8"), L"-f lavfi -i testsrc=duration=6:size=160x120:rate=25 "
+                                                            L"-c:v libx264 -pix_fmt yuv420p -g 25 -f hls -hls_time 2 "
+                                                            L"-hls_list_size 0");
     }
     static void TearDownTestSuite() { tooltest::RemoveFolder(s_media); }
     static std::wstring Media(const wchar_t* name) { return s_media + L"\\" + name; }
@@ -107,6 +120,16 @@ protected:
     static std::wstring s_media;
     static bool s_made;
 };
+
+std::wstring g_launchedFile;
+std::wstring g_launchedParameters;
+
+HINSTANCE WINAPI RecordShellExecute(HWND, LPCWSTR, LPCWSTR file, LPCWSTR parameters, LPCWSTR, INT)
+{
+    g_launchedFile = file ? file : L"";
+    g_launchedParameters = parameters ? parameters : L"";
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
+}
 
 std::wstring TaskPages::s_media;
 bool TaskPages::s_made = false;
@@ -346,10 +369,10 @@ TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
     page.Click(IDC_PAGE_STOP);
     EXPECT_EQ(nullptr, page.m_pThread);
     // What the run reported while Stop waited is shown afterwards.
-    PumpUntil([&] { return page.ProgressText() == L"Canceled."; }, 5000);
+    PumpUntil([&] { return page.ProgressText() == L"Canceled."; }, kTestWaitMs);
     EXPECT_EQ(TASK_STATE_CANCELED, page.m_record.m_progress.m_state);
     EXPECT_STREQ(L"Canceled.", page.ProgressText());
-    EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipConverter.exe", 5000));
+    EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipConverter.exe", 15000));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"long.mp3"));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] long.mp3"));
     page.DestroyWindow();
@@ -371,6 +394,140 @@ TEST_F(TaskPages, ClosingDuringARunStopsIt)
     EXPECT_FALSE(tooltest::ChildStillRunning(GetCurrentProcessId(), L"ClipConverter.exe"));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"long.mp3"));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] long.mp3"));
+}
+
+// An output that exists, with the policy "ask": the question comes up from the run's thread
+// with a free name proposed, and OK converts under that name.
+TEST_F(TaskPages, ExistingOutputIsAskedAboutFromTheRun)
+{
+    std::wstring existing = m_out / L"clip.mp3";
+    CloseHandle(CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    CConversionSettings settings;
+    CFileExistsPrompt prompt(settings);
+    SetFileExistsPrompt(&prompt);
+    TestPage<CConvertPage> page;
+    Open(page, IDD_CONVERT_PAGE);
+    page.Drop({Media(L"clip.mp4")});
+    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.Click(IDC_PAGE_START);
+    CString proposed;
+    bool answered = PumpUntil(
+        [&] {
+            HWND hDlg = FindWindowW(nullptr, L"File already exists");
+            if (!hDlg)
+                return false;
+            wchar_t title[MAX_PATH] = {};
+            GetDlgItemTextW(hDlg, IDC_NEW_TITLE, title, MAX_PATH);
+            if (!IsWindowVisible(hDlg) || !title[0])
+                return false;  // not shown yet
+            proposed = title;
+            PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+        60000);
+    ASSERT_TRUE(WaitIdle(page));
+    SetFileExistsPrompt(nullptr);
+    ASSERT_TRUE(answered);
+    EXPECT_STREQ(L"clip (1)", proposed);
+    EXPECT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+    EXPECT_TRUE(tooltest::FileExists(m_out / L"clip (1).mp3"));
+    EXPECT_EQ(0, tooltest::FileSize(existing));
+    page.DestroyWindow();
+}
+
+// The view's tools: an index out of range shows the first tool, and a page larger than the view
+// stays at the top-left of the page area instead of being centred off it.
+TEST_F(TaskPages, ViewShowsTheFirstToolForABadIndexAndAnchorsLargePages)
+{
+    CConversionView* pView = new CConversionView;  // deleted with its window
+    ASSERT_TRUE(pView->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 150), &m_parent, AFX_IDW_PANE_FIRST));
+    pView->OnInitialUpdate();
+    ASSERT_EQ(5, pView->m_tools.GetSize());
+    EXPECT_EQ(0, pView->ShowPage(7));
+    EXPECT_STREQ(L"Merge separate video and audio files into a single file.", pView->GetCurrentDescription());
+    CConversionPage* pPage = pView->m_tools[0]->m_pPage;
+    ASSERT_NE(nullptr, pPage);
+    // The parent is hidden: the pages' own visibility is their style.
+    EXPECT_TRUE(pPage->GetStyle() & WS_VISIBLE);
+    CRect page;
+    pPage->GetWindowRect(&page);
+    pView->ScreenToClient(&page);
+    EXPECT_EQ(CPoint(0, 12), page.TopLeft());
+    EXPECT_EQ(0, pView->ShowPage(4));
+    EXPECT_FALSE(pPage->GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(pView->m_tools[4]->m_pPage->GetStyle() & WS_VISIBLE);
+    pView->DestroyWindow();
+}
+
+// A video and an audio file merged from the page; Play hands the output, quoted, to the player
+// or to the file's own program.
+TEST_F(TaskPages, MergesVideoAndAudioAndPlaysTheOutput)
+{
+    TestPage<CMergePage> page;
+    Open(page, IDD_MERGE_PAGE);
+    ASSERT_EQ(0, page.SetVideo(Media(L"clip.mp4").c_str()));
+    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_EQ(0, page.SetAudio(Media(L"tone.wav").c_str()));
+    ASSERT_TRUE(WaitIdle(page));
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.SetDlgItemText(IDC_PAGE_OUTPUT_NAME, L"merged");
+    page.Click(IDC_PAGE_START);
+    ASSERT_TRUE(WaitIdle(page));
+    EXPECT_TRUE(page.Messages().empty());
+    ASSERT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+    std::wstring output = static_cast<LPCWSTR>(page.m_record.m_output.m_path);
+    CMediaInfo info;
+    ASSERT_EQ(0, info.Probe(output.c_str(), nullptr));
+    EXPECT_EQ(1, info.VideoStreams.GetSize());
+    EXPECT_EQ(1, info.AudioStreams.GetSize());
+
+    CShellCalls saved = ShellCalls();
+    ShellCalls().pfnShellExecute = RecordShellExecute;
+    page.Click(IDC_PAGE_PLAY);
+    ShellCalls() = saved;
+    EXPECT_EQ(L"\"" + output + L"\"", PathFileExistsW(GetPlayerPath()) ? g_launchedParameters : g_launchedFile);
+    page.DestroyWindow();
+}
+
+// Segments joined in the sorted order: the output lasts as long as both together.
+TEST_F(TaskPages, ConcatenatesDroppedSegments)
+{
+    TestPage<CConcatenatePage> page;
+    Open(page, IDD_CONCATENATE_PAGE);
+    page.Drop({Media(L"seg2.ts"), Media(L"seg1.ts")});
+    ASSERT_EQ((std::vector<std::wstring>{L"seg1.ts", L"seg2.ts"}), RowNames(page));
+    EXPECT_STREQ(L"seg", page.ItemText(IDC_PAGE_OUTPUT_NAME));
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.Click(IDC_PAGE_START);
+    ASSERT_TRUE(WaitIdle(page));
+    EXPECT_TRUE(page.Messages().empty());
+    ASSERT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+    CMediaInfo info;
+    ASSERT_EQ(0, info.Probe(page.m_record.m_output.m_path, nullptr));
+    EXPECT_NEAR(5.0, info.DurationInUs / 1e6, 0.3);
+    page.DestroyWindow();
+}
+
+// A local HLS playlist of several segments converted to MP4: every segment is in the output.
+TEST_F(TaskPages, ConvertsAnHlsPlaylistToMp4)
+{
+    TestPage<CM3U8Page> page;
+    Open(page, IDD_M3U8_PAGE);
+    ASSERT_EQ(0, page.SetSource(Media(L"stream.m3u8").c_str()));
+    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(page.Messages().empty());
+    ASSERT_GE(page.SelectFormatById(L"VF_mp4"), 0);
+    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.Click(IDC_PAGE_START);
+    ASSERT_TRUE(WaitIdle(page));
+    EXPECT_TRUE(page.Messages().empty());
+    ASSERT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+    CMediaInfo info;
+    ASSERT_EQ(0, info.Probe(page.m_record.m_output.m_path, nullptr));
+    EXPECT_STREQ(L".mp4", PathFindExtensionW(page.m_record.m_output.m_path));
+    EXPECT_NEAR(6.0, info.DurationInUs / 1e6, 0.3);
+    page.DestroyWindow();
 }
 
 }  // namespace
