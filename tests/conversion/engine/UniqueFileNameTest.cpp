@@ -27,4 +27,20 @@ TEST(UniqueFileNameTest, FirstFreeNumber)
     EXPECT_EQ(CString((folder / L"a (3).mp3").c_str()), MakeUniqueFilePath(dir, L"a", L"mp3"));
 }
 
+// Each call creates a name of its own: one taken by a file or a folder, or by an earlier
+// call, is never handed out again.
+TEST(UniqueFileNameTest, CreatedNamesAreExclusive)
+{
+    TempFolder folder;
+    LPCWSTR dir = folder.Path().c_str();
+    Touch(folder / L"[converting] a.mp3");
+    CreateDirectoryW((folder / L"[converting] a (1).mp3").c_str(), nullptr);
+    EXPECT_EQ(CString((folder / L"[converting] a (2).mp3").c_str()), CreateUniqueFile(dir, L"[converting] a", L"mp3"));
+    EXPECT_EQ(CString((folder / L"[converting] a (3).mp3").c_str()), CreateUniqueFile(dir, L"[converting] a", L".mp3"));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder / L"[converting] a (3).mp3").c_str())) << "made";
+    EXPECT_EQ(CString((folder / L"[converting] a (4)").c_str()), CreateUniqueFolder(dir, L"[converting] a (4)"));
+    EXPECT_EQ(CString((folder / L"[converting] a (4) (1)").c_str()), CreateUniqueFolder(dir, L"[converting] a (4)"));
+    EXPECT_EQ(L"", CreateUniqueFile((folder / L"missing").c_str(), L"a", L"mp3")) << "no folder to create it in";
+}
+
 }  // namespace
