@@ -1,5 +1,7 @@
 #include "player/CTimeLabelItem.h"
 
+#include <algorithm>
+
 namespace {
 
 CString FormatTime(int nValue, BOOL bShort)
@@ -63,12 +65,38 @@ void CTimeLabelItem::ToggleTimeMode()
 
 int CTimeLabelItem::GetPreferredWidth() const
 {
+    return std::max(GetFixedWidth(), GetTextWidth());
+}
+
+int CTimeLabelItem::GetFixedWidth() const
+{
     BOOL bLong = m_nDuration / 3600000 >= 1;
     if (m_nDuration == 0 && m_nPosition == 0)
         return m_bWithDuration ? 96 : 48;
     if (m_bWithDuration && m_nDuration >= 100)
         return bLong ? 128 : 96;
     return bLong ? 64 : 48;
+}
+
+// A font wider than the fixed widths assume must not cut the text: the text with every digit
+// made a zero, so the width does not change from one tick to the next, plus the side margins.
+int CTimeLabelItem::GetTextWidth() const
+{
+    HFONT hFont = m_hFont ? m_hFont : m_pOwner->GetFont();
+    if (!hFont || m_strText.IsEmpty())
+        return 0;
+    CString strShape(m_strText);
+    for (int i = 0; i < strShape.GetLength(); ++i) {
+        if (strShape[i] >= L'1' && strShape[i] <= L'9')
+            strShape.SetAt(i, L'0');
+    }
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE size = {};
+    ::GetTextExtentPoint32W(hDC, strShape, strShape.GetLength(), &size);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    return size.cx + 4;
 }
 
 void CTimeLabelItem::UpdateText()

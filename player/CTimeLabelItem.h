@@ -28,4 +28,8 @@ public:
     int m_nPosition = 0;
     BOOL m_bWithDuration = TRUE;
     BOOL m_bShowRemaining = FALSE;
+
+private:
+    int GetFixedWidth() const;
+    int GetTextWidth() const;
 };

@@ -97,6 +97,31 @@ TEST(TimeLabel, PreferredWidthByFormAndLength)
     }
 }
 
+// A font wider than the fixed widths assume still shows the whole text, and the width holds
+// while the digits change.
+TEST(TimeLabel, AWideFontWidensTheLabelToItsText)
+{
+    HFONT hWide = CreateFontW(-22, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+    ASSERT_TRUE(hWide != nullptr);
+    CBarItemContainer owner(nullptr);
+    CTimeLabelItem label(&owner, 32815);
+    label.m_hFont = hWide;
+    label.SetDuration(40000);
+    label.SetPosition(14500);
+    HDC hDC = GetDC(nullptr);
+    HGDIOBJ hOld = SelectObject(hDC, hWide);
+    SIZE size = {};
+    GetTextExtentPoint32W(hDC, label.m_strText, label.m_strText.GetLength(), &size);
+    SelectObject(hDC, hOld);
+    ReleaseDC(nullptr, hDC);
+    ASSERT_GT(size.cx, 96) << "the font is not wide enough to show the fault";
+    int nWidth = label.GetPreferredWidth();
+    EXPECT_GE(nWidth, size.cx + 4) << "two pixels of margin on each side";
+    label.SetPosition(11100);
+    EXPECT_EQ(nWidth, label.GetPreferredWidth());
+    DeleteObject(hWide);
+}
+
 class SliderDrawing : public testing::Test {
 protected:
     void SetUp() override
