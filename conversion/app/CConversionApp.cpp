@@ -78,9 +78,23 @@ BOOL CConversionApp::InitInstance()
     m_pMainWnd->ShowWindow(m_nCmdShow);
     m_pMainWnd->UpdateWindow();
     m_pMainWnd->DragAcceptFiles(TRUE);
+    ReportDamagedCatalogue();
     if (theConversionSettings.GetAutoCheckUpdate())
         m_pMainWnd->PostMessage(WM_CHECK_FOR_UPDATES, 0, 1);
     return TRUE;
+}
+
+// The built-in formats stand in for a stored copy that could not be read; the user's presets
+// may still be in the copy kept aside.
+void CConversionApp::ReportDamagedCatalogue()
+{
+    if (theMediaFormats.m_damagedCopyPath.IsEmpty())
+        return;
+    CString text;
+    text.Format(L"The saved list of formats and presets could not be read, so the built-in formats are used.\n\n"
+                L"The damaged file was kept as:\n%s",
+                static_cast<LPCWSTR>(theMediaFormats.m_damagedCopyPath));
+    m_pMainWnd->MessageBox(text, L"Kavri Media Fetcher", MB_OK | MB_ICONWARNING);
 }
 
 int CConversionApp::ExitInstance()

@@ -25,5 +25,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void ReportDamagedCatalogue();
+
     bool m_bStarted = false;  // the configuration was loaded, so exit saves it
 };
