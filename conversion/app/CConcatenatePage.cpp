@@ -391,9 +391,7 @@ int CConcatenatePage::FillTask(CConvertTaskRecord& record)
     record.m_kind = TASK_KIND_JOIN_LIST;
     record.m_inputs.m_inputList.Copy(m_paths);
     record.m_options.Reset();
-    if (m_bSameAsInput)
-        record.m_options.m_flags |= CONVERT_TO_INPUT_FOLDER;
-    record.m_options.m_outputFolder = m_destination;
+    FillDestination(record);
     record.m_options.m_outputName = m_outputName;
     return 0;
 }
@@ -402,12 +400,7 @@ void CConcatenatePage::SetRunningLayout(BOOL bRunning)
 {
     for (UINT id : kInputControls)
         EnableItem(id, !bRunning);
-    if (bRunning) {
-        m_destinationCombo.EnableWindow(FALSE);
-        EnableItem(IDC_PAGE_CHOOSE_DESTINATION, FALSE);
-    } else {
-        ApplySameAsInput();
-    }
+    EnableDestination(bRunning);
     SetIdleFocus(bRunning);
 }
 

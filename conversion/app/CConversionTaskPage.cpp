@@ -462,6 +462,23 @@ void CConversionTaskPage::ApplySameAsInput()
     }
 }
 
+void CConversionTaskPage::EnableDestination(BOOL bRunning)
+{
+    if (!bRunning) {
+        ApplySameAsInput();
+        return;
+    }
+    m_destinationCombo.EnableWindow(FALSE);
+    EnableItem(IDC_PAGE_CHOOSE_DESTINATION, FALSE);
+}
+
+void CConversionTaskPage::FillDestination(CConvertTaskRecord& record) const
+{
+    if (m_bSameAsInput)
+        record.m_options.m_flags |= CONVERT_TO_INPUT_FOLDER;
+    record.m_options.m_outputFolder = m_destination;
+}
+
 void CConversionTaskPage::OnPlay()
 {
     if (m_record.OpenOutput() != 0)

@@ -108,6 +108,10 @@ protected:
     static void TakeRecentSelection(CComboBox& combo, CMRUList& list);
     void InitDestination();
     void ApplySameAsInput();
+    // The destination controls: off while running, otherwise as "same as input" allows.
+    void EnableDestination(BOOL bRunning);
+    // The task's output folder: the destination, or the input's own folder when asked for.
+    void FillDestination(CConvertTaskRecord& record) const;
     void SetIdleFocus(BOOL bRunning);
     void PostEvent(CPageTaskEvent* pEvent);
     void HandleEvent(const CPageTaskEvent& event);

@@ -169,11 +169,8 @@ void CConvertPage::SetRunningLayout(BOOL bRunning)
     if (!bRunning) {
         m_presetCombo.EnableWindow(m_pFormat != nullptr);
         EnableItem(IDC_PAGE_ADVANCED, m_pFormat != nullptr);
-        ApplySameAsInput();
-    } else {
-        m_destinationCombo.EnableWindow(FALSE);
-        EnableItem(IDC_PAGE_CHOOSE_DESTINATION, FALSE);
     }
+    EnableDestination(bRunning);
     ApplyOptionRules(bRunning);
     SetIdleFocus(bRunning);
 }

@@ -186,9 +186,7 @@ void CFormatTaskPage::FillFormatTask(CConvertTaskRecord& record)
     record.m_options.Reset();
     record.m_options.m_formatId = m_formatId;
     record.m_options.m_presetName = m_presetName;
-    if (m_bSameAsInput)
-        record.m_options.m_flags |= CONVERT_TO_INPUT_FOLDER;
-    record.m_options.m_outputFolder = m_destination;
+    FillDestination(record);
 }
 
 void CFormatTaskPage::AddToRecentLists()

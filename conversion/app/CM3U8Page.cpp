@@ -38,11 +38,6 @@ void CM3U8Page::SetRunningLayout(BOOL bRunning)
         EnableItem(id, !bRunning);
     m_presetCombo.EnableWindow(!bRunning && m_pFormat != nullptr);
     EnableItem(IDC_PAGE_ADVANCED, !bRunning && m_pFormat != nullptr);
-    if (bRunning) {
-        m_destinationCombo.EnableWindow(FALSE);
-        EnableItem(IDC_PAGE_CHOOSE_DESTINATION, FALSE);
-    } else {
-        ApplySameAsInput();
-    }
+    EnableDestination(bRunning);
     SetIdleFocus(bRunning);
 }

@@ -190,9 +190,7 @@ int CMergePage::FillTask(CConvertTaskRecord& record)
     }
     record.m_kind = TASK_KIND_MERGE;
     record.m_options.Reset();
-    if (m_bSameAsInput)
-        record.m_options.m_flags |= CONVERT_TO_INPUT_FOLDER;
-    record.m_options.m_outputFolder = m_destination;
+    FillDestination(record);
     record.m_options.m_outputName = m_outputName;
     return 0;
 }
@@ -201,12 +199,7 @@ void CMergePage::SetRunningLayout(BOOL bRunning)
 {
     for (UINT id : kInputControls)
         EnableItem(id, !bRunning);
-    if (bRunning) {
-        m_destinationCombo.EnableWindow(FALSE);
-        EnableItem(IDC_PAGE_CHOOSE_DESTINATION, FALSE);
-    } else {
-        ApplySameAsInput();
-    }
+    EnableDestination(bRunning);
     SetIdleFocus(bRunning);
 }
 
