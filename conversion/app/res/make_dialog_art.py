@@ -15,9 +15,9 @@ The shapes are sampled four times per pixel each way and kept where they cover h
 so that the edges stay crisp against the transparent colour. Same palette as the player's art.
 Run from anywhere: python3 conversion/app/res/make_dialog_art.py
 """
+import importlib.util
 import math
 import os
-import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 MAGENTA = (0xFF, 0x00, 0xFF)
@@ -35,21 +35,16 @@ LIGHT = (0xE6, 0xEA, 0xF0)
 SAMPLES = 4
 
 
-def write_bmp24(path, pixels):
-    """pixels: rows top to bottom of (r, g, b)."""
-    height, width = len(pixels), len(pixels[0])
-    stride = (width * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(pixels):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        line += b"\0" * (stride - len(line))
-        data += line
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(data), 0, 0, 14 + len(header))
-    with open(path, "wb") as f:
-        f.write(file_header + header + data)
+def framework_art():
+    """The framework's generator, for its bitmap and cursor writers."""
+    spec = importlib.util.spec_from_file_location("framework_art", os.path.join(HERE, "..", "..", "..", "framework", "res", "make_art.py"))
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
+write_bmp24 = framework_art().write_bmp24
+write_cur = framework_art().write_cur
 
 
 class Canvas:
@@ -284,29 +279,6 @@ HAND = [
     "    #ooooooooo#                 ",
     "    ###########                 ",
 ] + [" " * 32] * 12
-
-
-def write_cur(path, picture, hotspot):
-    """picture: 32 strings of 32 characters: '#' black, 'o' white, anything else transparent."""
-    size = 32
-    xor_rows, and_rows = [], []
-    for line in reversed(picture):
-        xor_bits = and_bits = 0
-        for x, ch in enumerate(line.ljust(size)):
-            bit = 1 << (31 - x)
-            if ch == "o":
-                xor_bits |= bit
-            elif ch != "#":
-                and_bits |= bit
-        xor_rows.append(struct.pack(">I", xor_bits))
-        and_rows.append(struct.pack(">I", and_bits))
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
-    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
-    image = header + palette + b"".join(xor_rows) + b"".join(and_rows)
-    directory = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", size, size, 0, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
-    with open(path, "wb") as f:
-        f.write(directory + entry + image)
 
 
 def main():
