@@ -88,7 +88,9 @@ int CConversionSettings::LoadSettings()
     section.Read(L"AlwaysOnTop", m_alwaysOnTop);
     section.Read(L"ActivePage", m_activePage);
     section.Read(L"ShowStatusBar", m_showStatusBar);
-    section.Read(L"AutoCloseOverwriteDlg", m_autoCloseOverwriteDlg);
+    int autoClose = GetAutoCloseOverwriteDlg();
+    section.Read(L"AutoCloseOverwriteDlg", autoClose);
+    SetAutoCloseOverwriteDlg(autoClose);
     int overwrite = GetOverwritePolicy();
     section.Read(L"Overwrite", overwrite);
     SetOverwritePolicy(overwrite);
@@ -114,7 +116,7 @@ int CConversionSettings::SaveSettings()
     section.WriteFlag(L"AlwaysOnTop", m_alwaysOnTop);
     section.Write(L"ActivePage", m_activePage);
     section.WriteFlag(L"ShowStatusBar", m_showStatusBar);
-    section.WriteFlag(L"AutoCloseOverwriteDlg", m_autoCloseOverwriteDlg);
+    section.WriteFlag(L"AutoCloseOverwriteDlg", GetAutoCloseOverwriteDlg());
     section.Write(L"Overwrite", GetOverwritePolicy());
     section.Write(L"LastFileFilterIndex", m_lastFileFilterIndex);
     section.Write(L"LastFolder", m_lastFolder);

@@ -39,6 +39,10 @@ public:
     int GetOverwritePolicy() const;
     void SetOverwritePolicy(int policy);
 
+    // Whether the file-exists question closes itself; the question runs on a task's thread.
+    int GetAutoCloseOverwriteDlg() const { return m_autoCloseOverwriteDlg.load(); }
+    void SetAutoCloseOverwriteDlg(int value) { m_autoCloseOverwriteDlg.store(value ? 1 : 0); }
+
     // The task states' look: an index into the 24 x 24 state images (-1 none, -2 unknown
     // state) and the progress bar's colour for a colour code.
     static int GetStateIcon(int status);
@@ -53,7 +57,6 @@ public:
     int m_alwaysOnTop = 0;
     int m_activePage = 0;
     int m_showStatusBar = 1;
-    int m_autoCloseOverwriteDlg = 0;
     int m_lastFileFilterIndex = 0;
     CString m_lastFolder;
     int m_lastScanSubfolders = 0;
@@ -65,6 +68,7 @@ public:
 private:
     // Read by task threads while the window thread may change it.
     std::atomic<int> m_overwrite{0};
+    std::atomic<int> m_autoCloseOverwriteDlg{0};
 };
 
 extern CConversionSettings theConversionSettings;
