@@ -76,6 +76,10 @@ bool IsOverwritePolicy(int value)
 
 }  // namespace
 
+CConversionSettings::CConversionSettings() : CProductAppSettings(L"Kavri Media Fetcher", L"kavri-media-fetcher")
+{
+}
+
 int CConversionSettings::LoadSettings()
 {
     CProfileSection section(kSection);
@@ -127,36 +131,6 @@ int CConversionSettings::SaveSettings()
     saved = SavePage(L"Extract", m_extract, true) && saved;
     saved = SavePage(L"Convert", m_convert, true) && saved;
     return saved ? 0 : -1;
-}
-
-CString CConversionSettings::GetVersionText() const
-{
-    return L"7.3.0";
-}
-
-CString CConversionSettings::GetSupportMailAddress() const
-{
-    return L"support@kavri.example";
-}
-
-CString CConversionSettings::GetProductName() const
-{
-    return L"Kavri Media Fetcher";
-}
-
-CString CConversionSettings::GetUpdateManifestUrl() const
-{
-    return L"https://www.kavri.example/kavri-media-fetcher/update.xml";
-}
-
-CString CConversionSettings::GetProductPageUrl() const
-{
-    return L"https://www.kavri.example/kavri-media-fetcher";
-}
-
-CString CConversionSettings::GetWebSiteUrl() const
-{
-    return L"https://www.kavri.example/";
 }
 
 CMainWindowPlacement CConversionSettings::GetMainWindowPlacement() const

@@ -4,7 +4,7 @@
 // object, theConversionSettings, lives on the window thread; a task thread only reads and sets
 // the Overwrite policy.
 #pragma once
-#include "framework/system/IAppSettings.h"
+#include "framework/system/CProductAppSettings.h"
 #include <atomic>
 
 // What a task page keeps of its output choices between runs.
@@ -15,19 +15,15 @@ struct CPageSettings {
     int m_deleteSourceFiles = 0;
 };
 
-class CConversionSettings : public IAppSettings {
+class CConversionSettings : public CProductAppSettings {
 public:
+    CConversionSettings();
+
     // Reads every value, keeping the current one for a missing key. 0.
     int LoadSettings();
     // Writes every value: 0, or -1 when a value could not be written (the others still are).
     int SaveSettings();
 
-    CString GetVersionText() const override;
-    CString GetSupportMailAddress() const override;
-    CString GetProductName() const override;
-    CString GetUpdateManifestUrl() const override;
-    CString GetProductPageUrl() const override;
-    CString GetWebSiteUrl() const override;
     CMainWindowPlacement GetMainWindowPlacement() const override;
     void SetMainWindowPlacement(const CMainWindowPlacement& placement) override;
     int GetAutoCheckUpdate() const override { return m_autoCheckUpdate; }
