@@ -615,13 +615,7 @@ BOOL CBarSliderItem::OnMessage(const MSG* pMsg)
             SetPosNotify(nPos);
             return TRUE;
         }
-        if (PtInItem(pt.x, pt.y)) {
-            if (!IsHot())
-                m_pOwner->SetHotItem(this);
-            return TRUE;
-        }
-        m_pOwner->StopPressed(this, TRUE);
-        return FALSE;
+        return TrackMouseMove(pt);
     case WM_LBUTTONUP:
         break;
     case WM_RBUTTONDOWN:
