@@ -42,7 +42,7 @@ struct Phase {
 
 void Progress(LPCWSTR phase, int nDone, int nCount, std::chrono::steady_clock::time_point start)
 {
-    wprintf(L"%s: %d of %d clips in %.1f s\n", phase, nDone, nCount, SecondsSince(start));
+    wprintf(L"%ls: %d of %d clips in %.1f s\n", phase, nDone, nCount, SecondsSince(start));
     fflush(stdout);
 }
 
@@ -54,7 +54,7 @@ Phase Floor(const CStringArray& paths, double limitSeconds)
         CPlaylistItem item;
         const CString& path = paths[phase.clips];
         if (item.SetMedia(path) != 0 || item.LoadThumbnail(0) != 0)
-            wprintf(L"floor: %s failed\n", static_cast<LPCWSTR>(path));
+            wprintf(L"floor: %ls failed\n", static_cast<LPCWSTR>(path));
         if (++phase.clips % 25 == 0)
             Progress(L"floor", phase.clips, static_cast<int>(paths.GetSize()), start);
     }
@@ -136,7 +136,7 @@ int wmain(int argc, wchar_t** argv)
 
     bool bDone = floor.clips == nCount && playlist.clips == nCount;
     wprintf(L"%d clips: floor %d in %.1f s (%.0f ms a clip), playlist %d in %.1f s (%.0f ms a clip), ratio %.2f, "
-            L"at most %d tools at once%s\n",
+            L"at most %d tools at once%ls\n",
             nCount, floor.clips, floor.seconds, floor.MsAClip(), playlist.clips, playlist.seconds, playlist.MsAClip(),
             floor.clips > 0 ? playlist.MsAClip() / floor.MsAClip() : 0.0, nMostTools, bDone ? L"" : L" (NOT FINISHED)");
     ctrl.DestroyWindow();
