@@ -287,7 +287,15 @@ public:
 TEST_F(PlaylistCtrl, OnlyANaturalEndMovesOnByTheRepeatModeAndAFailureIsReportedOnce)
 {
     AddPlainRows(2);
-    m_ctrl.GetPlaylistItem(0)->m_strTitle = L"first";
+    CPlaylistItem* pFirst = m_ctrl.GetPlaylistItem(0);
+    pFirst->m_strTitle = L"first";
+    CString clip = pFirst->m_strPath;
+    std::wstring notMedia = *s_folder / L"not a clip.mp4";
+    HANDLE hFile = CreateFileW(notMedia.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    DWORD written = 0;
+    WriteFile(hFile, "no frames here", 14, &written, nullptr);
+    CloseHandle(hFile);
     CString runner = ClipRunnerPath;
     // The main window, whose menu bar carries the report of a failed run.
     auto* pFrame = new CAppMainWnd_VMB;
@@ -295,27 +303,29 @@ TEST_F(PlaylistCtrl, OnlyANaturalEndMovesOnByTheRepeatModeAndAFailureIsReportedO
     theApp.m_pMainWnd = pFrame;
     // How a case ends once its rows have started.
     enum Ending { ByItself, PlayerCloses, UserStops };
+    enum Fault { NoFault, NoTool, ToolDies, NotMedia };
     struct Case {
         const char* name;
         int repeat;
-        bool toolMissing;
-        const wchar_t* toolMode;
+        Fault fault;
         Ending ending;
         std::vector<int> played;
         const wchar_t* report;  // in the menu bar, empty for none
     } cases[] = {
-        {"repeat off: both rows, then the end", REPEAT_OFF, false, nullptr, ByItself, {0, 1}, L""},
-        {"repeat one: the same row again", REPEAT_CURRENT, false, nullptr, PlayerCloses, {0, 0, 0}, L""},
-        {"repeat all: back to the first row", REPEAT_ALL, false, nullptr, PlayerCloses, {0, 1, 0}, L""},
-        {"the user's Stop: no advance", REPEAT_ALL, false, nullptr, UserStops, {0}, L""},
-        {"no playback tool: one row, one report", REPEAT_ALL, true, nullptr, ByItself, {0},
+        {"repeat off: both rows, then the end", REPEAT_OFF, NoFault, ByItself, {0, 1}, L""},
+        {"repeat one: the same row again", REPEAT_CURRENT, NoFault, PlayerCloses, {0, 0, 0}, L""},
+        {"repeat all: back to the first row", REPEAT_ALL, NoFault, PlayerCloses, {0, 1, 0}, L""},
+        {"the user's Stop: no advance", REPEAT_ALL, NoFault, UserStops, {0}, L""},
+        {"no playback tool: one row, one report", REPEAT_ALL, NoTool, ByItself, {0},
          L"Cannot play: the playback tool ClipRunner.exe is missing."},
-        {"the tool dies after it started: one row", REPEAT_ALL, false, L"crash", ByItself, {0}, L"Cannot play \"first\"."},
+        {"the tool dies after it started: one row", REPEAT_ALL, ToolDies, ByItself, {0}, L"Cannot play \"first\"."},
+        {"the tool rejects the file: one row", REPEAT_ALL, NotMedia, ByItself, {0}, L"Cannot play \"first\"."},
     };
     for (const Case& c : cases) {
         g_playerSettings.m_nRepeat = c.repeat;
-        SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", c.toolMode);
-        ClipRunnerPath = c.toolMissing ? CString((*s_folder / L"gone\\ClipRunner.exe").c_str()) : runner;
+        SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", c.fault == ToolDies ? L"crash" : nullptr);
+        ClipRunnerPath = c.fault == NoTool ? CString((*s_folder / L"gone\\ClipRunner.exe").c_str()) : runner;
+        pFirst->m_strPath = c.fault == NotMedia ? CString(notMedia.c_str()) : clip;
         pFrame->GetMenuBar().SetText(L"");
         m_main.m_panes.clear();
         CAdvancingDisplayWnd video;
