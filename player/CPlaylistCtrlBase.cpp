@@ -2,8 +2,6 @@
 #include "classlib/AfxMessageMap.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
-#include "mediatools/CPlayerSession.h"
-#include "mediatools/MediaToolLocation.h"
 #include "player/CItemVideoWnd.h"
 #include "player/CMediaInfoDlg.h"
 #include "player/CPlayerHistory.h"
@@ -545,22 +543,6 @@ CPlaylistItem* CPlaylistCtrlBase::GetNextItem(int nRepeat) const
     if (++nIndex >= GetItemCount())
         return nRepeat == REPEAT_ALL ? GetPlaylistItem(0) : nullptr;
     return GetPlaylistItem(nIndex);
-}
-
-int CPlaylistCtrlBase::PlayNextAfterPlayback(const CPlayerSession& session, int nRepeat)
-{
-    if (session.HasCompleted()) {
-        CPlaylistItem* pNext = GetNextItem(nRepeat);
-        return pNext && g_pVideoWnd && g_pVideoWnd->PlayItem(pNext, 0) == 0 ? 0 : 1;
-    }
-    if (session.WasStopped())
-        return -1;
-    // A run that failed: the playlist shows, and a missing tool is said once, here, rather
-    // than by every item it would otherwise move on to.
-    ShowPlaylistPane();
-    if (!FileExists(ClipRunnerPath))
-        MessageBox(L"The playback tool \"ClipRunner.exe\" is missing from the program's Components folder.");
-    return -1;
 }
 
 LRESULT CPlaylistCtrlBase::OnItemAdded(WPARAM wParam, LPARAM)

@@ -13,7 +13,6 @@
 #include <functional>
 
 class CPlaylistItem;
-class CPlayerSession;
 
 // Posted to the control for every row added (wParam its index); the row waiting to be played
 // starts then.
@@ -82,10 +81,6 @@ public:
     int PlaySelectedOrLast();
     CPlaylistItem* GetPreviousItem(int nRepeat) const;
     CPlaylistItem* GetNextItem(int nRepeat) const;
-    // After a playback's end: a completed one moves on to the next item by the repeat mode
-    // (0, it plays). A stopped or failed one moves nothing (1): the playlist shows, and a
-    // missing playback tool is reported.
-    int PlayNextAfterPlayback(const CPlayerSession& session, int nRepeat);
     int FindPath(LPCWSTR pszPath) const;  // 1 found (any letter case), 0
     LONGLONG GetTotalDuration() const;    // milliseconds
     int OpenItemFolder(int nIndex);

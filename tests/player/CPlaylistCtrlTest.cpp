@@ -1,14 +1,17 @@
 // The playlist control with the real tools on clips made here: opening plays the first row as
 // soon as it is added, adding plays nothing, duplicates and folders, playlist files that start
-// playing, the next item by repeat mode and a failed run that moves nothing on, thumbnails built
-// on the update threads, and stopping the threads while their tools hang.
+// playing, the display window's end of a playback (the next row by the repeat mode, a Stop or a
+// failed run that moves nothing on), thumbnails built on the update threads, and stopping the
+// threads while their tools hang.
 #include "classlib/CWinApp.h"
+#include "framework/dialogs/CAppMainWnd_VMB.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CItemVideoWnd.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistCtrl.h"
 #include "player/CPlaylistItem.h"
 #include "player/PlayerWindows.h"
+#include "player/VideoDisplayWnd.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWait.h"
@@ -18,6 +21,9 @@
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+// The application object that holds the main window a failure's report goes to.
+CWinApp theApp(L"Kavri Video Player");
 
 namespace {
 
@@ -57,16 +63,6 @@ public:
     std::vector<int> m_panes;
     CString m_status;
     BOOL m_bEmpty = TRUE;
-};
-
-// A session that ended as the test says.
-class CEndedSession : public CPlayerSession {
-public:
-    CEndedSession(int nState, int nEndReason)
-    {
-        m_nState = nState;
-        m_nEndReason = nEndReason;
-    }
 };
 
 const wchar_t kH264[] = L" -c:v libx264 -pix_fmt yuv420p -f mp4";
@@ -276,110 +272,90 @@ TEST_F(PlaylistCtrl, PreviousAndNextFollowTheRepeatMode)
     }
 }
 
-TEST_F(PlaylistCtrl, OnlyACompletedPlaybackMovesOn)
-{
-    AddPlainRows(3);
-    CString runner = ClipRunnerPath;
-    struct Case {
-        const char* name;
-        int state, reason, repeat, current;
-        bool toolMissing;
-        int result, played;  // the row played next, -1 none
-        bool playlistShown;
-        const wchar_t* box;
-    } cases[] = {
-        {"completed, next row", PLAYER_STATE_FINISHED, PLAYER_END_COMPLETED, REPEAT_OFF, 0, false, 0, 1, false, L""},
-        {"completed, last row", PLAYER_STATE_FINISHED, PLAYER_END_COMPLETED, REPEAT_OFF, 2, false, 1, -1, false, L""},
-        {"completed, repeat all", PLAYER_STATE_FINISHED, PLAYER_END_COMPLETED, REPEAT_ALL, 2, false, 0, 0, false, L""},
-        {"completed, repeat one", PLAYER_STATE_FINISHED, PLAYER_END_COMPLETED, REPEAT_CURRENT, 1, false, 0, 1, false, L""},
-        {"stopped", PLAYER_STATE_FINISHED, PLAYER_END_STOPPED, REPEAT_ALL, 0, false, -1, -1, false, L""},
-        {"failed", PLAYER_STATE_FINISHED, 0, REPEAT_ALL, 0, false, -1, -1, true, L""},
-        {"failed, no tool", PLAYER_STATE_FINISHED, 0, REPEAT_ALL, 0, true, -1, -1, true,
-         L"The playback tool \"ClipRunner.exe\" is missing from the program's Components folder."},
-    };
-    for (const Case& c : cases) {
-        m_video.m_plays.clear();
-        m_main.m_panes.clear();
-        m_video.m_pCurrentItem = m_ctrl.GetPlaylistItem(c.current);
-        ClipRunnerPath = c.toolMissing ? CString((*s_folder / L"gone\\ClipRunner.exe").c_str()) : runner;
-        MessageBoxCloser closer(m_parent.m_hWnd);
-        CEndedSession session(c.state, c.reason);
-        EXPECT_EQ(c.result, m_ctrl.PlayNextAfterPlayback(session, c.repeat)) << c.name;
-        PumpFor(50);
-        EXPECT_EQ(c.played < 0 ? 0u : 1u, m_video.m_plays.size()) << c.name;
-        if (c.played >= 0 && !m_video.m_plays.empty()) {
-            EXPECT_EQ(c.played, m_video.m_plays[0].index) << c.name;
-        }
-        EXPECT_EQ(c.playlistShown, !m_main.m_panes.empty() && m_main.m_panes.back() == PANE_PLAYLIST) << c.name;
-        EXPECT_STREQ(c.box, MessageBoxCloser::Text()) << c.name;
-    }
-    ClipRunnerPath = runner;
-}
-
-// The display window's end of a playback, as the player's display window runs it.
-class CAdvancingVideoWnd : public CItemVideoWnd {
+// The player's display window, which decides itself what follows a playback's end; it records
+// the rows it is asked to play.
+class CAdvancingDisplayWnd : public VideoDisplayWnd {
 public:
     int PlayItem(CPlaylistItem* pItem, int nPlacement) override
     {
         m_played.push_back(g_pPlaylistCtrl->FindItem(pItem));
-        return CItemVideoWnd::PlayItem(pItem, nPlacement);
-    }
-    LRESULT OnPlayThreadDone(WPARAM wParam, LPARAM lParam) override
-    {
-        CItemVideoWnd::OnPlayThreadDone(wParam, lParam);
-        m_endResults.push_back(g_pPlaylistCtrl->PlayNextAfterPlayback(*this, g_playerSettings.m_nRepeat));
-        return 0;
+        return VideoDisplayWnd::PlayItem(pItem, nPlacement);
     }
     std::vector<int> m_played;
-    std::vector<int> m_endResults;
 };
 
-TEST_F(PlaylistCtrl, PlaybacksEndByTheRepeatModeAndAMissingToolStopsAtTheFirstItem)
+TEST_F(PlaylistCtrl, OnlyANaturalEndMovesOnByTheRepeatModeAndAFailureIsReportedOnce)
 {
     AddPlainRows(2);
+    CPlaylistItem* pFirst = m_ctrl.GetPlaylistItem(0);
+    pFirst->m_strTitle = L"first";
+    CString clip = pFirst->m_strPath;
+    std::wstring notMedia = *s_folder / L"not a clip.mp4";
+    HANDLE hFile = CreateFileW(notMedia.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    DWORD written = 0;
+    WriteFile(hFile, "no frames here", 14, &written, nullptr);
+    CloseHandle(hFile);
     CString runner = ClipRunnerPath;
+    // The main window, whose menu bar carries the report of a failed run.
+    auto* pFrame = new CAppMainWnd_VMB;
+    ASSERT_TRUE(pFrame->Create(nullptr, L"Kavri Video Player"));
+    theApp.m_pMainWnd = pFrame;
+    // How a case ends once its rows have started.
+    enum Ending { ByItself, PlayerCloses, UserStops };
+    enum Fault { NoFault, NoTool, ToolDies, NotMedia };
     struct Case {
         const char* name;
         int repeat;
-        bool toolMissing;
-        const wchar_t* toolMode;
+        Fault fault;
+        Ending ending;
         std::vector<int> played;
-        int boxes;
+        const wchar_t* report;  // in the menu bar, empty for none
     } cases[] = {
-        {"repeat off: both rows, then the end", REPEAT_OFF, false, nullptr, {0, 1}, 0},
-        {"repeat all: back to the first row", REPEAT_ALL, false, nullptr, {0, 1, 0}, 0},
-        {"no playback tool: one row, one report", REPEAT_ALL, true, nullptr, {0}, 1},
-        {"the tool dies after it started: one row", REPEAT_ALL, false, L"crash", {0}, 0},
+        {"repeat off: both rows, then the end", REPEAT_OFF, NoFault, ByItself, {0, 1}, L""},
+        {"repeat one: the same row again", REPEAT_CURRENT, NoFault, PlayerCloses, {0, 0, 0}, L""},
+        {"repeat all: back to the first row", REPEAT_ALL, NoFault, PlayerCloses, {0, 1, 0}, L""},
+        {"the user's Stop: no advance", REPEAT_ALL, NoFault, UserStops, {0}, L""},
+        {"no playback tool: one row, one report", REPEAT_ALL, NoTool, ByItself, {0},
+         L"Cannot play: the playback tool ClipRunner.exe is missing."},
+        {"the tool dies after it started: one row", REPEAT_ALL, ToolDies, ByItself, {0}, L"Cannot play \"first\"."},
+        {"the tool rejects the file: one row", REPEAT_ALL, NotMedia, ByItself, {0}, L"Cannot play \"first\"."},
     };
     for (const Case& c : cases) {
         g_playerSettings.m_nRepeat = c.repeat;
-        SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", c.toolMode);
-        ClipRunnerPath = c.toolMissing ? CString((*s_folder / L"gone\\ClipRunner.exe").c_str()) : runner;
-        CAdvancingVideoWnd video;
+        SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", c.fault == ToolDies ? L"crash" : nullptr);
+        ClipRunnerPath = c.fault == NoTool ? CString((*s_folder / L"gone\\ClipRunner.exe").c_str()) : runner;
+        pFirst->m_strPath = c.fault == NotMedia ? CString(notMedia.c_str()) : clip;
+        pFrame->GetMenuBar().SetText(L"");
+        m_main.m_panes.clear();
+        CAdvancingDisplayWnd video;
         ASSERT_TRUE(video.Create(WS_CHILD, CRect(0, 0, 160, 120), &m_parent, 200)) << c.name;
         g_pVideoWnd = &video;
         MessageBoxCloser closer(m_parent.m_hWnd);
         ASSERT_EQ(0, m_ctrl.PlayIndex(0, PLACEMENT_PLAY_VIEW)) << c.name;
-        PumpUntil([&] { return video.m_played.size() >= c.played.size() + 1 || video.m_endResults.size() >= c.played.size(); },
-                  60000);
-        if (c.played.size() > 1 && c.repeat == REPEAT_ALL)
+        if (c.ending == UserStops) {
+            ASSERT_TRUE(PumpUntil([&] { return video.IsPlaying(); }, kTestWaitMs)) << c.name;
+            video.StopByUser();
+        }
+        EXPECT_TRUE(PumpUntil(
+            [&] { return video.m_played.size() >= c.played.size() && (c.ending != ByItself || !video.m_pPlayThread); },
+            2 * kTestWaitMs))
+            << c.name;
+        if (c.ending == PlayerCloses)
             video.Close(0);
-        PumpUntil([&] { return video.m_pPlayThread == nullptr; }, 30000);
+        EXPECT_TRUE(PumpUntil([&] { return video.m_pPlayThread == nullptr; }, kTestWaitMs)) << c.name;
         PumpFor(300);
-        std::vector<int> played(video.m_played.begin(),
-                                video.m_played.begin() + std::min(video.m_played.size(), c.played.size()));
-        EXPECT_EQ(c.played, played) << c.name;
-        if (c.played.size() == 1) {
-            EXPECT_EQ(1u, video.m_played.size()) << c.name << ": nothing moved on";
+        EXPECT_EQ(c.played, video.m_played) << c.name;
+        if (c.ending != PlayerCloses) {
             EXPECT_EQ(PANE_PLAYLIST, m_main.GetShownPane()) << c.name;
         }
-        CString box = MessageBoxCloser::Text();
-        EXPECT_EQ(c.boxes, box.IsEmpty() ? 0 : 1) << c.name;
-        EXPECT_EQ(-1, box.Find(L"ClipRunner.exe", box.Find(L"ClipRunner.exe") + 1)) << c.name << ": said once";
+        EXPECT_STREQ(c.report, pFrame->GetMenuBar().GetText()) << c.name;
+        EXPECT_STREQ(L"", MessageBoxCloser::Text()) << c.name << ": the menu bar's words are the only report";
         g_pVideoWnd = &m_video;
-        m_main.m_panes.clear();
     }
     ClipRunnerPath = runner;
+    theApp.m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
 }
 
 TEST_F(PlaylistCtrl, AThumbnailAfterTheEndOfAShortClipIsTakenFromItsStart)

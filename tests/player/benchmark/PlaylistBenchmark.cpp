@@ -1,11 +1,13 @@
 // The playlist's add benchmark as a plain program (the Windows build, run under Wine):
 //
-//   PlaylistBenchmark [COUNT]        (default 1000)
+//   PlaylistBenchmark [COUNT] [MINUTES]        (defaults 1000 clips, 240 minutes a phase)
 //
 // makes one short clip with the built ffmpeg.exe and COUNT copies of it, then times
 //   floor:    the prober and the frame grab once per clip, one after the other, on one thread;
 //   playlist: AddPaths of every copy until each row is probed and has its thumbnail;
 // and prints both, their ratio and the most tools that ran at once during the playlist's run.
+// A phase that runs out of its minutes ends there and counts the clips it finished, so the
+// figures a clip and their ratio still compare; progress lines go out as it runs.
 #include "framework/system/PathHelpers.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CPlayerSettings.h"
@@ -31,26 +33,71 @@ int RunningTools()
                             tooltest::ChildProcesses(self, L"ClipConverter.exe").size());
 }
 
-double Floor(const CStringArray& paths)
+// What a phase did: its time and the clips it finished in that time.
+struct Phase {
+    double seconds = 0;
+    int clips = 0;
+    double MsAClip() const { return clips > 0 ? 1000 * seconds / clips : 0; }
+};
+
+void Progress(LPCWSTR phase, int nDone, int nCount, std::chrono::steady_clock::time_point start)
 {
-    auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < paths.GetSize(); ++i) {
-        CPlaylistItem item;
-        if (item.SetMedia(paths[i]) != 0 || item.LoadThumbnail(0) != 0)
-            wprintf(L"floor: %s failed\n", static_cast<LPCWSTR>(paths[i]));
-    }
-    return SecondsSince(start);
+    wprintf(L"%ls: %d of %d clips in %.1f s\n", phase, nDone, nCount, SecondsSince(start));
+    fflush(stdout);
 }
 
-bool AllThumbnailed(const CPlaylistCtrl& ctrl, int nCount)
+Phase Floor(const CStringArray& paths, double limitSeconds)
 {
-    if (ctrl.GetItemCount() != nCount)
-        return false;
-    for (int i = 0; i < nCount; ++i) {
-        if (!(ctrl.GetPlaylistItem(i)->m_dwState & ITEM_STATE_THUMBNAIL))
-            return false;
+    auto start = std::chrono::steady_clock::now();
+    Phase phase;
+    while (phase.clips < paths.GetSize() && SecondsSince(start) < limitSeconds) {
+        CPlaylistItem item;
+        const CString& path = paths[phase.clips];
+        if (item.SetMedia(path) != 0 || item.LoadThumbnail(0) != 0)
+            wprintf(L"floor: %ls failed\n", static_cast<LPCWSTR>(path));
+        if (++phase.clips % 25 == 0)
+            Progress(L"floor", phase.clips, static_cast<int>(paths.GetSize()), start);
     }
-    return true;
+    phase.seconds = SecondsSince(start);
+    return phase;
+}
+
+int ThumbnailedRows(const CPlaylistCtrl& ctrl)
+{
+    int nDone = 0;
+    for (int i = 0; i < ctrl.GetItemCount(); ++i) {
+        if (ctrl.GetPlaylistItem(i)->m_dwState & ITEM_STATE_THUMBNAIL)
+            ++nDone;
+    }
+    return nDone;
+}
+
+// The playlist's run; nMostTools is the most tools seen running at once, sampled every 100 ms.
+Phase Playlist(CPlaylistCtrl& ctrl, const CStringArray& paths, double limitSeconds, int& nMostTools)
+{
+    int nCount = static_cast<int>(paths.GetSize());
+    DWORD lastSample = 0;
+    DWORD lastProgress = GetTickCount();
+    auto start = std::chrono::steady_clock::now();
+    Phase phase;
+    ctrl.AddPaths(paths, PENDING_FILE, L"", 0);
+    PumpUntil(
+        [&] {
+            if (GetTickCount() - lastSample >= 100) {
+                lastSample = GetTickCount();
+                nMostTools = std::max(nMostTools, RunningTools());
+            }
+            phase.clips = ThumbnailedRows(ctrl);
+            if (GetTickCount() - lastProgress >= 30000) {
+                lastProgress = GetTickCount();
+                Progress(L"playlist", phase.clips, nCount, start);
+            }
+            return !ctrl.IsLoading() && !ctrl.m_threads.IsUpdating() && ctrl.GetItemCount() == nCount &&
+                   phase.clips == nCount;
+        },
+        static_cast<DWORD>(limitSeconds * 1000));
+    phase.seconds = SecondsSince(start);
+    return phase;
 }
 
 }  // namespace
@@ -58,6 +105,7 @@ bool AllThumbnailed(const CPlaylistCtrl& ctrl, int nCount)
 int wmain(int argc, wchar_t** argv)
 {
     int nCount = argc > 1 ? _wtoi(argv[1]) : 1000;
+    double limitSeconds = 60.0 * (argc > 2 ? _wtoi(argv[2]) : 240);
     LocateMediaTools(tooltest::ToolFolder().c_str());
     g_playerSettings.m_bLoadLastPlaylist = 0;
     std::wstring folder = tooltest::MakeTempFolder(L"kavri playlist benchmark");
@@ -74,7 +122,7 @@ int wmain(int argc, wchar_t** argv)
         paths.Add(path);
     }
 
-    double floor = Floor(paths);
+    Phase floor = Floor(paths, limitSeconds);
 
     CWnd parent;
     parent.CreateEx(0, AfxRegisterWndClass(0), L"benchmark", WS_POPUP, CRect(0, 0, 800, 600), nullptr, 0);
@@ -84,24 +132,13 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     }
     int nMostTools = 0;
-    DWORD lastSample = 0;
-    auto start = std::chrono::steady_clock::now();
-    ctrl.AddPaths(paths, PENDING_FILE, L"", 0);
-    bool bDone = PumpUntil(
-        [&] {
-            if (GetTickCount() - lastSample >= 100) {
-                lastSample = GetTickCount();
-                nMostTools = std::max(nMostTools, RunningTools());
-            }
-            return !ctrl.IsLoading() && !ctrl.m_threads.IsUpdating() && AllThumbnailed(ctrl, nCount);
-        },
-        4 * 3600 * 1000);
-    double playlist = SecondsSince(start);
+    Phase playlist = Playlist(ctrl, paths, limitSeconds, nMostTools);
 
-    wprintf(L"%d clips: floor %.1f s (%.0f ms a clip), playlist %.1f s (%.0f ms a clip), ratio %.2f, "
-            L"at most %d tools at once%s\n",
-            nCount, floor, 1000 * floor / nCount, playlist, 1000 * playlist / nCount, playlist / floor, nMostTools,
-            bDone ? L"" : L" (NOT FINISHED)");
+    bool bDone = floor.clips == nCount && playlist.clips == nCount;
+    wprintf(L"%d clips: floor %d in %.1f s (%.0f ms a clip), playlist %d in %.1f s (%.0f ms a clip), ratio %.2f, "
+            L"at most %d tools at once%ls\n",
+            nCount, floor.clips, floor.seconds, floor.MsAClip(), playlist.clips, playlist.seconds, playlist.MsAClip(),
+            floor.clips > 0 ? playlist.MsAClip() / floor.MsAClip() : 0.0, nMostTools, bDone ? L"" : L" (NOT FINISHED)");
     ctrl.DestroyWindow();
     parent.DestroyWindow();
     tooltest::RemoveFolder(folder);
