@@ -93,6 +93,12 @@ void CRecentDropComboBoxEx::SetPathTextAndRefill(LPCWSTR pszPath)
     SetPathText(pszPath);
 }
 
+BOOL CRecentDropComboBoxEx::IsClearingEntry(int nIndex) const
+{
+    return m_pRecentList && !m_clearCaption.IsEmpty() && nIndex >= 0 && nIndex == GetCount() - 1 &&
+           GetItemText(nIndex) == m_clearCaption;
+}
+
 void CRecentDropComboBoxEx::OnDropDown()
 {
     Refill();
@@ -101,7 +107,8 @@ void CRecentDropComboBoxEx::OnDropDown()
 
 void CRecentDropComboBoxEx::OnSelEndOk()
 {
-    ClearIfChosen(*this, m_pRecentList, m_clearCaption);
+    if (IsClearingEntry(GetCurSel()))
+        ClearPaths(*this, m_pRecentList);
 }
 
 // ---- CRecentListComboBoxEx
