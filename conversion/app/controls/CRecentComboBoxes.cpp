@@ -40,7 +40,8 @@ void RefillPaths(CCustomComboBoxEx& combo, const CMRUList* pList, const CString&
     for (int i = 0; i < pList->GetCount() && !pList->GetAt(i).IsEmpty(); i++)
         InsertPathItem(combo, combo.GetCount(), pList->GetAt(i));
     if (combo.GetCount() > 0 && !clearCaption.IsEmpty())
-        combo.InsertItem(combo.GetCount(), clearCaption, -1, -1);
+        // -1 would ask the parent for an image; the clearing entry has none.
+        combo.InsertItem(combo.GetCount(), clearCaption, I_IMAGENONE, I_IMAGENONE);
 }
 
 // The clearing entry is the last item and carries the caption; a path that merely sits last
