@@ -6,9 +6,12 @@
 // audio" page with the MP4 format, then RUNS times, alternating:
 //   page:   Start on the page until the page is idle again (the task thread, the job, the
 //           encoding tool ClipConverter.exe, its progress messages, the rename at the end);
+//   tool:   ClipConverter.exe run directly with the page's arguments, without a window to
+//           report to;
 //   ffmpeg: ffmpeg.exe run directly with the arguments ClipConverter gave it in the page's run
-//           (read from the tools' log), until it exits.
-// It prints every run, both medians and the page's overhead over ffmpeg in percent.
+//           (both read from the tools' log), until it exits.
+// It prints every run (the page's with the time the encoding tool started and ended), the
+// medians and the overheads over ffmpeg in percent.
 #include "conversion/app/CConversionUiResources.h"
 #include "conversion/app/CConvertPage.h"
 #include "conversion/app/res/FetcherResources.h"
@@ -30,7 +33,7 @@ class BenchmarkPage : public CConvertPage {
 public:
     int ShowMessage(LPCWSTR lpszText, UINT) override
     {
-        wprintf(L"page: %s\n", lpszText);
+        wprintf(L"page: %ls\n", lpszText);
         return IDOK;
     }
     void Start() { SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_START, BN_CLICKED), 0); }
@@ -42,6 +45,39 @@ double SecondsSince(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// One run from the page, timed whole and split where the encoding tool runs (looked for every
+// 100 ms: a process list is no cheap thing to ask Wine for).
+struct PageRun {
+    double total = 0;
+    double toolStart = 0;  // when ClipConverter.exe was first seen
+    double toolEnd = 0;    // when it was last seen
+};
+
+PageRun RunFromPage(BenchmarkPage& page)
+{
+    PageRun run;
+    DWORD self = GetCurrentProcessId();
+    auto start = std::chrono::steady_clock::now();
+    double looked = -1;
+    page.Start();
+    PumpUntil(
+        [&] {
+            double now = SecondsSince(start);
+            if (now - looked >= 0.1) {
+                looked = now;
+                if (tooltest::ChildStillRunning(self, L"ClipConverter.exe")) {
+                    run.toolEnd = now;
+                    if (run.toolStart == 0)
+                        run.toolStart = now;
+                }
+            }
+            return !page.IsBusy() && !page.m_pThread;
+        },
+        600000);
+    run.total = SecondsSince(start);
+    return run;
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -49,11 +85,11 @@ double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// The arguments of the last "ffmpeg: " line of the tools' log (UTF-8, already quoted).
-std::wstring LastFfmpegArguments(const std::wstring& logPath)
+// The rest of the last line of the tools' log that starts with the mark (UTF-8, arguments
+// already quoted).
+std::wstring LastLogLine(const std::wstring& logPath, const std::string& mark)
 {
-    std::string log = tooltest::ReadFileBytes(logPath);
-    const std::string mark = "ffmpeg: ";
+    std::string log = "\n" + tooltest::ReadFileBytes(logPath);
     size_t at = log.rfind("\n" + mark);
     if (at == std::string::npos)
         return std::wstring();
@@ -63,6 +99,24 @@ std::wstring LastFfmpegArguments(const std::wstring& logPath)
     std::wstring wide(length, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), &wide[0], length);
     return wide;
+}
+
+// A direct run of a tool in the tool folder; its time in seconds, or -1 when it failed.
+double TimeTool(const wchar_t* name, const std::wstring& arguments, const std::wstring& output)
+{
+    DeleteFileW(output.c_str());
+    tooltest::ProcessRun run = tooltest::RunProgram(tooltest::ToolPath(name), arguments, 600000);
+    DeleteFileW(output.c_str());
+    if (!run.finished || run.exitCode != 0) {
+        wprintf(L"%ls failed (%lu) on %ls\n", name, run.exitCode, arguments.c_str());
+        return -1;
+    }
+    return run.elapsedMs / 1000.0;
+}
+
+double Overhead(double time, double base)
+{
+    return (time / base - 1) * 100;
 }
 
 }  // namespace
@@ -100,41 +154,38 @@ int wmain(int argc, wchar_t** argv)
     page.WaitIdle();
     page.SelectFormatById(L"VF_mp4");
     page.m_destinationCombo.SetPathText((folder + L"\\out").c_str());
-    wprintf(L"%d runs of a %d s 640x360 clip to MP4 (%s)\n", runs, seconds,
+    wprintf(L"%d runs of a %d s 640x360 clip to MP4 (%ls)\n", runs, seconds,
             static_cast<LPCWSTR>(page.m_pPreset ? page.m_pPreset->GetName() : CString(L"no preset")));
 
-    std::vector<double> pageTimes, ffmpegTimes;
+    // The tools' arguments name the run's temporary output, written again by the direct runs.
+    std::wstring converting = folder + L"\\out\\[converting] clip.mp4";
+    std::vector<double> pageTimes, toolTimes, ffmpegTimes;
     for (int run = 1; run <= runs; run++) {
         DeleteFileW(output.c_str());
-        auto start = std::chrono::steady_clock::now();
-        page.Start();
-        page.WaitIdle();
-        double pageTime = SecondsSince(start);
+        PageRun pageRun = RunFromPage(page);
         if (page.m_record.m_progress.m_state != TASK_STATE_COMPLETED) {
             wprintf(L"run %d: the page's conversion did not complete\n", run);
             return 1;
         }
-        std::wstring arguments = LastFfmpegArguments(log);
-        // The run's arguments name its temporary output.
-        std::wstring converting = folder + L"\\out\\[converting] clip.mp4";
-        DeleteFileW(converting.c_str());
-        tooltest::ProcessRun direct = tooltest::RunProgram(tooltest::ToolPath(L"ffmpeg.exe"), L"-nostdin " + arguments, 600000);
-        if (!direct.finished || direct.exitCode != 0) {
-            wprintf(L"run %d: ffmpeg.exe failed (%lu) on %s\n", run, direct.exitCode, arguments.c_str());
+        std::wstring toolArguments = LastLogLine(log, "args: ");
+        toolArguments = toolArguments.substr(0, toolArguments.find(L" -callback_window"));
+        std::wstring ffmpegArguments = LastLogLine(log, "ffmpeg: ");
+        double toolTime = TimeTool(L"ClipConverter.exe", toolArguments, converting);
+        double ffmpegTime = TimeTool(L"ffmpeg.exe", L"-nostdin " + ffmpegArguments, converting);
+        if (toolTime < 0 || ffmpegTime < 0)
             return 1;
-        }
-        DeleteFileW(converting.c_str());
-        double ffmpegTime = direct.elapsedMs / 1000.0;
-        pageTimes.push_back(pageTime);
+        pageTimes.push_back(pageRun.total);
+        toolTimes.push_back(toolTime);
         ffmpegTimes.push_back(ffmpegTime);
-        wprintf(L"run %d: page %.3f s, ffmpeg %.3f s\n", run, pageTime, ffmpegTime);
+        wprintf(L"run %d: page %.3f s (encoding tool from %.1f s to %.1f s), tool %.3f s, ffmpeg %.3f s\n", run,
+                pageRun.total, pageRun.toolStart, pageRun.toolEnd, toolTime, ffmpegTime);
         if (run == 1)
-            wprintf(L"ffmpeg arguments: %s\n", arguments.c_str());
+            wprintf(L"ffmpeg arguments: %ls\n", ffmpegArguments.c_str());
     }
-    double pageMedian = Median(pageTimes);
-    double ffmpegMedian = Median(ffmpegTimes);
-    wprintf(L"median: page %.3f s, ffmpeg %.3f s, overhead %+.1f%%\n", pageMedian, ffmpegMedian,
-            (pageMedian / ffmpegMedian - 1) * 100);
+    double pageMedian = Median(pageTimes), toolMedian = Median(toolTimes), ffmpegMedian = Median(ffmpegTimes);
+    wprintf(L"median: page %.3f s, tool %.3f s, ffmpeg %.3f s\n", pageMedian, toolMedian, ffmpegMedian);
+    wprintf(L"overhead over ffmpeg: page %+.1f%%, tool %+.1f%%\n", Overhead(pageMedian, ffmpegMedian),
+            Overhead(toolMedian, ffmpegMedian));
     page.DestroyWindow();
     tooltest::RemoveFolder(folder + L"\\out");
     tooltest::RemoveFolder(folder + L"\\data");
