@@ -110,6 +110,13 @@ protected:
         ASSERT_TRUE(page.Create(nIDTemplate, &m_parent));
         page.ShowWindow(SW_SHOW);
     }
+    // The page with a source chosen as "Choose..." does it, once the source's probe has ended.
+    template <class TPage>
+    bool OpenWithSource(TestPage<TPage>& page, UINT nIDTemplate, const wchar_t* name)
+    {
+        Open(page, nIDTemplate);
+        return page.SetSource(Media(name).c_str()) == 0 && WaitIdle(page);
+    }
     // The page's probe thread or task thread has ended and its messages are handled.
     template <class TPage>
     bool WaitIdle(TestPage<TPage>& page, DWORD ms = 120000)
@@ -301,9 +308,7 @@ TEST_F(TaskPages, VideoToMp3OpensOnMp3)
 TEST_F(TaskPages, ChangedSourceIsProbedAgainBeforeTheRun)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    ASSERT_EQ(0, page.SetSource(Media(L"clip.mp4").c_str()));
-    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(OpenWithSource(page, IDD_CONVERT_PAGE, L"clip.mp4"));
     ASSERT_STREQ(Media(L"clip.mp4").c_str(), page.m_sourcePath);
     EXPECT_EQ(1, page.m_bSourceHasVideo);
 
@@ -335,9 +340,7 @@ TEST_F(TaskPages, NotAMediaFileIsRefusedAtChoice)
 TEST_F(TaskPages, ConvertsAClipToMp3)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    ASSERT_EQ(0, page.SetSource(Media(L"clip.mp4").c_str()));
-    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(OpenWithSource(page, IDD_CONVERT_PAGE, L"clip.mp4"));
     ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
     page.m_destinationCombo.SetPathText(m_out.Path().c_str());
     page.CheckDlgButton(IDC_PAGE_CHANGE_VOLUME, BST_CHECKED);
@@ -378,9 +381,7 @@ TEST_F(TaskPages, ConvertsAClipToMp3)
 TEST_F(TaskPages, TypedCutTimesReachTheTask)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    ASSERT_EQ(0, page.SetSource(Media(L"clip.mp4").c_str()));
-    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(OpenWithSource(page, IDD_CONVERT_PAGE, L"clip.mp4"));
     // The probe sets the whole clip, padded.
     EXPECT_STREQ(L"00:00:00.000", page.ItemText(IDC_PAGE_CUT_START));
     EXPECT_EQ(12, page.ItemText(IDC_PAGE_CUT_END).GetLength());
@@ -516,7 +517,7 @@ TEST_F(TaskPages, ExistingOutputAutoCloseAnswersAsConfigured)
         std::wstring existing = out / L"clip.mp3";
         CloseHandle(CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         CConversionSettings settings;
-        settings.m_autoCloseOverwriteDlg = c.autoClose;
+        settings.SetAutoCloseOverwriteDlg(c.autoClose);
         CFileExistsPrompt prompt(settings);
         SetFileExistsPrompt(&prompt);
         TestPage<CConvertPage> page;
@@ -553,7 +554,7 @@ TEST_F(TaskPages, ExistingOutputAutoCloseAnswersAsConfigured)
             PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
         ASSERT_TRUE(WaitIdle(page));
         SetFileExistsPrompt(nullptr);
-        EXPECT_EQ(c.autoClose, settings.m_autoCloseOverwriteDlg);
+        EXPECT_EQ(c.autoClose, settings.GetAutoCloseOverwriteDlg());
         if (*c.written) {
             EXPECT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
             EXPECT_GT(tooltest::FileSize(out / c.written), 0);
@@ -654,9 +655,7 @@ TEST_F(TaskPages, ConcatenatesDroppedSegments)
 TEST_F(TaskPages, ConvertsAnHlsPlaylistToMp4)
 {
     TestPage<CM3U8Page> page;
-    Open(page, IDD_M3U8_PAGE);
-    ASSERT_EQ(0, page.SetSource(Media(L"stream.m3u8").c_str()));
-    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(OpenWithSource(page, IDD_M3U8_PAGE, L"stream.m3u8"));
     ASSERT_TRUE(page.Messages().empty());
     ASSERT_GE(page.SelectFormatById(L"VF_mp4"), 0);
     page.m_destinationCombo.SetPathText(m_out.Path().c_str());
