@@ -1,8 +1,8 @@
 #include "conversion/app/CConvertPage.h"
 #include "classlib/AfxMessageMap.h"
+#include "classlib/CDataExchange.h"
 #include <commctrl.h>
 #include "conversion/app/CConversionSettings.h"
-#include "classlib/CDataExchange.h"
 #include "conversion/app/res/FetcherResources.h"
 
 IMPLEMENT_DYNAMIC(CConvertPage, CFormatTaskPage)

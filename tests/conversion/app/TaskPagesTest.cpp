@@ -1,7 +1,8 @@
 // The conversion tool's task pages made from their dialogs under a plain parent, driven as the
 // frame would drive them: the concatenate page's order and output name, the refusals of Start,
 // a source that changed since its probe, a real conversion to MP3 through the encoder with
-// media made at test time, Stop, and a page closed during a run.
+// media made at test time, the recent lists the runs feed, typed cut times, the question about
+// an existing output and its auto close, Stop, and a page closed during a run.
 #include "conversion/app/CAutoCloseDlg.h"
 #include "conversion/app/CConcatenatePage.h"
 #include "conversion/app/CConversionRecentLists.h"
@@ -370,7 +371,8 @@ TEST_F(TaskPages, ConvertsAClipToMp3)
     EXPECT_STREQ(m_out.Path().c_str(), combo.GetItemText(0));
     EXPECT_STREQ(L"Clear Recent List", combo.GetItemText(1));
     combo.SetCurSel(1);
-    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_DESTINATION, CBN_SELENDOK), reinterpret_cast<LPARAM>(combo.m_hWnd));
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_DESTINATION, CBN_SELENDOK),
+                     reinterpret_cast<LPARAM>(combo.m_hWnd));
     EXPECT_EQ(0, folders.GetCount());
     EXPECT_EQ(0, combo.GetCount());
     EXPECT_STREQ(L"", combo.GetText());
@@ -503,7 +505,7 @@ TEST_F(TaskPages, ExistingOutputAutoCloseAnswersAsConfigured)
     struct Case {
         const char* name;
         int autoClose;
-        UINT choice;  // the radio checked before the countdown ends; 0 keeps the proposed name
+        UINT choice;             // the radio checked before the countdown ends; 0 keeps the proposed name
         const wchar_t* written;  // the output the run writes; empty for none
     };
     const Case cases[] = {

@@ -37,7 +37,10 @@ public:
         return IDOK;
     }
     void Start() { SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_START, BN_CLICKED), 0); }
-    bool WaitIdle() { return PumpUntil([this] { return !IsBusy() && !m_pThread; }, 600000); }
+    bool WaitIdle()
+    {
+        return PumpUntil([this] { return !IsBusy() && !m_pThread; }, 600000);
+    }
 };
 
 double SecondsSince(std::chrono::steady_clock::time_point start)
