@@ -118,6 +118,15 @@ protected:
         Open(page, nIDTemplate);
         return page.SetSource(Media(name).c_str()) == 0 && WaitIdle(page);
     }
+    // A convert page that runs a dropped source (probed by the run) to MP3 into the folder.
+    void StartMp3Run(TestPage<CConvertPage>& page, const wchar_t* source, const std::wstring& folder)
+    {
+        Open(page, IDD_CONVERT_PAGE);
+        page.Drop({Media(source)});
+        ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
+        page.m_destinationCombo.SetPathText(folder.c_str());
+        page.Click(IDC_PAGE_START);
+    }
     // The page's probe thread or task thread has ended and its messages are handled.
     template <class TPage>
     bool WaitIdle(TestPage<TPage>& page, DWORD ms = 120000)
@@ -421,11 +430,7 @@ TEST_F(TaskPages, MergeNamesTheOutputAfterATypedVideo)
 TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    page.Drop({Media(L"long.mp4")});
-    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
-    page.m_destinationCombo.SetPathText(m_out.Path().c_str());
-    page.Click(IDC_PAGE_START);
+    ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"long.mp4", m_out.Path()));
     ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
     page.Click(IDC_PAGE_STOP);
     EXPECT_EQ(nullptr, page.m_pThread);
@@ -444,11 +449,7 @@ TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
 TEST_F(TaskPages, ClosingDuringARunStopsIt)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    page.Drop({Media(L"long.mp4")});
-    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
-    page.m_destinationCombo.SetPathText(m_out.Path().c_str());
-    page.Click(IDC_PAGE_START);
+    ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"long.mp4", m_out.Path()));
     ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
     m_parent.DestroyWindow();
     EXPECT_EQ(nullptr, page.m_pThread);
@@ -467,11 +468,7 @@ TEST_F(TaskPages, ExistingOutputIsAskedAboutFromTheRun)
     CFileExistsPrompt prompt(settings);
     SetFileExistsPrompt(&prompt);
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    page.Drop({Media(L"clip.mp4")});
-    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
-    page.m_destinationCombo.SetPathText(m_out.Path().c_str());
-    page.Click(IDC_PAGE_START);
+    ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"clip.mp4", m_out.Path()));
     CString proposed;
     bool answered = PumpUntil(
         [&] {
@@ -523,11 +520,7 @@ TEST_F(TaskPages, ExistingOutputAutoCloseAnswersAsConfigured)
         CFileExistsPrompt prompt(settings);
         SetFileExistsPrompt(&prompt);
         TestPage<CConvertPage> page;
-        Open(page, IDD_CONVERT_PAGE);
-        page.Drop({Media(L"clip.mp4")});
-        ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
-        page.m_destinationCombo.SetPathText(out.Path().c_str());
-        page.Click(IDC_PAGE_START);
+        ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"clip.mp4", out.Path()));
         HWND hDlg = nullptr;
         PumpUntil(
             [&] {
