@@ -342,10 +342,8 @@ void CConcatenatePage::AutoSort()
         return;
     SortSegments(rows);
     SetRows(rows);
-    if (m_bSameAsInput) {
-        m_destination = rows[0].folder;
-        m_destinationCombo.SetWindowText(m_destination);
-    }
+    if (m_bSameAsInput)
+        SetDestination(rows[0].folder);
     if (GetDlgItem(IDC_PAGE_OUTPUT_NAME)->GetWindowTextLength() == 0)
         SetOutputName(SuggestOutputName(rows[0]));
 }
@@ -408,7 +406,7 @@ void CConcatenatePage::AddToRecentLists()
 {
     if (!m_bSameAsInput && !m_destination.IsEmpty())
         theConversionRecentLists.m_outputFolders.Add(m_destination);
-    FillRecentCombo(m_destinationCombo, theConversionRecentLists.m_outputFolders);
+    RefillRecentCombo(m_destinationCombo);
 }
 
 void CConcatenatePage::DeleteSources()

@@ -31,7 +31,6 @@ BEGIN_MESSAGE_MAP(CConversionTaskPage, CConversionPage)
     ON_BN_CLICKED(IDC_PAGE_OPEN_DESTINATION, &CConversionTaskPage::OnOpenDestination)
     ON_UPDATE_COMMAND_UI(IDC_PAGE_OPEN_DESTINATION, &CConversionTaskPage::OnUpdateOpenDestination)
     ON_BN_CLICKED(IDC_PAGE_SAME_AS_INPUT, &CConversionTaskPage::OnSameAsInput)
-    ON_CBN_SELENDOK(IDC_PAGE_DESTINATION, &CConversionTaskPage::OnDestinationSelected)
     ON_BN_CLICKED(IDC_PAGE_PLAY, &CConversionTaskPage::OnPlay)
     ON_MESSAGE(WM_CONVERT_TASK_FINISHED, &CConversionTaskPage::OnTaskFinished)
     ON_MESSAGE(WM_PAGE_TASK_EVENT, &CConversionTaskPage::OnTaskEvent)
@@ -49,7 +48,9 @@ void CConversionTaskPage::DoDataExchange(CDataExchange* pDX)
 {
     CConversionPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PAGE_DESTINATION, m_destinationCombo);
-    DDX_CBString(pDX, IDC_PAGE_DESTINATION, m_destination);
+    // The combo's text is set where the page decides it (InitDestination, SetDestination).
+    if (pDX->m_bSaveAndValidate)
+        m_destination = m_destinationCombo.GetText();
     DDX_Check(pDX, IDC_PAGE_SAME_AS_INPUT, m_bSameAsInput);
 }
 
@@ -66,38 +67,26 @@ BOOL CConversionTaskPage::OnInitDialog()
 void CConversionTaskPage::InitDestination()
 {
     CMRUList& folders = theConversionRecentLists.m_outputFolders;
-    FillRecentCombo(m_destinationCombo, folders);
     if (m_destination.IsEmpty())
         m_destination = folders.GetCount() == 0 ? GetMyVideosFolder(false) : folders.GetAt(0);
-    m_destinationCombo.SetWindowText(m_destination);
+    AttachRecentList(m_destinationCombo, folders, m_destination);
 }
 
-void CConversionTaskPage::FillRecentCombo(CComboBox& combo, const CMRUList& list)
+void CConversionTaskPage::AttachRecentList(CRecentDropComboBoxEx& combo, CMRUList& list, LPCWSTR path)
 {
-    CString text;
-    combo.GetWindowText(text);
-    combo.ResetContent();
-    for (int i = 0; i < list.GetCount(); i++)
-        combo.AddString(list.GetAt(i));
-    combo.AddString(kClearRecentList);
-    combo.SetWindowText(text);
+    combo.AttachRecentList(&list, kClearRecentList);
+    combo.SetPathText(path);
 }
 
-void CConversionTaskPage::TakeRecentSelection(CComboBox& combo, CMRUList& list)
+void CConversionTaskPage::RefillRecentCombo(CRecentDropComboBoxEx& combo)
 {
-    int selected = combo.GetCurSel();
-    if (selected < 0 || selected != combo.GetCount() - 1)
-        return;
-    list.m_entries.RemoveAll();
-    combo.ResetContent();
-    combo.AddString(kClearRecentList);
-    // The selection change sets the combo's text after this notification: clear it afterwards.
-    combo.PostMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    combo.SetPathTextAndRefill(combo.GetText());
 }
 
-void CConversionTaskPage::OnDestinationSelected()
+void CConversionTaskPage::SetDestination(LPCWSTR folder)
 {
-    TakeRecentSelection(m_destinationCombo, theConversionRecentLists.m_outputFolders);
+    m_destination = folder;
+    m_destinationCombo.SetPathText(folder);
 }
 
 int CConversionTaskPage::ShowMessage(LPCWSTR lpszText, UINT nType)
@@ -402,27 +391,23 @@ void CConversionTaskPage::DropFiles(const CStringArray& paths)
 {
     if (paths.GetSize() == 0)
         return;
-    if (FolderExists(paths[0])) {
-        m_destination = paths[0];
-        m_destinationCombo.SetWindowText(m_destination);
-    } else {
+    if (FolderExists(paths[0]))
+        SetDestination(paths[0]);
+    else
         DropFile(paths[0]);
-    }
 }
 
 // The destination row
 
 void CConversionTaskPage::OnChooseDestination()
 {
-    CString initial;
-    m_destinationCombo.GetWindowText(initial);
+    CString initial = m_destinationCombo.GetText();
     if (initial.IsEmpty())
         initial = GetMyVideosFolder(false);
     CFolderPicker picker(m_hWnd, L"Choose destination folder", initial);
     if (picker.Browse() != IDOK)
         return;
-    m_destination = picker.m_strPath;
-    m_destinationCombo.SetWindowText(m_destination);
+    SetDestination(picker.m_strPath);
 }
 
 void CConversionTaskPage::OnOpenDestination()
@@ -431,8 +416,7 @@ void CConversionTaskPage::OnOpenDestination()
         ExploreSelect(m_record.m_output.m_path);
         return;
     }
-    CString folder;
-    m_destinationCombo.GetWindowText(folder);
+    CString folder = m_destinationCombo.GetText();
     if (FolderExists(folder))
         ExploreFolder(folder);
     else
@@ -441,7 +425,7 @@ void CConversionTaskPage::OnOpenDestination()
 
 void CConversionTaskPage::OnUpdateOpenDestination(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_destinationCombo.m_hWnd && m_destinationCombo.GetWindowTextLength() > 0);
+    pCmdUI->Enable(m_destinationCombo.m_hWnd && !m_destinationCombo.GetText().IsEmpty());
 }
 
 void CConversionTaskPage::OnSameAsInput()
@@ -456,10 +440,8 @@ void CConversionTaskPage::ApplySameAsInput()
     m_destinationCombo.EnableWindow(enable);
     EnableItem(IDC_PAGE_CHOOSE_DESTINATION, enable);
     CString folder = GetInputFolder();
-    if (m_bSameAsInput && !folder.IsEmpty()) {
-        m_destination = folder;
-        m_destinationCombo.SetWindowText(folder);
-    }
+    if (m_bSameAsInput && !folder.IsEmpty())
+        SetDestination(folder);
 }
 
 void CConversionTaskPage::EnableDestination(BOOL bRunning)

@@ -8,13 +8,12 @@
 // each hook posts an event to the page, and the window thread changes the texts, icon,
 // layout, focus and timers when it handles the event.
 #pragma once
-#include "classlib/CComboBox.h"
 #include "conversion/app/CConversionPage.h"
 #include "conversion/app/CSourceProbe.h"
+#include "conversion/app/controls/CRecentComboBoxes.h"
 #include "conversion/engine/CConvertTask.h"
 
 struct CPageSettings;
-class CMRUList;
 
 // Posted by the hooks to the page window; lParam a CPageTaskEvent the handler deletes.
 const UINT WM_PAGE_TASK_EVENT = WM_APP + 0x120;
@@ -71,7 +70,7 @@ public:
     std::atomic<int> m_bBusy{0};
     CString m_destination;
     int m_bSameAsInput = 0;
-    CComboBox m_destinationCombo;
+    CRecentDropComboBoxEx m_destinationCombo{DROP_FOLDERS};
     CSourceProbe m_probe;
 
     static const UINT_PTR kProbeTimer = 101;
@@ -91,7 +90,6 @@ protected:
     void OnOpenDestination();
     void OnUpdateOpenDestination(CCmdUI* pCmdUI);
     void OnSameAsInput();
-    void OnDestinationSelected();
     void OnPlay();
     DECLARE_MESSAGE_MAP()
 
@@ -102,11 +100,12 @@ protected:
     // A dropped path: a folder becomes the destination, a file goes to DropFile.
     virtual void DropFile(LPCWSTR path) {}
     virtual void DropFiles(const CStringArray& paths);
-    // Fills a combo with a recent list and its last entry "Clear Recent List".
-    static void FillRecentCombo(CComboBox& combo, const CMRUList& list);
-    // The combo's selection: the last entry empties the list (and the combo's text).
-    static void TakeRecentSelection(CComboBox& combo, CMRUList& list);
+    // A path combo shows the recent list, ended by "Clear Recent List", and the path on top.
+    static void AttachRecentList(CRecentDropComboBoxEx& combo, CMRUList& list, LPCWSTR path);
+    // The combo's list again after the recent list changed; its text stays.
+    static void RefillRecentCombo(CRecentDropComboBoxEx& combo);
     void InitDestination();
+    void SetDestination(LPCWSTR folder);
     void ApplySameAsInput();
     // The destination controls: off while running, otherwise as "same as input" allows.
     void EnableDestination(BOOL bRunning);

@@ -1,9 +1,9 @@
 #include "conversion/app/CConvertPage.h"
 #include "classlib/AfxMessageMap.h"
+#include "classlib/CDataExchange.h"
 #include <commctrl.h>
 #include "conversion/app/CConversionSettings.h"
 #include "conversion/app/res/FetcherResources.h"
-#include "framework/text/Duration.h"
 
 IMPLEMENT_DYNAMIC(CConvertPage, CFormatTaskPage)
 
@@ -38,6 +38,13 @@ LPCWSTR CConvertPage::GetSourceFilter() const
            L"FLV Files (*.flv)|*.flv|MP3 Files (*.mp3)|*.mp3|AAC Files (*.aac)|*.aac||";
 }
 
+void CConvertPage::DoDataExchange(CDataExchange* pDX)
+{
+    CFormatTaskPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_PAGE_CUT_START, m_cutStartEdit);
+    DDX_Control(pDX, IDC_PAGE_CUT_END, m_cutEndEdit);
+}
+
 BOOL CConvertPage::OnInitDialog()
 {
     CFormatTaskPage::OnInitDialog();
@@ -70,11 +77,8 @@ int CConvertPage::CollectData()
     m_bOldPhoto = IsDlgButtonChecked(IDC_PAGE_OLD_PHOTO) ? 1 : 0;
     m_bChangeVolume = IsDlgButtonChecked(IDC_PAGE_CHANGE_VOLUME) ? 1 : 0;
     m_volume = static_cast<int>(SendDlgItemMessage(IDC_PAGE_VOLUME, TBM_GETPOS));
-    CString start, end;
-    GetDlgItemText(IDC_PAGE_CUT_START, start);
-    GetDlgItemText(IDC_PAGE_CUT_END, end);
-    m_cutStart = ParseDuration(start);
-    m_cutEnd = end.IsEmpty() ? -1 : ParseDuration(end);
+    m_cutStart = m_cutStartEdit.GetTime();
+    m_cutEnd = m_cutEndEdit.GetWindowTextLength() == 0 ? -1 : m_cutEndEdit.GetTime();
     return 0;
 }
 
@@ -131,8 +135,11 @@ void CConvertPage::SourceApplied()
 
 void CConvertPage::ShowTimes()
 {
-    SetDlgItemText(IDC_PAGE_CUT_START, FormatClock(m_cutStart, true, true, true));
-    SetDlgItemText(IDC_PAGE_CUT_END, m_cutEnd < 0 ? CString() : FormatClock(m_cutEnd, true, true, true));
+    m_cutStartEdit.SetTime(m_cutStart);
+    if (m_cutEnd < 0)
+        m_cutEndEdit.SetWindowText(L"");
+    else
+        m_cutEndEdit.SetTime(m_cutEnd);
 }
 
 void CConvertPage::ShowVolume()

@@ -2,6 +2,7 @@
 // an optional cut, rotation, flips, picture filters and volume change.
 #pragma once
 #include "conversion/app/CFormatTaskPage.h"
+#include "conversion/app/controls/CMaskedEdit.h"
 
 class CConvertPage : public CFormatTaskPage {
     DECLARE_DYNAMIC(CConvertPage)
@@ -30,12 +31,15 @@ public:
     int m_bChangeVolume = 0;
     int m_volume = 100;
     LONGLONG m_cutStart = 0;
-    LONGLONG m_cutEnd = -1;
+    LONGLONG m_cutEnd = -1;  // -1: to the end, shown as an empty edit
+    CTimeEdit m_cutStartEdit;
+    CTimeEdit m_cutEndEdit;
 
 protected:
     // For the pages that offer a part of these options from their own dialog.
     CConvertPage(UINT nIDTemplate, CPageSettings& settings);
 
+    void DoDataExchange(CDataExchange* pDX) override;
     void OnCut();
     void OnRotate();
     void OnChangeVolume();

@@ -194,7 +194,7 @@ void CFormatTaskPage::AddToRecentLists()
     theConversionRecentLists.m_inputFiles.Add(m_sourcePath);
     if (!m_bSameAsInput && !m_destination.IsEmpty())
         theConversionRecentLists.m_outputFolders.Add(m_destination);
-    FillRecentCombo(m_destinationCombo, theConversionRecentLists.m_outputFolders);
+    RefillRecentCombo(m_destinationCombo);
 }
 
 void CFormatTaskPage::DeleteSources()

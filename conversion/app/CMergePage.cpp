@@ -34,8 +34,7 @@ BEGIN_MESSAGE_MAP(CMergePage, CConversionTaskPage)
     ON_BN_CLICKED(IDC_PAGE_CHOOSE_VIDEO, &CMergePage::OnChooseVideo)
     ON_BN_CLICKED(IDC_PAGE_CHOOSE_AUDIO, &CMergePage::OnChooseAudio)
     ON_CBN_EDITCHANGE(IDC_PAGE_VIDEO, &CMergePage::OnVideoEdited)
-    ON_CBN_SELENDOK(IDC_PAGE_VIDEO, &CMergePage::OnVideoSelected)
-    ON_CBN_SELENDOK(IDC_PAGE_AUDIO, &CMergePage::OnAudioSelected)
+    ON_CBN_SELCHANGE(IDC_PAGE_VIDEO, &CMergePage::OnVideoSelected)
 END_MESSAGE_MAP()
 
 CMergePage::CMergePage() : CConversionTaskPage(IDD_MERGE_PAGE, theConversionSettings.m_mux) {}
@@ -45,8 +44,10 @@ void CMergePage::DoDataExchange(CDataExchange* pDX)
     CConversionTaskPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PAGE_VIDEO, m_videoCombo);
     DDX_Control(pDX, IDC_PAGE_AUDIO, m_audioCombo);
-    DDX_CBString(pDX, IDC_PAGE_VIDEO, m_videoPath);
-    DDX_CBString(pDX, IDC_PAGE_AUDIO, m_audioPath);
+    if (pDX->m_bSaveAndValidate) {
+        m_videoPath = m_videoCombo.GetText();
+        m_audioPath = m_audioCombo.GetText();
+    }
     DDX_Text(pDX, IDC_PAGE_OUTPUT_NAME, m_outputName);
 }
 
@@ -59,8 +60,8 @@ BOOL CMergePage::OnInitDialog()
     SetTip(IDC_PAGE_CHOOSE_AUDIO, L"Choose audio file");
     SetTip(IDC_PAGE_START, L"Start merging");
     SetTip(IDC_PAGE_STOP, L"Stop merging");
-    FillRecentCombo(m_videoCombo, theConversionRecentLists.m_inputVideoFiles);
-    FillRecentCombo(m_audioCombo, theConversionRecentLists.m_inputAudioFiles);
+    AttachRecentList(m_videoCombo, theConversionRecentLists.m_inputVideoFiles, m_videoPath);
+    AttachRecentList(m_audioCombo, theConversionRecentLists.m_inputAudioFiles, m_audioPath);
     SetRunningLayout(FALSE);
     return TRUE;
 }
@@ -104,11 +105,11 @@ int CMergePage::SetAudio(LPCWSTR lpszPath)
 
 void CMergePage::SourceProbed(WPARAM tag, int result)
 {
-    CComboBox& combo = tag == kVideoProbe ? m_videoCombo : m_audioCombo;
+    CRecentFileComboBoxEx& combo = tag == kVideoProbe ? m_videoCombo : m_audioCombo;
     CString& path = tag == kVideoProbe ? m_videoPath : m_audioPath;
     if (result != 0) {
         path.Empty();
-        combo.SetWindowText(L"");
+        combo.SetPathText(L"");
         CString message;
         message.Format(tag == kVideoProbe ? L"\"%s\"\n\nis not a valid video file." : L"\"%s\"\n\nis not a valid audio file.",
                        static_cast<LPCWSTR>(m_probingPath));
@@ -116,7 +117,7 @@ void CMergePage::SourceProbed(WPARAM tag, int result)
         return;
     }
     path = m_probingPath;
-    combo.SetWindowText(path);
+    combo.SetPathText(path);
     if (tag == kVideoProbe)
         VideoPathChanged(path);
 }
@@ -146,31 +147,21 @@ void CMergePage::OnChooseAudio()
 
 void CMergePage::OnVideoEdited()
 {
-    CString text;
-    m_videoCombo.GetWindowText(text);
-    VideoPathChanged(text);
+    VideoPathChanged(m_videoCombo.GetText());
 }
 
+// A path picked from the recent list; the clearing entry is the combo's own business.
 void CMergePage::OnVideoSelected()
 {
-    TakeRecentSelection(m_videoCombo, theConversionRecentLists.m_inputVideoFiles);
     int selected = m_videoCombo.GetCurSel();
-    if (selected >= 0 && selected < m_videoCombo.GetCount() - 1) {
-        CString text;
-        m_videoCombo.GetLBText(selected, text);
-        VideoPathChanged(text);
-    }
-}
-
-void CMergePage::OnAudioSelected()
-{
-    TakeRecentSelection(m_audioCombo, theConversionRecentLists.m_inputAudioFiles);
+    if (selected >= 0 && !m_videoCombo.IsClearingEntry(selected))
+        VideoPathChanged(m_videoCombo.GetItemText(selected));
 }
 
 void CMergePage::DropFile(LPCWSTR path)
 {
     // Taken as typed: the run probes it.
-    m_videoCombo.SetWindowText(path);
+    m_videoCombo.SetPathText(path);
     VideoPathChanged(path);
 }
 
@@ -212,9 +203,9 @@ void CMergePage::AddToRecentLists()
         lists.m_inputAudioFiles.Add(m_audioPath);
     if (!m_bSameAsInput && !m_destination.IsEmpty())
         lists.m_outputFolders.Add(m_destination);
-    FillRecentCombo(m_videoCombo, lists.m_inputVideoFiles);
-    FillRecentCombo(m_audioCombo, lists.m_inputAudioFiles);
-    FillRecentCombo(m_destinationCombo, lists.m_outputFolders);
+    RefillRecentCombo(m_videoCombo);
+    RefillRecentCombo(m_audioCombo);
+    RefillRecentCombo(m_destinationCombo);
 }
 
 void CMergePage::DeleteSources()

@@ -21,8 +21,8 @@ public:
     int SetVideo(LPCWSTR lpszPath);
     int SetAudio(LPCWSTR lpszPath);
 
-    CComboBox m_videoCombo;
-    CComboBox m_audioCombo;
+    CRecentFileComboBoxEx m_videoCombo{DROP_FILES};
+    CRecentFileComboBoxEx m_audioCombo{DROP_FILES};
     CString m_videoPath;
     CString m_audioPath;
     CString m_outputName;
@@ -35,7 +35,6 @@ protected:
     void OnChooseAudio();
     void OnVideoEdited();
     void OnVideoSelected();
-    void OnAudioSelected();
     void DropFile(LPCWSTR path) override;
     void SourceProbed(WPARAM tag, int result) override;
     // The video path changed: the output name and, with "same as input", the destination follow.

@@ -40,7 +40,8 @@ void RefillPaths(CCustomComboBoxEx& combo, const CMRUList* pList, const CString&
     for (int i = 0; i < pList->GetCount() && !pList->GetAt(i).IsEmpty(); i++)
         InsertPathItem(combo, combo.GetCount(), pList->GetAt(i));
     if (combo.GetCount() > 0 && !clearCaption.IsEmpty())
-        combo.InsertItem(combo.GetCount(), clearCaption, -1, -1);
+        // -1 would ask the parent for an image; the clearing entry has none.
+        combo.InsertItem(combo.GetCount(), clearCaption, I_IMAGENONE, I_IMAGENONE);
 }
 
 // The clearing entry is the last item and carries the caption; a path that merely sits last
@@ -93,6 +94,12 @@ void CRecentDropComboBoxEx::SetPathTextAndRefill(LPCWSTR pszPath)
     SetPathText(pszPath);
 }
 
+BOOL CRecentDropComboBoxEx::IsClearingEntry(int nIndex) const
+{
+    return m_pRecentList && !m_clearCaption.IsEmpty() && nIndex >= 0 && nIndex == GetCount() - 1 &&
+           GetItemText(nIndex) == m_clearCaption;
+}
+
 void CRecentDropComboBoxEx::OnDropDown()
 {
     Refill();
@@ -101,7 +108,8 @@ void CRecentDropComboBoxEx::OnDropDown()
 
 void CRecentDropComboBoxEx::OnSelEndOk()
 {
-    ClearIfChosen(*this, m_pRecentList, m_clearCaption);
+    if (IsClearingEntry(GetCurSel()))
+        ClearPaths(*this, m_pRecentList);
 }
 
 // ---- CRecentListComboBoxEx

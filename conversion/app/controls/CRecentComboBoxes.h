@@ -21,6 +21,8 @@ public:
     // With an attached, non-empty list: the list's paths, then the clearing entry.
     void Refill();
     void SetPathTextAndRefill(LPCWSTR pszPath);
+    // Whether the item is the clearing entry, which stands for no path.
+    BOOL IsClearingEntry(int nIndex) const;
 
     CMRUList* m_pRecentList = nullptr;
     CString m_clearCaption;

@@ -1,7 +1,9 @@
 // The conversion tool's task pages made from their dialogs under a plain parent, driven as the
 // frame would drive them: the concatenate page's order and output name, the refusals of Start,
 // a source that changed since its probe, a real conversion to MP3 through the encoder with
-// media made at test time, Stop, and a page closed during a run.
+// media made at test time, the recent lists the runs feed, typed cut times, the question about
+// an existing output and its auto close, Stop, and a page closed during a run.
+#include "conversion/app/CAutoCloseDlg.h"
 #include "conversion/app/CConcatenatePage.h"
 #include "conversion/app/CConversionRecentLists.h"
 #include "conversion/app/CConversionSettings.h"
@@ -97,7 +99,9 @@ protected:
         ASSERT_EQ(0, theMediaFormats.Load(m_data.Path().c_str()));
         theConversionSettings.m_convert = CPageSettings();
         theConversionSettings.m_extract = CPageSettings();
-        theConversionRecentLists.m_inputFiles.m_entries.RemoveAll();
+        for (CMRUList* pList : {&theConversionRecentLists.m_inputFiles, &theConversionRecentLists.m_inputVideoFiles,
+                                &theConversionRecentLists.m_inputAudioFiles, &theConversionRecentLists.m_outputFolders})
+            pList->m_entries.RemoveAll();
         ASSERT_TRUE(m_parent.CreateParent(900, 600));
     }
 
@@ -106,6 +110,22 @@ protected:
     {
         ASSERT_TRUE(page.Create(nIDTemplate, &m_parent));
         page.ShowWindow(SW_SHOW);
+    }
+    // The page with a source chosen as "Choose..." does it, once the source's probe has ended.
+    template <class TPage>
+    bool OpenWithSource(TestPage<TPage>& page, UINT nIDTemplate, const wchar_t* name)
+    {
+        Open(page, nIDTemplate);
+        return page.SetSource(Media(name).c_str()) == 0 && WaitIdle(page);
+    }
+    // A convert page that runs a dropped source (probed by the run) to MP3 into the folder.
+    void StartMp3Run(TestPage<CConvertPage>& page, const wchar_t* source, const std::wstring& folder)
+    {
+        Open(page, IDD_CONVERT_PAGE);
+        page.Drop({Media(source)});
+        ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
+        page.m_destinationCombo.SetPathText(folder.c_str());
+        page.Click(IDC_PAGE_START);
     }
     // The page's probe thread or task thread has ended and its messages are handled.
     template <class TPage>
@@ -298,9 +318,7 @@ TEST_F(TaskPages, VideoToMp3OpensOnMp3)
 TEST_F(TaskPages, ChangedSourceIsProbedAgainBeforeTheRun)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    ASSERT_EQ(0, page.SetSource(Media(L"clip.mp4").c_str()));
-    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(OpenWithSource(page, IDD_CONVERT_PAGE, L"clip.mp4"));
     ASSERT_STREQ(Media(L"clip.mp4").c_str(), page.m_sourcePath);
     EXPECT_EQ(1, page.m_bSourceHasVideo);
 
@@ -332,11 +350,9 @@ TEST_F(TaskPages, NotAMediaFileIsRefusedAtChoice)
 TEST_F(TaskPages, ConvertsAClipToMp3)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    ASSERT_EQ(0, page.SetSource(Media(L"clip.mp4").c_str()));
-    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(OpenWithSource(page, IDD_CONVERT_PAGE, L"clip.mp4"));
     ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
-    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.m_destinationCombo.SetPathText(m_out.Path().c_str());
     page.CheckDlgButton(IDC_PAGE_CHANGE_VOLUME, BST_CHECKED);
     page.SendDlgItemMessage(IDC_PAGE_VOLUME, TBM_SETPOS, TRUE, 150);
     page.Click(IDC_PAGE_START);
@@ -354,17 +370,67 @@ TEST_F(TaskPages, ConvertsAClipToMp3)
     EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] clip.mp3"));
     ASSERT_GE(theConversionRecentLists.m_inputFiles.GetCount(), 1);
     EXPECT_STREQ(Media(L"clip.mp4").c_str(), theConversionRecentLists.m_inputFiles.GetAt(0));
+    // The destination is a recent folder now: the combo offers it, then the clearing entry,
+    // which empties the list and the combo.
+    CMRUList& folders = theConversionRecentLists.m_outputFolders;
+    ASSERT_EQ(1, folders.GetCount());
+    EXPECT_STREQ(m_out.Path().c_str(), folders.GetAt(0));
+    CRecentDropComboBoxEx& combo = page.m_destinationCombo;
+    ASSERT_EQ(2, combo.GetCount());
+    EXPECT_STREQ(m_out.Path().c_str(), combo.GetItemText(0));
+    EXPECT_STREQ(L"Clear Recent List", combo.GetItemText(1));
+    combo.SetCurSel(1);
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_DESTINATION, CBN_SELENDOK),
+                     reinterpret_cast<LPARAM>(combo.m_hWnd));
+    EXPECT_EQ(0, folders.GetCount());
+    EXPECT_EQ(0, combo.GetCount());
+    EXPECT_STREQ(L"", combo.GetText());
+    page.DestroyWindow();
+}
+
+// Cut times are typed into the masked edits, digits only, and reach the run as milliseconds.
+TEST_F(TaskPages, TypedCutTimesReachTheTask)
+{
+    TestPage<CConvertPage> page;
+    ASSERT_TRUE(OpenWithSource(page, IDD_CONVERT_PAGE, L"clip.mp4"));
+    // The probe sets the whole clip, padded.
+    EXPECT_STREQ(L"00:00:00.000", page.ItemText(IDC_PAGE_CUT_START));
+    EXPECT_EQ(12, page.ItemText(IDC_PAGE_CUT_END).GetLength());
+    EXPECT_EQ(page.m_record.m_inputs.m_mainDuration / 1000, page.m_cutEndEdit.GetTime());
+    page.CheckDlgButton(IDC_PAGE_CUT, BST_CHECKED);
+    page.Click(IDC_PAGE_CUT);
+    auto type = [](CTimeEdit& edit, const wchar_t* keys) {
+        edit.SendMessage(EM_SETSEL, 0, 0);
+        for (const wchar_t* key = keys; *key; key++)
+            edit.SendMessage(WM_CHAR, *key, 1);
+    };
+    type(page.m_cutStartEdit, L"00a0001500");
+    type(page.m_cutEndEdit, L"00:00:03250");
+    EXPECT_STREQ(L"00:00:01.500", page.ItemText(IDC_PAGE_CUT_START));
+    EXPECT_STREQ(L"00:00:03.250", page.ItemText(IDC_PAGE_CUT_END));
+    page.CollectData();
+    page.FillTask(page.m_record);
+    EXPECT_EQ(1500, page.m_record.m_options.m_cutStart);
+    EXPECT_EQ(3250, page.m_record.m_options.m_cutEnd);
+    page.DestroyWindow();
+}
+
+// A video path typed into the merge page's combo names the output after the file.
+TEST_F(TaskPages, MergeNamesTheOutputAfterATypedVideo)
+{
+    TestPage<CMergePage> page;
+    Open(page, IDD_MERGE_PAGE);
+    page.m_videoCombo.GetEditCtrl()->SetWindowText(Media(L"clip.mp4").c_str());
+    EXPECT_STREQ(L"clip.mp4", page.ItemText(IDC_PAGE_OUTPUT_NAME));
+    page.CollectData();
+    EXPECT_STREQ(Media(L"clip.mp4").c_str(), page.m_videoPath);
     page.DestroyWindow();
 }
 
 TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    page.Drop({Media(L"long.mp4")});
-    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
-    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
-    page.Click(IDC_PAGE_START);
+    ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"long.mp4", m_out.Path()));
     ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
     page.Click(IDC_PAGE_STOP);
     EXPECT_EQ(nullptr, page.m_pThread);
@@ -383,11 +449,7 @@ TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
 TEST_F(TaskPages, ClosingDuringARunStopsIt)
 {
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    page.Drop({Media(L"long.mp4")});
-    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
-    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
-    page.Click(IDC_PAGE_START);
+    ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"long.mp4", m_out.Path()));
     ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
     m_parent.DestroyWindow();
     EXPECT_EQ(nullptr, page.m_pThread);
@@ -406,11 +468,7 @@ TEST_F(TaskPages, ExistingOutputIsAskedAboutFromTheRun)
     CFileExistsPrompt prompt(settings);
     SetFileExistsPrompt(&prompt);
     TestPage<CConvertPage> page;
-    Open(page, IDD_CONVERT_PAGE);
-    page.Drop({Media(L"clip.mp4")});
-    ASSERT_GE(page.SelectFormatById(L"AF_mp3"), 0);
-    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
-    page.Click(IDC_PAGE_START);
+    ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"clip.mp4", m_out.Path()));
     CString proposed;
     bool answered = PumpUntil(
         [&] {
@@ -434,6 +492,75 @@ TEST_F(TaskPages, ExistingOutputIsAskedAboutFromTheRun)
     EXPECT_TRUE(tooltest::FileExists(m_out / L"clip (1).mp3"));
     EXPECT_EQ(0, tooltest::FileSize(existing));
     page.DestroyWindow();
+}
+
+// The question's auto close, as the settings configure it: on, the dialog answers by itself
+// with the choice it shows once its countdown runs out (the clock is hurried along by extra
+// ticks); off, it waits for the user however long the countdown would have run.
+TEST_F(TaskPages, ExistingOutputAutoCloseAnswersAsConfigured)
+{
+    struct Case {
+        const char* name;
+        int autoClose;
+        UINT choice;             // the radio checked before the countdown ends; 0 keeps the proposed name
+        const wchar_t* written;  // the output the run writes; empty for none
+    };
+    const Case cases[] = {
+        {"on, the proposed name", 1, 0, L"clip (1).mp3"},
+        {"on, overwrite chosen", 1, IDC_ACTION_OVERWRITE, L"clip.mp3"},
+        {"off", 0, 0, L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder out;
+        std::wstring existing = out / L"clip.mp3";
+        CloseHandle(CreateFileW(existing.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        CConversionSettings settings;
+        settings.SetAutoCloseOverwriteDlg(c.autoClose);
+        CFileExistsPrompt prompt(settings);
+        SetFileExistsPrompt(&prompt);
+        TestPage<CConvertPage> page;
+        ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"clip.mp4", out.Path()));
+        HWND hDlg = nullptr;
+        PumpUntil(
+            [&] {
+                hDlg = FindWindowW(nullptr, L"File already exists");
+                return hDlg && IsWindowVisible(hDlg);
+            },
+            60000);
+        ASSERT_TRUE(hDlg);
+        if (c.choice) {
+            SendDlgItemMessageW(hDlg, IDC_ACTION_NEW_NAME, BM_SETCHECK, BST_UNCHECKED, 0);
+            SendDlgItemMessageW(hDlg, c.choice, BM_SETCHECK, BST_CHECKED, 0);
+        }
+        // The dialog's own clock runs only when the box is on.
+        auto countdownText = [hDlg] {
+            wchar_t text[64] = {};
+            GetDlgItemTextW(hDlg, IDC_AUTO_CLOSE, text, 64);
+            return std::wstring(text);
+        };
+        bool ticked = PumpUntil([&] { return countdownText() == L"Auto close in 00:19"; }, 2500);
+        EXPECT_EQ(c.autoClose != 0, ticked);
+        for (int tick = 0; tick < 20; tick++)
+            PostMessageW(hDlg, WM_TIMER, CAutoCloseDlg::kTimerId, 0);
+        bool closed = PumpUntil([hDlg] { return !IsWindow(hDlg); }, 5000);
+        EXPECT_EQ(c.autoClose != 0, closed);
+        if (!closed)
+            PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(WaitIdle(page));
+        SetFileExistsPrompt(nullptr);
+        EXPECT_EQ(c.autoClose, settings.GetAutoCloseOverwriteDlg());
+        if (*c.written) {
+            EXPECT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+            EXPECT_GT(tooltest::FileSize(out / c.written), 0);
+        } else {
+            EXPECT_NE(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
+            EXPECT_EQ(0, tooltest::FileSize(existing));
+        }
+        EXPECT_EQ(c.choice == IDC_ACTION_OVERWRITE, tooltest::FileSize(existing) > 0);
+        EXPECT_EQ(std::wstring(c.written) == L"clip (1).mp3", tooltest::FileExists(out / L"clip (1).mp3"));
+        page.DestroyWindow();
+    }
 }
 
 // The view's tools: an index out of range shows the first tool, and a page larger than the view
@@ -470,7 +597,7 @@ TEST_F(TaskPages, MergesVideoAndAudioAndPlaysTheOutput)
     ASSERT_TRUE(WaitIdle(page));
     ASSERT_EQ(0, page.SetAudio(Media(L"tone.wav").c_str()));
     ASSERT_TRUE(WaitIdle(page));
-    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.m_destinationCombo.SetPathText(m_out.Path().c_str());
     page.SetDlgItemText(IDC_PAGE_OUTPUT_NAME, L"merged");
     page.Click(IDC_PAGE_START);
     ASSERT_TRUE(WaitIdle(page));
@@ -481,6 +608,16 @@ TEST_F(TaskPages, MergesVideoAndAudioAndPlaysTheOutput)
     ASSERT_EQ(0, info.Probe(output.c_str(), nullptr));
     EXPECT_EQ(1, info.VideoStreams.GetSize());
     EXPECT_EQ(1, info.AudioStreams.GetSize());
+    // Both sources are recent files now, offered by their combos; one picked from the list
+    // names the output again.
+    EXPECT_STREQ(Media(L"clip.mp4").c_str(), theConversionRecentLists.m_inputVideoFiles.GetAt(0));
+    EXPECT_STREQ(Media(L"clip.mp4").c_str(), page.m_videoCombo.GetItemText(0));
+    EXPECT_STREQ(Media(L"tone.wav").c_str(), page.m_audioCombo.GetItemText(0));
+    EXPECT_STREQ(L"Clear Recent List", page.m_audioCombo.GetItemText(page.m_audioCombo.GetCount() - 1));
+    page.m_videoCombo.SetCurSel(0);
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_VIDEO, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(page.m_videoCombo.m_hWnd));
+    EXPECT_STREQ(L"clip.mp4", page.ItemText(IDC_PAGE_OUTPUT_NAME));
 
     CShellCalls saved = ShellCalls();
     ShellCalls().pfnShellExecute = RecordShellExecute;
@@ -498,7 +635,7 @@ TEST_F(TaskPages, ConcatenatesDroppedSegments)
     page.Drop({Media(L"seg2.ts"), Media(L"seg1.ts")});
     ASSERT_EQ((std::vector<std::wstring>{L"seg1.ts", L"seg2.ts"}), RowNames(page));
     EXPECT_STREQ(L"seg", page.ItemText(IDC_PAGE_OUTPUT_NAME));
-    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.m_destinationCombo.SetPathText(m_out.Path().c_str());
     page.Click(IDC_PAGE_START);
     ASSERT_TRUE(WaitIdle(page));
     EXPECT_TRUE(page.Messages().empty());
@@ -513,12 +650,10 @@ TEST_F(TaskPages, ConcatenatesDroppedSegments)
 TEST_F(TaskPages, ConvertsAnHlsPlaylistToMp4)
 {
     TestPage<CM3U8Page> page;
-    Open(page, IDD_M3U8_PAGE);
-    ASSERT_EQ(0, page.SetSource(Media(L"stream.m3u8").c_str()));
-    ASSERT_TRUE(WaitIdle(page));
+    ASSERT_TRUE(OpenWithSource(page, IDD_M3U8_PAGE, L"stream.m3u8"));
     ASSERT_TRUE(page.Messages().empty());
     ASSERT_GE(page.SelectFormatById(L"VF_mp4"), 0);
-    page.m_destinationCombo.SetWindowText(m_out.Path().c_str());
+    page.m_destinationCombo.SetPathText(m_out.Path().c_str());
     page.Click(IDC_PAGE_START);
     ASSERT_TRUE(WaitIdle(page));
     EXPECT_TRUE(page.Messages().empty());
