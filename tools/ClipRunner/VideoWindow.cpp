@@ -1,5 +1,7 @@
 #include "tools/ClipRunner/VideoWindow.h"
 
+#include "tools/common/OwnedHandle.h"
+
 namespace {
 
 const wchar_t kClassName[] = L"KavriClipRunnerVideo";
@@ -27,6 +29,28 @@ RECT PictureRect(const RECT& client, int width, int height)
         fitWidth = static_cast<int>(static_cast<int64_t>(boxHeight) * width / height);
     int left = client.left + (boxWidth - fitWidth) / 2, top = client.top + (boxHeight - fitHeight) / 2;
     return RECT{left, top, left + fitWidth, top + fitHeight};
+}
+
+// A 32-bit BMP file of the canvas, top row first.
+bool WriteBitmapFile(const std::wstring& path, const MemoryCanvas& canvas)
+{
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof(info);
+    info.biWidth = canvas.Width();
+    info.biHeight = -canvas.Height();
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    DWORD pixelBytes = static_cast<DWORD>(canvas.Width()) * canvas.Height() * 4;
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;  // "BM"
+    header.bfOffBits = sizeof(header) + sizeof(info);
+    header.bfSize = header.bfOffBits + pixelBytes;
+    OwnedFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    return file.IsValid() && WriteFile(file.Get(), &header, sizeof(header), &written, nullptr) &&
+           WriteFile(file.Get(), &info, sizeof(info), &written, nullptr) &&
+           WriteFile(file.Get(), canvas.Pixels(), pixelBytes, &written, nullptr) && written == pixelBytes;
 }
 
 }  // namespace
@@ -68,27 +92,73 @@ void VideoWindow::Show(const Picture* picture)
     ReleaseDC(m_window, dc);
 }
 
+bool VideoWindow::HasPicture() const
+{
+    return m_picture && m_picture->width > 0 && m_picture->height > 0;
+}
+
+void VideoWindow::StretchPicture(HDC dc, const RECT& target) const
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = m_picture->width;
+    info.bmiHeader.biHeight = -m_picture->height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, 0, 0,
+                  m_picture->width, m_picture->height, m_picture->bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+// The picture with the subtitles over it, put together off screen so that they never flicker.
+bool VideoWindow::Compose(MemoryCanvas& canvas) const
+{
+    if (!canvas.Valid())
+        return false;
+    RECT whole = {0, 0, canvas.Width(), canvas.Height()};
+    StretchPicture(canvas.Dc(), whole);
+    m_subtitles.Paint(canvas.Dc(), whole);
+    return true;
+}
+
+void VideoWindow::PaintPicture(HDC dc, const RECT& target) const
+{
+    if (!m_subtitles.Empty()) {
+        MemoryCanvas canvas(dc, target.right - target.left, target.bottom - target.top);
+        if (Compose(canvas)) {
+            BitBlt(dc, target.left, target.top, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+            return;
+        }
+    }
+    StretchPicture(dc, target);
+}
+
 void VideoWindow::Paint(HWND window, HDC dc) const
 {
     RECT client;
     GetClientRect(window, &client);
     int saved = SaveDC(dc);
-    if (m_picture && m_picture->width > 0 && m_picture->height > 0 && client.right > 0 && client.bottom > 0) {
+    if (HasPicture() && client.right > 0 && client.bottom > 0) {
         RECT target = PictureRect(client, m_picture->width, m_picture->height);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = m_picture->width;
-        info.bmiHeader.biHeight = -m_picture->height;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, 0, 0,
-                      m_picture->width, m_picture->height, m_picture->bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        PaintPicture(dc, target);
         ExcludeClipRect(dc, target.left, target.top, target.right, target.bottom);
     }
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RestoreDC(dc, saved);
+}
+
+bool VideoWindow::SaveFrame(const std::wstring& path) const
+{
+    RECT client;
+    if (!m_window || !HasPicture() || !GetClientRect(m_window, &client) || client.right <= 0 || client.bottom <= 0)
+        return false;
+    RECT target = PictureRect(client, m_picture->width, m_picture->height);
+    HDC screen = GetDC(m_window);
+    MemoryCanvas canvas(screen, target.right - target.left, target.bottom - target.top);
+    bool composed = Compose(canvas);
+    ReleaseDC(m_window, screen);
+    return composed && WriteBitmapFile(path, canvas);
 }
 
 LRESULT CALLBACK VideoWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
