@@ -7,6 +7,7 @@
 
 #include <windows.h>
 #include <memory>
+#include <string>
 #include <vector>
 
 class SubtitlePainter {
@@ -18,8 +19,12 @@ public:
     void Paint(HDC dc, const RECT& picture) const;
 
 private:
-    void PaintBitmap(HDC dc, const RECT& picture, const Subtitle& subtitle, const SubtitleBitmap& bitmap) const;
-    void PaintText(HDC dc, const RECT& picture, const std::wstring& text) const;
+    const SubtitleBitmap& TextLayer(HDC dc, int width, int height) const;
 
     std::vector<std::shared_ptr<const Subtitle>> m_subtitles;
+    std::wstring m_text;  // of every text subtitle on screen, one under the other
+    // The text drawn once for a picture of this size, blended onto each picture while it stays.
+    mutable SubtitleBitmap m_layer;
+    mutable std::wstring m_layerText;
+    mutable int m_layerWidth = 0, m_layerHeight = 0;
 };
