@@ -44,11 +44,15 @@ bool WriteText(const std::wstring& path, const std::string& bytes)
     return ok;
 }
 
+// DVD subtitles count their display time in 1024/90000 s: 88 of these are 1001 ms.
+const int kDvdStop = 88;
+const int kDvdShownMs = kDvdStop * 1024 / 90;
+
 // One DVD subtitle picture: a 100x20 box at (110, 200) of a 320x240 frame, its left half
-// opaque white, its right half red at about half alpha, shown for the given time.
+// opaque white, its right half red at about half alpha, shown for kDvdShownMs.
 class SubPicture {
 public:
-    explicit SubPicture(int showMs)
+    SubPicture()
     {
         std::vector<uint8_t> lines;
         for (int y = 0; y < kHeight / 2; ++y) {  // both fields alike: run 50 of colour 1, 50 of 2
@@ -71,7 +75,7 @@ public:
         Put16(top);
         Put16(bottom);
         m_bytes.push_back(0xFF);
-        Put16(showMs * 90 / 1024);  // the stop, in 1024/90000 s
+        Put16(kDvdStop);
         Put16(second);
         m_bytes.push_back(0x02);
         m_bytes.push_back(0xFF);
@@ -107,12 +111,12 @@ std::string Pack(const std::vector<uint8_t>& payload)
     return bytes;
 }
 
-// A DVD subtitle file pair (.idx and .sub): the box from 0.5 to 1.5 s, a packet of garbage at
-// 1.8 s, the box again from 2.2 to 3.2 s.
+// A DVD subtitle file pair (.idx and .sub): the box from 0.5 s, a packet of garbage at 1.8 s,
+// the box again from 2.2 s.
 bool WriteDvdSubtitles(const std::wstring& idx, const std::wstring& sub)
 {
     std::vector<uint8_t> garbage = {0x00, 0x0C, 0xFF, 0xF0, 0x13, 0x37, 0x00, 0x00, 0xAB, 0xCD, 0xEF, 0x01};
-    std::string packs[] = {Pack(SubPicture(1000).Bytes()), Pack(garbage), Pack(SubPicture(1000).Bytes())};
+    std::string packs[] = {Pack(SubPicture().Bytes()), Pack(garbage), Pack(SubPicture().Bytes())};
     const char* times[] = {"00:00:00:500", "00:00:01:800", "00:00:02:200"};
     std::string index =
         "# VobSub index file, v7 (do not modify this line!)\n"
@@ -325,7 +329,7 @@ TEST_F(ClipRunnerSubtitleTest, ShowsDvdBitmapsWithTheirPaletteAndAlpha)
     ASSERT_TRUE(Play(L"dvd.mkv", L"-sst 2"));
     std::vector<Frame> frames = ReadFrames(m_frames.Path());
     ASSERT_EQ(4u, frames.size()) << "shown, gone, shown, gone";
-    const int times[] = {500, 1500, 2200, 3200};
+    const int times[] = {500, 500 + kDvdShownMs, 2200, 2200 + kDvdShownMs};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE("change " + std::to_string(i));
         ExpectChangeAt(frames[i], times[i]);

@@ -22,18 +22,33 @@ RECT OnPicture(const RECT& picture, int canvasWidth, int canvasHeight, const Sub
                 picture.top + MulDiv(bitmap.y + bitmap.height, pictureHeight, canvasHeight)};
 }
 
-void PaintBitmap(HDC dc, const RECT& picture, int canvasWidth, int canvasHeight, const SubtitleBitmap& bitmap)
+// Premultiplied source over the destination pixel.
+uint32_t Over(uint32_t source, uint32_t destination)
 {
-    if (canvasWidth <= 0 || canvasHeight <= 0 || bitmap.width <= 0 || bitmap.height <= 0)
+    uint32_t keep = 255 - (source >> 24), result = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        uint32_t channel = ((source >> shift) & 0xFF) + ((destination >> shift) & 0xFF) * keep / 255;
+        result |= std::min<uint32_t>(channel, 255) << shift;
+    }
+    return result;
+}
+
+// The bitmap stretched over the target rectangle of the canvas, nearest pixel, clipped.
+void Blend(MemoryCanvas& canvas, const SubtitleBitmap& bitmap, const RECT& target)
+{
+    RECT bounds = {0, 0, canvas.Width(), canvas.Height()}, clipped;
+    if (!IntersectRect(&clipped, &bounds, &target))
         return;
-    MemoryCanvas source(dc, bitmap.width, bitmap.height);
-    if (!source.Valid())
-        return;
-    memcpy(source.Pixels(), bitmap.pixels.data(), bitmap.pixels.size() * sizeof(uint32_t));
-    RECT target = OnPicture(picture, canvasWidth, canvasHeight, bitmap);
-    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.Dc(), 0, 0,
-               bitmap.width, bitmap.height, blend);
+    int64_t targetWidth = target.right - target.left, targetHeight = target.bottom - target.top;
+    for (int y = clipped.top; y < clipped.bottom; ++y) {
+        const uint32_t* source = bitmap.pixels.data() + (y - target.top) * bitmap.height / targetHeight * bitmap.width;
+        uint32_t* row = canvas.Pixels() + static_cast<size_t>(y) * canvas.Width();
+        for (int x = clipped.left; x < clipped.right; ++x) {
+            uint32_t pixel = source[(x - target.left) * bitmap.width / targetWidth];
+            if (pixel >> 24)
+                row[x] = Over(pixel, row[x]);
+        }
+    }
 }
 
 class Font {
@@ -70,32 +85,33 @@ void DrawCoverage(MemoryCanvas& canvas, const Font& font, const std::wstring& te
     SelectObject(canvas.Dc(), old);
 }
 
-int TextBlockHeight(HDC dc, const Font& font, const std::wstring& text, int width)
+int TextBlockHeight(const Font& font, const std::wstring& text, int width)
 {
-    int saved = SaveDC(dc);
-    SelectObject(dc, font.Handle());
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Handle());
     RECT measured = {0, 0, width, 0};
     DrawTextW(dc, text.c_str(), -1, &measured, kTextFormat | DT_CALCRECT);
-    RestoreDC(dc, saved);
+    SelectObject(dc, old);
+    DeleteDC(dc);
     return measured.bottom - measured.top;
 }
 
 // The text as a bitmap on the picture's frame, premultiplied: white letters inside a dark
 // outline, centred half a line above the bottom.
-SubtitleBitmap TextBitmap(HDC dc, int pictureWidth, int pictureHeight, const std::wstring& text)
+SubtitleBitmap TextBitmap(int pictureWidth, int pictureHeight, const std::wstring& text)
 {
     int textHeight = std::max(kSmallestText, pictureHeight / kLinesPerHeight);
     int outline = std::max(1, (textHeight + 5) / 10);
     int margin = textHeight / 2;
     Font font(textHeight);
     int boxWidth = std::max(1, pictureWidth - 2 * margin);
-    int boxHeight = std::min(TextBlockHeight(dc, font, text, boxWidth), pictureHeight);
+    int boxHeight = std::min(TextBlockHeight(font, text, boxWidth), pictureHeight);
     SubtitleBitmap bitmap;
     bitmap.width = boxWidth + 2 * outline;
     bitmap.height = boxHeight + 2 * outline;
     bitmap.x = margin - outline;
     bitmap.y = std::max(0, pictureHeight - margin - boxHeight - outline);
-    MemoryCanvas covered(dc, bitmap.width, bitmap.height), letters(dc, bitmap.width, bitmap.height);
+    MemoryCanvas covered(nullptr, bitmap.width, bitmap.height), letters(nullptr, bitmap.width, bitmap.height);
     if (!covered.Valid() || !letters.Valid())
         return SubtitleBitmap();
     RECT box = {outline, outline, outline + boxWidth, outline + boxHeight};
@@ -125,22 +141,43 @@ bool SubtitlePainter::Set(const std::vector<std::shared_ptr<const Subtitle>>& su
     return true;
 }
 
-void SubtitlePainter::Paint(HDC dc, const RECT& picture) const
+void SubtitlePainter::Paint(MemoryCanvas& canvas, const RECT& picture) const
 {
-    int width = picture.right - picture.left, height = picture.bottom - picture.top;
-    if (width <= 0 || height <= 0)
-        return;
-    for (const std::shared_ptr<const Subtitle>& subtitle : m_subtitles)
-        for (const SubtitleBitmap& bitmap : subtitle->bitmaps)
-            PaintBitmap(dc, picture, subtitle->canvasWidth, subtitle->canvasHeight, bitmap);
-    if (!m_text.empty())
-        PaintBitmap(dc, picture, width, height, TextLayer(dc, width, height));
+    for (const Placed& placed : Layout(picture))
+        Blend(canvas, *placed.bitmap, placed.target);
 }
 
-const SubtitleBitmap& SubtitlePainter::TextLayer(HDC dc, int width, int height) const
+RECT SubtitlePainter::Area(const RECT& picture) const
+{
+    RECT area = {0, 0, 0, 0};
+    for (const Placed& placed : Layout(picture))
+        UnionRect(&area, &area, &placed.target);
+    return area;
+}
+
+// Every bitmap with the rectangle it covers on the picture, the text's last.
+std::vector<SubtitlePainter::Placed> SubtitlePainter::Layout(const RECT& picture) const
+{
+    std::vector<Placed> placed;
+    int width = picture.right - picture.left, height = picture.bottom - picture.top;
+    if (width <= 0 || height <= 0)
+        return placed;
+    auto place = [&](int canvasWidth, int canvasHeight, const SubtitleBitmap& bitmap) {
+        if (canvasWidth > 0 && canvasHeight > 0 && bitmap.width > 0 && bitmap.height > 0)
+            placed.push_back({&bitmap, OnPicture(picture, canvasWidth, canvasHeight, bitmap)});
+    };
+    for (const std::shared_ptr<const Subtitle>& subtitle : m_subtitles)
+        for (const SubtitleBitmap& bitmap : subtitle->bitmaps)
+            place(subtitle->canvasWidth, subtitle->canvasHeight, bitmap);
+    if (!m_text.empty())
+        place(width, height, TextLayer(width, height));
+    return placed;
+}
+
+const SubtitleBitmap& SubtitlePainter::TextLayer(int width, int height) const
 {
     if (m_text != m_layerText || width != m_layerWidth || height != m_layerHeight) {
-        m_layer = TextBitmap(dc, width, height, m_text);
+        m_layer = TextBitmap(width, height, m_text);
         m_layerText = m_text;
         m_layerWidth = width;
         m_layerHeight = height;

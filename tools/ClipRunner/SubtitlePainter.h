@@ -1,8 +1,9 @@
-// Draws the subtitles on screen over the picture with GDI: text centred near the bottom, white
-// with a dark outline, in a font that grows with the picture; bitmaps with their alpha, placed
-// and scaled from their canvas onto the picture. Window thread.
+// Draws the subtitles on screen over the picture: text centred near the bottom, white with a
+// dark outline, in a font that grows with the picture (drawn by GDI once per text and size);
+// bitmaps with their alpha, placed and scaled from their canvas onto the picture. Window thread.
 #pragma once
 
+#include "tools/ClipRunner/MemoryCanvas.h"
 #include "tools/ClipRunner/SubtitleQueue.h"
 
 #include <windows.h>
@@ -15,11 +16,18 @@ public:
     // True when they differ from those drawn so far.
     bool Set(const std::vector<std::shared_ptr<const Subtitle>>& subtitles);
     bool Empty() const { return m_subtitles.empty(); }
-    // Draws into dc, whose picture fills `picture`.
-    void Paint(HDC dc, const RECT& picture) const;
+    // Blends the subtitles into the canvas, on which the picture fills `picture`.
+    void Paint(MemoryCanvas& canvas, const RECT& picture) const;
+    // The rectangle that Paint draws in; empty when it draws nothing.
+    RECT Area(const RECT& picture) const;
 
 private:
-    const SubtitleBitmap& TextLayer(HDC dc, int width, int height) const;
+    struct Placed {
+        const SubtitleBitmap* bitmap;
+        RECT target;
+    };
+    std::vector<Placed> Layout(const RECT& picture) const;
+    const SubtitleBitmap& TextLayer(int width, int height) const;
 
     std::vector<std::shared_ptr<const Subtitle>> m_subtitles;
     std::wstring m_text;  // of every text subtitle on screen, one under the other

@@ -2,6 +2,8 @@
 
 #include "tools/common/OwnedHandle.h"
 
+#include <cstring>
+
 namespace {
 
 const wchar_t kClassName[] = L"KavriClipRunnerVideo";
@@ -111,23 +113,40 @@ void VideoWindow::StretchPicture(HDC dc, const RECT& target) const
                   m_picture->width, m_picture->height, m_picture->bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
-// The picture with the subtitles over it, put together off screen so that they never flicker.
-bool VideoWindow::Compose(MemoryCanvas& canvas) const
+// The part `area` of the window, where the picture fills `target`, with the subtitles over it.
+// A picture already at the window's scale is copied row by row: GDI would go through all of it.
+bool VideoWindow::Compose(MemoryCanvas& canvas, const RECT& target, const RECT& area) const
 {
     if (!canvas.Valid())
         return false;
-    RECT whole = {0, 0, canvas.Width(), canvas.Height()};
-    StretchPicture(canvas.Dc(), whole);
-    m_subtitles.Paint(canvas.Dc(), whole);
+    RECT onCanvas = {target.left - area.left, target.top - area.top, target.right - area.left,
+                     target.bottom - area.top};
+    if (target.right - target.left == m_picture->width && target.bottom - target.top == m_picture->height) {
+        for (int y = 0; y < canvas.Height(); ++y) {
+            const uint8_t* row = m_picture->bits.data() +
+                                 (static_cast<size_t>(y - onCanvas.top) * m_picture->width - onCanvas.left) * 4;
+            memcpy(canvas.Pixels() + static_cast<size_t>(y) * canvas.Width(), row, canvas.Width() * 4);
+        }
+    } else {
+        StretchPicture(canvas.Dc(), onCanvas);
+    }
+    m_subtitles.Paint(canvas, onCanvas);
     return true;
 }
 
+// Where subtitles lie, the picture and they are put together off screen, so that they never
+// flicker; the rest of the picture goes to the window directly.
 void VideoWindow::PaintPicture(HDC dc, const RECT& target) const
 {
-    if (!m_subtitles.Empty()) {
-        MemoryCanvas canvas(dc, target.right - target.left, target.bottom - target.top);
-        if (Compose(canvas)) {
-            BitBlt(dc, target.left, target.top, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+    RECT covered = m_subtitles.Area(target), area;
+    if (IntersectRect(&area, &target, &covered)) {
+        MemoryCanvas canvas(dc, area.right - area.left, area.bottom - area.top);
+        if (Compose(canvas, target, area)) {
+            int saved = SaveDC(dc);
+            ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
+            StretchPicture(dc, target);
+            RestoreDC(dc, saved);
+            BitBlt(dc, area.left, area.top, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
             return;
         }
     }
@@ -156,7 +175,7 @@ bool VideoWindow::SaveFrame(const std::wstring& path) const
     RECT target = PictureRect(client, m_picture->width, m_picture->height);
     HDC screen = GetDC(m_window);
     MemoryCanvas canvas(screen, target.right - target.left, target.bottom - target.top);
-    bool composed = Compose(canvas);
+    bool composed = Compose(canvas, target, target);
     ReleaseDC(m_window, screen);
     return composed && WriteBitmapFile(path, canvas);
 }

@@ -44,7 +44,7 @@ private:
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool HasPicture() const;
     void StretchPicture(HDC dc, const RECT& target) const;
-    bool Compose(MemoryCanvas& canvas) const;
+    bool Compose(MemoryCanvas& canvas, const RECT& target, const RECT& area) const;
     void PaintPicture(HDC dc, const RECT& target) const;
     void Paint(HWND window, HDC dc) const;
 
