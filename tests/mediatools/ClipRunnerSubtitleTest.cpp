@@ -127,7 +127,7 @@ bool WriteDvdSubtitles(const std::wstring& idx, const std::wstring& sub)
     std::string stream;
     for (int i = 0; i < 3; ++i) {
         char line[64];
-        snprintf(line, sizeof(line), "timestamp: %s, filepos: %09zx\n", times[i], stream.size());
+        snprintf(line, sizeof(line), "timestamp: %s, filepos: %09x\n", times[i], static_cast<unsigned>(stream.size()));
         index += line;
         stream += packs[i];
     }
@@ -345,6 +345,19 @@ TEST_F(ClipRunnerSubtitleTest, ShowsDvdBitmapsWithTheirPaletteAndAlpha)
         EXPECT_TRUE(Near(frame.At(185, 210), 151, 30, 60)) << std::hex << frame.At(185, 210);
         EXPECT_TRUE(Near(frame.At(130, 190), 0x20, 0x40, 0x80)) << "above the box";
     }
+}
+
+// The second subtitle began before the start position: it shows from the start to its end,
+// the first one (over before the start) never.
+TEST_F(ClipRunnerSubtitleTest, ShowsTheSubtitleRunningAtTheStartPosition)
+{
+    ASSERT_TRUE(Play(L"subrip.mkv", L"-sst 2 -ss 0:00:02.500"));
+    std::vector<Frame> frames = ReadFrames(m_frames.Path());
+    ASSERT_EQ(2u, frames.size()) << "shown, gone";
+    ExpectChangeAt(frames[0], 2500);
+    EXPECT_GT(WhiteInk(frames[0]).bottom - WhiteInk(frames[0]).top, 22) << "the two lines";
+    ExpectChangeAt(frames[1], 3000);
+    EXPECT_EQ(0, WhiteInk(frames[1]).count);
 }
 
 TEST_F(ClipRunnerSubtitleTest, DrawsNoneWhenSubtitlesAreOff)

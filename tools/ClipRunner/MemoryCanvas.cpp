@@ -1,15 +1,22 @@
 #include "tools/ClipRunner/MemoryCanvas.h"
 
+BITMAPINFOHEADER TopDownBitmapHeader(int width, int height)
+{
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof(header);
+    header.biWidth = width;
+    header.biHeight = -height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    return header;
+}
+
 MemoryCanvas::MemoryCanvas(HDC compatible, int width, int height)
     : m_dc(CreateCompatibleDC(compatible)), m_width(width), m_height(height)
 {
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = TopDownBitmapHeader(width, height);
     void* bits = nullptr;
     if (m_dc && width > 0 && height > 0)
         m_bitmap = CreateDIBSection(compatible, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <cstdint>
 
+// The header of a 32-bit BGRA bitmap whose top row comes first.
+BITMAPINFOHEADER TopDownBitmapHeader(int width, int height);
+
 class MemoryCanvas {
 public:
     MemoryCanvas(HDC compatible, int width, int height);

@@ -143,7 +143,7 @@ void Player::OpenDecoders()
             m_source.DropAudio();
         }
     }
-    if (m_source.SubtitleStream() && (m_video || m_audio))
+    if (m_source.SubtitleStream())
         OpenSubtitleDecoder();
 }
 
@@ -377,14 +377,15 @@ void Player::PresentWaveform()
 }
 
 // The window is drawn again when the subtitles on screen change, also between pictures and
-// while paused.
+// while paused. The test mode's picture of the change waits for the first picture.
 void Player::PresentSubtitles()
 {
-    if (!m_subtitle || !m_subtitlePainter.Set(m_subtitles.OnScreen(m_clock.Now())))
-        return;
-    m_window.Show(m_picture.get());
-    if (!m_test.framesFolder.empty())
-        m_window.SaveFrame(m_test.framesFolder + L"\\" + std::to_wstring(PositionUs() / 1000) + L".bmp");
+    if (m_subtitle && m_subtitlePainter.Set(m_subtitles.OnScreen(m_clock.Now()))) {
+        m_window.Show(m_picture.get());
+        m_frameDue = !m_test.framesFolder.empty();
+    }
+    if (m_frameDue && m_window.SaveFrame(m_test.framesFolder + L"\\" + std::to_wstring(PositionUs() / 1000) + L".bmp"))
+        m_frameDue = false;
 }
 
 bool Player::ReachedEnd()

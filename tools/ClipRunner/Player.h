@@ -112,6 +112,7 @@ private:
     double m_pictureEnd = 0;             // clock time when the picture on screen runs out
     int m_shown = 0, m_droppedOnScreen = 0;
     int m_windowWidth = 0, m_windowHeight = 0;
+    bool m_frameDue = false;  // the test mode has a change of the subtitles to write
 
     // Requests from the owner, taken on the next step.
     int m_pauseToggles = 0;

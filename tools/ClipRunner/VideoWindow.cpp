@@ -36,13 +36,7 @@ RECT PictureRect(const RECT& client, int width, int height)
 // A 32-bit BMP file of the canvas, top row first.
 bool WriteBitmapFile(const std::wstring& path, const MemoryCanvas& canvas)
 {
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = canvas.Width();
-    info.biHeight = -canvas.Height();
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    info.biCompression = BI_RGB;
+    BITMAPINFOHEADER info = TopDownBitmapHeader(canvas.Width(), canvas.Height());
     DWORD pixelBytes = static_cast<DWORD>(canvas.Width()) * canvas.Height() * 4;
     BITMAPFILEHEADER header = {};
     header.bfType = 0x4D42;  // "BM"
@@ -102,12 +96,7 @@ bool VideoWindow::HasPicture() const
 void VideoWindow::StretchPicture(HDC dc, const RECT& target) const
 {
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = m_picture->width;
-    info.bmiHeader.biHeight = -m_picture->height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader = TopDownBitmapHeader(m_picture->width, m_picture->height);
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, 0, 0,
                   m_picture->width, m_picture->height, m_picture->bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
@@ -122,9 +111,9 @@ bool VideoWindow::Compose(MemoryCanvas& canvas, const RECT& target, const RECT& 
     RECT onCanvas = {target.left - area.left, target.top - area.top, target.right - area.left,
                      target.bottom - area.top};
     if (target.right - target.left == m_picture->width && target.bottom - target.top == m_picture->height) {
+        size_t left = area.left - target.left, top = area.top - target.top;
         for (int y = 0; y < canvas.Height(); ++y) {
-            const uint8_t* row = m_picture->bits.data() +
-                                 (static_cast<size_t>(y - onCanvas.top) * m_picture->width - onCanvas.left) * 4;
+            const uint8_t* row = m_picture->bits.data() + ((top + y) * m_picture->width + left) * 4;
             memcpy(canvas.Pixels() + static_cast<size_t>(y) * canvas.Width(), row, canvas.Width() * 4);
         }
     } else {
