@@ -32,18 +32,6 @@ const char kDamagedSubRip[] =
     "x\r\n00:00:xx,000 --> broken\r\n{\\an8 never closed\r\n\r\n\x01\x02\r\n\r\n"
     "3\r\n00:00:02,000 --> 00:00:03,000\r\nThree\r\n\r\n";
 
-bool WriteText(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
-
 // DVD subtitles count their display time in 1024/90000 s: 88 of these are 1001 ms.
 const int kDvdStop = 88;
 const int kDvdShownMs = kDvdStop * 1024 / 90;
@@ -131,7 +119,7 @@ bool WriteDvdSubtitles(const std::wstring& idx, const std::wstring& sub)
         index += line;
         stream += packs[i];
     }
-    return WriteText(idx, index) && WriteText(sub, stream);
+    return WriteBytes(idx, index) && WriteBytes(sub, stream);
 }
 
 // A picture the tool wrote, 32-bit BGRA.
@@ -231,7 +219,7 @@ protected:
     {
         g_folder = new TempFolder;
         std::wstring srt = Media(L"subs.srt"), damaged = Media(L"damaged.srt");
-        g_made = WriteText(srt, kSubRip) && WriteText(damaged, kDamagedSubRip) &&
+        g_made = WriteBytes(srt, kSubRip) && WriteBytes(damaged, kDamagedSubRip) &&
                  WriteDvdSubtitles(Media(L"dvd.idx"), Media(L"dvd.sub"));
         const wchar_t* video = L" -map 0:v -map 1:s -c:v libx264 -pix_fmt yuv420p ";
         struct Recipe {
