@@ -5,6 +5,8 @@
 
 namespace {
 
+const int kLargestSide = 4096;
+
 // The rectangle's palette indexes through its palette, premultiplied for drawing.
 SubtitleBitmap BitmapOf(const AVSubtitleRect& rect)
 {
@@ -29,10 +31,11 @@ SubtitleBitmap BitmapOf(const AVSubtitleRect& rect)
     return bitmap;
 }
 
+// A bitmap larger than any picture is a broken stream's, and is not drawn.
 bool UsableBitmap(const AVSubtitleRect& rect)
 {
-    return rect.type == SUBTITLE_BITMAP && rect.w > 0 && rect.h > 0 && rect.data[0] && rect.data[1] &&
-           rect.linesize[0] >= rect.w;
+    return rect.type == SUBTITLE_BITMAP && rect.w > 0 && rect.h > 0 && rect.w <= kLargestSide &&
+           rect.h <= kLargestSide && rect.data[0] && rect.data[1] && rect.linesize[0] >= rect.w;
 }
 
 }  // namespace
@@ -65,21 +68,25 @@ void SubtitleDecoder::Decode(const AVPacket* packet)
         return;
     AVSubtitle decoded = {};
     int got = 0;
-    int result = avcodec_decode_subtitle2(m_codec, &decoded, &got, const_cast<AVPacket*>(packet));
-    if (result < 0 || !got)
+    if (avcodec_decode_subtitle2(m_codec, &decoded, &got, const_cast<AVPacket*>(packet)) < 0 || !got)
         return;
-    int64_t streamUs = decoded.pts != AV_NOPTS_VALUE ? decoded.pts
-                       : packet->pts != AV_NOPTS_VALUE
-                           ? av_rescale_q(packet->pts, m_stream->time_base, AVRational{1, AV_TIME_BASE})
-                           : AV_NOPTS_VALUE;
-    if (streamUs != AV_NOPTS_VALUE) {
-        int64_t startUs = MediaTimeUs(streamUs) + decoded.start_display_time * int64_t{1000};
-        bool open = decoded.end_display_time == UINT32_MAX || decoded.end_display_time <= decoded.start_display_time;
-        double until =
-            open ? -1 : ClockTime(startUs + (decoded.end_display_time - decoded.start_display_time) * int64_t{1000});
-        m_subtitles.Push(Convert(decoded), ClockTime(startUs), until, m_serial);
-    }
+    int64_t streamUs = decoded.pts;
+    if (streamUs == AV_NOPTS_VALUE && packet->pts != AV_NOPTS_VALUE)
+        streamUs = av_rescale_q(packet->pts, m_stream->time_base, AVRational{1, AV_TIME_BASE});
+    if (streamUs != AV_NOPTS_VALUE)
+        Queue(decoded, MediaTimeUs(streamUs));
     avsubtitle_free(&decoded);
+}
+
+// Shown from its start until its end; without an end (or with an end before its start) until
+// the next subtitle.
+void SubtitleDecoder::Queue(const AVSubtitle& decoded, int64_t mediaUs)
+{
+    double until = -1;
+    if (decoded.end_display_time != UINT32_MAX && decoded.end_display_time > decoded.start_display_time)
+        until = ClockTime(mediaUs + decoded.end_display_time * int64_t{1000});
+    m_subtitles.Push(Convert(decoded), ClockTime(mediaUs + decoded.start_display_time * int64_t{1000}), until,
+                     m_serial);
 }
 
 std::shared_ptr<Subtitle> SubtitleDecoder::Convert(const AVSubtitle& decoded) const

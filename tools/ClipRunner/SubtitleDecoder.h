@@ -22,6 +22,7 @@ protected:
     void Finish() override {}
 
 private:
+    void Queue(const AVSubtitle& decoded, int64_t mediaUs);
     std::shared_ptr<Subtitle> Convert(const AVSubtitle& decoded) const;
     double ClockTime(int64_t mediaUs) const;
 
