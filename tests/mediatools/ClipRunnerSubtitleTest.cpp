@@ -19,7 +19,10 @@ namespace {
 
 const DWORD kPlayTimeoutMs = 30000;
 const int kLateMs = 400;  // a loaded machine may show a change this late, never early
-const wchar_t kPicture[] = L"-f lavfi -i color=c=0x204080:size=320x240:rate=25:duration=4";
+// The picture under the subtitles: 4 s of one colour, 0x204080.
+const wchar_t kPicture[] =
+    L"-f lavfi -i color=c=0x204080:size=320x240:rate=25:duration=4 -c:v libx264 "
+    L"-pix_fmt yuv420p -f matroska";
 
 // "One" from 0.5 to 1.5 s, then two lines from 2 to 3 s.
 const char kSubRip[] =
@@ -37,10 +40,11 @@ const int kDvdStop = 88;
 const int kDvdShownMs = kDvdStop * 1024 / 90;
 
 // One DVD subtitle picture: a 100x20 box at (110, 200) of a 320x240 frame, its left half
-// opaque white, its right half red at about half alpha, shown for kDvdShownMs.
+// opaque white, its right half red at about half alpha, shown for kDvdShownMs; or, without
+// its stop, until the next picture.
 class SubPicture {
 public:
-    SubPicture()
+    explicit SubPicture(bool stops)
     {
         std::vector<uint8_t> lines;
         for (int y = 0; y < kHeight / 2; ++y) {  // both fields alike: run 50 of colour 1, 50 of 2
@@ -53,7 +57,7 @@ public:
         m_bytes.insert(m_bytes.end(), lines.begin(), lines.end());
         size_t bottom = m_bytes.size();
         m_bytes.insert(m_bytes.end(), lines.begin(), lines.end());
-        size_t first = m_bytes.size(), second = first + 24;  // the first sequence takes 24 bytes
+        size_t first = m_bytes.size(), second = stops ? first + 24 : first;  // the first takes 24 bytes
         SetAt(2, first);
         Put16(0);
         Put16(second);
@@ -63,10 +67,12 @@ public:
         Put16(top);
         Put16(bottom);
         m_bytes.push_back(0xFF);
-        Put16(kDvdStop);
-        Put16(second);
-        m_bytes.push_back(0x02);
-        m_bytes.push_back(0xFF);
+        if (stops) {
+            Put16(kDvdStop);
+            Put16(second);
+            m_bytes.push_back(0x02);
+            m_bytes.push_back(0xFF);
+        }
         SetAt(0, m_bytes.size());
     }
     const std::vector<uint8_t>& Bytes() const { return m_bytes; }
@@ -99,13 +105,14 @@ std::string Pack(const std::vector<uint8_t>& payload)
     return bytes;
 }
 
-// A DVD subtitle file pair (.idx and .sub): the box from 0.5 s, a packet of garbage at 1.8 s,
-// the box again from 2.2 s.
-bool WriteDvdSubtitles(const std::wstring& idx, const std::wstring& sub)
+struct DvdPacket {
+    const char* time;
+    std::string pack;
+};
+
+// A DVD subtitle file pair, base.idx and base.sub.
+bool WriteDvdSubtitles(const std::wstring& base, const std::vector<DvdPacket>& packets)
 {
-    std::vector<uint8_t> garbage = {0x00, 0x0C, 0xFF, 0xF0, 0x13, 0x37, 0x00, 0x00, 0xAB, 0xCD, 0xEF, 0x01};
-    std::string packs[] = {Pack(SubPicture().Bytes()), Pack(garbage), Pack(SubPicture().Bytes())};
-    const char* times[] = {"00:00:00:500", "00:00:01:800", "00:00:02:200"};
     std::string index =
         "# VobSub index file, v7 (do not modify this line!)\n"
         "size: 320x240\n"
@@ -113,13 +120,24 @@ bool WriteDvdSubtitles(const std::wstring& idx, const std::wstring& sub)
         "000000, 000000, 000000, 000000, 000000, 000000, 000000, 000000\n"
         "id: en, index: 0\n";
     std::string stream;
-    for (int i = 0; i < 3; ++i) {
+    for (const DvdPacket& packet : packets) {
         char line[64];
-        snprintf(line, sizeof(line), "timestamp: %s, filepos: %09x\n", times[i], static_cast<unsigned>(stream.size()));
+        snprintf(line, sizeof(line), "timestamp: %s, filepos: %09x\n", packet.time,
+                 static_cast<unsigned>(stream.size()));
         index += line;
-        stream += packs[i];
+        stream += packet.pack;
     }
-    return WriteBytes(idx, index) && WriteBytes(sub, stream);
+    return WriteBytes(base + L".idx", index) && WriteBytes(base + L".sub", stream);
+}
+
+// The box from 0.5 s, a packet of garbage at 1.8 s, the box again from 2.2 s; and the box
+// without a stop from 0.5 s.
+bool WriteDvdFiles(const std::wstring& timed, const std::wstring& open)
+{
+    std::vector<uint8_t> garbage = {0x00, 0x0C, 0xFF, 0xF0, 0x13, 0x37, 0x00, 0x00, 0xAB, 0xCD, 0xEF, 0x01};
+    std::string box = Pack(SubPicture(true).Bytes());
+    return WriteDvdSubtitles(timed, {{"00:00:00:500", box}, {"00:00:01:800", Pack(garbage)}, {"00:00:02:200", box}}) &&
+           WriteDvdSubtitles(open, {{"00:00:00:500", Pack(SubPicture(false).Bytes())}});
 }
 
 // A picture the tool wrote, 32-bit BGRA.
@@ -220,8 +238,9 @@ protected:
         g_folder = new TempFolder;
         std::wstring srt = Media(L"subs.srt"), damaged = Media(L"damaged.srt");
         g_made = WriteBytes(srt, kSubRip) && WriteBytes(damaged, kDamagedSubRip) &&
-                 WriteDvdSubtitles(Media(L"dvd.idx"), Media(L"dvd.sub"));
-        const wchar_t* video = L" -map 0:v -map 1:s -c:v libx264 -pix_fmt yuv420p ";
+                 WriteDvdFiles(Media(L"dvd"), Media(L"dvdopen"));
+        std::wstring picture = Media(L"picture.mkv");
+        g_made = g_made && MakeMedia(picture, kPicture);
         struct Recipe {
             const wchar_t* name;
             std::wstring subtitles, codec;
@@ -230,10 +249,12 @@ protected:
                        {L"ass.mkv", srt, L"-c:s ass -f matroska"},
                        {L"webvtt.mkv", srt, L"-c:s webvtt -f matroska"},
                        {L"damaged.mkv", damaged, L"-c:s copy -f matroska"},
-                       {L"dvd.mkv", Media(L"dvd.idx"), L"-c:s copy -f matroska"}};
+                       {L"dvd.mkv", Media(L"dvd.idx"), L"-c:s copy -f matroska"},
+                       {L"dvdopen.mkv", Media(L"dvdopen.idx"), L"-c:s copy -f matroska"}};
         for (const Recipe& recipe : recipes)
-            g_made = g_made && MakeMedia(Media(recipe.name), std::wstring(kPicture) + L" -i " +
-                                                                 Quoted(recipe.subtitles) + video + recipe.codec);
+            g_made = g_made &&
+                     MakeMedia(Media(recipe.name), L"-i " + Quoted(picture) + L" -i " + Quoted(recipe.subtitles) +
+                                                       L" -map 0:v -map 1:s -c:v copy " + recipe.codec);
     }
     static void TearDownTestSuite()
     {
@@ -346,6 +367,16 @@ TEST_F(ClipRunnerSubtitleTest, ShowsTheSubtitleRunningAtTheStartPosition)
     EXPECT_GT(WhiteInk(frames[0]).bottom - WhiteInk(frames[0]).top, 22) << "the two lines";
     ExpectChangeAt(frames[1], 3000);
     EXPECT_EQ(0, WhiteInk(frames[1]).count);
+}
+
+// A bitmap without an end of its own that began long before the start position still shows.
+TEST_F(ClipRunnerSubtitleTest, ShowsABitmapWithoutEndFromBeforeTheStartPosition)
+{
+    ASSERT_TRUE(Play(L"dvdopen.mkv", L"-sst 2 -ss 0:00:02.000"));
+    std::vector<Frame> frames = ReadFrames(m_frames.Path());
+    ASSERT_EQ(1u, frames.size()) << "shown to the end";
+    ExpectChangeAt(frames[0], 2000);
+    EXPECT_TRUE(Near(frames[0].At(130, 210), 255, 255, 255));
 }
 
 TEST_F(ClipRunnerSubtitleTest, DrawsNoneWhenSubtitlesAreOff)

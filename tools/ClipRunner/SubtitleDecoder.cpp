@@ -82,7 +82,7 @@ void SubtitleDecoder::Decode(const AVPacket* packet)
 // the next subtitle.
 void SubtitleDecoder::Queue(const AVSubtitle& decoded, int64_t mediaUs)
 {
-    double until = -1;
+    double until = SubtitleQueue::kUntilNext;
     if (decoded.end_display_time != UINT32_MAX && decoded.end_display_time > decoded.start_display_time)
         until = ClockTime(mediaUs + decoded.end_display_time * int64_t{1000});
     m_subtitles.Push(Convert(decoded), ClockTime(mediaUs + decoded.start_display_time * int64_t{1000}), until,

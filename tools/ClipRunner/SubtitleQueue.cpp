@@ -1,7 +1,5 @@
 #include "tools/ClipRunner/SubtitleQueue.h"
 
-#include <limits>
-
 bool SubtitleQueue::Push(std::shared_ptr<const Subtitle> subtitle, double from, double until, int serial)
 {
     std::unique_lock<std::mutex> hold(m_lock);
@@ -11,8 +9,6 @@ bool SubtitleQueue::Push(std::shared_ptr<const Subtitle> subtitle, double from, 
     EndOpenEntries(from);
     if (subtitle->text.empty() && subtitle->bitmaps.empty())
         return true;
-    if (until < from)
-        until = std::numeric_limits<double>::infinity();
     m_entries.push_back({std::move(subtitle), from, until});
     return true;
 }
@@ -20,7 +16,7 @@ bool SubtitleQueue::Push(std::shared_ptr<const Subtitle> subtitle, double from, 
 void SubtitleQueue::EndOpenEntries(double at)
 {
     for (Entry& entry : m_entries)
-        if (entry.until == std::numeric_limits<double>::infinity())
+        if (entry.until == kUntilNext)
             entry.until = at;
 }
 

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -26,10 +27,12 @@ struct Subtitle {
 
 class SubtitleQueue {
 public:
+    static constexpr double kUntilNext = std::numeric_limits<double>::infinity();
+
     explicit SubtitleQueue(size_t capacity) : m_capacity(capacity) {}
 
-    // Subtitle thread. Shows the subtitle from clock time `from` until `until`; without an end
-    // of its own (until below from) it lasts until the next one comes. A subtitle with nothing
+    // Subtitle thread. Shows the subtitle from clock time `from` until `until`; one without an
+    // end of its own (until kUntilNext) lasts until the next one comes. A subtitle with nothing
     // to show only ends those. Blocks while the queue is full; false when the serial is no
     // longer wanted or the queue was aborted.
     bool Push(std::shared_ptr<const Subtitle> subtitle, double from, double until, int serial);
