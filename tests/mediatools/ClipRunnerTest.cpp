@@ -66,18 +66,6 @@ std::wstring HoledClip()
     return g_media + L"\\holed.ts";
 }
 
-bool WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
-    CloseHandle(file);
-    return ok;
-}
-
 // The stream clip cut off in the middle, and with 5000 bytes zeroed a third of the way in.
 bool MakeDamagedClips()
 {

@@ -191,6 +191,19 @@ inline LRESULT SendCommand(const PlayerStatus& status, int32_t command, int64_t 
     return SendBlock(status.ToolWindow, PLAYER_MSG_COMMAND, &block, sizeof(block));
 }
 
+// Writes a test file of the given bytes; false when it cannot be written whole.
+inline bool WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
 // Sets an environment variable for the tools this test starts, and clears it again.
 class ScopedEnvironment {
 public:

@@ -19,7 +19,7 @@ std::string ChainToOutput(const std::string& chain)
 
 AudioDecoder::AudioDecoder(AVStream* stream, int64_t startTimeUs, PacketQueue& packets, AudioOutput& output,
                            const AudioSettings& settings)
-    : Decoder(stream, startTimeUs, packets), m_output(output), m_settings(settings), m_recent(kRecentFrames)
+    : FrameDecoder(stream, startTimeUs, packets), m_output(output), m_settings(settings), m_recent(kRecentFrames)
 {
 }
 

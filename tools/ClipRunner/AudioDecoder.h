@@ -5,7 +5,7 @@
 #pragma once
 
 #include "tools/ClipRunner/AudioOutput.h"
-#include "tools/ClipRunner/Decoder.h"
+#include "tools/ClipRunner/FrameDecoder.h"
 #include "tools/ClipRunner/FilterGraph.h"
 
 #include <atomic>
@@ -16,7 +16,7 @@ struct AudioSettings {
     double speed = 1;   // how fast the chain plays the media
 };
 
-class AudioDecoder : public Decoder {
+class AudioDecoder : public FrameDecoder {
 public:
     AudioDecoder(AVStream* stream, int64_t startTimeUs, PacketQueue& packets, AudioOutput& output,
                  const AudioSettings& settings);

@@ -51,25 +51,10 @@ int64_t Decoder::MediaTimeUs(const AVFrame* frame) const
     return av_rescale_q(time, m_stream->time_base, AVRational{1, AV_TIME_BASE}) - m_startTimeUs;
 }
 
-// Sends one packet (null drains) and takes every frame that it gives.
-void Decoder::Decode(const AVPacket* packet, AVFrame* frame)
-{
-    bool sent = false;
-    while (!sent) {
-        // A decoder that has output waiting refuses input until it is taken.
-        sent = avcodec_send_packet(m_codec, packet) != AVERROR(EAGAIN);
-        while (avcodec_receive_frame(m_codec, frame) >= 0) {
-            Take(frame);
-            av_frame_unref(frame);
-        }
-    }
-}
-
 // Decoding thread, until the queue is aborted.
 void Decoder::Run()
 {
     AVPacket* packet = av_packet_alloc();
-    AVFrame* frame = av_frame_alloc();
     int current = -1;
     for (;;) {
         int serial = 0;
@@ -82,11 +67,10 @@ void Decoder::Run()
             current = serial;
             Restart(serial, startUs);
         }
-        Decode(got == PacketQueue::Got::End ? nullptr : packet, frame);
+        Decode(got == PacketQueue::Got::End ? nullptr : packet);
         av_packet_unref(packet);
         if (got == PacketQueue::Got::End)
             Finish();
     }
-    av_frame_free(&frame);
     av_packet_free(&packet);
 }

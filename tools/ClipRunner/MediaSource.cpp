@@ -80,10 +80,12 @@ void MediaSource::PickStreams(const RunnerOptions& options)
     if (!options.noSubtitles)
         m_subtitle = ChooseStream(m_format, AVMEDIA_TYPE_SUBTITLE, options.subtitleStream,
                                   m_audio >= 0 ? m_audio : m_video);
-    // Subtitles are not drawn, so nothing but the two played streams is read.
-    for (unsigned i = 0; i < m_format->nb_streams; ++i)
-        if (static_cast<int>(i) != m_video && static_cast<int>(i) != m_audio)
+    // Nothing but the played streams is read.
+    for (unsigned i = 0; i < m_format->nb_streams; ++i) {
+        int index = static_cast<int>(i);
+        if (index != m_video && index != m_audio && index != m_subtitle)
             m_format->streams[i]->discard = AVDISCARD_ALL;
+    }
 }
 
 void MediaSource::DropVideo()
@@ -96,6 +98,12 @@ void MediaSource::DropAudio()
 {
     m_format->streams[m_audio]->discard = AVDISCARD_ALL;
     m_audio = -1;
+}
+
+void MediaSource::DropSubtitles()
+{
+    m_format->streams[m_subtitle]->discard = AVDISCARD_ALL;
+    m_subtitle = -1;
 }
 
 int64_t MediaSource::DurationUs() const
@@ -129,6 +137,7 @@ void MediaSource::Stop()
     m_stopping = true;
     m_videoPackets.Abort();
     m_audioPackets.Abort();
+    m_subtitlePackets.Abort();
     {
         std::lock_guard<std::mutex> hold(m_lock);
         m_wake.notify_all();
@@ -158,6 +167,7 @@ void MediaSource::MoveTo(int serial, int64_t targetUs)
     }
     m_videoPackets.Flush(serial, targetUs);
     m_audioPackets.Flush(serial, targetUs);
+    m_subtitlePackets.Flush(serial, targetUs);
 }
 
 bool MediaSource::QueuesFull() const
@@ -173,6 +183,8 @@ void MediaSource::Route(AVPacket* packet)
         m_videoPackets.Put(packet);
     else if (packet->stream_index == m_audio)
         m_audioPackets.Put(packet);
+    else if (packet->stream_index == m_subtitle)
+        m_subtitlePackets.Put(packet);
     av_packet_unref(packet);
 }
 
@@ -182,6 +194,8 @@ void MediaSource::EndStreams()
         m_videoPackets.PutEnd();
     if (m_audio >= 0)
         m_audioPackets.PutEnd();
+    if (m_subtitle >= 0)
+        m_subtitlePackets.PutEnd();
 }
 
 // Reading thread: reads until the end of the input, then waits for a seek or the stop.

@@ -25,16 +25,19 @@ public:
     bool Open(const RunnerOptions& options, HWND owner, std::string& error);
     AVStream* VideoStream() const { return Stream(m_video); }
     AVStream* AudioStream() const { return Stream(m_audio); }
+    AVStream* SubtitleStream() const { return Stream(m_subtitle); }
     int VideoIndex() const { return m_video; }
     int AudioIndex() const { return m_audio; }
     int SubtitleIndex() const { return m_subtitle; }
     void DropVideo();  // its decoder could not be opened
     void DropAudio();
+    void DropSubtitles();
     int64_t DurationUs() const;   // 0 when unknown
     int64_t StartTimeUs() const;  // stream time of media time 0
 
     PacketQueue& VideoPackets() { return m_videoPackets; }
     PacketQueue& AudioPackets() { return m_audioPackets; }
+    PacketQueue& SubtitlePackets() { return m_subtitlePackets; }
 
     // Starts reading at media time startUs as serial 1.
     void Start(int64_t startUs, bool seekToAny);
@@ -59,6 +62,7 @@ private:
     bool m_seekToAny = false;
     PacketQueue m_videoPackets;
     PacketQueue m_audioPackets;
+    PacketQueue m_subtitlePackets;  // sparse: it never holds the reading back
 
     std::thread m_thread;
     std::atomic<bool> m_stopping{false};

@@ -14,6 +14,7 @@ const DWORD kFillTimeoutMs = 3000;   // a stream that gives nothing must not hol
 const double kFillSeconds = 0.1;     // sound queued before the clock starts
 const double kMostDrift = 0.04;      // the clock follows the sound device beyond this
 const int kQueuedPictures = 3;
+const int kQueuedSubtitles = 64;
 const int kDefaultWidth = 640, kDefaultHeight = 360;
 
 bool AudioDeviceUsable(const TestMode& test)
@@ -53,7 +54,8 @@ Player::Player(const RunnerOptions& options, const TestMode& test, const ToolLog
       m_clock(test.speed),
       m_output(m_clock, AudioDeviceUsable(test)),
       m_pictures(kQueuedPictures),
-      m_window(*this),
+      m_subtitles(kQueuedSubtitles),
+      m_window(*this, m_subtitlePainter),
       m_link(options.ownerWindow, options.callbackContext, *this, log),
       m_waveform(options.waveform),
       m_volume(options.volume),
@@ -141,6 +143,28 @@ void Player::OpenDecoders()
             m_source.DropAudio();
         }
     }
+    if (m_source.SubtitleStream())
+        OpenSubtitleDecoder();
+}
+
+// Subtitles keep time with the picture, and their bitmaps lie on the picture's frame unless
+// the stream gives one of its own.
+void Player::OpenSubtitleDecoder()
+{
+    SubtitleSettings settings;
+    settings.speed = m_video ? m_videoSpeed : m_audioSpeed;
+    if (m_video) {
+        settings.canvasWidth = m_source.VideoStream()->codecpar->width;
+        settings.canvasHeight = m_source.VideoStream()->codecpar->height;
+    }
+    m_subtitle = std::make_unique<SubtitleDecoder>(m_source.SubtitleStream(), m_source.StartTimeUs(),
+                                                   m_source.SubtitlePackets(), m_subtitles, settings);
+    std::string error;
+    if (!m_subtitle->Open(m_options.threads, error)) {
+        Complain(m_log, L"ClipRunner: subtitles left out: " + FromUtf8(error));
+        m_subtitle.reset();
+        m_source.DropSubtitles();
+    }
 }
 
 bool Player::CreateVideoWindow()
@@ -154,12 +178,15 @@ bool Player::CreateVideoWindow()
 void Player::StartPipelines()
 {
     m_pictures.Retarget(m_serial);
+    m_subtitles.Retarget(m_serial);
     m_output.Retarget(m_serial);
     m_fillStart = GetTickCount();
     if (m_video)
         m_video->Start();
     if (m_audio)
         m_audio->Start();
+    if (m_subtitle)
+        m_subtitle->Start();
     m_source.Start(m_startUs, m_options.seekToAny);
 }
 
@@ -169,11 +196,14 @@ void Player::StopPipelines()
 {
     m_source.Stop();
     m_pictures.Abort();
+    m_subtitles.Abort();
     m_output.Abort();
     if (m_video)
         m_video->Join();
     if (m_audio)
         m_audio->Join();
+    if (m_subtitle)
+        m_subtitle->Join();
 }
 
 void Player::WaitForWork()
@@ -225,6 +255,7 @@ void Player::Step()
         Finish(false);
         return;
     }
+    PresentSubtitles();
     if (GetTickCount() - m_lastReport >= kProgressMs)
         Report(PLAYER_EVENT_PROGRESS);
 }
@@ -266,6 +297,7 @@ void Player::SeekTo(int64_t targetUs)
     m_clock.Set(0);
     m_output.Retarget(m_serial);
     m_pictures.Retarget(m_serial);
+    m_subtitles.Retarget(m_serial);
     m_source.Seek(m_serial, targetUs);
 }
 
@@ -342,6 +374,18 @@ void Player::PresentWaveform()
         m_picture = std::make_unique<Picture>();
     m_waveform.Paint(peaks, m_windowWidth, m_windowHeight, *m_picture);
     m_window.Show(m_picture.get());
+}
+
+// The window is drawn again when the subtitles on screen change, also between pictures and
+// while paused. The test mode's picture of the change waits for the first picture.
+void Player::PresentSubtitles()
+{
+    if (m_subtitle && m_subtitlePainter.Set(m_subtitles.OnScreen(m_clock.Now()))) {
+        m_window.Show(m_picture.get());
+        m_frameDue = !m_test.framesFolder.empty();
+    }
+    if (m_frameDue && m_window.SaveFrame(m_test.framesFolder + L"\\" + std::to_wstring(PositionUs() / 1000) + L".bmp"))
+        m_frameDue = false;
 }
 
 bool Player::ReachedEnd()

@@ -15,6 +15,9 @@
 #include "tools/ClipRunner/MediaSource.h"
 #include "tools/ClipRunner/OwnerLink.h"
 #include "tools/ClipRunner/RunnerOptions.h"
+#include "tools/ClipRunner/SubtitleDecoder.h"
+#include "tools/ClipRunner/SubtitlePainter.h"
+#include "tools/ClipRunner/SubtitleQueue.h"
 #include "tools/ClipRunner/TestMode.h"
 #include "tools/ClipRunner/VideoDecoder.h"
 #include "tools/ClipRunner/VideoWindow.h"
@@ -49,6 +52,7 @@ private:
 
     bool OpenMedia();
     void OpenDecoders();
+    void OpenSubtitleDecoder();
     bool CreateVideoWindow();
     void StartPipelines();
     void StopPipelines();
@@ -66,6 +70,7 @@ private:
     void PresentVideo();
     void ShowNextPicture();
     void PresentWaveform();
+    void PresentSubtitles();
     bool ReachedEnd();
     void EnterEnd();
     bool EndWaitOver() const;
@@ -84,9 +89,12 @@ private:
     MediaClock m_clock;
     AudioOutput m_output;
     FrameQueue m_pictures;
+    SubtitleQueue m_subtitles;
     MediaSource m_source;
     std::unique_ptr<VideoDecoder> m_video;  // after the queues: ended before them
     std::unique_ptr<AudioDecoder> m_audio;
+    std::unique_ptr<SubtitleDecoder> m_subtitle;
+    SubtitlePainter m_subtitlePainter;
     VideoWindow m_window;
     OwnerLink m_link;
     WaveformPainter m_waveform;
@@ -104,6 +112,7 @@ private:
     double m_pictureEnd = 0;             // clock time when the picture on screen runs out
     int m_shown = 0, m_droppedOnScreen = 0;
     int m_windowWidth = 0, m_windowHeight = 0;
+    bool m_frameDue = false;  // the test mode has a change of the subtitles to write
 
     // Requests from the owner, taken on the next step.
     int m_pauseToggles = 0;

@@ -20,5 +20,9 @@ TestMode ReadTestMode()
         if (speed >= 0.1 && speed <= 100)
             test.speed = speed;
     }
+    wchar_t folder[MAX_PATH] = {};
+    DWORD length = GetEnvironmentVariableW(L"KAVRI_TOOL_FRAMES", folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        test.framesFolder = folder;
     return test;
 }

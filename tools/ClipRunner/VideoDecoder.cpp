@@ -46,7 +46,7 @@ std::string VideoDecoder::SourceArgs(int width, int height, int format, AVRation
 
 VideoDecoder::VideoDecoder(AVStream* stream, int64_t startTimeUs, PacketQueue& packets, FrameQueue& pictures,
                            const MediaClock& clock, const VideoSettings& settings)
-    : Decoder(stream, startTimeUs, packets), m_pictures(pictures), m_clock(clock), m_settings(settings)
+    : FrameDecoder(stream, startTimeUs, packets), m_pictures(pictures), m_clock(clock), m_settings(settings)
 {
 }
 

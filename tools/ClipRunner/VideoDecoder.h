@@ -3,7 +3,7 @@
 // picture that is already late is not scaled at all.
 #pragma once
 
-#include "tools/ClipRunner/Decoder.h"
+#include "tools/ClipRunner/FrameDecoder.h"
 #include "tools/ClipRunner/FilterGraph.h"
 #include "tools/ClipRunner/FrameQueue.h"
 #include "tools/ClipRunner/MediaClock.h"
@@ -16,7 +16,7 @@ struct VideoSettings {
     bool frameDrop = false;
 };
 
-class VideoDecoder : public Decoder {
+class VideoDecoder : public FrameDecoder {
 public:
     VideoDecoder(AVStream* stream, int64_t startTimeUs, PacketQueue& packets, FrameQueue& pictures,
                  const MediaClock& clock, const VideoSettings& settings);

@@ -1,5 +1,9 @@
 #include "tools/ClipRunner/VideoWindow.h"
 
+#include "tools/common/OwnedHandle.h"
+
+#include <cstring>
+
 namespace {
 
 const wchar_t kClassName[] = L"KavriClipRunnerVideo";
@@ -27,6 +31,22 @@ RECT PictureRect(const RECT& client, int width, int height)
         fitWidth = static_cast<int>(static_cast<int64_t>(boxHeight) * width / height);
     int left = client.left + (boxWidth - fitWidth) / 2, top = client.top + (boxHeight - fitHeight) / 2;
     return RECT{left, top, left + fitWidth, top + fitHeight};
+}
+
+// A 32-bit BMP file of the canvas, top row first.
+bool WriteBitmapFile(const std::wstring& path, const MemoryCanvas& canvas)
+{
+    BITMAPINFOHEADER info = TopDownBitmapHeader(canvas.Width(), canvas.Height());
+    DWORD pixelBytes = static_cast<DWORD>(canvas.Width()) * canvas.Height() * 4;
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;  // "BM"
+    header.bfOffBits = sizeof(header) + sizeof(info);
+    header.bfSize = header.bfOffBits + pixelBytes;
+    OwnedFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    return file.IsValid() && WriteFile(file.Get(), &header, sizeof(header), &written, nullptr) &&
+           WriteFile(file.Get(), &info, sizeof(info), &written, nullptr) &&
+           WriteFile(file.Get(), canvas.Pixels(), pixelBytes, &written, nullptr) && written == pixelBytes;
 }
 
 }  // namespace
@@ -68,27 +88,85 @@ void VideoWindow::Show(const Picture* picture)
     ReleaseDC(m_window, dc);
 }
 
+bool VideoWindow::HasPicture() const
+{
+    return m_picture && m_picture->width > 0 && m_picture->height > 0;
+}
+
+void VideoWindow::StretchPicture(HDC dc, const RECT& target) const
+{
+    BITMAPINFO info = {};
+    info.bmiHeader = TopDownBitmapHeader(m_picture->width, m_picture->height);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, 0, 0,
+                  m_picture->width, m_picture->height, m_picture->bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+// The part `area` of the window, where the picture fills `target`, with the subtitles over it.
+// A picture already at the window's scale is copied row by row: GDI would go through all of it.
+bool VideoWindow::Compose(MemoryCanvas& canvas, const RECT& target, const RECT& area) const
+{
+    if (!canvas.Valid())
+        return false;
+    RECT onCanvas = {target.left - area.left, target.top - area.top, target.right - area.left,
+                     target.bottom - area.top};
+    if (target.right - target.left == m_picture->width && target.bottom - target.top == m_picture->height) {
+        size_t left = area.left - target.left, top = area.top - target.top;
+        for (int y = 0; y < canvas.Height(); ++y) {
+            const uint8_t* row = m_picture->bits.data() + ((top + y) * m_picture->width + left) * 4;
+            memcpy(canvas.Pixels() + static_cast<size_t>(y) * canvas.Width(), row, canvas.Width() * 4);
+        }
+    } else {
+        StretchPicture(canvas.Dc(), onCanvas);
+    }
+    m_subtitles.Paint(canvas, onCanvas);
+    return true;
+}
+
+// Where subtitles lie, the picture and they are put together off screen, so that they never
+// flicker; the rest of the picture goes to the window directly.
+void VideoWindow::PaintPicture(HDC dc, const RECT& target) const
+{
+    RECT covered = m_subtitles.Area(target), area;
+    if (IntersectRect(&area, &target, &covered)) {
+        MemoryCanvas canvas(dc, area.right - area.left, area.bottom - area.top);
+        if (Compose(canvas, target, area)) {
+            int saved = SaveDC(dc);
+            ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
+            StretchPicture(dc, target);
+            RestoreDC(dc, saved);
+            BitBlt(dc, area.left, area.top, canvas.Width(), canvas.Height(), canvas.Dc(), 0, 0, SRCCOPY);
+            return;
+        }
+    }
+    StretchPicture(dc, target);
+}
+
 void VideoWindow::Paint(HWND window, HDC dc) const
 {
     RECT client;
     GetClientRect(window, &client);
     int saved = SaveDC(dc);
-    if (m_picture && m_picture->width > 0 && m_picture->height > 0 && client.right > 0 && client.bottom > 0) {
+    if (HasPicture() && client.right > 0 && client.bottom > 0) {
         RECT target = PictureRect(client, m_picture->width, m_picture->height);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = m_picture->width;
-        info.bmiHeader.biHeight = -m_picture->height;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, 0, 0,
-                      m_picture->width, m_picture->height, m_picture->bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        PaintPicture(dc, target);
         ExcludeClipRect(dc, target.left, target.top, target.right, target.bottom);
     }
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RestoreDC(dc, saved);
+}
+
+bool VideoWindow::SaveFrame(const std::wstring& path) const
+{
+    RECT client;
+    if (!m_window || !HasPicture() || !GetClientRect(m_window, &client) || client.right <= 0 || client.bottom <= 0)
+        return false;
+    RECT target = PictureRect(client, m_picture->width, m_picture->height);
+    HDC screen = GetDC(m_window);
+    MemoryCanvas canvas(screen, target.right - target.left, target.bottom - target.top);
+    bool composed = Compose(canvas, target, target);
+    ReleaseDC(m_window, screen);
+    return composed && WriteBitmapFile(path, canvas);
 }
 
 LRESULT CALLBACK VideoWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -1,11 +1,15 @@
 // The tool's window: a child of the owner window, placed and sized only by its owner (or, run
 // without an owner, a top-level window of its own). It shows the current picture scaled into
-// its client area and hands its messages of interest to the handler. Window thread.
+// its client area, with the subtitles over it, and hands its messages of interest to the handler.
+// Window thread.
 #pragma once
 
 #include "tools/ClipRunner/FrameQueue.h"
+#include "tools/ClipRunner/MemoryCanvas.h"
+#include "tools/ClipRunner/SubtitlePainter.h"
 
 #include <windows.h>
+#include <string>
 
 class VideoWindowHandler {
 public:
@@ -17,7 +21,9 @@ public:
 
 class VideoWindow {
 public:
-    explicit VideoWindow(VideoWindowHandler& handler) : m_handler(handler) {}
+    VideoWindow(VideoWindowHandler& handler, const SubtitlePainter& subtitles)
+        : m_handler(handler), m_subtitles(subtitles)
+    {}
     VideoWindow(const VideoWindow&) = delete;
     VideoWindow& operator=(const VideoWindow&) = delete;
     ~VideoWindow() { Destroy(); }
@@ -29,14 +35,21 @@ public:
     // Paints the picture now and whenever the window needs painting; it must stay alive until
     // the next call.
     void Show(const Picture* picture);
+    // Writes what the window shows now, without its black borders, as a 32-bit BMP file.
+    bool SaveFrame(const std::wstring& path) const;
     void Destroy();
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    bool HasPicture() const;
+    void StretchPicture(HDC dc, const RECT& target) const;
+    bool Compose(MemoryCanvas& canvas, const RECT& target, const RECT& area) const;
+    void PaintPicture(HDC dc, const RECT& target) const;
     void Paint(HWND window, HDC dc) const;
 
     VideoWindowHandler& m_handler;
+    const SubtitlePainter& m_subtitles;
     HWND m_window = nullptr;
     const Picture* m_picture = nullptr;
 };
