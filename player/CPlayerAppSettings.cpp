@@ -3,34 +3,8 @@
 
 CPlayerAppSettings g_playerAppSettings;
 
-CString CPlayerAppSettings::GetVersionText() const
+CPlayerAppSettings::CPlayerAppSettings() : CProductAppSettings(L"Kavri Video Player", L"kavri-video-player")
 {
-    return L"7.3.0";
-}
-
-CString CPlayerAppSettings::GetSupportMailAddress() const
-{
-    return L"support@kavri.example";
-}
-
-CString CPlayerAppSettings::GetProductName() const
-{
-    return L"Kavri Video Player";
-}
-
-CString CPlayerAppSettings::GetUpdateManifestUrl() const
-{
-    return L"https://www.kavri.example/kavri-video-player/update.xml";
-}
-
-CString CPlayerAppSettings::GetProductPageUrl() const
-{
-    return L"https://www.kavri.example/kavri-video-player";
-}
-
-CString CPlayerAppSettings::GetWebSiteUrl() const
-{
-    return L"https://www.kavri.example/";
 }
 
 int CPlayerAppSettings::GetAutoCheckUpdate() const

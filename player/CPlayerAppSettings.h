@@ -1,16 +1,12 @@
 // What the framework reads of the player (IAppSettings): its name, version and addresses, the
 // update-check choice and the main window's placement, all from the player's settings.
 #pragma once
-#include "framework/system/IAppSettings.h"
+#include "framework/system/CProductAppSettings.h"
 
-class CPlayerAppSettings : public IAppSettings {
+class CPlayerAppSettings : public CProductAppSettings {
 public:
-    CString GetVersionText() const override;
-    CString GetSupportMailAddress() const override;
-    CString GetProductName() const override;
-    CString GetUpdateManifestUrl() const override;
-    CString GetProductPageUrl() const override;
-    CString GetWebSiteUrl() const override;
+    CPlayerAppSettings();
+
     int GetAutoCheckUpdate() const override;
     void SetAutoCheckUpdate(int nValue) override;
     int GetAutoCheckUpdateDays() const override;

@@ -76,6 +76,10 @@ bool IsOverwritePolicy(int value)
 
 }  // namespace
 
+CConversionSettings::CConversionSettings() : CProductAppSettings(L"Kavri Media Fetcher", L"kavri-media-fetcher")
+{
+}
+
 int CConversionSettings::LoadSettings()
 {
     CProfileSection section(kSection);
@@ -88,7 +92,9 @@ int CConversionSettings::LoadSettings()
     section.Read(L"AlwaysOnTop", m_alwaysOnTop);
     section.Read(L"ActivePage", m_activePage);
     section.Read(L"ShowStatusBar", m_showStatusBar);
-    section.Read(L"AutoCloseOverwriteDlg", m_autoCloseOverwriteDlg);
+    int autoClose = GetAutoCloseOverwriteDlg();
+    section.Read(L"AutoCloseOverwriteDlg", autoClose);
+    SetAutoCloseOverwriteDlg(autoClose);
     int overwrite = GetOverwritePolicy();
     section.Read(L"Overwrite", overwrite);
     SetOverwritePolicy(overwrite);
@@ -114,7 +120,7 @@ int CConversionSettings::SaveSettings()
     section.WriteFlag(L"AlwaysOnTop", m_alwaysOnTop);
     section.Write(L"ActivePage", m_activePage);
     section.WriteFlag(L"ShowStatusBar", m_showStatusBar);
-    section.WriteFlag(L"AutoCloseOverwriteDlg", m_autoCloseOverwriteDlg);
+    section.WriteFlag(L"AutoCloseOverwriteDlg", GetAutoCloseOverwriteDlg());
     section.Write(L"Overwrite", GetOverwritePolicy());
     section.Write(L"LastFileFilterIndex", m_lastFileFilterIndex);
     section.Write(L"LastFolder", m_lastFolder);
@@ -125,36 +131,6 @@ int CConversionSettings::SaveSettings()
     saved = SavePage(L"Extract", m_extract, true) && saved;
     saved = SavePage(L"Convert", m_convert, true) && saved;
     return saved ? 0 : -1;
-}
-
-CString CConversionSettings::GetVersionText() const
-{
-    return L"7.3.0";
-}
-
-CString CConversionSettings::GetSupportMailAddress() const
-{
-    return L"support@kavri.example";
-}
-
-CString CConversionSettings::GetProductName() const
-{
-    return L"Kavri Media Fetcher";
-}
-
-CString CConversionSettings::GetUpdateManifestUrl() const
-{
-    return L"https://www.kavri.example/kavri-media-fetcher/update.xml";
-}
-
-CString CConversionSettings::GetProductPageUrl() const
-{
-    return L"https://www.kavri.example/kavri-media-fetcher";
-}
-
-CString CConversionSettings::GetWebSiteUrl() const
-{
-    return L"https://www.kavri.example/";
 }
 
 CMainWindowPlacement CConversionSettings::GetMainWindowPlacement() const

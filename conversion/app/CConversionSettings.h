@@ -4,7 +4,7 @@
 // object, theConversionSettings, lives on the window thread; a task thread only reads and sets
 // the Overwrite policy.
 #pragma once
-#include "framework/system/IAppSettings.h"
+#include "framework/system/CProductAppSettings.h"
 #include <atomic>
 
 // What a task page keeps of its output choices between runs.
@@ -15,19 +15,15 @@ struct CPageSettings {
     int m_deleteSourceFiles = 0;
 };
 
-class CConversionSettings : public IAppSettings {
+class CConversionSettings : public CProductAppSettings {
 public:
+    CConversionSettings();
+
     // Reads every value, keeping the current one for a missing key. 0.
     int LoadSettings();
     // Writes every value: 0, or -1 when a value could not be written (the others still are).
     int SaveSettings();
 
-    CString GetVersionText() const override;
-    CString GetSupportMailAddress() const override;
-    CString GetProductName() const override;
-    CString GetUpdateManifestUrl() const override;
-    CString GetProductPageUrl() const override;
-    CString GetWebSiteUrl() const override;
     CMainWindowPlacement GetMainWindowPlacement() const override;
     void SetMainWindowPlacement(const CMainWindowPlacement& placement) override;
     int GetAutoCheckUpdate() const override { return m_autoCheckUpdate; }
@@ -38,6 +34,10 @@ public:
     // other value reads as 0, so an unknown stored number never decides for the user.
     int GetOverwritePolicy() const;
     void SetOverwritePolicy(int policy);
+
+    // Whether the file-exists question closes itself; the question runs on a task's thread.
+    int GetAutoCloseOverwriteDlg() const { return m_autoCloseOverwriteDlg.load(); }
+    void SetAutoCloseOverwriteDlg(int value) { m_autoCloseOverwriteDlg.store(value ? 1 : 0); }
 
     // The task states' look: an index into the 24 x 24 state images (-1 none, -2 unknown
     // state) and the progress bar's colour for a colour code.
@@ -53,7 +53,6 @@ public:
     int m_alwaysOnTop = 0;
     int m_activePage = 0;
     int m_showStatusBar = 1;
-    int m_autoCloseOverwriteDlg = 0;
     int m_lastFileFilterIndex = 0;
     CString m_lastFolder;
     int m_lastScanSubfolders = 0;
@@ -65,6 +64,7 @@ public:
 private:
     // Read by task threads while the window thread may change it.
     std::atomic<int> m_overwrite{0};
+    std::atomic<int> m_autoCloseOverwriteDlg{0};
 };
 
 extern CConversionSettings theConversionSettings;

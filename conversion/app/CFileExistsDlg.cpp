@@ -27,12 +27,12 @@ CFileExistsDlg::CFileExistsDlg(CConversionSettings& settings, LPCWSTR folder, LP
       m_extension(extension),
       m_settings(settings)
 {
-    m_autoClose = settings.m_autoCloseOverwriteDlg ? 1 : 0;
+    m_autoClose = settings.GetAutoCloseOverwriteDlg();
 }
 
 CFileExistsDlg::~CFileExistsDlg()
 {
-    m_settings.m_autoCloseOverwriteDlg = m_autoClose;
+    m_settings.SetAutoCloseOverwriteDlg(m_autoClose);
 }
 
 int CFileExistsDlg::AnswerFor(int action, BOOL always)

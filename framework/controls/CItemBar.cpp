@@ -396,25 +396,30 @@ void CBarButtonItem::FireCommand()
         m_pOwner->Post(this, WM_COMMAND, static_cast<WPARAM>(static_cast<UINT>(m_nID) & 0xFFFF), 0);
 }
 
-static CPoint MsgPoint(const MSG* pMsg)
+CPoint CBarItem::MessagePoint(const MSG* pMsg)
 {
     return CPoint(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)));
+}
+
+BOOL CBarItem::TrackMouseMove(CPoint pt)
+{
+    if (PtInItem(pt.x, pt.y)) {
+        if (!IsHot())
+            m_pOwner->SetHotItem(this);
+        return TRUE;
+    }
+    m_pOwner->StopPressed(this, TRUE);
+    return FALSE;
 }
 
 BOOL CBarButtonItem::OnMessage(const MSG* pMsg)
 {
     if (IsDisabled() || IsHidden())
         return FALSE;
-    CPoint pt = MsgPoint(pMsg);
+    CPoint pt = MessagePoint(pMsg);
     switch (pMsg->message) {
     case WM_MOUSEMOVE:
-        if (PtInItem(pt.x, pt.y)) {
-            if (!IsHot())
-                m_pOwner->SetHotItem(this);
-            return TRUE;
-        }
-        m_pOwner->StopPressed(this, TRUE);
-        return FALSE;
+        return TrackMouseMove(pt);
     case WM_LBUTTONDOWN:
         if (!PtInItem(pt.x, pt.y))
             return FALSE;
@@ -584,7 +589,7 @@ BOOL CBarSliderItem::OnMessage(const MSG* pMsg)
 {
     if (IsDisabled() || IsHidden())
         return FALSE;
-    CPoint pt = MsgPoint(pMsg);
+    CPoint pt = MessagePoint(pMsg);
     BOOL bRange = m_nMax > m_nMin;
     switch (pMsg->message) {
     case WM_LBUTTONDOWN:
@@ -610,13 +615,7 @@ BOOL CBarSliderItem::OnMessage(const MSG* pMsg)
             SetPosNotify(nPos);
             return TRUE;
         }
-        if (PtInItem(pt.x, pt.y)) {
-            if (!IsHot())
-                m_pOwner->SetHotItem(this);
-            return TRUE;
-        }
-        m_pOwner->StopPressed(this, TRUE);
-        return FALSE;
+        return TrackMouseMove(pt);
     case WM_LBUTTONUP:
         break;
     case WM_RBUTTONDOWN:

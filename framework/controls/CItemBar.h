@@ -130,6 +130,12 @@ public:
     DWORD m_dwStyle;
     CRect m_rect;
     DWORD m_dwFlags;
+
+protected:
+    // The point of a bar's mouse message, in bar client coordinates.
+    static CPoint MessagePoint(const MSG* pMsg);
+    // A mouse move at pt: on the item it becomes hot (TRUE, taken); off it, it stops being pressed.
+    BOOL TrackMouseMove(CPoint pt);
 };
 
 // Button states, as drawn

@@ -22,16 +22,10 @@ BOOL CMenuBarItem::OnMessage(const MSG* pMsg)
 {
     if (IsDisabled() || IsHidden())
         return FALSE;
-    CPoint pt(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)));
+    CPoint pt = MessagePoint(pMsg);
     switch (pMsg->message) {
     case WM_MOUSEMOVE:
-        if (PtInItem(pt.x, pt.y)) {
-            if (!IsHot())
-                m_pOwner->SetHotItem(this);
-            return TRUE;
-        }
-        m_pOwner->StopPressed(this, TRUE);
-        return FALSE;
+        return TrackMouseMove(pt);
     case WM_MOUSELEAVE:
         m_pOwner->StopPressed(this, TRUE);
         return TRUE;

@@ -313,7 +313,7 @@ void AskFileExists()
     std::wstring folder = TempFolderFor(L"Kavri Output");
     CloseHandle(
         CreateFileW((folder + L"\\Holiday clip.mp4").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    g_conversionSettings.m_autoCloseOverwriteDlg = 1;
+    g_conversionSettings.SetAutoCloseOverwriteDlg(1);
     std::thread([folder]() {
         CString newTitle;
         g_prompt.AskFileExists(folder.c_str(), L"Holiday clip", L".mp4", newTitle);

@@ -11,6 +11,7 @@
 Edges are smoothed against the colour each image is drawn on, so the transparent colour never
 shows as a fringe. Run from anywhere: python3 conversion/app/res/make_frame_art.py
 """
+import importlib.util
 import os
 import struct
 
@@ -25,21 +26,17 @@ WHITE = (0xFF, 0xFF, 0xFF)
 DARK = (0x2A, 0x2A, 0x2A)
 
 
+def framework_art():
+    """The framework's generator, for its bitmap writer."""
+    spec = importlib.util.spec_from_file_location("framework_art", os.path.join(HERE, "..", "..", "..", "framework", "res", "make_art.py"))
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module
+
+
 def write_bmp24(path, pixels):
-    """pixels: rows top to bottom of (r, g, b)."""
-    height, width = len(pixels), len(pixels[0])
-    stride = (width * 3 + 3) & ~3
-    data = bytearray()
-    for row in reversed(pixels):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        line += b"\0" * (stride - len(line))
-        data += line
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    file_header = struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(data), 0, 0, 14 + len(header))
-    with open(os.path.join(HERE, path), "wb") as f:
-        f.write(file_header + header + data)
+    """pixels: rows top to bottom of (r, g, b), written beside this script."""
+    framework_art().write_bmp24(os.path.join(HERE, path), pixels)
 
 
 class Image:

@@ -192,7 +192,7 @@ TEST_F(FileExistsTest, ATypedNameMustBeOneAFileCanHave)
 
 TEST_F(FileExistsTest, TheCountdownClosesWithTheSuggestedName)
 {
-    m_settings.m_autoCloseOverwriteDlg = 1;
+    m_settings.SetAutoCloseOverwriteDlg(1);
     std::vector<std::wstring> labels;
     Asked asked = Ask([&labels](HWND hDlg) {
         labels.push_back(std::wstring(Text(hDlg, IDC_AUTO_CLOSE)));
@@ -216,13 +216,13 @@ TEST_F(FileExistsTest, TheCountdownClosesWithTheSuggestedName)
               labels);
     EXPECT_EQ(1, asked.answer);
     EXPECT_STREQ(L"clip (2)", asked.newTitle);
-    EXPECT_EQ(1, m_settings.m_autoCloseOverwriteDlg);
+    EXPECT_EQ(1, m_settings.GetAutoCloseOverwriteDlg());
 }
 
 TEST_F(FileExistsTest, TheAutoCloseBoxIsRememberedInTheSettings)
 {
     for (int start : {0, 1}) {
-        m_settings.m_autoCloseOverwriteDlg = start;
+        m_settings.SetAutoCloseOverwriteDlg(start);
         bool shownChecked = false;
         Ask([&shownChecked](HWND hDlg) {
             shownChecked = IsDlgButtonChecked(hDlg, IDC_AUTO_CLOSE) == BST_CHECKED;
@@ -231,7 +231,7 @@ TEST_F(FileExistsTest, TheAutoCloseBoxIsRememberedInTheSettings)
             Click(hDlg, IDOK);
         });
         EXPECT_EQ(start == 1, shownChecked);
-        EXPECT_EQ(1 - start, m_settings.m_autoCloseOverwriteDlg);
+        EXPECT_EQ(1 - start, m_settings.GetAutoCloseOverwriteDlg());
     }
 }
 

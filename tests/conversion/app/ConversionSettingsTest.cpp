@@ -37,7 +37,7 @@ TEST_F(ConversionProfile, FreshProfileGivesTheDefaults)
     EXPECT_EQ(0, settings.m_mainWindowWidth);
     EXPECT_EQ(0, settings.m_mainWindowHeight);
     EXPECT_EQ(0, settings.GetOverwritePolicy());
-    EXPECT_EQ(0, settings.m_autoCloseOverwriteDlg);
+    EXPECT_EQ(0, settings.GetAutoCloseOverwriteDlg());
     EXPECT_TRUE(settings.m_convert.m_formatId.IsEmpty());
 }
 
@@ -55,7 +55,7 @@ TEST_F(ConversionProfile, SaveWritesTheNamesOtherVersionsReadAndLoadReadsThemBac
     saved.m_alwaysOnTop = 5;  // any non-zero flag is stored as 1
     saved.m_activePage = 3;
     saved.m_showStatusBar = 0;
-    saved.m_autoCloseOverwriteDlg = 1;
+    saved.SetAutoCloseOverwriteDlg(1);
     saved.SetOverwritePolicy(12);
     saved.m_lastFileFilterIndex = 2;
     saved.m_lastFolder = L"C:\\Clips";
