@@ -68,18 +68,17 @@ struct Play {
     std::wstring start;  // "-ss" value, empty from the beginning
 };
 
-// The text after "name " in a logged command line, up to the next blank or quote.
+// The value after " name " in a logged command line: a quoted text or a word.
 std::wstring OptionValue(const std::wstring& line, const std::wstring& name)
 {
-    size_t at = line.find(L" " + name + L" ");
-    if (at == std::wstring::npos && line.compare(0, name.size() + 7, L"args: " + name + L" ") != 0)
+    std::wstring padded = L" " + line;
+    size_t at = padded.find(L" " + name + L" ");
+    if (at == std::wstring::npos)
         return L"";
-    at = at == std::wstring::npos ? 6 + name.size() + 1 : at + name.size() + 2;
-    if (line[at] == L'"') {
-        size_t end = line.find(L'"', at + 1);
-        return line.substr(at + 1, end - at - 1);
-    }
-    return line.substr(at, line.find(L' ', at) - at);
+    at += name.size() + 2;
+    if (padded[at] == L'"')
+        return padded.substr(at + 1, padded.find(L'"', at + 1) - at - 1);
+    return padded.substr(at, padded.find(L' ', at) - at);
 }
 
 struct FindChild {
@@ -224,16 +223,13 @@ protected:
     {
         return WaitFor([&] { return Title() == title; }, ms);
     }
-    // One UiDriver action; its printed lines land in *pOutput when asked for.
-    static bool Drive(const std::vector<std::wstring>& args, std::wstring* pOutput = nullptr)
+    // One UiDriver action; true when it succeeded.
+    static bool Drive(const std::vector<std::wstring>& args)
     {
         std::wstring line;
         for (const std::wstring& arg : args)
             line += tooltest::Quoted(arg) + L" ";
-        std::wstring output = *s_folder + L"\\driver.txt";
-        tooltest::ProcessRun run = tooltest::RunProgram(BesideThisProgram(L"UiDriver.exe"), line, 30000, output);
-        if (pOutput)
-            *pOutput = Lines(tooltest::ReadFileBytes(output)).empty() ? L"" : Lines(tooltest::ReadFileBytes(output))[0];
+        tooltest::ProcessRun run = tooltest::RunProgram(BesideThisProgram(L"UiDriver.exe"), line, 30000);
         return run.finished && run.exitCode == 0;
     }
     static bool Key(const wchar_t* key) { return Drive({L"key", L"class:KavriVideoPlayer", key}); }

@@ -13,6 +13,7 @@
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistCtrl.h"
 #include "player/CPlaylistItem.h"
+#include "tests/support/BenchmarkTiming.h"
 #include "tests/support/TestWait.h"
 #include "tests/support/ToolTestSupport.h"
 #include <algorithm>
@@ -22,33 +23,12 @@
 
 namespace {
 
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-struct Stats {
-    double median, worst;
-};
-
+// One step, timed 200 times, in milliseconds.
 template <class F>
-Stats Measure(F step)
+TimeStats MeasureMs(F step)
 {
-    std::vector<double> times;
-    for (int i = 0; i < 200; ++i) {
-        double start = NowMs();
-        step();
-        times.push_back(NowMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
+    TimeStats us = Measure(200, step);
+    return {us.median / 1000, us.worst / 1000};
 }
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes)
@@ -103,7 +83,7 @@ void MeasureScrolling(CPlaylistCtrl& ctrl, int nMode, const wchar_t* pszName)
     ctrl.SetViewMode(nMode);
     ctrl.SetScrollPos(0);
     ctrl.UpdateWindow();
-    Stats step = Measure([&] {
+    TimeStats step = MeasureMs([&] {
         if (ctrl.GetScrollPos(SB_VERT) >= ctrl.GetScrollMaxPos(SB_VERT))
             ctrl.SetScrollPos(0);
         ctrl.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
@@ -112,7 +92,7 @@ void MeasureScrolling(CPlaylistCtrl& ctrl, int nMode, const wchar_t* pszName)
     ctrl.SetScrollPos(0);
     CRect rect;
     ctrl.GetWindowRect(&rect);
-    Stats wheel = Measure([&] {
+    TimeStats wheel = MeasureMs([&] {
         if (ctrl.GetScrollPos(SB_VERT) >= ctrl.GetScrollMaxPos(SB_VERT))
             ctrl.SetScrollPos(0);
         ctrl.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
@@ -148,11 +128,11 @@ int wmain(int argc, wchar_t** argv)
         wprintf(L"the playlist control could not be made\n");
         return 1;
     }
-    double start = NowMs();
+    double start = NowUs();
     int nAdded = ctrl.OpenPlaylistFile(many.c_str(), 0, 0);
-    double opened = NowMs() - start;
+    double opened = (NowUs() - start) / 1000;
     bool bIdle = PumpUntil([&] { return !ctrl.IsLoading() && !ctrl.m_threads.IsUpdating(); }, 600000);
-    double idle = NowMs() - start;
+    double idle = (NowUs() - start) / 1000;
     wprintf(L"%d items from a %.1f MB .playlist: added in %.0f ms (%.1f us an item), worker threads idle after %.0f ms%s\n",
             nAdded, static_cast<double>(tooltest::FileSize(many)) / 1e6, opened, 1000 * opened / std::max(1, nAdded),
             idle, bIdle ? L"" : L" (NOT IDLE)");

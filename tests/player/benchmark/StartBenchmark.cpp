@@ -8,6 +8,7 @@
 // the program first waits for input with nothing left to do (WaitForInputIdle): by then its
 // window has been shown and every pending paint handled. Each program is closed again by
 // WM_CLOSE. Prints the medians, the worst and the ratio of the medians.
+#include "tests/support/BenchmarkTiming.h"
 #include "tests/support/SuitePaths.h"
 #include <windows.h>
 #include <algorithm>
@@ -16,18 +17,6 @@
 #include <vector>
 
 namespace {
-
-double NowMs()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 struct FindWindowOf {
     DWORD processId;
@@ -53,11 +42,11 @@ double TimeStart(const std::wstring& exe)
     buffer.push_back(0);
     STARTUPINFOW si = {sizeof(si)};
     PROCESS_INFORMATION pi = {};
-    double start = NowMs();
+    double start = NowUs();
     if (!CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
     DWORD idle = WaitForInputIdle(pi.hProcess, 60000);
-    double elapsed = NowMs() - start;
+    double elapsed = (NowUs() - start) / 1000;
     FindWindowOf find = {pi.dwProcessId, nullptr};
     EnumWindows(&FindVisibleWindow, reinterpret_cast<LPARAM>(&find));
     if (find.hFound)
@@ -67,16 +56,6 @@ double TimeStart(const std::wstring& exe)
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     return idle == 0 && find.hFound ? elapsed : -1;
-}
-
-struct Stats {
-    double median, worst;
-};
-
-Stats Of(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
 }
 
 // No update check reaches the network during the runs.
@@ -107,7 +86,7 @@ int wmain(int argc, wchar_t** argv)
         playerTimes.push_back(p);
         bareTimes.push_back(b);
     }
-    Stats p = Of(playerTimes), b = Of(bareTimes);
+    TimeStats p = StatsOf(playerTimes), b = StatsOf(bareTimes);
     wprintf(L"start to first paint, %d runs: player median %.0f ms worst %.0f ms | bare window median %.0f ms worst "
             L"%.0f ms | ratio of medians %.2f\n",
             nRuns, p.median, p.worst, b.median, b.worst, p.median / b.median);
