@@ -107,9 +107,10 @@ protected:
             for (const wchar_t* kind : {L"Clip", L"Short"}) {
                 std::wstring seconds = kind[0] == L'C' ? L"30" : L"2";
                 std::wstring path = *s_folder + L"\\" + kind + L" " + std::to_wstring(n) + L".mp4";
-                ASSERT_TRUE(tooltest::MakeMedia(
-                    path, L"-f lavfi -i testsrc2=duration=" + seconds + L":size=160x90:rate=25 -f lavfi -i sine=frequency=" +
-                              tone + L":duration=" + seconds + L" -c:v libx264 -pix_fmt yuv420p -c:a aac -shortest -f mp4"))
+                ASSERT_TRUE(tooltest::MakeMedia(path, L"-f lavfi -i testsrc2=duration=" + seconds +
+                                                          L":size=160x90:rate=25 -f lavfi -i sine=frequency=" + tone +
+                                                          L":duration=" + seconds +
+                                                          L" -c:v libx264 -pix_fmt yuv420p -c:a aac -shortest -f mp4"))
                     << "ffmpeg.exe could not make " << testing::PrintToString(path);
             }
         }
@@ -173,7 +174,8 @@ protected:
         si.dwFlags = STARTF_USESTDHANDLES;
         si.hStdInput = si.hStdOutput = si.hStdError = hNul;
         PROCESS_INFORMATION pi = {};
-        BOOL bStarted = CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+        BOOL bStarted = CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si,
+                                       &pi);
         CloseHandle(hNul);
         if (!bStarted)
             return false;

@@ -114,8 +114,8 @@ int wmain(int argc, wchar_t** argv)
     std::wstring clip = folder + L"\\clip.mp4";
     std::wstring one = folder + L"\\one.playlist", many = folder + L"\\many.playlist";
     CWnd parent;
-    parent.CreateEx(0, AfxRegisterWndClass(0), L"Large playlist benchmark", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
-                    0, 820, 640, nullptr, nullptr);
+    parent.CreateEx(0, AfxRegisterWndClass(0), L"Large playlist benchmark", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                    820, 640, nullptr, nullptr);
     parent.ShowWindow(SW_SHOWNOACTIVATE);
     if (!tooltest::MakeMedia(clip, tooltest::kClipH264Aac) || !SaveOneItem(parent, clip, one) ||
         !RepeatItem(one, many, nCount)) {
@@ -133,9 +133,10 @@ int wmain(int argc, wchar_t** argv)
     double opened = (NowUs() - start) / 1000;
     bool bIdle = PumpUntil([&] { return !ctrl.IsLoading() && !ctrl.m_threads.IsUpdating(); }, 600000);
     double idle = (NowUs() - start) / 1000;
-    wprintf(L"%d items from a %.1f MB .playlist: added in %.0f ms (%.1f us an item), worker threads idle after %.0f ms%s\n",
-            nAdded, static_cast<double>(tooltest::FileSize(many)) / 1e6, opened, 1000 * opened / std::max(1, nAdded),
-            idle, bIdle ? L"" : L" (NOT IDLE)");
+    wprintf(
+        L"%d items from a %.1f MB .playlist: added in %.0f ms (%.1f us an item), worker threads idle after %.0f ms%s\n",
+        nAdded, static_cast<double>(tooltest::FileSize(many)) / 1e6, opened, 1000 * opened / std::max(1, nAdded), idle,
+        bIdle ? L"" : L" (NOT IDLE)");
 
     MeasureScrolling(ctrl, PLAYLIST_VIEW_GRID, L"grid");
     MeasureScrolling(ctrl, PLAYLIST_VIEW_LIST, L"list");

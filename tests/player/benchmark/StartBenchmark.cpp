@@ -87,8 +87,9 @@ int wmain(int argc, wchar_t** argv)
         bareTimes.push_back(b);
     }
     TimeStats p = StatsOf(playerTimes), b = StatsOf(bareTimes);
-    wprintf(L"start to first paint, %d runs: player median %.0f ms worst %.0f ms | bare window median %.0f ms worst "
-            L"%.0f ms | ratio of medians %.2f\n",
-            nRuns, p.median, p.worst, b.median, b.worst, p.median / b.median);
+    wprintf(
+        L"start to first paint, %d runs: player median %.0f ms worst %.0f ms | bare window median %.0f ms worst "
+        L"%.0f ms | ratio of medians %.2f\n",
+        nRuns, p.median, p.worst, b.median, b.worst, p.median / b.median);
     return 0;
 }
