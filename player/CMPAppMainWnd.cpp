@@ -221,7 +221,9 @@ void CMPAppMainWnd::ShowStartPanel(BOOL bShow)
 {
     if (!m_startPanel.m_hWnd || !m_container.m_hWnd)
         return;
-    if ((m_startPanel.IsWindowVisible() != FALSE) == (bShow != FALSE))
+    // The panel's own style: while the frame is still hidden at start-up, the default playlist
+    // fills it and IsWindowVisible would call the shown panel hidden.
+    if (((m_startPanel.GetStyle() & WS_VISIBLE) != 0) == (bShow != FALSE))
         return;
     m_container.ShowWindow(bShow ? SW_HIDE : SW_SHOW);
     m_startPanel.ShowWindow(bShow ? SW_SHOW : SW_HIDE);

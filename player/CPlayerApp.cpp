@@ -28,6 +28,13 @@
 namespace {
 
 const DWORD kUpdateCheckEndMs = 3000;
+const DWORD kToolWarmUpEndMs = 10000;
+
+DWORD WINAPI StartToolThread(LPVOID)
+{
+    StartMediaToolHidden();
+    return 0;
+}
 
 CUpdateDialogsUI g_updateDialogs;
 
@@ -100,12 +107,18 @@ int CPlayerApp::LoadStartupData()
 int CPlayerApp::SetUpTools()
 {
     LocateMediaTools(GetComponentsFolder());
-    StartMediaToolHidden();
+    // Under Wine a process start holds its caller for a tenth of a second and more: the window
+    // is not kept waiting for it.
+    m_toolWarmUp.Reset(::CreateThread(nullptr, 0, &StartToolThread, nullptr, 0, nullptr));
+    if (!m_toolWarmUp)
+        StartMediaToolHidden();
     return 0;
 }
 
 int CPlayerApp::ExitInstance()
 {
+    if (m_toolWarmUp)
+        WaitForSingleObject(m_toolWarmUp.Get(), kToolWarmUpEndMs);
     if (m_bStarted) {
         EndUpdateChecks(kUpdateCheckEndMs);
         g_playerSettings.Save();

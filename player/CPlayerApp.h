@@ -4,6 +4,7 @@
 // repeat menus and of the recent-files list. One global object, in the program's own file.
 #pragma once
 #include "classlib/CWinApp.h"
+#include "tools/common/OwnedHandle.h"
 
 class PlayerCommandLineInfo;
 
@@ -23,6 +24,8 @@ public:
     void OpenRecentEntry(int nIndex);
 
     bool m_bStarted = false;  // the loaders ran: the exit saves
+    // The hidden warm-up start of the first tool, off the window thread; the exit waits for it.
+    OwnedHandle m_toolWarmUp;
 
 protected:
     void OnAbout();

@@ -419,6 +419,8 @@ int CPlaylistCtrlBase::MoveItem(int nFrom, int nTo, BOOL bRefresh)
     int nResult = CTipListWnd::MoveItem(nFrom, nTo, bRefresh);
     if (!m_bClosing)
         m_threads.StartUpdateThreads();
+    if (nResult == 0)
+        OnPlaylistChanged();  // the caption's "n/count" names the playing row's new place
     return nResult;
 }
 

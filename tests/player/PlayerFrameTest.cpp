@@ -452,6 +452,27 @@ TEST_F(PlayerFrame, RecentEntriesReopenAndOnlyThoseThatCannotOpenLeave)
     EXPECT_STREQ(L"http://127.0.0.1:9/stream.mp4", g_playerHistory.m_recentFiles.GetAt(1));
 }
 
+TEST_F(PlayerFrame, TheCaptionFollowsThePlayingRowWhenItMoves)
+{
+    AddThreeItems();
+    ASSERT_TRUE(PlayRow(0));
+    ASSERT_EQ(0, g_pPlaylistCtrl->MoveItem(0, 2, TRUE)) << "as a drag or Move Down does";
+    CString title;
+    m_pFrame->GetWindowText(title);
+    EXPECT_STREQ(L"a.mp4 - 3/3", title);
+}
+
+// At start-up the default playlist fills the list during the first update, before the frame
+// shows.
+TEST_F(PlayerFrame, RowsAddedWhileTheFrameIsHiddenHideTheStartPanel)
+{
+    m_pFrame->ShowWindow(SW_HIDE);
+    AddThreeItems();
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    EXPECT_FALSE(m_pFrame->m_startPanel.IsWindowVisible());
+    EXPECT_TRUE(m_pFrame->m_container.IsWindowVisible());
+}
+
 TEST_F(PlayerFrame, PlaylistCommandsReachThePlaylistFromTheDisplayView)
 {
     AddThreeItems();

@@ -3,23 +3,12 @@
 // and worst of 100, against the floor: the same visible rows drawn with bare FillRect/DrawText.
 // A program run by hand (scripts/wine-run build/.../tests/ListBenchmark.exe), not a test.
 #include "framework/controls/COwnerDrawListCtrl.h"
+#include "tests/support/BenchmarkTiming.h"
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
 
 // Each item: a filled rectangle and its number, as a playlist entry would be at the least.
 class CBenchList : public COwnerDrawListCtrl {
@@ -36,23 +25,6 @@ public:
     }
 };
 
-struct Stats {
-    double median, worst;
-};
-
-template <class F>
-Stats Measure(F step)
-{
-    std::vector<double> times;
-    for (int i = 0; i < 100; ++i) {
-        double start = Now();
-        step();
-        times.push_back(Now() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return {times[50], times.back()};
-}
-
 void Run(BOOL bGrid, CWnd& parent)
 {
     CBenchList list;
@@ -61,11 +33,11 @@ void Run(BOOL bGrid, CWnd& parent)
     list.m_nTileHeight = 100;
     list.m_crBackground = RGB(0x20, 0x20, 0x20);
     list.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 800, 600), &parent, 1);
-    double start = Now();
+    double start = NowUs();
     for (int i = 0; i < 10000; ++i)
         list.AddItem(static_cast<DWORD_PTR>(i + 1), FALSE);
     list.UpdateScrollRange();
-    double fill = Now() - start;
+    double fill = NowUs() - start;
 
     CClientDC screen(nullptr);
     CDC dc;
@@ -74,16 +46,16 @@ void Run(BOOL bGrid, CWnd& parent)
     bitmap.CreateCompatibleBitmap(&screen, 800, 600);
     HGDIOBJ old = dc.SelectObject(bitmap.m_hObject);
 
-    Stats scroll = Measure([&] {
+    TimeStats scroll = Measure(100, [&] {
         if (list.GetScrollPos(SB_VERT) >= list.GetScrollMaxPos(SB_VERT))
             list.SetScrollPos(0);
         list.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
         list.UpdateWindow();
     });
-    Stats repaint = Measure([&] { list.Draw(&dc); });
+    TimeStats repaint = Measure(100, [&] { list.Draw(&dc); });
     // The floor: the visible items only, straight into the DC.
     int nFirst = list.GetScrollPos(SB_VERT) * (bGrid ? list.GetColumnCount() : 1);
-    Stats floor = Measure([&] {
+    TimeStats floor = Measure(100, [&] {
         CRect content;
         list.GetContentRect(&content);
         for (int i = nFirst; i < list.GetItemCount(); ++i) {
