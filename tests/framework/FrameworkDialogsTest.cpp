@@ -234,7 +234,9 @@ TEST_F(UpdateDialogs, ALinkOfDialog527OpensItsPage)
     ASSERT_EQ(StartManual(L"/newer.xml"), 0);
     HWND hDlg = WaitForDialog(1108);
     ASSERT_NE(hDlg, nullptr);
-    SendMessageW(GetDlgItem(hDlg, 1002), BM_CLICK, 0, 0);
+    // Posted, as a click arrives: a sent click would hold this thread on the dialog's.
+    PostMessageW(GetDlgItem(hDlg, 1002), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PumpUntil([] { return !ShellRecorder::Calls().empty(); }));
     ASSERT_EQ(ShellRecorder::Calls().size(), 1u);
     EXPECT_EQ(ShellRecorder::Calls()[0].file, L"https://www.kavri.example/kavri-video-player");
     PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
