@@ -179,8 +179,11 @@ protected:
         options.InputPath = Media(L"clip.mp4").c_str();
         options.OutputPath = output.c_str();
         int result = format->Convert(options, *preset, nullptr, nullptr, nullptr);
-        if (row.cannot)
-            return result == -1 ? std::string() : "converted although it cannot work here";
+        if (row.cannot) {
+            if (result != -1)
+                return "converted although it cannot work here";
+            return FileExists(output) ? "the failed run left an output" : "";
+        }
         if (result != 0)
             return "the conversion failed (" + std::to_string(result) + ")";
         CMediaInfo info;
