@@ -2,7 +2,8 @@
 // its progress to the callback window as WM_COPYDATA blocks: started once, progress at least
 // every 250 ms, finished once. A non-zero reply stops ffmpeg at once and the converter ends
 // with kStoppedExitCode; otherwise it ends with ffmpeg's exit code. When ffmpeg.exe cannot be
-// started it reports nothing and ends with 1.
+// started, or the command names an encoder this build lacks and nothing stands in for, it
+// reports nothing and ends with 1.
 //
 // KAVRI_TOOL_MODE makes it misbehave for tests:
 //   fail   reports started and finished without running ffmpeg and exits with 1;
@@ -137,6 +138,16 @@ int RunFfmpeg(const CommandTranslator& command, ToolMode mode, const ProgressRep
     }
 }
 
+// Nothing is reported: the run fails as one whose ffmpeg.exe cannot be started.
+int RefuseMissingEncoder(const std::wstring& encoder, const ToolLog& log)
+{
+    std::wstring message = L"the encoder " + encoder + L" is not in this build; nothing was converted";
+    fwprintf(stderr, L"ClipConverter: %ls\n", message.c_str());
+    log.Line(message);
+    log.Line(L"exit 1");
+    return 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -148,6 +159,10 @@ int wmain(int argc, wchar_t** argv)
     ToolLog log;
     log.Line(L"args: " + JoinArguments(args));
     log.Line(L"ffmpeg: " + JoinArguments(command.FfmpegArguments()));
+    for (const std::wstring& note : command.StandInNotes())
+        log.Line(note);
+    if (!command.MissingEncoder().empty())
+        return RefuseMissingEncoder(command.MissingEncoder(), log);
     ProgressReporter reporter(command.CallbackWindow(), command.CallbackContext(), log);
     int code = mode == ToolMode::Fail ? RunFailing(reporter) : RunFfmpeg(command, mode, reporter);
     log.Line(L"exit " + std::to_wstring(code));

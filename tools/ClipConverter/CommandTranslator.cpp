@@ -34,6 +34,35 @@ bool IsFrameLimit(const std::wstring& name)
     return name == L"-frames:v" || name == L"-vframes" || name == L"-frames";
 }
 
+bool IsCodecOption(const std::wstring& name)
+{
+    return name == L"-c" || name == L"-codec" || name == L"-vcodec" || name == L"-acodec" ||
+           name.compare(0, 3, L"-c:") == 0 || name.compare(0, 7, L"-codec:") == 0;
+}
+
+// Encoders the catalogue names that this build lacks, and the build's own encoder of the same
+// format. Xvid's fourcc goes into AVI files only: other muxers refuse a tag of their own choosing.
+struct StandIn {
+    const wchar_t* missing;
+    const wchar_t* standIn;  // null: nothing can take its place
+    const wchar_t* aviTag;   // null: no tag
+    const wchar_t* note;
+};
+
+const StandIn kStandIns[] = {
+    {L"libxvid", L"mpeg4", L"xvid", L"libxvid is not in this build: mpeg4 encodes the same format, tagged xvid in AVI"},
+    {L"libfdk_aac", L"aac", nullptr, L"libfdk_aac is not in this build: aac encodes at the same bit rate"},
+    {L"libilbc", nullptr, nullptr, nullptr},
+};
+
+const StandIn* FindStandIn(const std::wstring& encoder)
+{
+    for (const StandIn& standIn : kStandIns)
+        if (encoder == standIn.missing)
+            return &standIn;
+    return nullptr;
+}
+
 std::wstring Join(const std::vector<std::wstring>& parts, wchar_t separator)
 {
     std::wstring joined;
@@ -79,13 +108,18 @@ void CommandTranslator::Translate(const std::vector<Option>& options, bool readA
         if (options[i].name == L"-i")
             lastInput = i;
 
+    std::wstring outputFormat;
+    for (size_t i = lastInput == SIZE_MAX ? 0 : lastInput; i < options.size(); ++i)
+        if (options[i].name == L"-f")
+            outputFormat = options[i].value;
+
     std::vector<Option> movedToOutput;
     bool picture = false, singleFrame = false;
     size_t outputSlot = SIZE_MAX;
     for (size_t i = 0; i < options.size(); ++i) {
         const Option& option = options[i];
         bool beforeLastInput = lastInput != SIZE_MAX && i < lastInput;
-        if (TakeCallbackOption(option) || TakeFilterOption(option))
+        if (TakeCallbackOption(option) || TakeFilterOption(option) || TakeEncoderOption(option, outputFormat))
             continue;
         if (option.name == L"-hwaccel" && option.value != L"none") {
             Emit(L"-hwaccel", L"auto");  // a named one this build lacks fails the run
@@ -160,6 +194,22 @@ bool CommandTranslator::TakeFilterOption(const Option& option)
         m_ffmpegArgs.resize(*slot + 2);
     }
     chain->push_back(filter);
+    return true;
+}
+
+bool CommandTranslator::TakeEncoderOption(const Option& option, const std::wstring& outputFormat)
+{
+    const StandIn* standIn = IsCodecOption(option.name) ? FindStandIn(option.value) : nullptr;
+    if (!standIn)
+        return false;
+    if (!standIn->standIn) {
+        m_missingEncoder = option.value;
+        return false;
+    }
+    Emit(option.name, standIn->standIn);
+    if (standIn->aviTag && outputFormat == L"avi")
+        Emit(L"-tag:v", standIn->aviTag);
+    m_standInNotes.push_back(standIn->note);
     return true;
 }
 

@@ -1,5 +1,6 @@
 // Turns the converter's command line into ffmpeg's: takes out the callback options, spells
-// what ffmpeg 5.1 writes differently its own way, and keeps what the progress maths needs.
+// what ffmpeg 5.1 writes differently its own way, puts this build's own encoders in place of
+// the ones it lacks, and keeps what the progress maths needs.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +25,10 @@ public:
     HWND CallbackWindow() const { return m_callbackWindow; }
     int64_t CallbackContext() const { return m_callbackContext; }
     size_t InputCount() const { return m_inputs.size(); }
+    // What the translation put in place of an encoder this build lacks, one line each.
+    const std::vector<std::wstring>& StandInNotes() const { return m_standInNotes; }
+    // An encoder that the command names and this build can neither run nor stand in for.
+    const std::wstring& MissingEncoder() const { return m_missingEncoder; }
 
     // The output's length from the inputs' durations (index by input, 0 when unknown), their
     // times and the output's own "-ss" and "-t"; 0 when nothing tells.
@@ -40,6 +45,7 @@ private:
     void Translate(const std::vector<Option>& options, bool readAtNativeRate);
     bool TakeCallbackOption(const Option& option);
     bool TakeFilterOption(const Option& option);
+    bool TakeEncoderOption(const Option& option, const std::wstring& outputFormat);
     void NoteTime(const Option& option, bool beforeLastInput);
     void Emit(const std::wstring& name, const std::wstring& value);
     void Emit(const Option& option);
@@ -52,6 +58,8 @@ private:
     InputTimes m_pendingInput;
     int64_t m_outputStartUs = 0;
     int64_t m_outputLengthUs = 0;
+    std::vector<std::wstring> m_standInNotes;
+    std::wstring m_missingEncoder;
 
     // Each chain goes in one option at the place of the first filter option of its kind.
     std::vector<std::wstring> m_videoFilters;
