@@ -6,8 +6,10 @@
 //   floor:    the prober and the frame grab once per clip, one after the other, on one thread;
 //   playlist: AddPaths of every copy until each row is probed and has its thumbnail;
 // and prints both, their ratio and the most tools that ran at once during the playlist's run.
-// A phase that runs out of its minutes ends there and counts the clips it finished, so the
-// figures a clip and their ratio still compare; progress lines go out as it runs.
+// A phase that runs out of its minutes ends there with what it finished. The floor costs the
+// same for every clip, so a part of it still gives its time a clip; the playlist probes every
+// row before it builds any thumbnail, so only a finished run of it gives a ratio. Progress lines
+// go out as it runs.
 #include "framework/system/PathHelpers.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CPlayerSettings.h"
@@ -33,16 +35,19 @@ int RunningTools()
                             tooltest::ChildProcesses(self, L"ClipConverter.exe").size());
 }
 
-// What a phase did: its time and the clips it finished in that time.
+// What a phase did: its time, the clips it probed and those it finished (probed and with a
+// thumbnail) in that time.
 struct Phase {
     double seconds = 0;
+    int probed = 0;
     int clips = 0;
     double MsAClip() const { return clips > 0 ? 1000 * seconds / clips : 0; }
 };
 
-void Progress(LPCWSTR phase, int nDone, int nCount, std::chrono::steady_clock::time_point start)
+void Progress(LPCWSTR phase, const Phase& done, int nCount, std::chrono::steady_clock::time_point start)
 {
-    wprintf(L"%ls: %d of %d clips in %.1f s\n", phase, nDone, nCount, SecondsSince(start));
+    wprintf(L"%ls: %d probed, %d finished of %d clips in %.1f s\n", phase, done.probed, done.clips, nCount,
+            SecondsSince(start));
     fflush(stdout);
 }
 
@@ -55,8 +60,9 @@ Phase Floor(const CStringArray& paths, double limitSeconds)
         const CString& path = paths[phase.clips];
         if (item.SetMedia(path) != 0 || item.LoadThumbnail(0) != 0)
             wprintf(L"floor: %ls failed\n", static_cast<LPCWSTR>(path));
-        if (++phase.clips % 25 == 0)
-            Progress(L"floor", phase.clips, static_cast<int>(paths.GetSize()), start);
+        phase.probed = ++phase.clips;
+        if (phase.clips % 25 == 0)
+            Progress(L"floor", phase, static_cast<int>(paths.GetSize()), start);
     }
     phase.seconds = SecondsSince(start);
     return phase;
@@ -87,12 +93,13 @@ Phase Playlist(CPlaylistCtrl& ctrl, const CStringArray& paths, double limitSecon
                 lastSample = GetTickCount();
                 nMostTools = std::max(nMostTools, RunningTools());
             }
+            phase.probed = ctrl.GetItemCount();
             phase.clips = ThumbnailedRows(ctrl);
             if (GetTickCount() - lastProgress >= 30000) {
                 lastProgress = GetTickCount();
-                Progress(L"playlist", phase.clips, nCount, start);
+                Progress(L"playlist", phase, nCount, start);
             }
-            return !ctrl.IsLoading() && !ctrl.m_threads.IsUpdating() && ctrl.GetItemCount() == nCount &&
+            return !ctrl.IsLoading() && !ctrl.m_threads.IsUpdating() && phase.probed == nCount &&
                    phase.clips == nCount;
         },
         static_cast<DWORD>(limitSeconds * 1000));
@@ -135,10 +142,13 @@ int wmain(int argc, wchar_t** argv)
     Phase playlist = Playlist(ctrl, paths, limitSeconds, nMostTools);
 
     bool bDone = floor.clips == nCount && playlist.clips == nCount;
-    wprintf(L"%d clips: floor %d in %.1f s (%.0f ms a clip), playlist %d in %.1f s (%.0f ms a clip), ratio %.2f, "
-            L"at most %d tools at once%ls\n",
-            nCount, floor.clips, floor.seconds, floor.MsAClip(), playlist.clips, playlist.seconds, playlist.MsAClip(),
-            floor.clips > 0 ? playlist.MsAClip() / floor.MsAClip() : 0.0, nMostTools, bDone ? L"" : L" (NOT FINISHED)");
+    CString ratio = L"no ratio: the playlist did not finish";
+    if (playlist.clips == nCount && floor.clips > 0)
+        ratio.Format(L"%.0f ms a clip, ratio %.2f", playlist.MsAClip(), playlist.MsAClip() / floor.MsAClip());
+    wprintf(L"%d clips: floor %d in %.1f s (%.0f ms a clip), playlist %d probed and %d with thumbnails in %.1f s "
+            L"(%ls), at most %d tools at once%ls\n",
+            nCount, floor.clips, floor.seconds, floor.MsAClip(), playlist.probed, playlist.clips, playlist.seconds,
+            static_cast<LPCWSTR>(ratio), nMostTools, bDone ? L"" : L" (NOT FINISHED)");
     ctrl.DestroyWindow();
     parent.DestroyWindow();
     tooltest::RemoveFolder(folder);
