@@ -28,8 +28,6 @@ struct Row {
 };
 
 const char* const kNoIlbc = "no free iLBC encoder source: the encoding tool refuses it by name";
-const char* const kNoPresetFile = "ffmpeg 5.1 opens the file of \"-pre:v libvpx-360p\" only as an .avpreset, "
-                                  "which no folder it searches holds";
 
 const Row kRows[] = {
     // Switched on by default: the default preset.
@@ -79,7 +77,9 @@ const Row kRows[] = {
     {L"VF_mp4", L"XviD", L"mp4", L"mpeg4", L"aac"},
     {L"VF_avi", L"Xvid", L"avi", L"mpeg4", L"mp3"},
     {L"VF_mkv", L"HEVC", L"matroska", L"hevc", L"aac"},
-    {L"VF_webm", L"VP8 - 360p", L"webm", L"vp8", L"vorbis", kNoPresetFile},
+    {L"VF_webm", L"VP8 - 360p", L"webm", L"vp8", L"vorbis"},
+    {L"VF_webm", L"VP8 - HD 720p", L"webm", L"vp8", L"vorbis"},
+    {L"VF_webm", L"VP8 - HD 1080p", L"webm", L"vp8", L"vorbis"},
     {L"VF_webm", L"VP9", L"webm", L"vp9", L"vorbis"},
     {L"AF_spx", L"WB", L"ogg", nullptr, L"speex"},
     // Every preset of a sample of the formats switched off.

@@ -47,12 +47,29 @@ ToolMode ReadToolMode()
     return ToolMode::Normal;
 }
 
-std::wstring FfmpegPath()
+std::wstring ToolFolder()
 {
     wchar_t path[MAX_PATH];
     DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring self(path, length);
-    return self.substr(0, self.find_last_of(L'\\') + 1) + L"ffmpeg.exe";
+    return self.substr(0, self.find_last_of(L'\\') + 1);
+}
+
+std::wstring FfmpegPath()
+{
+    return ToolFolder() + L"ffmpeg.exe";
+}
+
+// ffmpeg finds the files that "-pre" names in the folder AVCONV_DATADIR gives. It reads the
+// variable as ANSI text, so the folder goes by its short name where it has one.
+void PointFfmpegAtPresets()
+{
+    std::wstring folder = ToolFolder() + L"presets";
+    wchar_t shortPath[MAX_PATH];
+    DWORD length = GetShortPathNameW(folder.c_str(), shortPath, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        folder.assign(shortPath, length);
+    SetEnvironmentVariableW(L"AVCONV_DATADIR", folder.c_str());
 }
 
 // A crash ends the process with the exception's code at once, rather than in an error dialog
@@ -99,6 +116,7 @@ int RunFailing(const ProgressReporter& reporter)
 int RunFfmpeg(const CommandTranslator& command, ToolMode mode, const ProgressReporter& reporter)
 {
     FfmpegProcess ffmpeg(command.InputCount());
+    PointFfmpegAtPresets();
     std::vector<std::wstring> args = {L"-nostdin", L"-nostats", L"-progress", L"pipe:1", L"-stats_period", L"0.2"};
     args.insert(args.end(), command.FfmpegArguments().begin(), command.FfmpegArguments().end());
     if (!ffmpeg.Start(FfmpegPath(), args)) {
