@@ -9,8 +9,9 @@
 //   TestChild echo-to FILE ARGS...    the same into FILE
 //   TestChild print TEXT              writes TEXT (UTF-8) to stdout
 //   TestChild cwd                     writes its current folder (UTF-8) to stdout
-//   TestChild receive SECONDS         prints the handle of a window that answers WM_COPYDATA with 0,
-//                                     and serves it for SECONDS
+//   TestChild receive SECONDS         prints the handle of a window that answers WM_COPYDATA with 0
+//                                     and its own process id, one line each, and serves the window
+//                                     for SECONDS
 // With KAVRI_FAKE_FFMPEG=leave-child in its environment, whatever its arguments, it stands in for
 // an ffmpeg.exe that ends at once but leaves "TestChild sleep 60000" behind, holding its standard
 // output and error open.
@@ -141,7 +142,8 @@ int Receive(int argc, wchar_t** argv)
     RegisterClassW(&wc);
     HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"receiver", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                                 wc.hInstance, nullptr);
-    fputs((std::to_string(reinterpret_cast<INT_PTR>(hwnd)) + "\n").c_str(), stdout);
+    fputs((std::to_string(reinterpret_cast<INT_PTR>(hwnd)) + "\n" + std::to_string(GetCurrentProcessId()) + "\n").c_str(),
+          stdout);
     fflush(stdout);
     DWORD end = GetTickCount() + (argc > 2 ? _wtoi(argv[2]) : 60) * 1000;
     for (DWORD now = GetTickCount(); now < end; now = GetTickCount()) {
