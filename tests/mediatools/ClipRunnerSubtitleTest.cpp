@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <ostream>
 
 using namespace runnertest;
 using tooltest::MakeMedia;
@@ -412,6 +413,11 @@ struct LandingCase {
     int64_t seekUs;        // sent once the clip plays; negative for none
     bool bitmap;
 };
+
+void PrintTo(const LandingCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class ClipRunnerLandingTest : public ClipRunnerSubtitleTest, public ::testing::WithParamInterface<LandingCase> {};
 
