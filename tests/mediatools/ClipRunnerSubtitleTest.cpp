@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <ostream>
 
 using namespace runnertest;
 using tooltest::MakeMedia;
@@ -23,11 +24,25 @@ const int kLateMs = 400;  // a loaded machine may show a change this late, never
 const wchar_t kPicture[] =
     L"-f lavfi -i color=c=0x204080:size=320x240:rate=25:duration=4 -c:v libx264 "
     L"-pix_fmt yuv420p -f matroska";
+// 6 s of the same with a key frame every 2 s, where a seek lands. Noise in the top third, far
+// from the subtitles, makes the frames large enough that each key frame opens a cluster of its own
+// in Matroska, as in a film.
+const wchar_t kSparsePicture[] =
+    L"-f lavfi -i \"color=c=0x204080:size=320x80:rate=25:duration=6,noise=alls=40:allf=t+u[top];"
+    L"color=c=0x204080:size=320x160:rate=25:duration=6[bottom];[top][bottom]vstack[out0]\" "
+    L"-c:v libx264 -g 50 -sc_threshold 0 -pix_fmt yuv420p -f matroska";
 
 // "One" from 0.5 to 1.5 s, then two lines from 2 to 3 s.
 const char kSubRip[] =
     "1\r\n00:00:00,500 --> 00:00:01,500\r\n<i>One</i>\r\n\r\n"
     "2\r\n00:00:02,000 --> 00:00:03,000\r\nTwo\r\n{\\b1}lines{\\b0}\r\n\r\n";
+
+// Around the key frames of the sparse picture: one over before 2 s, one from 1 s (before the key
+// frame at 2 s) to 3.5 s, and one from the key frame at 4 s to 4.5 s.
+const char kLateSubRip[] =
+    "1\r\n00:00:00,300 --> 00:00:00,800\r\nOne\r\n\r\n"
+    "2\r\n00:00:01,000 --> 00:00:03,500\r\nLong\r\n\r\n"
+    "3\r\n00:00:04,000 --> 00:00:04,500\r\nThree\r\n\r\n";
 
 // A broken entry, stray lines and bytes that are no UTF-8 before a good entry from 2 to 3 s.
 const char kDamagedSubRip[] =
@@ -35,17 +50,19 @@ const char kDamagedSubRip[] =
     "x\r\n00:00:xx,000 --> broken\r\n{\\an8 never closed\r\n\r\n\x01\x02\r\n\r\n"
     "3\r\n00:00:02,000 --> 00:00:03,000\r\nThree\r\n\r\n";
 
-// DVD subtitles count their display time in 1024/90000 s: 88 of these are 1001 ms.
+// DVD subtitles count their display time in 1024/90000 s: 88 of these are 1001 ms, 44 are
+// 500 ms and 220 are 2503 ms.
 const int kDvdStop = 88;
 const int kDvdShownMs = kDvdStop * 1024 / 90;
 
 // One DVD subtitle picture: a 100x20 box at (110, 200) of a 320x240 frame, its left half
-// opaque white, its right half red at about half alpha, shown for kDvdShownMs; or, without
-// its stop, until the next picture.
+// opaque white, its right half red at about half alpha, shown for `stop` (in 1024/90000 s);
+// or, with a stop of 0, until the next picture.
 class SubPicture {
 public:
-    explicit SubPicture(bool stops)
+    explicit SubPicture(int stop)
     {
+        bool stops = stop > 0;
         std::vector<uint8_t> lines;
         for (int y = 0; y < kHeight / 2; ++y) {  // both fields alike: run 50 of colour 1, 50 of 2
             const uint8_t line[] = {0x0C, 0x90, 0xCA};
@@ -68,7 +85,7 @@ public:
         Put16(bottom);
         m_bytes.push_back(0xFF);
         if (stops) {
-            Put16(kDvdStop);
+            Put16(stop);
             Put16(second);
             m_bytes.push_back(0x02);
             m_bytes.push_back(0xFF);
@@ -130,14 +147,17 @@ bool WriteDvdSubtitles(const std::wstring& base, const std::vector<DvdPacket>& p
     return WriteBytes(base + L".idx", index) && WriteBytes(base + L".sub", stream);
 }
 
-// The box from 0.5 s, a packet of garbage at 1.8 s, the box again from 2.2 s; and the box
-// without a stop from 0.5 s.
-bool WriteDvdFiles(const std::wstring& timed, const std::wstring& open)
+// The box from 0.5 s, a packet of garbage at 1.8 s, the box again from 2.2 s; the box without
+// a stop from 0.5 s; and the box at the times of kLateSubRip.
+bool WriteDvdFiles(const std::wstring& timed, const std::wstring& open, const std::wstring& late)
 {
     std::vector<uint8_t> garbage = {0x00, 0x0C, 0xFF, 0xF0, 0x13, 0x37, 0x00, 0x00, 0xAB, 0xCD, 0xEF, 0x01};
-    std::string box = Pack(SubPicture(true).Bytes());
+    std::string box = Pack(SubPicture(kDvdStop).Bytes());
     return WriteDvdSubtitles(timed, {{"00:00:00:500", box}, {"00:00:01:800", Pack(garbage)}, {"00:00:02:200", box}}) &&
-           WriteDvdSubtitles(open, {{"00:00:00:500", Pack(SubPicture(false).Bytes())}});
+           WriteDvdSubtitles(open, {{"00:00:00:500", Pack(SubPicture(0).Bytes())}}) &&
+           WriteDvdSubtitles(late, {{"00:00:00:300", Pack(SubPicture(44).Bytes())},
+                                    {"00:00:01:000", Pack(SubPicture(220).Bytes())},
+                                    {"00:00:04:000", Pack(SubPicture(44).Bytes())}});
 }
 
 // A picture the tool wrote, 32-bit BGRA.
@@ -236,25 +256,28 @@ protected:
     static void SetUpTestSuite()
     {
         g_folder = new TempFolder;
-        std::wstring srt = Media(L"subs.srt"), damaged = Media(L"damaged.srt");
-        g_made = WriteBytes(srt, kSubRip) && WriteBytes(damaged, kDamagedSubRip) &&
-                 WriteDvdFiles(Media(L"dvd"), Media(L"dvdopen"));
-        std::wstring picture = Media(L"picture.mkv");
-        g_made = g_made && MakeMedia(picture, kPicture);
+        std::wstring srt = Media(L"subs.srt"), damaged = Media(L"damaged.srt"), late = Media(L"late.srt");
+        g_made = WriteBytes(srt, kSubRip) && WriteBytes(damaged, kDamagedSubRip) && WriteBytes(late, kLateSubRip) &&
+                 WriteDvdFiles(Media(L"dvd"), Media(L"dvdopen"), Media(L"dvdlate"));
+        std::wstring picture = Media(L"picture.mkv"), sparse = Media(L"sparse.mkv");
+        g_made = g_made && MakeMedia(picture, kPicture) && MakeMedia(sparse, kSparsePicture);
         struct Recipe {
             const wchar_t* name;
-            std::wstring subtitles, codec;
-        } recipes[] = {{L"subrip.mkv", srt, L"-c:s srt -f matroska"},
-                       {L"movtext.mp4", srt, L"-c:s mov_text -f mp4"},
-                       {L"ass.mkv", srt, L"-c:s ass -f matroska"},
-                       {L"webvtt.mkv", srt, L"-c:s webvtt -f matroska"},
-                       {L"damaged.mkv", damaged, L"-c:s copy -f matroska"},
-                       {L"dvd.mkv", Media(L"dvd.idx"), L"-c:s copy -f matroska"},
-                       {L"dvdopen.mkv", Media(L"dvdopen.idx"), L"-c:s copy -f matroska"}};
+            std::wstring picture, subtitles, codec;
+        } recipes[] = {{L"subrip.mkv", picture, srt, L"-c:s srt -f matroska"},
+                       {L"movtext.mp4", picture, srt, L"-c:s mov_text -f mp4"},
+                       {L"ass.mkv", picture, srt, L"-c:s ass -f matroska"},
+                       {L"webvtt.mkv", picture, srt, L"-c:s webvtt -f matroska"},
+                       {L"damaged.mkv", picture, damaged, L"-c:s copy -f matroska"},
+                       {L"dvd.mkv", picture, Media(L"dvd.idx"), L"-c:s copy -f matroska"},
+                       {L"dvdopen.mkv", picture, Media(L"dvdopen.idx"), L"-c:s copy -f matroska"},
+                       {L"late-subrip.mkv", sparse, late, L"-c:s srt -f matroska"},
+                       {L"late-movtext.mp4", sparse, late, L"-c:s mov_text -f mp4"},
+                       {L"late-dvd.mkv", sparse, Media(L"dvdlate.idx"), L"-c:s copy -f matroska"}};
         for (const Recipe& recipe : recipes)
-            g_made = g_made &&
-                     MakeMedia(Media(recipe.name), L"-i " + Quoted(picture) + L" -i " + Quoted(recipe.subtitles) +
-                                                       L" -map 0:v -map 1:s -c:v copy " + recipe.codec);
+            g_made = g_made && MakeMedia(Media(recipe.name), L"-i " + Quoted(recipe.picture) + L" -i " +
+                                                                 Quoted(recipe.subtitles) +
+                                                                 L" -map 0:v -map 1:s -c:v copy " + recipe.codec);
     }
     static void TearDownTestSuite()
     {
@@ -263,13 +286,17 @@ protected:
     }
     void SetUp() override { ASSERT_TRUE(g_made) << "ffmpeg.exe could not make the test media"; }
 
-    // Plays the clip to its end with the options; true when the tool ended well.
-    bool Play(const wchar_t* clip, const std::wstring& options)
+    // Plays the clip to its end with the options, seeking to seekUs (unless negative) as soon
+    // as it plays; true when the tool took the seek and ended well.
+    bool Play(const wchar_t* clip, const std::wstring& options, int64_t seekUs = -1)
     {
         ScopedEnvironment frames(L"KAVRI_TOOL_FRAMES", m_frames.Path().c_str());
         std::wstring args = L"-autoexit -i " + Quoted(Media(clip)) + L" " + options + L" -owner_window " +
                             std::to_wstring(reinterpret_cast<uintptr_t>(m_owner.Handle())) + L" -callback_context 1";
         Process tool(ToolPath(L"ClipRunner.exe"), args);
+        if (seekUs >= 0 && !(tool.Started() && m_owner.WaitFor(PLAYER_EVENT_PLAYING, kPlayTimeoutMs) &&
+                             SendCommand(m_owner.Last(PLAYER_EVENT_PLAYING)->status, PLAYER_CMD_SEEK, seekUs, 0) == 0))
+            return false;
         return tool.Started() && tool.WaitForExit(kPlayTimeoutMs) && tool.ExitCode() == 0 &&
                m_owner.Count(PLAYER_EVENT_END_OF_MEDIA) == 1;
     }
@@ -378,6 +405,58 @@ TEST_F(ClipRunnerSubtitleTest, ShowsABitmapWithoutEndFromBeforeTheStartPosition)
     ExpectChangeAt(frames[0], 2000);
     EXPECT_TRUE(Near(frames[0].At(130, 210), 255, 255, 255));
 }
+
+struct LandingCase {
+    const char* name;
+    const wchar_t* clip;
+    const wchar_t* start;  // -ss
+    int64_t seekUs;        // sent once the clip plays; negative for none
+    bool bitmap;
+};
+
+void PrintTo(const LandingCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class ClipRunnerLandingTest : public ClipRunnerSubtitleTest, public ::testing::WithParamInterface<LandingCase> {};
+
+// The reading lands on the key frame at 2 s, after the start of the subtitle that shows at
+// 2.5 s: it shows at once, once, to its end, and the next one follows; the one over before 2.5 s
+// never shows. A start at 4.6 s shows nothing before the seek back.
+TEST_P(ClipRunnerLandingTest, ShowsTheSubtitleBegunBeforeTheLandingKeyFrame)
+{
+    const LandingCase& c = GetParam();
+    ASSERT_TRUE(Play(c.clip, std::wstring(L"-sst 2 -ss ") + c.start, c.seekUs));
+    std::vector<Frame> frames = ReadFrames(m_frames.Path());
+    ASSERT_EQ(4u, frames.size()) << "shown, gone, the next shown, gone";
+    const int times[] = {2500, 3500, 4000, 4500};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE("change " + std::to_string(i));
+        ExpectChangeAt(frames[i], times[i]);
+        Ink ink = WhiteInk(frames[i]);
+        if (i % 2 == 1) {
+            EXPECT_EQ(0, ink.count) << "nothing after its end";
+        } else if (c.bitmap) {
+            EXPECT_TRUE(Near(frames[i].At(130, 210), 255, 255, 255));
+            EXPECT_TRUE(Near(frames[i].At(185, 210), 151, 30, 60))
+                << "drawn once: " << std::hex << frames[i].At(185, 210);
+        } else {
+            EXPECT_GT(ink.count, 20);
+            EXPECT_LT(ink.bottom - ink.top, 20) << "one line: drawn once";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tracks, ClipRunnerLandingTest,
+    ::testing::Values(LandingCase{"SubRipStart", L"late-subrip.mkv", L"0:00:02.500", -1, false},
+                      LandingCase{"MovTextStart", L"late-movtext.mp4", L"0:00:02.500", -1, false},
+                      LandingCase{"DvdStart", L"late-dvd.mkv", L"0:00:02.500", -1, true},
+                      LandingCase{"SubRipSeekBack", L"late-subrip.mkv", L"0:00:04.600", 2500000, false},
+                      LandingCase{"MovTextSeekBack", L"late-movtext.mp4", L"0:00:04.600", 2500000, false},
+                      LandingCase{"DvdSeekBack", L"late-dvd.mkv", L"0:00:04.600", 2500000, true}),
+    [](const ::testing::TestParamInfo<LandingCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ClipRunnerSubtitleTest, DrawsNoneWhenSubtitlesAreOff)
 {

@@ -38,6 +38,7 @@ int ChooseStream(AVFormatContext* format, AVMediaType kind, int wanted, int rela
 MediaSource::~MediaSource()
 {
     Stop();
+    m_lookBack.reset();
     avformat_close_input(&m_format);
 }
 
@@ -50,10 +51,11 @@ int MediaSource::Interrupted(void* self)
 bool MediaSource::Open(const RunnerOptions& options, HWND owner, std::string& error)
 {
     m_owner = owner;
+    m_url = Utf8(options.input);
     m_format = avformat_alloc_context();
     m_format->interrupt_callback.callback = Interrupted;
     m_format->interrupt_callback.opaque = this;
-    int result = avformat_open_input(&m_format, Utf8(options.input).c_str(), nullptr, nullptr);
+    int result = avformat_open_input(&m_format, m_url.c_str(), nullptr, nullptr);
     if (result < 0) {
         error = "cannot open the media: " + FfmpegError(result);
         return false;
@@ -161,13 +163,55 @@ bool MediaSource::TakeSeek(int& serial, int64_t& targetUs)
 // decoders drop what comes before the target.
 void MediaSource::MoveTo(int serial, int64_t targetUs)
 {
+    bool moved = false;
     if (targetUs > 0 || serial > 1) {
         int64_t position = targetUs + StartTimeUs();
-        avformat_seek_file(m_format, -1, INT64_MIN, position, position, m_seekToAny ? AVSEEK_FLAG_ANY : 0);
+        moved = avformat_seek_file(m_format, -1, INT64_MIN, position, position, m_seekToAny ? AVSEEK_FLAG_ANY : 0) >= 0;
     }
     m_videoPackets.Flush(serial, targetUs);
     m_audioPackets.Flush(serial, targetUs);
     m_subtitlePackets.Flush(serial, targetUs);
+    m_recalled.clear();
+    m_skippingRecalled = false;
+    if (moved && targetUs > 0)
+        RecallSubtitles(targetUs);
+}
+
+// The subtitle that shows at the target may have begun before the landing key frame: a local
+// file gives it by a look back; a network input keeps to what the reading meets.
+void MediaSource::RecallSubtitles(int64_t targetUs)
+{
+    if (m_subtitle < 0 || !SubtitleLookBack::ReadsBackCheaply(m_url))
+        return;
+    if (!m_lookBack) {
+        // Sound marks the time more cheaply than pictures do.
+        SubtitleLookBack::Streams streams{m_subtitle, m_audio >= 0 ? m_audio : m_video};
+        m_lookBack = std::make_unique<SubtitleLookBack>(m_url, m_format, streams, m_seekToAny,
+                                                        [this] { return Interrupted(this) || SeekWaiting(); });
+    }
+    m_lookBack->Read(targetUs, StartTimeUs(), [this](AVPacket* packet) {
+        m_recalled.insert(PacketTime(*packet));
+        m_subtitlePackets.Put(packet);
+    });
+    m_skippingRecalled = !m_recalled.empty();
+}
+
+bool MediaSource::SeekWaiting()
+{
+    std::lock_guard<std::mutex> hold(m_lock);
+    return m_seekPending;
+}
+
+// A subtitle packet that the look back gave is passed over, with the packets without a time
+// that follow it.
+bool MediaSource::Recalled(const AVPacket& packet)
+{
+    if (m_recalled.empty())
+        return false;
+    int64_t time = PacketTime(packet);
+    if (time != AV_NOPTS_VALUE)
+        m_skippingRecalled = m_recalled.count(time) > 0;
+    return m_skippingRecalled;
 }
 
 bool MediaSource::QueuesFull() const
@@ -183,7 +227,7 @@ void MediaSource::Route(AVPacket* packet)
         m_videoPackets.Put(packet);
     else if (packet->stream_index == m_audio)
         m_audioPackets.Put(packet);
-    else if (packet->stream_index == m_subtitle)
+    else if (packet->stream_index == m_subtitle && !Recalled(*packet))
         m_subtitlePackets.Put(packet);
     av_packet_unref(packet);
 }

@@ -1,16 +1,21 @@
 // The opened media and the reading thread that fills one packet queue per played stream. Media
 // time 0 is the container's start time. The reading thread stays after the end of the input,
-// waiting for a seek, until Stop.
+// waiting for a seek, until Stop. After a seek in a local file the subtitles that began before
+// the target and may still show there come first (SubtitleLookBack).
 #pragma once
 
 #include "tools/ClipRunner/Ffmpeg.h"
 #include "tools/ClipRunner/PacketQueue.h"
 #include "tools/ClipRunner/RunnerOptions.h"
+#include "tools/ClipRunner/SubtitleLookBack.h"
 
 #include <windows.h>
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
+#include <set>
+#include <string>
 #include <thread>
 
 class MediaSource {
@@ -52,11 +57,15 @@ private:
     void Read();
     bool TakeSeek(int& serial, int64_t& targetUs);
     void MoveTo(int serial, int64_t targetUs);
+    void RecallSubtitles(int64_t targetUs);
+    bool SeekWaiting();
+    bool Recalled(const AVPacket& packet);
     bool QueuesFull() const;
     void Route(AVPacket* packet);
     void EndStreams();
 
     AVFormatContext* m_format = nullptr;
+    std::string m_url;
     HWND m_owner = nullptr;
     int m_video = -1, m_audio = -1, m_subtitle = -1;
     bool m_seekToAny = false;
@@ -71,4 +80,10 @@ private:
     bool m_seekPending = false;
     int m_seekSerial = 0;
     int64_t m_seekTargetUs = 0;
+
+    // Reading thread: the subtitle packets from before the target that the look back gave,
+    // by time, which the main reading then passes over.
+    std::unique_ptr<SubtitleLookBack> m_lookBack;
+    std::set<int64_t> m_recalled;
+    bool m_skippingRecalled = false;
 };
