@@ -181,7 +181,7 @@ void MediaSource::MoveTo(int serial, int64_t targetUs)
 // file gives it by a look back; a network input keeps to what the reading meets.
 void MediaSource::RecallSubtitles(int64_t targetUs)
 {
-    if (m_subtitle < 0 || !SubtitleLookBack::ReadsBackCheaply(m_url))
+    if (m_subtitle < 0 || (m_audio < 0 && m_video < 0) || !SubtitleLookBack::ReadsBackCheaply(m_url))
         return;
     if (!m_lookBack) {
         // Sound marks the time more cheaply than pictures do.
