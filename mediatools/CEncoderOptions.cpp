@@ -1,5 +1,6 @@
 #include "mediatools/CEncoderOptions.h"
 #include "mediatools/MediaToolLocation.h"
+#include "mediatools/ToolArguments.h"
 #include <initializer_list>
 
 namespace {
@@ -37,6 +38,34 @@ int CEncoderOptions::Validate()
     if (HlsLowLatency > 0)
         StrictLevel = -2;
     return 0;
+}
+
+// The option set gives a rotation in quarter turns (1 to 3) or in degrees.
+int CEncoderOptions::RotationDegrees() const
+{
+    return Rotation >= 1 && Rotation <= 3 ? Rotation * 90 : Rotation;
+}
+
+CString CEncoderOptions::PictureFilterChain() const
+{
+    CString chain;
+    if (CropWidth > 0 && CropHeight > 0 && CropX > 0 && CropY > 0) {
+        CString crop;
+        crop.Format(L"crop=%d:%d:%d:%d", CropWidth, CropHeight, CropX, CropY);
+        AddToChain(chain, crop);
+    }
+    AddToChain(chain, RotationFilter(RotationDegrees()));
+    if (VFlip)
+        AddToChain(chain, L"vflip");
+    if (HFlip)
+        AddToChain(chain, L"hflip");
+    if (Grayscale)
+        AddToChain(chain, L"hue=s=0");
+    if (Negate)
+        AddToChain(chain, L"negate");
+    if (OldPhoto)
+        AddToChain(chain, OLD_PHOTO_FILTER);
+    return chain;
 }
 
 int ChooseAudioCodecForContainer(CString& strCodec, LPCWSTR pszContainer)

@@ -23,6 +23,11 @@ public:
     virtual int Validate();
     // Every field back to its default, as given on its declaration.
     void Reset() { *this = CEncoderOptions(); }
+    // The picture filters as one chain in the tool's order: crop, rotation, flips, colour
+    // effects. Empty without any.
+    CString PictureFilterChain() const;
+    // The rotation in degrees (90, 180, 270); 0 for none.
+    int RotationDegrees() const;
 
     // Inputs
     int OptionsFlags = 0;

@@ -76,34 +76,6 @@ void AddMap(CCommandLine& args, int nInput, int nStream)
         args.AddOptionF(L"-map", L"%d:%d", nInput, nStream);
 }
 
-// The option set gives a rotation in quarter turns (1 to 3) or in degrees.
-int RotationDegrees(int nRotation)
-{
-    return nRotation >= 1 && nRotation <= 3 ? nRotation * 90 : nRotation;
-}
-
-CString VideoChain(const CEncoderOptions& options)
-{
-    CString strChain;
-    if (options.CropWidth > 0 && options.CropHeight > 0 && options.CropX > 0 && options.CropY > 0) {
-        CString strCrop;
-        strCrop.Format(L"crop=%d:%d:%d:%d", options.CropWidth, options.CropHeight, options.CropX, options.CropY);
-        AddToChain(strChain, strCrop);
-    }
-    AddToChain(strChain, RotationFilter(RotationDegrees(options.Rotation)));
-    if (options.VFlip)
-        AddToChain(strChain, L"vflip");
-    if (options.HFlip)
-        AddToChain(strChain, L"hflip");
-    if (options.Grayscale)
-        AddToChain(strChain, L"hue=s=0");
-    if (options.Negate)
-        AddToChain(strChain, L"negate");
-    if (options.OldPhoto)
-        AddToChain(strChain, OLD_PHOTO_FILTER);
-    return strChain;
-}
-
 }  // namespace
 
 void CEncoderRunner::AddInputs(CCommandLine& args, CEncoderOptions& options)
@@ -154,7 +126,7 @@ void CEncoderRunner::AddVideo(CCommandLine& args, CEncoderOptions& options)
     AddQuoted(args, L"-bsf:v", options.VideoBitstreamFilter);
     AddQuoted(args, L"-profile:v", options.VideoProfile);
     AddQuoted(args, L"-pre:v", options.VideoPresetFile);
-    AddQuoted(args, L"-filter:v", VideoChain(options));
+    AddQuoted(args, L"-filter:v", options.PictureFilterChain());
     AddQuoted(args, L"-filter:v", options.VideoFilter);
 }
 

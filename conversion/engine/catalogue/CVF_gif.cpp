@@ -13,6 +13,20 @@ double FilterFrameRate(const CEncoderOptions& options)
     return rate < 0.1 ? 5.0 : rate;
 }
 
+// The tool refuses picture filters given beside a filter graph that feeds the same stream: they
+// leave the options and go at the front of both passes' chains, so the palette is made from
+// the frames it colours.
+CString TakePictureFilters(CEncoderOptions& options)
+{
+    CString chain = options.PictureFilterChain();
+    if (!chain.IsEmpty())
+        chain += L',';
+    options.CropX = options.CropY = options.CropWidth = options.CropHeight = 0;
+    options.Rotation = 0;
+    options.VFlip = options.HFlip = options.Grayscale = options.Negate = options.OldPhoto = 0;
+    return chain;
+}
+
 CString PaletteFilePath()
 {
     wchar_t temp[1024] = {};
@@ -38,8 +52,10 @@ int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, co
     options.Width = record.width;
     options.Height = record.height;
     if (options.Width <= 0 || options.Height <= 0) {
-        options.Width = pVideoStream->DisplayWidth;
-        options.Height = pVideoStream->DisplayHeight;
+        // The source's size as the picture stands after a quarter turn.
+        bool turned = options.RotationDegrees() == 90 || options.RotationDegrees() == 270;
+        options.Width = turned ? pVideoStream->DisplayHeight : pVideoStream->DisplayWidth;
+        options.Height = turned ? pVideoStream->DisplayWidth : pVideoStream->DisplayHeight;
     }
     options.FrameRateNum = record.frameRateNum;
     options.FrameRateDen = record.frameRateDen;
@@ -57,6 +73,7 @@ int CVF_gif::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEnco
     if (PrepareJob(options, preset, pStopValue) != 0)
         return -1;
     const double rate = FilterFrameRate(options);
+    const CString pictureFilters = TakePictureFilters(options);
     const CString palette = PaletteFilePath();
     CTempFileGuard paletteGuard(palette, true, true);
 
@@ -67,14 +84,15 @@ int CVF_gif::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEnco
     firstPass.OutputStart = options.OutputStart;
     firstPass.OutputDuration = options.OutputDuration;
     firstPass.OutputPath = palette;
-    firstPass.VideoFilter.Format(L"fps=%f,scale=%d:%d:flags=lanczos,palettegen", rate, options.Width, options.Height);
+    firstPass.VideoFilter.Format(L"%sfps=%f,scale=%d:%d:flags=lanczos,palettegen", static_cast<LPCWSTR>(pictureFilters),
+                                 rate, options.Width, options.Height);
     int result = RunEncoderJob(firstPass, hWnd, pListener, pStopValue);
     if (result != 0)
         return result;
 
     options.ExtraInputPath = palette;
-    options.FilterComplex.Format(
-        L"fps=%f,scale=%d:%d:flags=lanczos [x]; [x][1:v] paletteuse", rate, options.Width, options.Height);
+    options.FilterComplex.Format(L"%sfps=%f,scale=%d:%d:flags=lanczos [x]; [x][1:v] paletteuse",
+                                 static_cast<LPCWSTR>(pictureFilters), rate, options.Width, options.Height);
     result = RunEncoderJob(options, hWnd, pListener, pStopValue);
     options.ExtraInputPath.Empty();
     return result;

@@ -7,12 +7,13 @@ class CVF_gif : public CBuiltInFormat {
 public:
     using CBuiltInFormat::CBuiltInFormat;
 
-    // Needs a source with video: its display size and 5 frames per second stand in for a
-    // preset's Auto values; the audio is dropped. 0 or -1.
+    // Needs a source with video: its display size (turned with the picture) and 5 frames per
+    // second stand in for a preset's Auto values; the audio is dropped. 0 or -1.
     int PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const StopFlag* pStopValue) override;
     // A first run makes a palette image of the source in the temporary folder, the second
-    // encodes with it; the palette is removed whatever the outcome. 0, 1 stopped, or the
-    // failed run's result.
+    // encodes with it; the palette is removed whatever the outcome. The picture filters move
+    // into the filter graph's chain, ahead of its frame rate. 0, 1 stopped, or the failed
+    // run's result.
     int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
                 const StopFlag* pStopValue) override;
 };

@@ -1,5 +1,6 @@
 // Conversions through the real encoding tool on media made here: a plain format, a stream
-// switched off, and the animated GIF's two passes with their palette file.
+// switched off, and the animated GIF's two passes with their palette file and the picture
+// effects inside its filter graph.
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 #include "mediatools/MediaToolLocation.h"
 #include "tests/support/ToolTestSupport.h"
@@ -31,7 +32,12 @@ protected:
     static void SetUpTestSuite()
     {
         s_folder = MakeTempFolder(L"engine-convert");
-        s_made = MakeMedia(s_folder + L"\\clip.mp4", kClipH264Aac) && MakeMedia(s_folder + L"\\tone.wav", kToneWav);
+        // corner.mp4: red in the top left quarter, blue elsewhere, so a pixel tells where the
+        // picture went and what colour it took.
+        s_made = MakeMedia(s_folder + L"\\clip.mp4", kClipH264Aac) && MakeMedia(s_folder + L"\\tone.wav", kToneWav) &&
+                 MakeMedia(s_folder + L"\\corner.mp4",
+                           L"-f lavfi -i color=c=red:size=32x24:duration=1:rate=5,"
+                           L"pad=64:48:0:0:blue -c:v libx264 -pix_fmt yuv444p -f mp4");
     }
     static void TearDownTestSuite() { RemoveFolder(s_folder); }
 
@@ -61,6 +67,17 @@ protected:
             EXPECT_EQ(0, m_output.Probe(options.OutputPath, &m_stop));
         }
         return result;
+    }
+
+    // The first frame of a picture file as rows of RGB triplets; empty when it can't be read.
+    static std::string FirstFrameRgb(const std::wstring& path)
+    {
+        std::wstring raw = s_folder + L"\\frame.rgb";
+        if (!MakeMedia(raw, L"-i " + Quoted(path) + L" -frames:v 1 -pix_fmt rgb24 -f rawvideo"))
+            return std::string();
+        std::string bytes = ReadFileBytes(raw);
+        DeleteFileW(raw.c_str());
+        return bytes;
     }
 
     static std::wstring s_folder;
@@ -130,6 +147,47 @@ TEST_F(FormatConvertTest, GifRateBelowATenthUsesFiveInTheFilters)
     EXPECT_EQ(L"fps=5.000000,scale=160:120:flags=lanczos [x]; [x][1:v] paletteuse", options.FilterComplex);
     ASSERT_EQ(1, m_output.VideoStreams.GetSize());
     EXPECT_EQ(160, m_output.VideoStreams[0]->Width);
+}
+
+// Each picture effect of the convert page reaches the GIF: where the red corner lands and the
+// colour it takes, within what the palette and the colour conversions round away.
+TEST_F(FormatConvertTest, GifTakesEachPictureEffect)
+{
+    struct Rgb {
+        int r, g, b;
+    };
+    const struct Case {
+        const char* name;
+        int CEncoderOptions::*effect;
+        int value;
+        int width, height;
+        int x, y;  // a pixel inside the red corner where the effect puts it
+        Rgb corner;
+    } cases[] = {
+        {"horizontal flip", &CEncoderOptions::HFlip, 1, 64, 48, 48, 12, {255, 0, 0}},
+        {"vertical flip", &CEncoderOptions::VFlip, 1, 64, 48, 16, 36, {255, 0, 0}},
+        {"rotate 90", &CEncoderOptions::Rotation, 90, 48, 64, 36, 16, {255, 0, 0}},
+        {"rotate 180", &CEncoderOptions::Rotation, 180, 64, 48, 48, 36, {255, 0, 0}},
+        {"rotate 270", &CEncoderOptions::Rotation, 270, 48, 64, 12, 48, {255, 0, 0}},
+        {"grayscale", &CEncoderOptions::Grayscale, 1, 64, 48, 16, 12, {76, 76, 76}},
+        {"negate", &CEncoderOptions::Negate, 1, 64, 48, 16, 12, {0, 255, 255}},
+        {"old photo", &CEncoderOptions::OldPhoto, 1, 64, 48, 16, 12, {100, 89, 69}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CEncoderOptions options;
+        options.*c.effect = c.value;
+        ASSERT_EQ(0, Convert(L"VF_gif", *Format(L"VF_gif").FindPreset(L"Auto"), L"corner.mp4", L"effect.gif", options));
+        ASSERT_EQ(1, m_output.VideoStreams.GetSize());
+        EXPECT_EQ(c.width, m_output.VideoStreams[0]->Width);
+        EXPECT_EQ(c.height, m_output.VideoStreams[0]->Height);
+        std::string frame = FirstFrameRgb(std::wstring(options.OutputPath));
+        ASSERT_EQ(static_cast<size_t>(c.width * c.height * 3), frame.size());
+        const unsigned char* pixel = reinterpret_cast<const unsigned char*>(frame.data()) + (c.y * c.width + c.x) * 3;
+        EXPECT_NEAR(c.corner.r, pixel[0], 40);
+        EXPECT_NEAR(c.corner.g, pixel[1], 40);
+        EXPECT_NEAR(c.corner.b, pixel[2], 40);
+    }
 }
 
 TEST_F(FormatConvertTest, GifOfASourceWithoutVideoFailsBeforeEncoding)
