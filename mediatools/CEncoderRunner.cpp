@@ -173,8 +173,9 @@ void CEncoderRunner::AddSubtitlesAndFormat(CCommandLine& args, CEncoderOptions& 
         AddText(args, L"-codec:s", options.SubtitleCodec);
     }
     AddText(args, L"-preset", options.Preset);
+    // The hls muxer has no low-latency option (only the dash muxer does): the tool would take
+    // one and quietly do nothing with it.
     if (options.OutputFormat == L"hls") {
-        AddPositive(args, L"-lhls", options.HlsLowLatency);
         if (options.HlsListSize >= 0)
             args.AddOptionF(L"-hls_list_size", L"%d", options.HlsListSize);
         AddQuoted(args, L"-hls_segment_filename", options.HlsSegmentPattern);
