@@ -219,12 +219,29 @@ TEST(CodecCatalogueTest, OwnOutputSizeSteps)
         source.FrameRateNum = c.sourceNum;
         source.FrameRateDen = c.sourceDen;
         EXPECT_EQ(0, codec->AdjustOutputSize(options, &source)) << c.name;
-        EXPECT_STREQ(c.pixelFormat, codec->m_pixelFormat) << c.name;
+        EXPECT_STREQ(c.pixelFormat, options.PixelFormat) << c.name;
         EXPECT_EQ(c.aspectNum, options.AspectNum) << c.name;
         EXPECT_EQ(c.aspectDen, options.AspectDen) << c.name;
         EXPECT_EQ(c.rateNum, options.FrameRateNum) << c.name;
         EXPECT_EQ(c.rateDen, options.FrameRateDen) << c.name;
     }
+}
+
+// Two DV tasks at once share the format's codec object: each run's pixel format stays its own.
+TEST(CodecCatalogueTest, DvPixelFormatBelongsToTheRun)
+{
+    std::unique_ptr<CVideoCodec> codec = Video(L"VC_dvvideo");
+    CEncoderOptions ntsc, pal;
+    ntsc.Width = 720;
+    ntsc.Height = 480;
+    pal.Width = 720;
+    pal.Height = 576;
+    CMediaStreamInfo source;
+    ASSERT_EQ(0, codec->AdjustOutputSize(ntsc, &source));
+    ASSERT_EQ(0, codec->AdjustOutputSize(pal, &source));
+    EXPECT_STREQ(L"yuv411p", ntsc.PixelFormat) << "kept when another run adjusts its options";
+    EXPECT_STREQ(L"", pal.PixelFormat);
+    EXPECT_STREQ(L"", codec->m_pixelFormat) << "the shared codec holds no run's value";
 }
 
 TEST(CodecCatalogueTest, DcaRunsStrict)
