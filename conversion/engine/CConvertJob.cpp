@@ -584,8 +584,8 @@ int CConvertJob::JoinInputList()
         SetResult(TASK_ERROR_INPUT_NOT_FOUND);
         return -1;
     }
-    // Decided again for every run: the list may have changed since the last one.
-    record.m_inputs.m_listMode = DecideListMode();
+    if (record.m_inputs.m_listMode == TASK_LIST_UNDECIDED)
+        record.m_inputs.m_listMode = DecideListMode();
     SetPhase(TASK_PHASE_PREPARING);
     const CConvertOptions& options = record.m_options;
     CString title, extension;
@@ -664,10 +664,8 @@ int CConvertJob::JoinBytes()
         result = AppendFile(output, files[i], buffer.data(), position);
     if (output.Close() != 0 && result == 0)
         result = -1;
-    if (result == 0) {
-        record.SetProgressNumbers(total, total, TASK_PROGRESS_MODE_BYTES);
-        m_pTask->OnProgress(record);
-    }
+    record.SetProgressNumbers(total, total, TASK_PROGRESS_MODE_BYTES);
+    m_pTask->OnProgress(record);
     return result;
 }
 
@@ -695,6 +693,21 @@ int CConvertJob::AppendFile(CFileStream& output, LPCWSTR path, BYTE* buffer, LON
     }
 }
 
+CString CConvertJob::JoinContainer() const
+{
+    const CString& container = m_pRecord->m_options.m_container;
+    return container.IsEmpty() ? CString(L"mp4") : container;
+}
+
+int CConvertJob::JoinByConcatProtocol()
+{
+    const CConvertTaskRecord& record = *m_pRecord;
+    return RunJoin([&] {
+        std::unique_ptr<CEncoderJob> pJob(CreateEncoderJob());
+        return pJob->ConcatFiles(record.m_inputs.m_inputList, record.m_output.m_path, JoinContainer(), m_pStopValue);
+    });
+}
+
 int CConvertJob::JoinByConcatList()
 {
     CString listFile = GetUniqueTempPath();
@@ -704,10 +717,9 @@ int CConvertJob::JoinByConcatList()
     if (WriteConcatList(listFile) != 0)
         return -1;
     const CConvertTaskRecord& record = *m_pRecord;
-    CString container = record.m_options.m_container.IsEmpty() ? CString(L"mp4") : record.m_options.m_container;
     return RunJoin([&] {
         std::unique_ptr<CEncoderJob> pJob(CreateEncoderJob());
-        return pJob->ConcatList(listFile, record.m_output.m_path, container, m_pStopValue);
+        return pJob->ConcatList(listFile, record.m_output.m_path, JoinContainer(), m_pStopValue);
     });
 }
 
@@ -877,7 +889,7 @@ int CConvertJob::FillConcatOptions(CEncoderOptions& options, LPCWSTR listFile)
     options.InputPath = listFile;
     options.InputFormat = L"concat";
     options.SafeFlag = 0;
-    options.OutputFormat = record.m_options.m_container.IsEmpty() ? CString(L"mp4") : record.m_options.m_container;
+    options.OutputFormat = JoinContainer();
     options.Codec = L"copy";
     options.OutputPath = record.m_output.m_path;
     return 0;

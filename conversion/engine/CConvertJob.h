@@ -32,6 +32,8 @@ public:
     int JoinInputList();
     int JoinSegments();
     int JoinBytes();
+    // A remux of the input list read as one stream through the tool's "concat:" protocol.
+    int JoinByConcatProtocol();
     int JoinByConcatList();
     int JoinByConcatListWithFormat();
 
@@ -70,6 +72,8 @@ private:
     bool IsStopRequested() const { return ::IsStopRequested(m_pStopValue); }
     CString GetOutputFolder(LPCWSTR firstInput) const;
     CString StreamCopyContainer() const;
+    // The container of a join: the record's, else MP4.
+    CString JoinContainer() const;
     int PrepareOutput(CString& path, bool claimName);
     int SettleExistingOutput(CString& path);
     int ClaimOutput(CString& path);

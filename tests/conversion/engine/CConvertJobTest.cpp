@@ -617,10 +617,9 @@ TEST_F(ConvertJob, ByteJoin)
     record.m_kind = TASK_KIND_JOIN_LIST;
     record.m_inputs.m_inputList.Add(Make(L"part-1.ts", "first ").c_str());
     record.m_inputs.m_inputList.Add(Make(L"part-2.ts", "second").c_str());
-    record.m_inputs.m_listMode = TASK_LIST_REMUX;  // left from an earlier list
     record.m_options.m_flags = CONVERT_TO_INPUT_FOLDER;
     EXPECT_EQ(0, m_job.Run());
-    EXPECT_EQ(TASK_LIST_BYTES, record.m_inputs.m_listMode) << "decided again: the second file can't be probed";
+    EXPECT_EQ(TASK_LIST_BYTES, record.m_inputs.m_listMode) << "the second file can't be probed";
     EXPECT_TRUE(m_job.commandLines.empty());
     EXPECT_EQ(CString(Path(L"part.mp4").c_str()), record.m_output.m_path);
     EXPECT_EQ("first second", Read(Path(L"part.mp4")));
@@ -636,6 +635,44 @@ TEST_F(ConvertJob, ByteJoin)
               m_task.Calls());
 }
 
+// A list mode once decided holds for the record's list; only new inputs decide again.
+TEST_F(ConvertJob, ListModeIsDecidedOnce)
+{
+    CConvertTaskRecord& record = m_task.m_record;
+    record.m_kind = TASK_KIND_JOIN_LIST;
+    record.m_inputs.m_inputList.Add(Make(L"part-1.ts", "first ").c_str());
+    record.m_inputs.m_inputList.Add(Make(L"part-2.ts", "second").c_str());
+    record.m_inputs.m_listMode = TASK_LIST_REMUX;
+    record.m_options.m_flags = CONVERT_TO_INPUT_FOLDER;
+    m_job.tool = WriteOutput;
+    EXPECT_EQ(0, m_job.Run());
+    EXPECT_EQ(TASK_LIST_REMUX, record.m_inputs.m_listMode);
+    ASSERT_EQ(1u, m_job.commandLines.size()) << "remuxed by the tool, though the prober can't read the files";
+    EXPECT_NE(std::wstring::npos, m_job.commandLines[0].find(L"-f concat -safe 0"));
+}
+
+TEST_F(ConvertJob, ConcatProtocolJoinRetriesWithTheAacFilter)
+{
+    CConvertTaskRecord& record = m_task.m_record;
+    record.m_inputs.m_inputList.Add(Make(L"a.ts", "AAAA").c_str());
+    record.m_inputs.m_inputList.Add(Make(L"it's b.ts", "BB").c_str());
+    record.m_output.m_path = Path(L"joined.mp4").c_str();
+    int runs = 0;
+    m_job.tool = [&](CEncoderOptions& options) { return ++runs == 1 ? -1 : WriteOutput(options); };
+    EXPECT_EQ(0, m_job.JoinByConcatProtocol());
+    ASSERT_EQ(2u, m_job.commandLines.size());
+    EXPECT_EQ(
+        L"\"C:\\Tools\\ClipConverter.exe\" -i \"concat:<folder>\\a.ts|<folder>\\it's b.ts\" -f mp4 -c copy "
+        L"\"<folder>\\joined.mp4\" -y -callback_context <context>",
+        Golden(m_job.commandLines[0]));
+    EXPECT_EQ(
+        L"\"C:\\Tools\\ClipConverter.exe\" -i \"concat:<folder>\\a.ts|<folder>\\it's b.ts\" "
+        L"-bsf:a \"aac_adtstoasc\" -f mp4 -c copy \"<folder>\\joined.mp4\" -y -callback_context <context>",
+        Golden(m_job.commandLines[1]));
+    EXPECT_EQ(6, record.m_inputs.m_expectedSize);
+}
+
+// However a byte join ends once it has begun, its last report puts the bar at the total.
 TEST_F(ConvertJob, ByteJoinFailures)
 {
     struct Case {
@@ -644,10 +681,11 @@ TEST_F(ConvertJob, ByteJoinFailures)
         const wchar_t* second;
         bool stop;
         int result, state;
+        const wchar_t* lastReport;
     } cases[] = {
-        {"all sizes 0", "", L"zero.ts", false, -1, TASK_STATE_FAILED},
-        {"a file that can't be read", "data", L"none.ts", false, -1, TASK_STATE_FAILED},
-        {"stopped", "data", L"zero.ts", true, 1, TASK_STATE_CANCELED},
+        {"all sizes 0", "", L"zero.ts", false, -1, TASK_STATE_FAILED, nullptr},
+        {"a file that can't be read", "data", L"none.ts", false, -1, TASK_STATE_FAILED, L"progress 4/4/10"},
+        {"stopped", "data", L"zero.ts", true, 1, TASK_STATE_CANCELED, L"progress 4/4/10"},
     };
     Make(L"zero.ts", "");
     for (const Case& c : cases) {
@@ -663,6 +701,13 @@ TEST_F(ConvertJob, ByteJoinFailures)
         EXPECT_EQ(c.state, record.m_progress.m_state) << c.name;
         EXPECT_EQ(c.stop ? TASK_RESULT_NONE : TASK_ERROR_CONVERT_FAILED, record.m_progress.m_result) << c.name;
         EXPECT_EQ(L"", Listing(L"\\out")) << c.name << ": no partial output";
+        std::wstring calls = task.Calls();
+        size_t last = calls.rfind(L"|progress ");
+        if (c.lastReport)
+            EXPECT_EQ(std::wstring(L"|") + c.lastReport, calls.substr(last, calls.find(L'|', last + 1) - last))
+                << c.name;
+        else
+            EXPECT_EQ(std::wstring::npos, calls.find(L"/10|")) << c.name << ": no byte report";
     }
 }
 

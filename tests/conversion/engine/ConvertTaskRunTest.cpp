@@ -1,5 +1,7 @@
 // Whole runs of each task kind on the task thread with the real tools: a convert, a merge, a
-// byte join and concat-list joins, with their progress and what they leave in the folder.
+// byte join, concat-list joins and the concat-protocol join, with their progress and what
+// they leave in the folder.
+#include "conversion/engine/CConvertJob.h"
 #include "framework/system/PathHelpers.h"
 #include "tests/conversion/engine/TaskRunFixture.h"
 
@@ -159,6 +161,26 @@ TEST_F(ConvertTaskRun, ConcatListJoinRemuxesThroughTheTool)
                                        : args.substr(at, args.find(' ', at) - at);
     EXPECT_FALSE(list.empty());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(list.c_str())) << list;
+}
+
+// The same segments read through the tool's "concat:" protocol, one stream of bytes.
+TEST_F(ConvertTaskRun, ConcatProtocolJoinReadsTheSegmentsAsOneStream)
+{
+    CRunTask task;
+    CConvertTaskRecord& record = task.m_record;
+    record.m_inputs.m_inputList.Add(Media(L"seg1.ts").c_str());
+    record.m_inputs.m_inputList.Add(Media(L"it's seg2.ts").c_str());
+    record.m_output.m_path = Out(L"joined.mp4").c_str();
+    StopFlag stop{0};
+    CConvertJob job(&record, &task, nullptr, &stop);
+    EXPECT_EQ(0, job.JoinByConcatProtocol());
+    EXPECT_EQ(L"joined.mp4", Listing());
+    CMediaInfo output;
+    ASSERT_EQ(0, output.Probe(record.m_output.m_path, &stop));
+    EXPECT_STREQ(L"mp4", output.Format);
+    EXPECT_EQ(1, output.VideoStreams.GetSize());
+    EXPECT_EQ(1, output.AudioStreams.GetSize());
+    EXPECT_NEAR(2000000, output.DurationInUs, 200000) << "both segments, the one with an apostrophe too";
 }
 
 TEST_F(ConvertTaskRun, ConcatListJoinThroughAFormat)
