@@ -605,10 +605,15 @@ int CConvertJob::JoinInputList()
     if (prepared != 0)
         return prepared;
     int result;
-    if (record.m_inputs.m_listMode == TASK_LIST_REMUX)
+    if (record.m_inputs.m_listMode == TASK_LIST_REMUX) {
         result = options.m_formatId.IsEmpty() ? JoinByConcatList() : JoinByConcatListWithFormat();
-    else
+    } else {
         result = JoinBytes();
+        if (result == 0 && CheckJoinedBytes() != 0) {
+            SetResult(TASK_ERROR_INPUT_NOT_SUPPORTED);
+            result = -1;
+        }
+    }
     return EndOfDirectWrite(result);
 }
 
@@ -667,6 +672,20 @@ int CConvertJob::JoinBytes()
     record.SetProgressNumbers(total, total, TASK_PROGRESS_MODE_BYTES);
     m_pTask->OnProgress(record);
     return result;
+}
+
+// A byte join puts the pieces of one file together again (a split file, or fragments behind
+// their init segment): what it makes must be media that plays longer than its first piece
+// alone. Pieces that add nothing playable were never part of it. 0, or -1.
+int CConvertJob::CheckJoinedBytes()
+{
+    CMediaInfo first, joined;
+    if (joined.Probe(m_pRecord->m_output.m_path, m_pStopValue) != 0)
+        return -1;
+    LONGLONG firstDuration = 0;
+    if (first.Probe(m_pRecord->m_inputs.m_inputList[0], m_pStopValue) == 0)
+        firstDuration = first.DurationInUs;
+    return joined.DurationInUs > firstDuration && joined.DurationInUs > 0 ? 0 : -1;
 }
 
 int CConvertJob::AppendFile(CFileStream& output, LPCWSTR path, BYTE* buffer, LONGLONG& position)

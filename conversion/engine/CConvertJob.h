@@ -83,6 +83,7 @@ private:
     int EncoderFailure(int runResult);
     int EndOfDirectWrite(int result);
     int DecideListMode();
+    int CheckJoinedBytes();
     int AppendFile(CFileStream& output, LPCWSTR path, BYTE* buffer, LONGLONG& position);
     int RunJoin(const std::function<int()>& run);
     int WriteConcatList(LPCWSTR listFile) const;

@@ -1,5 +1,5 @@
-// Whole runs of each task kind on the task thread with the real tools: a convert, a merge, a
-// byte join, concat-list joins and the concat-protocol join, with their progress and what
+// Whole runs of each task kind on the task thread with the real tools: a convert, a merge,
+// byte joins, concat-list joins and the concat-protocol join, with their progress and what
 // they leave in the folder.
 #include "conversion/engine/CConvertJob.h"
 #include "framework/system/PathHelpers.h"
@@ -94,39 +94,74 @@ TEST_F(ConvertTaskRun, MergeTakesTheAddedAudio)
     EXPECT_EQ(22050, output.AudioStreams[0]->SampleRate) << "the added audio, not the video's own";
 }
 
-TEST_F(ConvertTaskRun, ByteJoinOfFilesTheProberCannotRead)
+// Fragments that the prober cannot read alone, joined byte by byte behind their init segment
+// into one playable file.
+TEST_F(ConvertTaskRun, ByteJoinOfFragmentsBehindTheirInitSegment)
 {
-    std::string first(5 * 1024 * 1024, 'a'), second(1000, 'b');
-    first[0] = 'X';
-    for (const auto& part : {std::make_pair(L"part-1.bin", &first), std::make_pair(L"part-2.bin", &second)}) {
-        HANDLE hFile = CreateFileW(Out(part.first).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(hFile, part.second->data(), static_cast<DWORD>(part.second->size()), &written, nullptr);
-        CloseHandle(hFile);
-    }
+    // The muxer puts the init segment where it is told, the fragments beside the playlist.
+    std::wstring pieces = Out(L"pieces");
+    CreateDirectoryW(pieces.c_str(), nullptr);
+    ASSERT_TRUE(MakeMedia(pieces + L"\\fragments.m3u8",
+                          L"-f lavfi -i testsrc=duration=3:size=160x120:rate=25 -c:v libx264 -pix_fmt yuv420p -g 25 "
+                          L"-f hls -hls_time 1 -hls_list_size 0 -hls_segment_type fmp4 -hls_fmp4_init_filename " +
+                              Quoted(pieces + L"\\init.mp4")));
+    const wchar_t* names[] = {L"init.mp4", L"fragments0.m4s", L"fragments1.m4s", L"fragments2.m4s"};
     CRunTask task;
     task.fill = [&](CConvertTaskRecord& record) {
         record.ResetAll();
         record.m_kind = TASK_KIND_JOIN_LIST;
-        record.m_inputs.m_inputList.Add(Out(L"part-1.bin").c_str());
-        record.m_inputs.m_inputList.Add(Out(L"part-2.bin").c_str());
-        record.m_options.m_flags = CONVERT_TO_INPUT_FOLDER;
+        for (const wchar_t* name : names)
+            record.m_inputs.m_inputList.Add((pieces + L"\\" + name).c_str());
+        record.m_options.m_outputFolder = Out().c_str();
+        record.m_options.m_outputName = L"whole.mp4";
     };
     CTaskPageWindow page(&task);
     RunToEnd(task, page);
     EXPECT_EQ(L"100 0 Completed", Outcome(task));
     EXPECT_EQ(TASK_LIST_BYTES, task.m_record.m_inputs.m_listMode);
-    EXPECT_EQ(L"part-1.bin|part-2.bin|part.mp4", Listing());
-    EXPECT_EQ(first + second, ReadFileBytes(Out(L"part.mp4")));
-    ASSERT_GE(task.progress.size(), 4u) << "the start, two chunks of the first file, the second file";
-    LONGLONG total = static_cast<LONGLONG>(first.size() + second.size());
-    for (const CRunTask::Progress& step : task.progress) {
+    EXPECT_EQ(L"whole.mp4", Listing());
+    std::string joined;
+    for (const wchar_t* name : names)
+        joined += ReadFileBytes(pieces + L"\\" + name);
+    EXPECT_TRUE(joined == ReadFileBytes(Out(L"whole.mp4"))) << "the pieces in order, byte for byte";
+    EXPECT_NEAR(3000000, task.m_record.m_output.m_info.DurationInUs, 200000);
+    ASSERT_FALSE(task.progress.empty());
+    for (const CRunTask::Progress& step : task.progress)
         EXPECT_EQ(TASK_PROGRESS_MODE_BYTES, step.mode);
-        EXPECT_EQ(total, step.total);
+    EXPECT_EQ(static_cast<LONGLONG>(joined.size()), task.progress.back().position);
+    RemoveFolder(pieces);
+}
+
+// Pieces that add nothing playable to the first are no parts of one file: the join fails and
+// its output goes.
+TEST_F(ConvertTaskRun, ByteJoinOfPiecesThatMakeNoMediaFails)
+{
+    const std::string notes = "These are notes, not a picture or a sound.";
+    ASSERT_TRUE(WriteFileBytes(Out(L"notes.txt"), notes));
+    const struct {
+        const char* name;
+        const wchar_t* first;
+    } cases[] = {
+        {"only notes", L"notes.txt"},
+        {"a segment and notes", L"seg1.ts"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CRunTask task;
+        task.fill = [&](CConvertTaskRecord& record) {
+            record.ResetAll();
+            record.m_kind = TASK_KIND_JOIN_LIST;
+            record.m_inputs.m_inputList.Add(wcscmp(c.first, L"notes.txt") == 0 ? Out(c.first).c_str()
+                                                                               : Media(c.first).c_str());
+            record.m_inputs.m_inputList.Add(Out(L"notes.txt").c_str());
+            record.m_options.m_outputFolder = Out().c_str();
+            record.m_options.m_outputName = L"joined.mp4";
+        };
+        CTaskPageWindow page(&task);
+        RunToEnd(task, page);
+        EXPECT_EQ(L"-1 -101 Failed: input format is not supported", Outcome(task));
+        EXPECT_EQ(L"notes.txt", Listing()) << "no output is left";
     }
-    EXPECT_EQ(0x400000, task.progress[1].position);
-    EXPECT_EQ(total, task.progress.back().position);
-    EXPECT_EQ(L"Converting: Size = 5121.98 KB / 5121.98 KB", task.texts[task.texts.size() - 3]);
 }
 
 TEST_F(ConvertTaskRun, ConcatListJoinRemuxesThroughTheTool)
