@@ -180,6 +180,17 @@ private:
     CString m_path;
 };
 
+// A playlist on disk that lists segments but never says it is complete: the tool would wait
+// for more segments to be added to it, however long that takes.
+bool IsUnendedPlaylist(const CMediaInfo& info, LPCWSTR path)
+{
+    std::vector<char> bytes;
+    if (info.Format != L"hls" || !FileExists(path) || ReadFileBytes(path, bytes) != 0)
+        return false;
+    std::string text(bytes.begin(), bytes.end());
+    return text.find("#EXTINF") != std::string::npos && text.find("#EXT-X-ENDLIST") == std::string::npos;
+}
+
 }  // namespace
 
 CConvertJob::FileStamp CConvertJob::StampOf(LPCWSTR path)
@@ -413,7 +424,7 @@ int CConvertJob::Convert()
         return -1;
     }
     SetPhase(TASK_PHASE_PREPARING);
-    if (record.ProbeMainInput(m_pStopValue) < 0) {
+    if (record.ProbeMainInput(m_pStopValue) < 0 || IsUnendedPlaylist(record.m_inputs.m_mainInfo, input)) {
         SetResult(TASK_ERROR_INPUT_NOT_SUPPORTED);
         return -1;
     }

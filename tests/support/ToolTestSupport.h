@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <tlhelp32.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 #include "tests/support/SuitePaths.h"
@@ -53,6 +54,40 @@ inline std::string ReadFileBytes(const std::wstring& path)
         bytes.append(buffer, got);
     CloseHandle(file);
     return bytes;
+}
+
+// Writes a test file of the given bytes; false when it cannot be written whole.
+inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
+// The names of the files and folders in a folder, sorted, '|' between them.
+inline std::wstring FolderListing(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name != L"." && name != L"..")
+                names.push_back(name);
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    std::sort(names.begin(), names.end());
+    std::wstring listing;
+    for (const std::wstring& name : names)
+        listing += (listing.empty() ? L"" : L"|") + name;
+    return listing;
 }
 
 // A fresh folder under the temporary folder, with a blank and an ampersand in its name so

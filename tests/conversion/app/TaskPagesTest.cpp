@@ -26,6 +26,7 @@
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>
 #include <shlwapi.h>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -302,6 +303,158 @@ TEST_F(TaskPages, StartWithMissingSourcesIsRefused)
     merge.Click(IDC_PAGE_START);
     EXPECT_EQ((std::vector<std::wstring>{L"Source video file or audio file doesn't exist!"}), merge.Messages());
     merge.DestroyWindow();
+}
+
+// Bad inputs on every task page, each given the way a user would: a file of zero bytes, one
+// cut off halfway and one that is no media. Chosen with "Choose...", a page refuses it with a
+// message naming it; dropped or typed, it reaches the run, which fails. Never "Completed", the
+// destination stays empty and the input as it was.
+TEST_F(TaskPages, BadInputsNeverComplete)
+{
+    enum PageKind { kConvert, kExtract, kM3u8, kMergeVideo, kMergeAudio, kConcatenate };
+    enum Entry { kChosen, kDropped };
+    std::string clip = tooltest::ReadFileBytes(Media(L"clip.mp4"));
+    std::string playlist = tooltest::ReadFileBytes(Media(L"stream.m3u8"));
+    const std::string text = "These are notes, not a picture or a sound.\r\n";
+    // The playlists lie beside the segments they name; the cut one ends after its first
+    // segment, without the line that says the list is complete.
+    const std::pair<std::wstring, std::string> files[] = {
+        {m_data / L"empty.mp4", ""},
+        {m_data / L"cut.mp4", clip.substr(0, clip.size() / 2)},
+        {m_data / L"notes.mp4", text},
+        {m_data / L"z-empty.ts", ""},
+        {m_data / L"z-cut.ts", clip.substr(0, clip.size() / 2)},
+        {m_data / L"z-notes.ts", text},
+        {Media(L"empty.m3u8"), ""},
+        {Media(L"cut.m3u8"), playlist.substr(0, playlist.find(".ts\n") + 4)},
+        {Media(L"notes.m3u8"), text},
+    };
+    for (const auto& file : files)
+        ASSERT_TRUE(tooltest::WriteFileBytes(file.first, file.second));
+
+    const struct Case {
+        PageKind page;
+        Entry entry;
+        const wchar_t* input;
+    } cases[] = {
+        {kConvert, kChosen, L"empty.mp4"},
+        {kConvert, kChosen, L"cut.mp4"},
+        {kConvert, kChosen, L"notes.mp4"},
+        {kConvert, kDropped, L"empty.mp4"},
+        {kConvert, kDropped, L"cut.mp4"},
+        {kConvert, kDropped, L"notes.mp4"},
+        {kExtract, kChosen, L"empty.mp4"},
+        {kExtract, kChosen, L"cut.mp4"},
+        {kExtract, kChosen, L"notes.mp4"},
+        {kExtract, kDropped, L"empty.mp4"},
+        {kExtract, kDropped, L"cut.mp4"},
+        {kExtract, kDropped, L"notes.mp4"},
+        {kM3u8, kChosen, L"empty.m3u8"},
+        {kM3u8, kChosen, L"cut.m3u8"},
+        {kM3u8, kChosen, L"notes.m3u8"},
+        {kM3u8, kDropped, L"empty.m3u8"},
+        {kM3u8, kDropped, L"cut.m3u8"},
+        {kM3u8, kDropped, L"notes.m3u8"},
+        {kMergeVideo, kChosen, L"empty.mp4"},
+        {kMergeVideo, kChosen, L"cut.mp4"},
+        {kMergeVideo, kChosen, L"notes.mp4"},
+        {kMergeVideo, kDropped, L"empty.mp4"},
+        {kMergeVideo, kDropped, L"cut.mp4"},
+        {kMergeVideo, kDropped, L"notes.mp4"},
+        {kMergeAudio, kChosen, L"empty.mp4"},
+        {kMergeAudio, kChosen, L"cut.mp4"},
+        {kMergeAudio, kChosen, L"notes.mp4"},
+        {kMergeAudio, kDropped, L"empty.mp4"},
+        {kMergeAudio, kDropped, L"cut.mp4"},
+        {kMergeAudio, kDropped, L"notes.mp4"},
+        // Sorted before the good segment and after it.
+        {kConcatenate, kDropped, L"empty.mp4"},
+        {kConcatenate, kDropped, L"cut.mp4"},
+        {kConcatenate, kDropped, L"notes.mp4"},
+        {kConcatenate, kDropped, L"z-empty.ts"},
+        {kConcatenate, kDropped, L"z-cut.ts"},
+        {kConcatenate, kDropped, L"z-notes.ts"},
+    };
+    const char* pageNames[] = {"convert",       "video to MP3",  "M3U8 to MP4",
+                               "merge (video)", "merge (audio)", "concatenate"};
+    for (const Case& c : cases) {
+        std::wstring input = c.page == kM3u8 ? Media(c.input) : m_data / c.input;
+        SCOPED_TRACE(std::string(pageNames[c.page]) + (c.entry == kChosen ? ", chosen: " : ", dropped: ") +
+                     std::string(input.begin(), input.end()));
+        TempFolder out;
+        std::string before = tooltest::ReadFileBytes(input);
+        std::vector<std::wstring> messages;
+        int state = TASK_STATE_IDLE;
+        // Gives the page its input (and a good one beside it where it takes two), starts it
+        // and waits until it is idle again.
+        auto run = [&](auto& page, UINT nIDTemplate, const std::function<void()>& give) {
+            Open(page, nIDTemplate);
+            page.m_destinationCombo.SetPathText(out.Path().c_str());
+            give();
+            ASSERT_TRUE(WaitIdle(page));
+            page.Click(IDC_PAGE_START);
+            ASSERT_TRUE(WaitIdle(page)) << "the run did not end";
+            messages = page.Messages();
+            state = page.m_record.m_progress.m_state;
+            page.DestroyWindow();
+        };
+        auto giveSource = [&](auto& page) {
+            return [&] {
+                if (c.entry == kChosen)
+                    page.SetSource(input.c_str());
+                else
+                    page.Drop({input});
+            };
+        };
+        switch (c.page) {
+        case kConvert: {
+            TestPage<CConvertPage> page;
+            run(page, IDD_CONVERT_PAGE, giveSource(page));
+            break;
+        }
+        case kExtract: {
+            TestPage<CExtractAudioPage> page;
+            run(page, IDD_EXTRACT_AUDIO_PAGE, giveSource(page));
+            break;
+        }
+        case kM3u8: {
+            TestPage<CM3U8Page> page;
+            run(page, IDD_M3U8_PAGE, giveSource(page));
+            break;
+        }
+        case kMergeVideo:
+        case kMergeAudio: {
+            TestPage<CMergePage> page;
+            bool badVideo = c.page == kMergeVideo;
+            std::wstring video = badVideo ? input : Media(L"clip.mp4"), audio = badVideo ? Media(L"tone.wav") : input;
+            run(page, IDD_MERGE_PAGE, [&] {
+                if (c.entry == kChosen) {
+                    page.SetVideo(video.c_str());
+                    WaitIdle(page);
+                    page.SetAudio(audio.c_str());
+                } else {
+                    page.Drop({video});  // the video field takes a drop; the audio is typed
+                    page.m_audioCombo.SetPathText(audio.c_str());
+                }
+            });
+            break;
+        }
+        case kConcatenate: {
+            TestPage<CConcatenatePage> page;
+            run(page, IDD_CONCATENATE_PAGE, [&] { page.Drop({Media(L"seg1.ts"), input}); });
+            break;
+        }
+        }
+        EXPECT_NE(TASK_STATE_COMPLETED, state);
+        if (messages.empty()) {
+            EXPECT_EQ(TASK_STATE_FAILED, state) << "no message, so the run must fail";
+        } else {
+            std::wstring name = PathFindFileNameW(input.c_str());
+            EXPECT_NE(std::wstring::npos, messages[0].find(name)) << "the message names the input: " << messages[0];
+        }
+        EXPECT_EQ(L"", tooltest::FolderListing(out.Path())) << "nothing is left in the destination";
+        EXPECT_EQ(before, tooltest::ReadFileBytes(input)) << "the input is untouched";
+    }
 }
 
 TEST_F(TaskPages, VideoToMp3OpensOnMp3)
