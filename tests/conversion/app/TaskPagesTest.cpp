@@ -383,6 +383,8 @@ TEST_F(TaskPages, BadInputsNeverComplete)
                      std::string(input.begin(), input.end()));
         TempFolder out;
         std::string before = tooltest::ReadFileBytes(input);
+        std::wstring inputFolder = input.substr(0, input.rfind(L'\\'));
+        std::wstring besideBefore = tooltest::FolderListing(inputFolder);
         std::vector<std::wstring> messages;
         int state = TASK_STATE_IDLE;
         // Gives the page its input (and a good one beside it where it takes two), starts it
@@ -454,6 +456,7 @@ TEST_F(TaskPages, BadInputsNeverComplete)
         }
         EXPECT_EQ(L"", tooltest::FolderListing(out.Path())) << "nothing is left in the destination";
         EXPECT_EQ(before, tooltest::ReadFileBytes(input)) << "the input is untouched";
+        EXPECT_EQ(besideBefore, tooltest::FolderListing(inputFolder)) << "nothing is left beside the input";
     }
 }
 
