@@ -10,8 +10,10 @@
 #include "conversion/app/res/ConversionAppResources.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 #include "tests/support/DialogScript.h"
+#include "tests/support/DibCanvas.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -355,6 +357,50 @@ TEST_F(FormatDialogs, FormatListHeadersFollowTheSwitchedOnFormats)
     EXPECT_EQ(0, CFormatComboBox::GetIconIndex(m_pMp4));
     EXPECT_EQ(1, CFormatComboBox::GetIconIndex(pAudio->m_formats[0]));
     EXPECT_EQ(2, CFormatComboBox::GetIconIndex(m_formats.m_categories[2]));
+    host.DestroyWindow();
+}
+
+// The right-hand column is as wide as its widest text: sizes and extensions are drawn whole,
+// not cut at a fixed width.
+TEST_F(FormatDialogs, RightColumnTextsAreDrawnWhole)
+{
+    CWnd host;
+    host.CreateEx(0, AfxRegisterWndClass(0), L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr);
+    CFormatComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, CRect(0, 0, 240, 200),
+                             &host, 1));
+    HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    combo.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+    combo.m_presetItems = TRUE;
+    combo.m_rightColour = RGB(0, 0, 255);
+    for (LPCWSTR text : {L"H.264 - HD 1080p\t1920 x 1080", L"H.264 - UHD 4K\t3840 x 2160", L"Auto"})
+        combo.AddString(text);
+    DibCanvas canvas(240, 18);
+    canvas.m_dc.SelectObject(CFont::FromHandle(hFont));
+    const CSize full = canvas.m_dc.GetTextExtent(L"3840 x 2160");
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_COMBOBOX;
+    dis.itemID = 1;
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.hDC = canvas.m_dc.m_hDC;
+    dis.rcItem = {0, 0, 240, 18};
+    combo.DrawItem(&dis);
+    // The blue pixels of the right-hand text span its whole width, but for the glyphs' edges.
+    int left = 240, right = -1;
+    for (int x = 0; x < 240; x++) {
+        for (int y = 0; y < 18; y++) {
+            if (canvas.At(x, y) == RGB(0, 0, 255)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(right, 0);
+    EXPECT_GE(right - left + 1, full.cx - 6);
+    EXPECT_LE(right, 240);
+    EXPECT_GE(combo.GetRightColumnWidth(240), full.cx);
+    // Never wider than half the item: the name keeps room.
+    EXPECT_LE(combo.GetRightColumnWidth(40), 32);
     host.DestroyWindow();
 }
 
