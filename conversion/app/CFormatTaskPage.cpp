@@ -41,6 +41,16 @@ BOOL CFormatTaskPage::OnInitDialog()
 
 int CFormatTaskPage::RefreshFormats()
 {
+    // A preset let go of for a reset is taken again by its name.
+    if (!m_pPreset && m_pFormat) {
+        m_pPreset = m_pFormat->FindPreset(m_presetName);
+        if (m_pPreset)
+            m_pPreset->m_useCount++;
+    }
+    // The rows are found again by the chosen format and preset, never by their old places: the
+    // format may be switched off now, presets deleted or moved.
+    m_formatIndex = -1;
+    m_presetIndex = -1;
     FillAndSelect();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "conversion/app/CFormatManagerDlg.h"
 #include "conversion/app/CFormatSettingsDlg.h"
 #include "conversion/app/CPresetDlg.h"
+#include "conversion/app/CPresetHolders.h"
 #include "conversion/app/res/ConversionAppResources.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 #include "tests/support/DialogScript.h"
@@ -524,6 +525,99 @@ TEST_F(FormatManagerTest, ResetWhileAPageHoldsAPresetIsRefusedAndSaysSo)
         EXPECT_NE(-1, warning.Find(L"can't be reset")) << static_cast<const char*>(CStringA(warning));
     EXPECT_EQ(pHeld, m_pMp4->m_presets[0]);
     pHeld->m_useCount = 0;
+}
+
+// Delete leaves the row after the deleted one selected and the keyboard in the dialog, also
+// when that row's preset is held (and Delete turns off under the focus).
+TEST_F(FormatManagerTest, DeleteSelectsTheNextRowAndKeepsTheFocus)
+{
+    struct Case {
+        const char* name;
+        int row;
+        int held;           // row whose preset a page holds; -1 none
+        int selectedAfter;  // -1: the new last row
+    };
+    const Case cases[] = {
+        {"next row free", 1, -1, 1},
+        {"next row held", 1, 2, 1},
+        {"last row", -1, -1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CBuiltInMediaFormats formats;
+        TempFolder data;
+        ASSERT_EQ(0, formats.Load(data.Path().c_str()));
+        CMediaFormat* pMp4 = formats.FindFormat(L"VF_mp4");
+        const int rows = pMp4->m_presets.GetSize();
+        const int row = c.row >= 0 ? c.row : rows - 1;
+        CMediaPreset* pHeld = c.held >= 0 ? pMp4->m_presets[c.held] : nullptr;
+        if (pHeld)
+            pHeld->m_useCount = 1;
+        Scripted<CFormatManagerDlg> dlg(formats);
+        dlg.m_script = [&](CFormatManagerDlg& d) {
+            SelectFormat(d, pMp4);
+            d.m_list.SelectItem(row, TRUE, TRUE);
+            d.UpdateButtons();
+            d.GotoDlgCtrl(d.GetDlgItem(IDC_DELETE_PRESET));
+            Click(d, IDC_DELETE_PRESET);
+            EXPECT_EQ(rows - 1, d.m_list.GetItemCount());
+            EXPECT_EQ(c.selectedAfter >= 0 ? c.selectedAfter : rows - 2, d.m_list.GetFirstSelectedItem());
+            HWND hFocus = ::GetFocus();
+            EXPECT_TRUE(hFocus && ::IsChild(d.m_hWnd, hFocus) && ::IsWindowEnabled(hFocus));
+            Click(d, IDOK);
+        };
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        if (pHeld)
+            pHeld->m_useCount = 0;
+    }
+}
+
+// Holders of presets (the task pages) let go of them around a reset, so the reset of a format
+// whose preset a page holds is done, and they take theirs again afterwards.
+TEST_F(FormatManagerTest, ResetIsDoneWhileHoldersLetGoOfTheirPresets)
+{
+    class Holder : public CPresetHolders {
+    public:
+        explicit Holder(CMediaFormat& format) : m_format(format) { Take(); }
+        void ReleasePresets() override
+        {
+            m_pHeld->m_useCount--;
+            m_pHeld = nullptr;
+        }
+        void RefreshPresets() override
+        {
+            if (!m_pHeld)
+                Take();
+            m_refreshes++;
+        }
+        void Take()
+        {
+            m_pHeld = m_format.FindPreset(L"H.264 - 360p");
+            m_pHeld->m_useCount++;
+        }
+        CMediaFormat& m_format;
+        CMediaPreset* m_pHeld = nullptr;
+        int m_refreshes = 0;
+    };
+    Holder holder(*m_pMp4);
+    Scripted<CFormatManagerDlg> dlg(m_formats);
+    dlg.m_pHolders = &holder;
+    dlg.m_script = [&](CFormatManagerDlg& d) {
+        SelectFormat(d, m_pMp4);
+        d.UpdateButtons();
+        EXPECT_TRUE(Enabled(d, IDC_RESET_PRESETS));
+        MessageBoxCloser closer(d.m_hWnd);
+        Click(d, IDC_RESET_PRESETS);
+        EXPECT_STREQ(L"", MessageBoxCloser::Text());
+        EXPECT_EQ(m_pMp4->m_presets[0], d.GetRowPreset(0));
+        Click(d, IDOK);
+    };
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(1, holder.m_refreshes);
+    ASSERT_NE(nullptr, holder.m_pHeld);
+    EXPECT_STREQ(L"H.264 - 360p", holder.m_pHeld->GetName());
+    EXPECT_EQ(1, holder.m_pHeld->m_useCount);
+    holder.ReleasePresets();
 }
 
 TEST_F(FormatManagerTest, MovesKeepTheDefaultWithItsPresetAndAddInsertsAfterTheRow)
