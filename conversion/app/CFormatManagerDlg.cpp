@@ -406,10 +406,8 @@ void CFormatManagerDlg::OnMoveDown()
 
 void CFormatManagerDlg::ReportResetRefused()
 {
-    MessageBox(
-        L"The presets can't be reset now: a task page uses one of them or a conversion is running. "
-        L"Please try again when no conversion is running.",
-        L"Video & Audio Formats", MB_OK | MB_ICONWARNING);
+    MessageBox(L"The presets can't be reset while a conversion is running. Please try again when it has ended.",
+               L"Video & Audio Formats", MB_OK | MB_ICONWARNING);
 }
 
 bool CFormatManagerDlg::ResetFormats(const std::vector<CMediaFormat*>& formats)
