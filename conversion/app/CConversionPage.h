@@ -21,6 +21,8 @@ public:
 
     // Format pages refill their format and preset lists; 1 here (nothing to refresh).
     virtual int RefreshFormats() { return 1; }
+    // Format pages let go of their preset, keeping its name for RefreshFormats to take it again.
+    virtual void ReleasePreset() {}
     // Takes the dialog's data into the members: 0, or non-zero to refuse a start.
     virtual int CollectData();
     // Checks the collected data before a start: 0, or non-zero (after saying why) to refuse.

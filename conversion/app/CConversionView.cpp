@@ -159,10 +159,25 @@ void CConversionView::UpdatePageControls(CFrameWnd* pFrame)
 void CConversionView::OnVideoAudioFormats()
 {
     CFormatManagerDlg dialog(theMediaFormats, GetParentFrame());
-    if (dialog.DoModal() != IDOK)
-        return;
+    dialog.m_pHolders = this;
+    // Close, the close box and Escape alike: the dialog has saved what it changed.
+    dialog.DoModal();
+    RefreshPresets();
+}
+
+void CConversionView::ReleasePresets()
+{
     for (int i = 0; i < m_tools.GetSize(); i++) {
         if (CConversionPage* pPage = m_tools[i]->m_pPage)
+            pPage->ReleasePreset();
+    }
+}
+
+void CConversionView::RefreshPresets()
+{
+    for (int i = 0; i < m_tools.GetSize(); i++) {
+        CConversionPage* pPage = m_tools[i]->m_pPage;
+        if (pPage && pPage->m_hWnd)
             pPage->RefreshFormats();
     }
 }

@@ -1,15 +1,17 @@
 // CConversionView: the body of the main frame. It owns the five tool descriptors, puts one tab
 // per tool into the frame's tab strip, creates each tool's page the first time its tab is shown,
 // shows one page at a time centred in the view, and writes the tool's description into the
-// status bar. "Video && Audio Formats..." opens the format manager; after OK every page
-// refreshes its format lists.
+// status bar. "Video && Audio Formats..." opens the format manager; the pages hold presets for
+// it (they let go of them around a reset) and refresh their format lists however it closes,
+// since it keeps every change it made.
 #pragma once
 #include "classlib/CView.h"
+#include "conversion/app/CPresetHolders.h"
 #include "conversion/app/CToolItem.h"
 
 class CToolTabBar;
 
-class CConversionView : public CView {
+class CConversionView : public CView, public CPresetHolders {
     DECLARE_DYNCREATE(CConversionView)
 public:
     CConversionView() = default;
@@ -26,6 +28,8 @@ public:
     void UpdatePageControls(CFrameWnd* pFrame);
     CString GetCurrentDescription() const;
     CToolItem* GetTool(int nIndex) const;
+    void ReleasePresets() override;
+    void RefreshPresets() override;
 
     CToolItemArray m_tools;
     CToolTabBar* m_pBar = nullptr;

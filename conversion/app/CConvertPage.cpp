@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include "conversion/app/CConversionSettings.h"
 #include "conversion/app/res/FetcherResources.h"
+#include "conversion/engine/CMediaFormat.h"
 
 IMPLEMENT_DYNAMIC(CConvertPage, CFormatTaskPage)
 
@@ -160,7 +161,7 @@ void CConvertPage::ApplyOptionRules(BOOL bRunning)
     for (UINT id : kPictureControls)
         EnableItem(id, video);
     EnableItem(IDC_PAGE_ROTATION, video && IsDlgButtonChecked(IDC_PAGE_ROTATE));
-    BOOL audio = idle && (m_bSourceHasAudio || m_sourcePath.IsEmpty());
+    BOOL audio = idle && (m_bSourceHasAudio || m_sourcePath.IsEmpty()) && m_pFormat && m_pFormat->HasAudio();
     EnableItem(IDC_PAGE_AUDIO_GROUP, audio);
     EnableItem(IDC_PAGE_CHANGE_VOLUME, audio);
     BOOL volume = audio && IsDlgButtonChecked(IDC_PAGE_CHANGE_VOLUME);
@@ -180,6 +181,12 @@ void CConvertPage::SetRunningLayout(BOOL bRunning)
     EnableDestination(bRunning);
     ApplyOptionRules(bRunning);
     SetIdleFocus(bRunning);
+}
+
+void CConvertPage::SelectFormat(int nIndex)
+{
+    CFormatTaskPage::SelectFormat(nIndex);
+    ApplyOptionRules(m_bBusy != 0);
 }
 
 void CConvertPage::OnCut()

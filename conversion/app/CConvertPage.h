@@ -13,6 +13,8 @@ public:
     int CollectData() override;
     int FillTask(CConvertTaskRecord& record) override;
     void SetRunningLayout(BOOL bRunning) override;
+    // The volume follows the chosen format: a format without sound has none to change.
+    void SelectFormat(int nIndex) override;
 
     // The cut the run gets from the page's times: start and end in milliseconds, (0, -1) for
     // none. A start not below a positive end gives no cut.
@@ -47,7 +49,8 @@ protected:
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void SourceApplied() override;
     LPCWSTR GetSourceFilter() const override;
-    // Enables the cut, picture and volume controls by their checks and the source's streams.
+    // Enables the cut, picture and volume controls by their checks, the source's streams and
+    // the chosen format's.
     void ApplyOptionRules(BOOL bRunning);
     void ShowTimes();
     void ShowVolume();

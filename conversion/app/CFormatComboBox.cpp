@@ -3,6 +3,7 @@
 #include "classlib/CDC.h"
 #include "conversion/app/controls/CThemeData.h"
 #include "conversion/engine/CMediaFormats.h"
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CFormatComboBox, CComboBox)
 
@@ -13,6 +14,9 @@ namespace {
 
 const int kIconSize = 16;
 const int kIconIndent = 20;
+// Between the left text and the right-hand column, and after the right-hand text.
+const int kColumnGap = 8;
+const int kRightMargin = 4;
 
 bool IsOn(const CMediaCatalogItem* pItem)
 {
@@ -49,6 +53,47 @@ void CFormatComboBox::PreSubclassWindow()
     // The combo measured its items before it was ours: the heights are set again here.
     SetItemHeight(-1, ItemHeight());
     SetItemHeight(0, ItemHeight());
+}
+
+LRESULT CFormatComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case CB_ADDSTRING:
+    case CB_INSERTSTRING:
+    case CB_DELETESTRING:
+    case CB_RESETCONTENT:
+    case WM_SETFONT:
+        m_widestRightText = -1;
+        break;
+    }
+    return CComboBox::WindowProc(message, wParam, lParam);
+}
+
+int CFormatComboBox::MeasureRightTexts() const
+{
+    int widest = 0;
+    HDC hDC = ::GetDC(m_hWnd);
+    HGDIOBJ hOld = ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+    CString text;
+    for (int i = 0; i < GetCount(); i++) {
+        GetLBText(i, text);
+        int tab = text.Find(L'\t');
+        if (tab < 0)
+            continue;
+        SIZE size = {};
+        ::GetTextExtentPoint32W(hDC, static_cast<LPCWSTR>(text) + tab + 1, text.GetLength() - tab - 1, &size);
+        widest = std::max<int>(widest, size.cx);
+    }
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(m_hWnd, hDC);
+    return widest;
+}
+
+int CFormatComboBox::GetRightColumnWidth(int itemWidth)
+{
+    if (m_widestRightText < 0)
+        m_widestRightText = MeasureRightTexts();
+    return std::max(m_rightWidth, std::min(m_widestRightText + kRightMargin, itemWidth / 2));
 }
 
 int CFormatComboBox::ItemHeight() const
@@ -224,19 +269,20 @@ void CFormatComboBox::DrawTexts(CDC& dc, const CRect& rect, const CString& text,
     CString left = tab >= 0 ? text.Left(tab) : text;
     CString right = tab >= 0 ? text.Mid(tab + 1) : CString();
     dc.SetBkMode(TRANSPARENT);
+    const int rightWidth = tab >= 0 ? GetRightColumnWidth(rect.Width()) : 0;
     CRect leftRect = rect;
     leftRect.DeflateRect(2, 0);
     if (tab >= 0)
-        leftRect.right = rect.right - 8 - m_rightWidth;
+        leftRect.right = rect.right - kColumnGap - rightWidth;
     ::DrawTextW(dc.m_hDC, left, -1, &leftRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     if (tab < 0)
         return;
     CRect rightRect = rect;
-    rightRect.left = rect.right - m_rightWidth;
-    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    rightRect.left = rect.right - rightWidth;
+    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
     if (m_rightMode) {
         format |= DT_RIGHT;
-        rightRect.right -= 4;
+        rightRect.right -= kRightMargin;
     }
     if (!IsWindowEnabled())
         dc.SetTextColor(::GetSysColor(COLOR_BTNSHADOW));

@@ -1,7 +1,8 @@
 // The owner-drawn format and preset lists of the task pages and the format dialogs. An item's
 // text may hold a tab: the part before it is drawn on the left, the part after it in a narrow
-// right-hand column in a quieter colour ("MP4<TAB>.mp4"). Categories are drawn as section
-// headers with their icon; the edit part shows the chosen format's icon.
+// right-hand column in a quieter colour ("MP4<TAB>.mp4"), as wide as the widest right-hand text
+// of the list needs. A text that does not fit ends in an ellipsis. Categories are drawn as
+// section headers with their icon; the edit part shows the chosen format's icon.
 #pragma once
 #include "classlib/CComboBox.h"
 #include "classlib/CGdiObject.h"
@@ -17,7 +18,7 @@ public:
     // Item data are CMediaCatalogItem pointers (categories, formats) unless m_presetItems is
     // set, when they are presets, which have neither headers nor icons.
     CImageList* m_pImageList = nullptr;  // null: no icons
-    int m_rightWidth = 32;
+    int m_rightWidth = 32;               // the narrowest the right-hand column gets
     COLORREF m_rightColour = ::GetSysColor(COLOR_BTNSHADOW);
     int m_rightMode = 0;  // 0: right text from the column's left edge; else right-aligned
     BOOL m_presetItems = FALSE;
@@ -42,9 +43,13 @@ public:
 
     // The icon of a catalogue item: 0 video, 1 audio, 2 device; -1 for none.
     static int GetIconIndex(const CMediaCatalogItem* pItem);
+    // The right-hand column's width: the widest right-hand text of the list, at least
+    // m_rightWidth, at most half the item's width.
+    int GetRightColumnWidth(int itemWidth);
 
 protected:
     void PreSubclassWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -53,6 +58,8 @@ private:
     CFont* BoldFont();
     void DrawBackground(CDC& dc, const DRAWITEMSTRUCT& dis, bool header, bool selected, CRect textRect);
     void DrawTexts(CDC& dc, const CRect& rect, const CString& text, bool selected);
+    int MeasureRightTexts() const;
 
     CFont m_boldFont;
+    int m_widestRightText = -1;  // -1: the list changed since it was measured
 };

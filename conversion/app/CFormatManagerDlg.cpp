@@ -3,10 +3,12 @@
 #include "classlib/CDC.h"
 #include "classlib/Resource.h"
 #include "conversion/app/CPresetDlg.h"
+#include "conversion/app/CPresetHolders.h"
 #include "conversion/app/controls/CThemeData.h"
 #include "conversion/app/controls/ImageLists.h"
 #include "conversion/app/res/ConversionAppResources.h"
 #include "conversion/engine/CMediaFormats.h"
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CFormatManagerDlg, CCXDialog)
 
@@ -261,9 +263,25 @@ void CFormatManagerDlg::UpdateButtons()
     };
     for (const auto& state : states) {
         CWnd* pButton = GetDlgItem(state.id);
-        if (pButton && (pButton->IsWindowEnabled() != FALSE) != state.enable)
-            pButton->EnableWindow(state.enable);
+        if (!pButton || (pButton->IsWindowEnabled() != FALSE) == state.enable)
+            continue;
+        if (!state.enable)
+            MoveFocusFrom(pButton);
+        pButton->EnableWindow(state.enable);
     }
+}
+
+// A disabled control loses the focus to nothing, and with it go the dialog's keys (Escape).
+void CFormatManagerDlg::MoveFocusFrom(CWnd* pControl)
+{
+    if (::GetFocus() != pControl->m_hWnd)
+        return;
+    CWnd* pNext = GetDlgItem(IDOK);
+    if (m_list.IsWindowEnabled() && m_list.GetItemCount() > 0)
+        pNext = &m_list;
+    else if (m_tree.IsWindowVisible())
+        pNext = &m_tree;
+    GotoDlgCtrl(pNext);
 }
 
 void CFormatManagerDlg::OnAddPreset()
@@ -301,6 +319,7 @@ void CFormatManagerDlg::OnDeletePreset()
     if (!pFormat || !GetDlgItem(IDC_DELETE_PRESET)->IsWindowEnabled())
         return;
     int defaultRow = DefaultRow();
+    int nextRow = -1;
     // From the last selected row up, so that the rows still to go keep their numbers.
     for (int row = m_list.GetItemCount() - 1; row >= 0; row--) {
         if (!(m_list.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED))
@@ -312,6 +331,7 @@ void CFormatManagerDlg::OnDeletePreset()
                 pFormat->m_presets.RemoveAt(p);
         }
         delete pPreset;
+        nextRow = row;
         if (row < defaultRow)
             defaultRow--;
         else if (row == defaultRow)
@@ -319,6 +339,11 @@ void CFormatManagerDlg::OnDeletePreset()
     }
     ShowDefaultMark(m_list.GetItemCount() > 0 ? defaultRow : -1);
     WriteListToFormat();
+    // The row after the deleted ones takes the selection, so the keys keep working on the list.
+    if (m_list.GetItemCount() > 0)
+        SelectRow(std::min(nextRow, m_list.GetItemCount() - 1));
+    if (m_pHolders)
+        m_pHolders->RefreshPresets();
     UpdateButtons();
 }
 
@@ -381,10 +406,21 @@ void CFormatManagerDlg::OnMoveDown()
 
 void CFormatManagerDlg::ReportResetRefused()
 {
-    MessageBox(
-        L"The presets can't be reset now: a task page uses one of them or a conversion is running. "
-        L"Please try again when no conversion is running.",
-        L"Video & Audio Formats", MB_OK | MB_ICONWARNING);
+    MessageBox(L"The presets can't be reset while a conversion is running. Please try again when it has ended.",
+               L"Video & Audio Formats", MB_OK | MB_ICONWARNING);
+}
+
+bool CFormatManagerDlg::ResetFormats(const std::vector<CMediaFormat*>& formats)
+{
+    if (m_pHolders)
+        m_pHolders->ReleasePresets();
+    bool refused = false;
+    for (CMediaFormat* pFormat : formats)
+        refused = pFormat->ResetPresets() != 0 || refused;
+    if (m_pHolders)
+        m_pHolders->RefreshPresets();
+    m_listChanged = 1;
+    return !refused;
 }
 
 void CFormatManagerDlg::OnReset()
@@ -392,24 +428,21 @@ void CFormatManagerDlg::OnReset()
     CMediaFormat* pFormat = GetSelectedFormat();
     if (!pFormat)
         return;
-    if (pFormat->ResetPresets() != 0)
+    if (!ResetFormats({pFormat}))
         ReportResetRefused();
-    else
-        m_listChanged = 1;
     FillList(m_tree.GetSelectedItem());
     UpdateButtons();
 }
 
 void CFormatManagerDlg::OnResetAll()
 {
-    bool refused = false;
+    std::vector<CMediaFormat*> formats;
     for (int c = 0; c < m_pFormats->m_categories.GetSize(); c++) {
         CMediaFormatCategory* pCategory = m_pFormats->m_categories[c];
         for (int f = 0; f < pCategory->m_formats.GetSize(); f++)
-            refused = pCategory->m_formats[f]->ResetPresets() != 0 || refused;
+            formats.push_back(pCategory->m_formats[f]);
     }
-    m_listChanged = 1;
-    if (refused)
+    if (!ResetFormats(formats))
         ReportResetRefused();
     FillList(m_tree.GetSelectedItem());
     UpdateButtons();

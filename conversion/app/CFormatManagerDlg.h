@@ -1,16 +1,19 @@
 // "Video & Audio Formats": switches formats on and off for the task pages' lists (a tree with
 // check boxes) and manages each format's presets: add, edit, delete, reorder, choose the
 // default, reset to the built-in ones. Every change of the list goes into the format at once,
-// so that the format never holds a preset the list has deleted. On closing, the check boxes are
-// written into the formats and the registry is saved. Modal and resizable, on the window thread.
+// so that the format never holds a preset the list has deleted. On closing, however it closes,
+// the check boxes are written into the formats and the registry is saved. Modal and resizable,
+// on the window thread.
 #pragma once
 #include "conversion/app/controls/CCXControls.h"
 #include "conversion/app/controls/CCXDialog.h"
 #include "conversion/app/controls/CCXListCtrl.h"
+#include <vector>
 
 class CMediaFormat;
 class CMediaFormats;
 class CMediaPreset;
+class CPresetHolders;
 
 class CFormatManagerDlg : public CCXDialog {
     DECLARE_DYNAMIC(CFormatManagerDlg)
@@ -27,6 +30,9 @@ public:
     void UpdateButtons();
 
     CMediaFormats* m_pFormats;
+    // The task pages: they let go of their presets around a reset and drop deleted ones. Null
+    // when no one else holds presets.
+    CPresetHolders* m_pHolders = nullptr;
     CCXListCtrl m_list;
     CCXTreeCtrl m_tree;
     CImageList m_stateImages;
@@ -67,6 +73,11 @@ private:
     void Layout();
     void SaveCheckStates();
     void ReportResetRefused();
+    // Reloads the built-in presets of the formats, the holders' presets let go of meanwhile;
+    // false when one was refused.
+    bool ResetFormats(const std::vector<CMediaFormat*>& formats);
+    // Keeps the keyboard in the dialog when the focused control is about to be disabled.
+    void MoveFocusFrom(CWnd* pControl);
 
     // The template's places, taken once, for the layout.
     CRect m_initialClient;

@@ -41,6 +41,16 @@ BOOL CFormatTaskPage::OnInitDialog()
 
 int CFormatTaskPage::RefreshFormats()
 {
+    // A preset let go of for a reset is taken again by its name.
+    if (!m_pPreset && m_pFormat) {
+        m_pPreset = m_pFormat->FindPreset(m_presetName);
+        if (m_pPreset)
+            m_pPreset->m_useCount++;
+    }
+    // The rows are found again by the chosen format and preset, never by their old places: the
+    // format may be switched off now, presets deleted or moved.
+    m_formatIndex = -1;
+    m_presetIndex = -1;
     FillAndSelect();
     return 0;
 }
@@ -68,15 +78,7 @@ int CFormatTaskPage::Validate()
 
 void CFormatTaskPage::OnSelchangeFormat()
 {
-    int selected = m_formatCombo.GetCurSel();
-    if (selected < 0)
-        return;
-    if (m_pFormat)
-        m_pFormat->m_lastPreset = m_presetIndex;
-    SelectFormat(selected);
-    m_presetIndex = -1;
-    if (m_pFormat)
-        SelectPreset(m_pFormat->m_lastPreset != -1 ? m_pFormat->m_lastPreset : m_pFormat->m_defaultPreset);
+    ReapplyFormat();
 }
 
 void CFormatTaskPage::OnSelchangePreset()
@@ -91,10 +93,25 @@ void CFormatTaskPage::ReapplyFormat()
     int selected = m_formatCombo.GetCurSel();
     if (selected < 0)
         return;
+    // The format being left keeps its preset for the next time it is chosen, or for now when
+    // it is chosen again.
+    if (m_pFormat)
+        m_pFormat->m_lastPreset = m_presetIndex;
     SelectFormat(selected);
     m_presetIndex = -1;
     if (m_pFormat)
-        SelectPreset(m_pFormat->m_lastPreset != -1 ? m_pFormat->m_lastPreset : m_pFormat->m_defaultPreset);
+        SelectPreset(RememberedPresetRow());
+}
+
+int CFormatTaskPage::RememberedPresetRow() const
+{
+    // Rows the format manager took away since are no longer offered.
+    const int rows = m_presetCombo.GetCount();
+    for (int row : {m_pFormat->m_lastPreset, m_pFormat->m_defaultPreset}) {
+        if (row >= 0 && row < rows)
+            return row;
+    }
+    return 0;
 }
 
 void CFormatTaskPage::OnAdvanced()

@@ -43,8 +43,11 @@ protected:
     virtual void SourceApplied() {}
     // The source dialog's filter ("Name|*.ext|...|").
     virtual LPCWSTR GetSourceFilter() const = 0;
-    // Re-selects the format as after a change of the format list.
+    // Selects the format list's row as after a change of the list: the format being left
+    // remembers its preset, the chosen one takes its remembered or default preset.
     void ReapplyFormat();
+    // The chosen format's remembered preset row, else its default, else the first.
+    int RememberedPresetRow() const;
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -96,6 +96,13 @@ void CFormatTaskPageBase::SaveSettings()
     m_settings.m_presetName = m_presetName;
 }
 
+void CFormatTaskPageBase::ReleasePreset()
+{
+    if (m_pPreset)
+        m_pPreset->m_useCount--;
+    m_pPreset = nullptr;
+}
+
 BOOL CFormatTaskPageBase::IsHeaderRow(int nIndex) const
 {
     DWORD_PTR data = m_formatCombo.GetItemData(nIndex);

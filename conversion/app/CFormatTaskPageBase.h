@@ -17,6 +17,7 @@ public:
 
     BOOL OnInitDialog() override;
     void SaveSettings() override;
+    void ReleasePreset() override;
 
     virtual void FillAndSelect();
     virtual void FillFormats();

@@ -7,11 +7,14 @@
 #include "conversion/app/CFormatManagerDlg.h"
 #include "conversion/app/CFormatSettingsDlg.h"
 #include "conversion/app/CPresetDlg.h"
+#include "conversion/app/CPresetHolders.h"
 #include "conversion/app/res/ConversionAppResources.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
 #include "tests/support/DialogScript.h"
+#include "tests/support/DibCanvas.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -358,6 +361,50 @@ TEST_F(FormatDialogs, FormatListHeadersFollowTheSwitchedOnFormats)
     host.DestroyWindow();
 }
 
+// The right-hand column is as wide as its widest text: sizes and extensions are drawn whole,
+// not cut at a fixed width.
+TEST_F(FormatDialogs, RightColumnTextsAreDrawnWhole)
+{
+    CWnd host;
+    host.CreateEx(0, AfxRegisterWndClass(0), L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr);
+    CFormatComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, CRect(0, 0, 240, 200),
+                             &host, 1));
+    HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    combo.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+    combo.m_presetItems = TRUE;
+    combo.m_rightColour = RGB(0, 0, 255);
+    for (LPCWSTR text : {L"H.264 - HD 1080p\t1920 x 1080", L"H.264 - UHD 4K\t3840 x 2160", L"Auto"})
+        combo.AddString(text);
+    DibCanvas canvas(240, 18);
+    canvas.m_dc.SelectObject(CFont::FromHandle(hFont));
+    const CSize full = canvas.m_dc.GetTextExtent(L"3840 x 2160");
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_COMBOBOX;
+    dis.itemID = 1;
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.hDC = canvas.m_dc.m_hDC;
+    dis.rcItem = {0, 0, 240, 18};
+    combo.DrawItem(&dis);
+    // The blue pixels of the right-hand text span its whole width, but for the glyphs' edges.
+    int left = 240, right = -1;
+    for (int x = 0; x < 240; x++) {
+        for (int y = 0; y < 18; y++) {
+            if (canvas.At(x, y) == RGB(0, 0, 255)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(right, 0);
+    EXPECT_GE(right - left + 1, full.cx - 6);
+    EXPECT_LE(right, 240);
+    EXPECT_GE(combo.GetRightColumnWidth(240), full.cx);
+    // Never wider than half the item: the name keeps room.
+    EXPECT_LE(combo.GetRightColumnWidth(40), 32);
+    host.DestroyWindow();
+}
+
 // ---- The format manager
 
 class FormatManagerTest : public FormatDialogs {
@@ -478,6 +525,99 @@ TEST_F(FormatManagerTest, ResetWhileAPageHoldsAPresetIsRefusedAndSaysSo)
         EXPECT_NE(-1, warning.Find(L"can't be reset")) << static_cast<const char*>(CStringA(warning));
     EXPECT_EQ(pHeld, m_pMp4->m_presets[0]);
     pHeld->m_useCount = 0;
+}
+
+// Delete leaves the row after the deleted one selected and the keyboard in the dialog, also
+// when that row's preset is held (and Delete turns off under the focus).
+TEST_F(FormatManagerTest, DeleteSelectsTheNextRowAndKeepsTheFocus)
+{
+    struct Case {
+        const char* name;
+        int row;
+        int held;           // row whose preset a page holds; -1 none
+        int selectedAfter;  // -1: the new last row
+    };
+    const Case cases[] = {
+        {"next row free", 1, -1, 1},
+        {"next row held", 1, 2, 1},
+        {"last row", -1, -1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CBuiltInMediaFormats formats;
+        TempFolder data;
+        ASSERT_EQ(0, formats.Load(data.Path().c_str()));
+        CMediaFormat* pMp4 = formats.FindFormat(L"VF_mp4");
+        const int rows = pMp4->m_presets.GetSize();
+        const int row = c.row >= 0 ? c.row : rows - 1;
+        CMediaPreset* pHeld = c.held >= 0 ? pMp4->m_presets[c.held] : nullptr;
+        if (pHeld)
+            pHeld->m_useCount = 1;
+        Scripted<CFormatManagerDlg> dlg(formats);
+        dlg.m_script = [&](CFormatManagerDlg& d) {
+            SelectFormat(d, pMp4);
+            d.m_list.SelectItem(row, TRUE, TRUE);
+            d.UpdateButtons();
+            d.GotoDlgCtrl(d.GetDlgItem(IDC_DELETE_PRESET));
+            Click(d, IDC_DELETE_PRESET);
+            EXPECT_EQ(rows - 1, d.m_list.GetItemCount());
+            EXPECT_EQ(c.selectedAfter >= 0 ? c.selectedAfter : rows - 2, d.m_list.GetFirstSelectedItem());
+            HWND hFocus = ::GetFocus();
+            EXPECT_TRUE(hFocus && ::IsChild(d.m_hWnd, hFocus) && ::IsWindowEnabled(hFocus));
+            Click(d, IDOK);
+        };
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        if (pHeld)
+            pHeld->m_useCount = 0;
+    }
+}
+
+// Holders of presets (the task pages) let go of them around a reset, so the reset of a format
+// whose preset a page holds is done, and they take theirs again afterwards.
+TEST_F(FormatManagerTest, ResetIsDoneWhileHoldersLetGoOfTheirPresets)
+{
+    class Holder : public CPresetHolders {
+    public:
+        explicit Holder(CMediaFormat& format) : m_format(format) { Take(); }
+        void ReleasePresets() override
+        {
+            m_pHeld->m_useCount--;
+            m_pHeld = nullptr;
+        }
+        void RefreshPresets() override
+        {
+            if (!m_pHeld)
+                Take();
+            m_refreshes++;
+        }
+        void Take()
+        {
+            m_pHeld = m_format.FindPreset(L"H.264 - 360p");
+            m_pHeld->m_useCount++;
+        }
+        CMediaFormat& m_format;
+        CMediaPreset* m_pHeld = nullptr;
+        int m_refreshes = 0;
+    };
+    Holder holder(*m_pMp4);
+    Scripted<CFormatManagerDlg> dlg(m_formats);
+    dlg.m_pHolders = &holder;
+    dlg.m_script = [&](CFormatManagerDlg& d) {
+        SelectFormat(d, m_pMp4);
+        d.UpdateButtons();
+        EXPECT_TRUE(Enabled(d, IDC_RESET_PRESETS));
+        MessageBoxCloser closer(d.m_hWnd);
+        Click(d, IDC_RESET_PRESETS);
+        EXPECT_STREQ(L"", MessageBoxCloser::Text());
+        EXPECT_EQ(m_pMp4->m_presets[0], d.GetRowPreset(0));
+        Click(d, IDOK);
+    };
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(1, holder.m_refreshes);
+    ASSERT_NE(nullptr, holder.m_pHeld);
+    EXPECT_STREQ(L"H.264 - 360p", holder.m_pHeld->GetName());
+    EXPECT_EQ(1, holder.m_pHeld->m_useCount);
+    holder.ReleasePresets();
 }
 
 TEST_F(FormatManagerTest, MovesKeepTheDefaultWithItsPresetAndAddInsertsAfterTheRow)

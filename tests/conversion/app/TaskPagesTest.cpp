@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -466,6 +467,74 @@ TEST_F(TaskPages, VideoToMp3OpensOnMp3)
     Open(page, IDD_EXTRACT_AUDIO_PAGE);
     ASSERT_NE(nullptr, page.m_pFormat);
     EXPECT_STREQ(L"AF_mp3", page.m_pFormat->m_id);
+    page.DestroyWindow();
+}
+
+// The preset picked stays when a source is chosen, on each page that chooses one: the format
+// is applied again as after a change of the format list, which keeps the format's preset.
+TEST_F(TaskPages, ChosenSourceKeepsThePickedPreset)
+{
+    struct Case {
+        const char* name;
+        UINT nIDTemplate;
+        const wchar_t* format;
+        const wchar_t* preset;
+        const wchar_t* source;
+    };
+    const Case cases[] = {
+        {"convert", IDD_CONVERT_PAGE, L"VF_mp4", L"H.264 - 360p", L"clip.mp4"},
+        {"m3u8", IDD_M3U8_PAGE, L"VF_mkv", L"H.264 - 240p", L"stream.m3u8"},
+        {"video to audio", IDD_EXTRACT_AUDIO_PAGE, L"AF_aac", L"Low Quality", L"clip.mp4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<TestPage<CConvertPage>> convert;
+        std::unique_ptr<TestPage<CM3U8Page>> m3u8;
+        std::unique_ptr<TestPage<CExtractAudioPage>> extract;
+        CFormatTaskPage* pPage = nullptr;
+        if (c.nIDTemplate == IDD_CONVERT_PAGE)
+            pPage = (convert = std::make_unique<TestPage<CConvertPage>>()).get();
+        else if (c.nIDTemplate == IDD_M3U8_PAGE)
+            pPage = (m3u8 = std::make_unique<TestPage<CM3U8Page>>()).get();
+        else
+            pPage = (extract = std::make_unique<TestPage<CExtractAudioPage>>()).get();
+        ASSERT_TRUE(pPage->Create(c.nIDTemplate, &m_parent));
+        ASSERT_GE(pPage->SelectFormatById(c.format), 0);
+        int row = static_cast<int>(
+            pPage->m_presetCombo.FindString(-1, pPage->m_pFormat->FindPreset(c.preset)->GetName()));
+        ASSERT_GE(row, 1);
+        pPage->m_presetCombo.SetCurSel(row);
+        pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_PRESET, CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(pPage->m_presetCombo.m_hWnd));
+        ASSERT_EQ(0, pPage->SetSource(Media(c.source).c_str()));
+        ASSERT_TRUE(PumpUntil([&] { return !pPage->IsBusy(); }, 120000));
+        ASSERT_STREQ(Media(c.source).c_str(), pPage->m_sourcePath);
+        EXPECT_STREQ(c.format, pPage->m_pFormat->m_id);
+        EXPECT_STREQ(c.preset, pPage->m_presetName);
+        EXPECT_EQ(row, pPage->m_presetCombo.GetCurSel());
+        EXPECT_EQ(1, pPage->m_pPreset->m_useCount);
+        pPage->DestroyWindow();
+    }
+}
+
+// "Change volume" follows the chosen format's sound: Animated GIF has none.
+TEST_F(TaskPages, ChangeVolumeFollowsTheFormatsSound)
+{
+    TestPage<CConvertPage> page;
+    ASSERT_TRUE(OpenWithSource(page, IDD_CONVERT_PAGE, L"clip.mp4"));
+    const struct {
+        const wchar_t* format;
+        bool volume;
+    } cases[] = {{L"VF_gif", false}, {L"VF_mp4", true}, {L"AF_mp3", true}};
+    for (const auto& c : cases) {
+        int row = page.m_formatCombo.FindFormat(theMediaFormats.FindFormat(c.format));
+        ASSERT_GE(row, 0);
+        page.m_formatCombo.SetCurSel(row);
+        page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_FORMAT, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(page.m_formatCombo.m_hWnd));
+        EXPECT_EQ(c.volume, page.GetDlgItem(IDC_PAGE_CHANGE_VOLUME)->IsWindowEnabled() != FALSE)
+            << static_cast<const char*>(CStringA(c.format));
+    }
     page.DestroyWindow();
 }
 
