@@ -187,4 +187,25 @@ TEST_F(PlayerCloseWalk, AClosingUnderAnyBoxEndsTheProgramAndKeepsWhatItSaves)
     }
 }
 
+// Next to a missing entry while a clip plays: the box says so, the clip plays on under its own
+// caption, and the playlist shows.
+TEST_F(PlayerCloseWalk, AMissingEntryLeavesThePlayingClipItsCaption)
+{
+    ASSERT_TRUE(Start({WriteM3u(L"missing.m3u", {Clip(L"Clip 1.mp4"), Missing(), Clip(L"Clip 2.mp4")})}));
+    ASSERT_TRUE(WaitForTitle(L"Clip 1.mp4 - 1/3"));
+    // Next is on once the tool plays: the user presses it again until it is.
+    ASSERT_TRUE(WaitFor([&] { return Key(L"CTRL+F") && WaitFor([&] { return Box() != nullptr; }, 2000); }, kTestWaitMs))
+        << "Next";
+    ASSERT_TRUE(WaitForBox(L"File does not exist."));
+    EXPECT_EQ(L"Clip 1.mp4 - 1/3", Title()) << "while the box is up";
+    // The box bears the program's name; the caption the clip's.
+    ASSERT_TRUE(Drive({L"key", L"Kavri Video Player", L"RETURN"}));
+    ASSERT_TRUE(WaitFor([&] { return Box() == nullptr; }, kTestWaitMs));
+    EXPECT_TRUE(Settled());
+    EXPECT_EQ(L"Clip 1.mp4 - 1/3", Title()) << "after the box";
+    EXPECT_TRUE(WaitFor([&] { return Shown(kPlaylistCtrl); }, kTestWaitMs)) << "the playlist shows";
+    EXPECT_EQ(std::vector<std::wstring>{L"Clip 1.mp4"}, PlayedClips()) << "nothing else started";
+    EXPECT_EQ(1u, tooltest::ChildProcesses(m_processId, L"ClipRunner.exe").size()) << "Clip 1 plays on";
+}
+
 }  // namespace
