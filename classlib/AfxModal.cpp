@@ -1,6 +1,7 @@
 #include "classlib/AfxModal.h"
 #include "classlib/CWinApp.h"
 #include "classlib/Resource.h"
+#include <cwchar>
 
 HWND AfxGetModalOwner(CWnd* pParentWnd)
 {
@@ -85,4 +86,47 @@ BOOL AfxRunModalLoop(HWND hWndModal, const std::function<bool()>& continueModal)
         }
     }
     return TRUE;
+}
+
+namespace {
+
+thread_local int t_modalDepth = 0;
+thread_local HWND t_closeAfterModal = nullptr;
+
+// Dialogs, message boxes, property sheets and file dialogs are all of the dialog class; the
+// one that takes input is the innermost, the ones below it are disabled.
+BOOL CALLBACK CloseInputDialog(HWND hWnd, LPARAM)
+{
+    wchar_t className[8] = {};
+    ::GetClassNameW(hWnd, className, 8);
+    if (wcscmp(className, L"#32770") == 0 && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd))
+        ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+}  // namespace
+
+CModalLoopScope::CModalLoopScope()
+{
+    ++t_modalDepth;
+}
+
+CModalLoopScope::~CModalLoopScope()
+{
+    --t_modalDepth;
+    HWND hWnd = t_closeAfterModal;
+    t_closeAfterModal = nullptr;
+    // Posted, so that the code below the box runs to its end first; while an outer box still
+    // runs, the close reaches the window through that box's loop and asks it to close in turn.
+    if (hWnd && ::IsWindow(hWnd))
+        ::PostMessageW(hWnd, WM_CLOSE, 0, 0);
+}
+
+bool AfxDeferCloseWhileModal(HWND hWnd)
+{
+    if (t_modalDepth == 0)
+        return false;
+    t_closeAfterModal = hWnd;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CloseInputDialog, 0);
+    return true;
 }

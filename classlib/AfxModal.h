@@ -24,3 +24,20 @@ BOOL AfxInitOpeningDialog(CWnd* pDlg, const std::function<BOOL()>& onInitDialog)
 // gets WM_KICKIDLE (wParam MSGF_DIALOGBOX, lParam the idle count) until it answers 0.
 // WM_QUIT ends the loop, is posted again for the loop outside, and makes the result FALSE.
 BOOL AfxRunModalLoop(HWND hWndModal, const std::function<bool()>& continueModal);
+
+// Counts the modal loops (dialogs, property sheets, message boxes, file dialogs) running on
+// the calling thread for the time it lives. A close that comes while one runs waits for them
+// (AfxDeferCloseWhileModal): the code below a box still needs the windows it works on.
+class CModalLoopScope {
+public:
+    CModalLoopScope();
+    // The last loop to end closes the window whose close was put off.
+    ~CModalLoopScope();
+    CModalLoopScope(const CModalLoopScope&) = delete;
+    CModalLoopScope& operator=(const CModalLoopScope&) = delete;
+};
+
+// While a modal loop runs on the calling thread: asks the boxes that take input now to close
+// (WM_CLOSE, as their user's close button) and posts WM_CLOSE to hWnd once the loops have
+// returned; true. false when no modal loop runs.
+bool AfxDeferCloseWhileModal(HWND hWnd);

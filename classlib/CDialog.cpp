@@ -69,6 +69,7 @@ BOOL CDialog::Create(LPCWSTR lpszTemplateName, CWnd* pParentWnd)
 
 INT_PTR CDialog::DoModal()
 {
+    CModalLoopScope modal;
     HWND hWndOwner = AfxGetModalOwner(m_pParentWnd);
     bool bOwnerDisabled = hWndOwner && ::IsWindowEnabled(hWndOwner);
     if (bOwnerDisabled)

@@ -199,6 +199,7 @@ void CPropertySheet::BuildPropPageArray()
 
 INT_PTR CPropertySheet::DoModal()
 {
+    CModalLoopScope modal;
     HWND hWndOwner = AfxGetModalOwner(m_pParentWnd);
     BuildPropPageArray();
     bool bOwnerDisabled = hWndOwner && ::IsWindowEnabled(hWndOwner);

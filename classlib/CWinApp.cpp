@@ -1,4 +1,5 @@
 #include "classlib/CWinApp.h"
+#include "classlib/AfxModal.h"
 #include "classlib/AfxModule.h"
 #include "classlib/CWnd.h"
 #include <stdlib.h>
@@ -99,6 +100,7 @@ int AfxMessageBox(LPCWSTR lpszText, UINT nType, UINT)
     if (hWndOwner && !IsWindowEnabled(hWndOwner))
         hWndOwner = nullptr;  // a disabled owner (under a modal dialog) would leave the box unreachable
     LPCWSTR lpszCaption = g_pApp ? g_pApp->m_pszAppName : L"";
+    CModalLoopScope modal;
     return MessageBoxW(hWndOwner, lpszText, lpszCaption, nType);
 }
 

@@ -1,6 +1,7 @@
 // CWnd: the handle map, creation, subclassing and the wrapper methods that are more than a
 // forward. Message dispatch is in CWndDispatch.cpp, the default handlers in CWndHandlers.cpp.
 #include "classlib/CWnd.h"
+#include "classlib/AfxModal.h"
 #include "classlib/AfxModule.h"
 #include "classlib/CCmdUI.h"
 #include "classlib/CWinApp.h"
@@ -567,6 +568,7 @@ int CWnd::MessageBox(LPCWSTR lpszText, LPCWSTR lpszCaption, UINT nType)
 {
     if (!lpszCaption)
         lpszCaption = AfxGetApp() ? AfxGetApp()->m_pszAppName : L"";
+    CModalLoopScope modal;
     return ::MessageBoxW(m_hWnd, lpszText, lpszCaption, nType);
 }
 

@@ -2,6 +2,7 @@
 #include "classlib/CWinApp.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistItem.h"
+#include "player/PlayerWindows.h"
 #include <shlwapi.h>
 
 namespace {
@@ -33,7 +34,9 @@ int CItemVideoWnd::PlayItem(CPlaylistItem* pItem, int nPlacement)
     if (MediaFileMissing(pItem->m_strPath)) {
         MessageBox(L"File does not exist.");
         pItem->m_dwState |= ITEM_STATE_MISSING;
-        ShowItemPane(pItem, PLACEMENT_PLAYLIST);
+        RedrawItem(pItem);
+        // What plays meanwhile keeps its row and its name in the caption.
+        ShowPlaylistPane();
         return -1;
     }
     Close(0);

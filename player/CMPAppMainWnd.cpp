@@ -1,5 +1,6 @@
 #include "player/CMPAppMainWnd.h"
 #include "classlib/AfxMessageMap.h"
+#include "classlib/AfxModal.h"
 #include "classlib/CMenu.h"
 #include "framework/system/COSInfo.h"
 #include "player/CPlayView.h"
@@ -111,6 +112,10 @@ void CMPAppMainWnd::AddSystemMenuItems()
 
 void CMPAppMainWnd::OnClose()
 {
+    // A close while a box is up waits for the box: the code below it still works on the
+    // windows and the playlist that the close would destroy.
+    if (AfxDeferCloseWhileModal(m_hWnd))
+        return;
     if (g_pVideoWnd && g_pVideoWnd->m_hWnd) {
         if (g_pPlaylistCtrl)
             g_pPlaylistCtrl->m_nLastPlayedIndex = g_pPlaylistCtrl->FindItem(g_pVideoWnd->m_pCurrentItem);

@@ -11,6 +11,8 @@ namespace {
 
 // Posted by the play thread so a state change is handled on the window thread.
 const UINT WM_PLAYBACK_STATE_CHANGED = WM_USER + 8874;
+// Posted by the play thread as a run begins.
+const UINT WM_PLAYBACK_STARTING = WM_USER + 8875;
 
 int MakeEven(int n)
 {
@@ -62,6 +64,7 @@ BEGIN_MESSAGE_MAP(CVideoHostWnd, CWnd)
     ON_WM_DESTROY()
     ON_MESSAGE(WM_THREAD_FINISHED, &CVideoHostWnd::OnPlayThreadDone)
     ON_MESSAGE(WM_PLAYBACK_STATE_CHANGED, &CVideoHostWnd::OnStateChangedMessage)
+    ON_MESSAGE(WM_PLAYBACK_STARTING, &CVideoHostWnd::OnPlaybackStarting)
 END_MESSAGE_MAP()
 
 CVideoHostWnd::CVideoHostWnd() = default;
@@ -102,7 +105,15 @@ LRESULT CVideoHostWnd::OnPlayThreadDone(WPARAM wParam, LPARAM lParam)
     WaitForSingleObject(pThread->m_hThread, INFINITE);
     m_pPlayThread = nullptr;
     delete pThread;
+    OnPlaybackEnded();
     return 0;
+}
+
+void CVideoHostWnd::OnPlaybackEnded()
+{
+    if (m_hWnd)
+        ShowWindow(SW_HIDE);
+    OnHideBusy();
 }
 
 int CVideoHostWnd::OpenFile(LPCWSTR pszPath)
@@ -217,18 +228,30 @@ int CVideoHostWnd::Stop()
     return result;
 }
 
+// Play thread.
 void CVideoHostWnd::OnBeforePlay()
 {
     CPlayerSession::OnBeforePlay();
-    ::ShowWindow(m_hWnd, SW_SHOW);
-    OnShowBusy();
+    ::PostMessageW(m_hWnd, WM_PLAYBACK_STARTING, 0, 0);
 }
 
+LRESULT CVideoHostWnd::OnPlaybackStarting(WPARAM wParam, LPARAM lParam)
+{
+    // The tool's events are sent, this is posted: a start that arrives once the tool has gone
+    // past starting comes too late to show anything.
+    if (m_bDestroying || !m_pPlayThread || GetState() >= PLAYER_STATE_STOPPING)
+        return 0;
+    ShowWindow(SW_SHOW);
+    OnShowBusy();
+    return 0;
+}
+
+// Play thread: the session notes how its run ended; the windows hear of it when the thread's
+// end message arrives (OnPlaybackEnded).
 void CVideoHostWnd::OnAfterPlay()
 {
-    ::ShowWindow(m_hWnd, SW_HIDE);
-    OnHideBusy();
-    CPlayerSession::OnAfterPlay();
+    CPlayerSession::OnEndOfMedia(m_status);
+    CPlayerSession::OnPlayerFinished(m_status);
 }
 
 int CVideoHostWnd::OnPlayerStarted(const PlayerStatus& status)
@@ -261,7 +284,7 @@ int CVideoHostWnd::OnStateChanged()
 {
     if (!m_hWnd || m_bDestroying)
         return 1;
-    if (GetWindowThreadProcessId(m_hWnd, nullptr) == GetCurrentThreadId())
+    if (OnWindowThread())
         OnPlaybackStateChanged();
     else
         ::PostMessageW(m_hWnd, WM_PLAYBACK_STATE_CHANGED, 0, 0);
@@ -328,6 +351,11 @@ void CVideoHostWnd::OnDestroy()
     m_bDestroying = 1;
     Stop();
     CWnd::OnDestroy();
+}
+
+bool CVideoHostWnd::OnWindowThread() const
+{
+    return ::GetWindowThreadProcessId(m_hWnd, nullptr) == ::GetCurrentThreadId();
 }
 
 HWND CVideoHostWnd::ToolWindow() const

@@ -1,7 +1,10 @@
 // The window that hosts the playback tool's video window and embeds the playback session.
 // Playback runs on the play thread; the tool's events arrive here as WM_COPYDATA on the window
-// thread, and state changes that the play thread makes are handed over to the window thread.
+// thread. This class is the one boundary between the two: what the play thread reports (a
+// start, a state change, the end of its run) it posts here, so that every hook of the derived
+// windows runs on the window thread.
 #pragma once
+#include <atomic>
 #include "classlib/CRect.h"
 #include "classlib/CWnd.h"
 #include "mediatools/CPlayerSession.h"
@@ -23,7 +26,7 @@ public:
 
     // A child without class name or title that admits the tool's WM_COPYDATA. TRUE / FALSE.
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-    // Waits for the ended play thread and deletes it. 0.
+    // Waits for the ended play thread and deletes it, then OnPlaybackEnded. 0.
     virtual LRESULT OnPlayThreadDone(WPARAM wParam, LPARAM lParam);
     // A URL or an existing file: closes what plays and starts playing it. 0 / -1.
     virtual int OpenFile(LPCWSTR pszPath);
@@ -39,6 +42,8 @@ public:
     virtual void GetVideoArea(CRect& rect);
     // Window thread, after every state change of the session.
     virtual void OnPlaybackStateChanged() {}
+    // Window thread, once the play thread has ended: hides the window and the busy hook.
+    virtual void OnPlaybackEnded();
 
     void ResetStatus() override;
     int Play() override;
@@ -58,7 +63,7 @@ public:
     int OnEndOfMedia(const PlayerStatus& status) override;
 
     COLORREF m_crBackground = 0;
-    int m_bDestroying = 0;  // from WM_DESTROY on, the session's callbacks do nothing
+    std::atomic<int> m_bDestroying{0};  // from WM_DESTROY on, the session's callbacks do nothing
     int m_nDisplayMode = 0;
     int m_nStillImageTime = 5000;  // ms a still image stays on screen
     CMediaPlayThread* m_pPlayThread = nullptr;
@@ -72,9 +77,11 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnDestroy();
     LRESULT OnStateChangedMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPlaybackStarting(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     HWND ToolWindow() const;
+    bool OnWindowThread() const;
 };

@@ -21,9 +21,6 @@ const int kDotSize = 16;
 const int kDotStep = 32;
 const int kDotCount = 3;
 
-// Posted by the play thread: start (wParam 1) or stop (0) the busy dots.
-const UINT WM_BUSY_CHANGE = WM_USER + 8876;
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(VideoDisplayWnd, CItemVideoWnd)
@@ -31,7 +28,6 @@ BEGIN_MESSAGE_MAP(VideoDisplayWnd, CItemVideoWnd)
     ON_WM_ERASEBKGND()
     ON_WM_TIMER()
     ON_WM_DESTROY()
-    ON_MESSAGE(WM_BUSY_CHANGE, &VideoDisplayWnd::OnBusyChange)
 END_MESSAGE_MAP()
 
 VideoDisplayWnd::VideoDisplayWnd()
@@ -94,13 +90,8 @@ void VideoDisplayWnd::OnTimer(UINT_PTR nIDEvent)
         InvalidateRect(nullptr, TRUE);
 }
 
-// The play thread starts and ends the dots; the timer belongs to the window thread.
 void VideoDisplayWnd::OnShowBusy()
 {
-    if (!OnWindowThread()) {
-        PostMessage(WM_BUSY_CHANGE, 1);
-        return;
-    }
     if (m_bBusyTimer)
         return;
     m_nBusyIndex = 0;
@@ -110,10 +101,6 @@ void VideoDisplayWnd::OnShowBusy()
 
 void VideoDisplayWnd::OnHideBusy()
 {
-    if (!OnWindowThread()) {
-        PostMessage(WM_BUSY_CHANGE, 0);
-        return;
-    }
     if (!m_bBusyTimer)
         return;
     KillTimer(BUSY_TIMER_ID);
@@ -122,22 +109,6 @@ void VideoDisplayWnd::OnHideBusy()
     // The dots go at once, not with the next paint.
     if (m_hWnd)
         InvalidateRect(nullptr, TRUE);
-}
-
-bool VideoDisplayWnd::OnWindowThread() const
-{
-    return !m_hWnd || ::GetWindowThreadProcessId(m_hWnd, nullptr) == ::GetCurrentThreadId();
-}
-
-LRESULT VideoDisplayWnd::OnBusyChange(WPARAM wParam, LPARAM lParam)
-{
-    // A start that arrives after the tool has reported (its events are sent, this is posted)
-    // comes too late to show anything.
-    if (!wParam)
-        OnHideBusy();
-    else if (m_pPlayThread && GetState() < PLAYER_STATE_STOPPING)
-        OnShowBusy();
-    return 0;
 }
 
 void VideoDisplayWnd::SetPlacement(int nPlacement)
@@ -315,4 +286,15 @@ int VideoDisplayWnd::OnEndOfMedia(const PlayerStatus& status)
     RefreshControlBar(TRUE);
     RedrawItem(m_pCurrentItem);
     return 0;
+}
+
+// A run can end without the tool's end-of-media event (a stop, a failure): the bar and the
+// row show the end all the same.
+void VideoDisplayWnd::OnPlaybackEnded()
+{
+    CItemVideoWnd::OnPlaybackEnded();
+    if (m_bDestroying)
+        return;
+    RefreshControlBar(TRUE);
+    RedrawItem(m_pCurrentItem);
 }

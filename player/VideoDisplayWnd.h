@@ -27,6 +27,7 @@ public:
     int Close(int bInterrupted) override;
     void OnShowBusy() override;
     void OnHideBusy() override;
+    void OnPlaybackEnded() override;
     // The window's parent: the playlist control (PLACEMENT_PLAYLIST) or the play view.
     void SetPlacement(int nPlacement) override;
     void ShowItemPane(CPlaylistItem* pItem, int nPlacement) override;
@@ -52,11 +53,9 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
-    LRESULT OnBusyChange(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
-    bool OnWindowThread() const;
     void RunEndAction(EndAction action);
     void ReportFailure();
     void RefreshControlBar(BOOL bResetTimes);

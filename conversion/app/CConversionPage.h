@@ -39,7 +39,7 @@ public:
     std::atomic<int> m_bDeleteSource{0};
     CTaskProgressCtrl m_progress;
     BOOL m_bFill = FALSE;  // the view stretches the page over its area
-    BOOL m_bClosing = FALSE;
+    std::atomic<int> m_bClosing{0};  // from the page's end on; the task thread reads it
 
     static const UINT_PTR kBusyTimer = 100;
 

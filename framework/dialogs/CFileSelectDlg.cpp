@@ -80,6 +80,7 @@ INT_PTR CFileSelectDlg::DoModal()
 {
     if (!IsValid())
         return -1;
+    CModalLoopScope modal;
     // Behind the initial name the buffer is all NULs, so a multi-selection's end is clear.
     size_t nLength = wcslen(m_pszFile);
     memset(m_pszFile + nLength, 0, (kMaxFile + 1 - nLength) * sizeof(wchar_t));

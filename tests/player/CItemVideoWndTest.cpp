@@ -9,8 +9,10 @@
 #include "tests/support/ClipRunnerHarness.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 using namespace runnertest;
 
@@ -20,6 +22,16 @@ namespace {
 class CTestItemWnd : public CItemVideoWnd {
 public:
     void SetRestartPosition(LONGLONG nPositionUs) { m_nRestartPosition = nPositionUs; }
+};
+
+// Notes what the item layer asks of the display window.
+class CRecordingItemWnd : public CItemVideoWnd {
+public:
+    void ShowItemPane(CPlaylistItem* pItem, int nPlacement) override { shownItems.push_back(pItem); }
+    void RedrawItem(CPlaylistItem* pItem) override { redrawnItems.push_back(pItem); }
+
+    std::vector<CPlaylistItem*> shownItems;
+    std::vector<CPlaylistItem*> redrawnItems;
 };
 
 void AddStreams(CMediaInfo& info, std::initializer_list<int> types)
@@ -130,7 +142,7 @@ protected:
         m_savedPath = ClipRunnerPath;
         ClipRunnerPath = tooltest::ToolPath(L"ClipRunner.exe").c_str();
         m_frame.CreateEx(0, AfxRegisterWndClass(0), L"frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 320, 240), nullptr, 0);
-        m_wnd.reset(new CItemVideoWnd);
+        m_wnd.reset(new CRecordingItemWnd);
         ASSERT_TRUE(m_wnd->Create(WS_CHILD, CRect(0, 0, 320, 240), &m_frame, 200));
         m_item.m_strPath = s_clip.c_str();
         m_item.m_nMediaType = MEDIA_TYPE_VIDEO;
@@ -153,7 +165,7 @@ protected:
     static bool s_made;
     CString m_savedPath;
     CWnd m_frame;
-    std::unique_ptr<CItemVideoWnd> m_wnd;
+    std::unique_ptr<CRecordingItemWnd> m_wnd;
     CPlaylistItem m_item;
 };
 
@@ -204,6 +216,25 @@ TEST_F(ItemPlayback, AMissingFileIsReportedAndMarked)
     EXPECT_TRUE(m_item.m_dwState & ITEM_STATE_MISSING);
     EXPECT_EQ(nullptr, m_wnd->m_pPlayThread);
     EXPECT_EQ(nullptr, m_wnd->m_pCurrentItem);
+}
+
+// The playing item keeps its row and its name in the caption; only the missing one's row
+// changes, to show its mark.
+TEST_F(ItemPlayback, AMissingFileLeavesThePlayingItemAlone)
+{
+    ASSERT_TRUE(PlayUntilPastHalfASecond());
+    CPlaylistItem missing;
+    missing.m_strPath = (s_folder->Path() + L"\\gone.mp4").c_str();
+    MessageBoxCloser closer(m_frame.m_hWnd);
+    EXPECT_EQ(-1, m_wnd->PlayItem(&missing, PLACEMENT_PLAYLIST));
+    EXPECT_STREQ(L"File does not exist.", MessageBoxCloser::Text());
+    EXPECT_TRUE(missing.m_dwState & ITEM_STATE_MISSING);
+    const std::vector<CPlaylistItem*>& redrawn = m_wnd->redrawnItems;
+    EXPECT_NE(redrawn.end(), std::find(redrawn.begin(), redrawn.end(), &missing)) << "its row shows the mark";
+    const std::vector<CPlaylistItem*>& shown = m_wnd->shownItems;
+    EXPECT_EQ(shown.end(), std::find(shown.begin(), shown.end(), &missing)) << "no row selected, no caption";
+    EXPECT_EQ(&m_item, m_wnd->m_pCurrentItem);
+    EXPECT_TRUE(m_wnd->IsPlaying());
 }
 
 }  // namespace

@@ -10,6 +10,9 @@
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 using namespace runnertest;
@@ -39,17 +42,29 @@ TEST(FitVideoRect, PlacesTheVideoByZoomAndArea)
     }
 }
 
-// A host that notes on which thread each state change reaches it.
+// A host that notes each state change and each hook it gets, with the thread it runs on.
 class CRecordingHost : public CVideoHostWnd {
 public:
     void OnPlaybackStateChanged() override
     {
         states.push_back(GetState());
-        threads.push_back(GetCurrentThreadId());
+        Note("state change");
+    }
+    void OnShowBusy() override { Note("OnShowBusy"); }
+    void OnHideBusy() override { Note("OnHideBusy"); }
+    int OnEndOfMedia(const PlayerStatus& status) override
+    {
+        Note("OnEndOfMedia");
+        return CVideoHostWnd::OnEndOfMedia(status);
+    }
+    void Note(const char* what) { calls.push_back({what, GetCurrentThreadId()}); }
+    bool Called(const std::string& what) const
+    {
+        return std::any_of(calls.begin(), calls.end(), [&](const auto& call) { return call.first == what; });
     }
 
     std::vector<int> states;
-    std::vector<DWORD> threads;
+    std::vector<std::pair<std::string, DWORD>> calls;
 };
 
 class VideoHost : public testing::Test {
@@ -114,9 +129,24 @@ TEST_F(VideoHost, PlaysToTheEndOnThePlayThreadAndPlacesTheToolWindow)
     ASSERT_FALSE(m_host.states.empty());
     EXPECT_EQ(PLAYER_STATE_FINISHED, m_host.states.back());
     EXPECT_NE(m_host.states.end(), std::find(m_host.states.begin(), m_host.states.end(), PLAYER_STATE_PLAYING));
-    for (DWORD thread : m_host.threads)
-        EXPECT_EQ(GetCurrentThreadId(), thread) << "every state change is handled on the window thread";
+    EXPECT_TRUE(m_host.Called("OnShowBusy"));
+    ASSERT_TRUE(m_host.Called("OnHideBusy"));
+    EXPECT_EQ("OnHideBusy", m_host.calls.back().first) << "the busy hook ends with the playback";
+    for (const auto& call : m_host.calls)
+        EXPECT_EQ(GetCurrentThreadId(), call.second) << call.first << " runs on the window thread";
     EXPECT_FALSE(m_host.IsWindowVisible()) << "hidden after the playback";
+}
+
+// The play thread reports a start by a posted message: one that comes when nothing is starting
+// any more shows neither the window nor the busy hook.
+TEST_F(VideoHost, AStartReportedWhenNothingStartsShowsNothing)
+{
+    std::thread([&] { m_host.OnBeforePlay(); }).join();
+    MSG msg;  // the start is in the queue once the thread has ended
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    EXPECT_FALSE(m_host.Called("OnShowBusy"));
+    EXPECT_FALSE(m_host.IsWindowVisible());
 }
 
 TEST_F(VideoHost, StopWaitsForThePlayThread)

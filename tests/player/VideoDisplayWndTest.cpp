@@ -5,7 +5,6 @@
 #include "player/VideoDisplayWnd.h"
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace {
 
@@ -43,28 +42,6 @@ TEST_F(DisplayWindow, BusyDotsCycleWhileShownAndStopAtOnce)
     EXPECT_EQ(0, display.m_bBusyTimer);
     display.SendMessage(WM_TIMER, 7);  // another timer is not the dots'
     EXPECT_EQ(-1, display.m_nBusyIndex);
-}
-
-// The play thread starts and stops the dots; both reach the window thread by a posted message,
-// and a start that comes once nothing is starting any more shows nothing.
-TEST_F(DisplayWindow, BusyDotsFromThePlayThreadRunOnTheWindowThread)
-{
-    VideoDisplayWnd display;
-    ASSERT_TRUE(display.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 320, 200), &m_parent, 200));
-    auto onOtherThread = [](void (*call)(VideoDisplayWnd*), VideoDisplayWnd* pDisplay) {
-        std::thread worker(call, pDisplay);
-        worker.join();
-    };
-    display.OnShowBusy();
-    onOtherThread([](VideoDisplayWnd* p) { p->OnHideBusy(); }, &display);
-    EXPECT_EQ(0, display.m_nBusyIndex) << "not yet: the stop is posted";
-    PumpMessages();
-    EXPECT_EQ(-1, display.m_nBusyIndex);
-    EXPECT_EQ(0, display.m_bBusyTimer);
-
-    onOtherThread([](VideoDisplayWnd* p) { p->OnShowBusy(); }, &display);
-    PumpMessages();
-    EXPECT_EQ(-1, display.m_nBusyIndex) << "no playback is starting";
 }
 
 TEST_F(DisplayWindow, CarriesZoomVolumeAndMuteThroughTheSettings)
