@@ -15,6 +15,9 @@ protected:
         MakeSuiteMedia({
             {L"tone.wav", L"-f lavfi -i sine=frequency=1000:duration=3:sample_rate=44100 -c:a pcm_s16le -f wav"},
             {L"clip.mp4", kClipH264Aac},
+            // Long enough that a loaded machine still sees a run in its middle.
+            {L"long.mp4", L"-f lavfi -i testsrc=duration=30:size=160x120:rate=25 -f lavfi -i "
+                          L"sine=frequency=440:duration=30 -c:v libx264 -pix_fmt yuv420p -c:a aac -shortest -f mp4"},
         });
         // Two inputs of one name in two folders.
         for (const wchar_t* folder : {L"\\A", L"\\B"}) {
@@ -154,7 +157,7 @@ TEST_F(ConvertTaskNames, AStoppedHlsRunLeavesNoSegments)
 {
     SetEnvironmentVariableW(L"KAVRI_TOOL_MODE", L"slow");
     CRunTask task;
-    FillConvert(task, Media(L"clip.mp4"), Out(), L"VF_hls", L"Audio Only");
+    FillConvert(task, Media(L"long.mp4"), Out(), L"VF_hls", L"Audio Only");
     CTaskPageWindow page(&task);
     ASSERT_EQ(0, task.Start(page.GetHwnd()));
     // The second segment begun: the first one is complete.
