@@ -3,7 +3,7 @@
 // action succeeded, 1 when not, 2 for a usage error.
 //
 //   UiDriver find TARGET                  prints the window handle
-//   UiDriver wait TARGET [MS]             waits for the window (default 10000 ms)
+//   UiDriver wait TARGET [MS]             waits for the window to show (default 10000 ms)
 //   UiDriver command TARGET ID            posts WM_COMMAND ID
 //   UiDriver post TARGET MSG WPARAM LPARAM  posts any message (numbers, 0x... allowed)
 //   UiDriver move TARGET X Y              moves the pointer (SendInput) to the client point
@@ -239,7 +239,8 @@ int wmain(int argc, wchar_t** argv)
         DWORD timeout = argc > 3 ? static_cast<DWORD>(Number(argv[3])) : 10000;
         DWORD start = GetTickCount();
         while (GetTickCount() - start < timeout) {
-            if (HWND hWnd = FindTarget(argv[2])) {
+            HWND hWnd = FindTarget(argv[2]);
+            if (hWnd && IsWindowVisible(hWnd)) {
                 wprintf(L"%p\n", static_cast<void*>(hWnd));
                 return 0;
             }

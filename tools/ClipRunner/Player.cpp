@@ -377,15 +377,21 @@ void Player::PresentWaveform()
 }
 
 // The window is drawn again when the subtitles on screen change, also between pictures and
-// while paused. The test mode's picture of the change waits for the first picture.
+// while paused. The test mode's picture of the change waits for the first picture; it is named
+// by the media time the change was due at, which a late step does not move.
 void Player::PresentSubtitles()
 {
-    if (m_subtitle && m_subtitlePainter.Set(m_subtitles.OnScreen(m_clock.Now()))) {
+    if (!m_subtitle)
+        return;
+    SubtitlesOnScreen screen = m_subtitles.OnScreen(m_clock.Now());
+    if (m_subtitlePainter.Set(screen.shown)) {
         m_window.Show(m_picture.get());
-        m_frameDue = !m_test.framesFolder.empty();
+        if (!m_test.framesFolder.empty())
+            m_frameDueUs = MediaUs(screen.since);
     }
-    if (m_frameDue && m_window.SaveFrame(m_test.framesFolder + L"\\" + std::to_wstring(PositionUs() / 1000) + L".bmp"))
-        m_frameDue = false;
+    if (m_frameDueUs >= 0 &&
+        m_window.SaveFrame(m_test.framesFolder + L"\\" + std::to_wstring(m_frameDueUs / 1000) + L".bmp"))
+        m_frameDueUs = -1;
 }
 
 bool Player::ReachedEnd()
@@ -437,8 +443,13 @@ int64_t Player::PositionUs() const
         return m_endPositionUs;
     if (m_phase == Phase::Filling)
         return m_startUs;
+    return MediaUs(m_clock.Now());
+}
+
+int64_t Player::MediaUs(double clockSeconds) const
+{
     double speed = m_audio ? m_audioSpeed : m_videoSpeed;
-    return ClampedUs(m_startUs + static_cast<int64_t>(m_clock.Now() * speed * 1e6));
+    return ClampedUs(m_startUs + std::llround(clockSeconds * speed * 1e6));
 }
 
 PlaybackState Player::State() const

@@ -78,6 +78,7 @@ private:
 
     int64_t ClampedUs(int64_t us) const;
     int64_t PositionUs() const;
+    int64_t MediaUs(double clockSeconds) const;  // of the playback running now
     void Report(int32_t event, int32_t flag = 0);
 
     RunnerOptions m_options;
@@ -112,7 +113,7 @@ private:
     double m_pictureEnd = 0;             // clock time when the picture on screen runs out
     int m_shown = 0, m_droppedOnScreen = 0;
     int m_windowWidth = 0, m_windowHeight = 0;
-    bool m_frameDue = false;  // the test mode has a change of the subtitles to write
+    int64_t m_frameDueUs = -1;  // media time of a change of the subtitles the test mode has yet to write
 
     // Requests from the owner, taken on the next step.
     int m_pauseToggles = 0;

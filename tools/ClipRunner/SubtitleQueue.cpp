@@ -1,5 +1,7 @@
 #include "tools/ClipRunner/SubtitleQueue.h"
 
+#include <algorithm>
+
 bool SubtitleQueue::Push(std::shared_ptr<const Subtitle> subtitle, double from, double until, int serial)
 {
     std::unique_lock<std::mutex> hold(m_lock);
@@ -28,23 +30,26 @@ void SubtitleQueue::Retarget(int serial)
     m_changed.notify_all();
 }
 
-std::vector<std::shared_ptr<const Subtitle>> SubtitleQueue::OnScreen(double now)
+SubtitlesOnScreen SubtitleQueue::OnScreen(double now)
 {
     std::lock_guard<std::mutex> hold(m_lock);
     size_t before = m_entries.size();
-    std::vector<std::shared_ptr<const Subtitle>> shown;
+    SubtitlesOnScreen screen;
     for (auto it = m_entries.begin(); it != m_entries.end();) {
         if (it->until <= now) {
+            screen.since = std::max(screen.since, it->until);
             it = m_entries.erase(it);
             continue;
         }
-        if (it->from <= now)
-            shown.push_back(it->subtitle);
+        if (it->from <= now) {
+            screen.shown.push_back(it->subtitle);
+            screen.since = std::max(screen.since, it->from);
+        }
         ++it;
     }
     if (m_entries.size() != before)
         m_changed.notify_all();
-    return shown;
+    return screen;
 }
 
 void SubtitleQueue::Abort()

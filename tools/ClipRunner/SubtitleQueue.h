@@ -25,6 +25,14 @@ struct Subtitle {
     int canvasWidth = 0, canvasHeight = 0;
 };
 
+// The subtitles on screen at a clock time, and the clock time since when the queue's times have
+// had them so: the start of the latest one shown or the end of the latest one gone, never before
+// 0, the start of the playback.
+struct SubtitlesOnScreen {
+    std::vector<std::shared_ptr<const Subtitle>> shown;  // in the order they came
+    double since = 0;
+};
+
 class SubtitleQueue {
 public:
     static constexpr double kUntilNext = std::numeric_limits<double>::infinity();
@@ -39,9 +47,8 @@ public:
 
     // Window thread.
     void Retarget(int serial);
-    // The subtitles on screen at clock time now, in the order they came; those that have ended
-    // are let go.
-    std::vector<std::shared_ptr<const Subtitle>> OnScreen(double now);
+    // The subtitles on screen at clock time now; those that have ended are let go.
+    SubtitlesOnScreen OnScreen(double now);
     void Abort();
 
 private:
