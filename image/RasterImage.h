@@ -121,6 +121,7 @@ public:
     uint8_t GetJpegScale() const { return m_info.jpegScale; }
     void SetEscape(int32_t escape) { m_info.escape = escape; }
     int32_t GetEscape() const { return m_info.escape; }
+    int32_t GetProgress() const { return m_info.progress; }
     void SetFrame(int32_t frame) { m_info.frame = frame; }
     int32_t GetFrame() const { return m_info.frame; }
     int32_t GetNumFrames() const { return m_info.numFrames; }

@@ -15,6 +15,14 @@
 namespace {
 
 const uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+// The directory gives no entry wider or taller than this.
+const int32_t kMaxIconSide = 256;
+
+// Bytes in one stored row of a bitmap or mask: whole 32-bit words.
+uint32_t RowBytes(int32_t width, uint16_t bits)
+{
+    return (uint32_t(width) * bits + 31) / 32 * 4;
+}
 
 bool SeekTo(CImageStream* stream, int32_t start, uint32_t offset)
 {
@@ -90,19 +98,24 @@ bool CRasterImageICO::DecodePngEntry(CImageStream* stream, int32_t count)
     return true;
 }
 
-// The entry's size is the directory's. Its info header must say the same width and either
-// twice the height (image and mask, the usual form) or the same height; any other header is
-// refused here, so that a header claiming a huge bitmap never sizes an allocation.
+// The entry's size is the directory's. The info header describes the bitmap as stored: its
+// width and twice its height (image and mask, the usual form) or its height alone. A bitmap
+// larger than the entry (real icons hold a 16 x 32 image, header height 64, under a 16 x 16
+// entry) is read at its own size and cut to the entry's, keeping its first rows and columns.
+// A smaller one, or one larger than any icon, is refused here, so that a header claiming a
+// huge bitmap never sizes an allocation.
 bool CRasterImageICO::DecodeBmpEntry(CImageStream* stream, int32_t width, int32_t height)
 {
     uint8_t raw[40];
     if (stream->Read(raw, 1, 40) != 40)
         return false;
     ByteReader r(raw, 40);
+    int32_t bitmapWidth = r.I32(4);
     int32_t headerHeight = r.I32(8);
+    int32_t bitmapHeight = headerHeight == height ? height : headerHeight / 2;
     uint16_t bits = r.U16(14);
     uint32_t colors = r.U32(32);
-    if (r.I32(4) != width || (headerHeight != 2 * height && headerHeight != height))
+    if (bitmapWidth < width || bitmapHeight < height || bitmapWidth > kMaxIconSide || bitmapHeight > kMaxIconSide)
         return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
         return false;
@@ -112,42 +125,57 @@ bool CRasterImageICO::DecodeBmpEntry(CImageStream* stream, int32_t width, int32_
     }
     if (!Create(uint32_t(width), uint32_t(height), bits, RASTER_FORMAT_ICO))
         return false;
-    if (IsIndexed()) {
-        uint32_t n = colors && colors < GetNumColors() ? colors : GetNumColors();
-        RasterColor palette[256] = {};
-        stream->Read(palette, 4, n);
-        SetPalette(palette, n);
-        uint64_t extra = uint64_t(colors > n ? colors - n : 0) * 4;
-        if (extra > uint64_t(INT32_MAX) || (extra && !stream->Seek(int32_t(extra), SEEK_CUR)))
-            return false;
-    }
-    bool hadAlpha = false;
-    if (bits == 32) {
-        size_t pixels = size_t(width) * size_t(height);
-        uint8_t* buffer = static_cast<uint8_t*>(std::malloc(pixels * 4));
-        if (!buffer || !AlphaCreate()) {
-            std::free(buffer);
-            return false;
-        }
-        ReadOrZero(stream, buffer, pixels * 4);
-        for (int32_t y = 0; y < height; y++) {
-            uint8_t* row = GetRowPointer(y);
-            for (int32_t x = 0; x < width; x++) {
-                const uint8_t* p = buffer + (size_t(y) * size_t(width) + size_t(x)) * 4;
-                std::memcpy(row + 3 * x, p, 3);
-                AlphaSet(x, y, p[3]);
-            }
-        }
-        std::free(buffer);
-        hadAlpha = true;
-    } else {
-        ReadOrZero(stream, Bits(), GetHeader().biSizeImage);
-    }
-    uint32_t maskRow = (uint32_t(width) + 31) / 32 * 4;
+    if (IsIndexed() && !ReadPalette(stream, colors))
+        return false;
+    uint32_t pixelRow = RowBytes(bitmapWidth, bits);
+    std::vector<uint8_t> pixels(size_t(pixelRow) * size_t(bitmapHeight));
+    ReadOrZero(stream, pixels.data(), pixels.size());
+    uint32_t bitmapMaskRow = RowBytes(bitmapWidth, 1);
+    std::vector<uint8_t> bitmapMask(size_t(bitmapMaskRow) * size_t(bitmapHeight));
+    ReadOrZero(stream, bitmapMask.data(), bitmapMask.size());
+    if (bits == 32 && !AlphaCreate())
+        return false;
+    TakePixels(pixels.data(), pixelRow, bits);
+    uint32_t maskRow = RowBytes(width, 1);
     std::vector<uint8_t> mask(size_t(maskRow) * size_t(height));
-    ReadOrZero(stream, mask.data(), mask.size());
-    ApplyMask(mask.data(), maskRow, hadAlpha);
+    for (int32_t y = 0; y < height; y++)
+        std::memcpy(&mask[size_t(y) * maskRow], &bitmapMask[size_t(y) * bitmapMaskRow], maskRow);
+    ApplyMask(mask.data(), maskRow, bits == 32);
     return true;
+}
+
+// Entries past the palette's size are passed over.
+bool CRasterImageICO::ReadPalette(CImageStream* stream, uint32_t colors)
+{
+    uint32_t n = colors && colors < GetNumColors() ? colors : GetNumColors();
+    RasterColor palette[256] = {};
+    stream->Read(palette, 4, n);
+    SetPalette(palette, n);
+    uint64_t extra = uint64_t(colors > n ? colors - n : 0) * 4;
+    return extra <= uint64_t(INT32_MAX) && (!extra || stream->Seek(int32_t(extra), SEEK_CUR));
+}
+
+// Copies the image's rows out of the bitmap's (pixelRow bytes each, at least as wide); 32-bit
+// pixels give the colour and the alpha plane.
+void CRasterImageICO::TakePixels(const uint8_t* pixels, uint32_t pixelRow, uint16_t bits)
+{
+    int32_t width = int32_t(GetWidth()), height = int32_t(GetHeight());
+    uint32_t usedBits = uint32_t(width) * bits;
+    for (int32_t y = 0; y < height; y++) {
+        const uint8_t* src = pixels + size_t(y) * pixelRow;
+        uint8_t* row = GetRowPointer(y);
+        if (bits == 32) {
+            for (int32_t x = 0; x < width; x++, src += 4) {
+                std::memcpy(row + 3 * x, src, 3);
+                AlphaSet(x, y, src[3]);
+            }
+            continue;
+        }
+        std::memcpy(row, src, (usedBits + 7) / 8);
+        // Pixels past the entry's width that share its last byte are not the image's.
+        if (usedBits % 8)
+            row[usedBits / 8] &= uint8_t(0xFF << (8 - usedBits % 8));
+    }
 }
 
 // The AND mask (bit set = transparent) becomes an alpha plane or a transparent index.

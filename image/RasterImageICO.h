@@ -12,6 +12,8 @@ public:
 private:
     bool DecodePngEntry(CImageStream* stream, int32_t count);
     bool DecodeBmpEntry(CImageStream* stream, int32_t width, int32_t height);
+    bool ReadPalette(CImageStream* stream, uint32_t colors);
+    void TakePixels(const uint8_t* pixels, uint32_t pixelRow, uint16_t bits);
     void ApplyMask(const uint8_t* mask, uint32_t maskRow, bool hadAlpha);
     bool EncodePngEntry(CImageStream* stream);
 

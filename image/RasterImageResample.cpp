@@ -55,12 +55,17 @@ public:
         m_scale = scale > 0 ? scale : 1;
     }
 
-    void Run()
+    // Writes the destination row reached into progress; a non-zero escape stops it before the
+    // next source row.
+    void Run(int32_t& progress, const int32_t& escape)
     {
         float endY = m_yScale - 1.0f;
         int32_t dy = 0;
         int32_t height = int32_t(m_src.GetHeight());
         for (int32_t y = 0; y < height && dy < m_nh; y++) {
+            if (escape)
+                return;
+            progress = int32_t(100LL * dy / m_nh);
             if (float(y) < endY) {
                 AddWholeRow(m_src.GetRowPointer(y));
                 continue;
@@ -293,9 +298,9 @@ void CRasterImage::ResampleAreaAverage(CRasterImage& tmp, float xScale, float yS
 {
     // 32-bit sums while a destination pixel's sum cannot overflow them.
     if (xScale * yScale < 8000.0f)
-        AreaAverager<int32_t>(*this, tmp, xScale, yScale).Run();
+        AreaAverager<int32_t>(*this, tmp, xScale, yScale).Run(m_info.progress, m_info.escape);
     else
-        AreaAverager<int64_t>(*this, tmp, xScale, yScale).Run();
+        AreaAverager<int64_t>(*this, tmp, xScale, yScale).Run(m_info.progress, m_info.escape);
 }
 
 // Nearest-pixel resampling copies alpha values; the other modes resample the alpha plane as a
@@ -336,6 +341,7 @@ bool CRasterImage::Expand(int32_t left, int32_t top, int32_t right, int32_t bott
     if (GetBpp() < 8) {
         uint8_t index = tmp.GetNearestIndex(canvas);
         for (int32_t y = 0; y < int32_t(nh); y++) {
+            m_info.progress = int32_t(100LL * y / nh);
             for (int32_t x = 0; x < int32_t(nw); x++) {
                 bool inside = x >= left && x < left + w && y >= bottom && y < bottom + h;
                 tmp.SetPixelIndexUnchecked(x, y, inside ? GetPixelIndexUnchecked(x - left, y - bottom) : index);
@@ -354,8 +360,10 @@ bool CRasterImage::Expand(int32_t left, int32_t top, int32_t right, int32_t bott
                 d[2] = canvas.rgbRed;
             }
         }
-        for (int32_t y = 0; y < h; y++)
+        for (int32_t y = 0; y < h; y++) {
+            m_info.progress = int32_t(100LL * y / h);
             std::memcpy(tmp.GetRowPointer(y + bottom) + 3 * size_t(left), GetRowPointer(y), 3 * size_t(w));
+        }
     }
     if (m_selection) {
         if (!tmp.SelectionCreate())

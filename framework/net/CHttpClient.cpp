@@ -8,8 +8,9 @@
 namespace {
 
 const int kUrlPartLength = 4096;
-const DWORD kHttpsFlags =
-    INTERNET_FLAG_SECURE | INTERNET_FLAG_IGNORE_CERT_DATE_INVALID | INTERNET_FLAG_IGNORE_CERT_CN_INVALID;
+// Certificates are checked in full: the update check must not take a "new version" from
+// whoever stands between us and the server.
+const DWORD kHttpsFlags = INTERNET_FLAG_SECURE;
 
 // WinINet handles, declared in the order they are opened, so they close request first and
 // session last.
@@ -202,11 +203,7 @@ int CHttpClient::SendRequest(HINTERNET hConnection, int nScheme, const CString& 
         return -1;
     if (IsCancelled())
         return 1;
-    CString headers = GetExtraHeaders();
-    if (!headers.IsEmpty() &&
-        !HttpAddRequestHeadersW(request.Get(), headers, static_cast<DWORD>(-1), HTTP_ADDREQ_FLAG_ADD))
-        return -1;
-    if (!HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0))
+    if (!SendHeadersAndBody(request.Get()))
         return -1;
     if (IsCancelled())
         return 1;
@@ -217,6 +214,17 @@ int CHttpClient::SendRequest(HINTERNET hConnection, int nScheme, const CString& 
     if (QueryContentLength(request.Get(), &m_nContentLength) != 0)
         m_nContentLength = 0;
     return pStream ? ReadBody(request.Get(), pStream) : 0;
+}
+
+bool CHttpClient::SendHeadersAndBody(HINTERNET hRequest)
+{
+    CString headers = GetExtraHeaders();
+    if (!headers.IsEmpty() && !HttpAddRequestHeadersW(hRequest, headers, static_cast<DWORD>(-1), HTTP_ADDREQ_FLAG_ADD))
+        return false;
+    CStringA body = WideToUtf8(m_strPostData);
+    // WinINet only reads the body, though its parameter is not const.
+    void* pBody = body.IsEmpty() ? nullptr : const_cast<char*>(static_cast<const char*>(body));
+    return HttpSendRequestW(hRequest, nullptr, 0, pBody, static_cast<DWORD>(body.GetLength())) != FALSE;
 }
 
 int CHttpClient::ReadBody(HINTERNET hRequest, CStream* pStream)

@@ -1,4 +1,5 @@
-// One HTTP or HTTPS request over WinINet, its response body streamed into a CStream.
+// One HTTP or HTTPS request over WinINet, its response body streamed into a CStream. HTTPS
+// certificates are checked in full: a wrong name or date fails the request.
 //
 // A client is used by one thread. Another thread may stop it through the cancel flag, which is
 // read between the request's steps and between body blocks, so a stop takes effect once the
@@ -55,6 +56,7 @@ struct CHttpRequestFields {
     CString m_strHttpVersion;
     CString m_strReferrer;
     CString m_strHeaders;
+    CString m_strPostData;  // the request body, sent as UTF-8; none when empty
     bool m_bReload = false;
     bool m_bNoCache = false;
     bool m_bNoRedirect = false;
@@ -104,5 +106,6 @@ public:
 
 private:
     int SendRequest(HINTERNET hConnection, int nScheme, const CString& strPath, CStream* pStream);
+    bool SendHeadersAndBody(HINTERNET hRequest);
     int ReadBlocks(HINTERNET hRequest, CStream* pStream, LONGLONG* pnTotal);
 };

@@ -22,7 +22,7 @@ public:
     LONGLONG Seek(LONGLONG nOffset, int nOrigin) override;
     int Read(void* pBuffer, DWORD nCount, DWORD* pnRead) override;
     int Write(const void* pBuffer, DWORD nCount, DWORD* pnWritten) override;
-    int Flush();  // 1 when nothing is open, else 0 or -1
+    virtual int Flush();  // 1 when nothing is open, else 0 or -1
 
 private:
     HANDLE m_hFile = nullptr;  // null while closed

@@ -22,7 +22,8 @@ CMemoryStream::~CMemoryStream()
 
 int CMemoryStream::Close()
 {
-    free(m_pData);
+    if (m_pData)
+        Deallocate(m_pData);
     m_pData = nullptr;
     m_nGrowBy = m_nPosition = m_nCapacity = m_nSize = 0;
     return 0;
@@ -35,7 +36,7 @@ LONGLONG CMemoryStream::SetSize(LONGLONG nSize)
     DWORD nNewSize = static_cast<DWORD>(nSize);
     // Bytes that a shrink left behind must not come back.
     if (nNewSize > m_nSize)
-        memset(m_pData + m_nSize, 0, nNewSize - m_nSize);
+        FillBytes(m_pData + m_nSize, 0, nNewSize - m_nSize);
     if (m_nPosition > nNewSize)
         m_nPosition = nNewSize;
     m_nSize = nNewSize;
@@ -82,8 +83,7 @@ int CMemoryStream::Read(void* pBuffer, DWORD nCount, DWORD* pnRead)
         return 1;
     DWORD nAvailable = m_nSize - m_nPosition;
     DWORD nRead = nCount < nAvailable ? nCount : nAvailable;
-    if (nRead > 0)
-        memcpy(pBuffer, m_pData + m_nPosition, nRead);
+    MoveBytes(pBuffer, m_pData + m_nPosition, nRead);
     m_nPosition += nRead;
     if (pnRead)
         *pnRead = nRead;
@@ -99,8 +99,8 @@ int CMemoryStream::Write(const void* pBuffer, DWORD nCount, DWORD* pnWritten)
         return -1;
     // A write past the end leaves a gap of zeros, not bytes from before a shrink.
     if (m_nPosition > m_nSize)
-        memset(m_pData + m_nSize, 0, m_nPosition - m_nSize);
-    memcpy(m_pData + m_nPosition, pBuffer, nCount);
+        FillBytes(m_pData + m_nSize, 0, m_nPosition - m_nSize);
+    MoveBytes(m_pData + m_nPosition, pBuffer, nCount);
     m_nPosition = static_cast<DWORD>(nEnd);
     if (m_nPosition > m_nSize)
         m_nSize = m_nPosition;
@@ -118,17 +118,53 @@ int CMemoryStream::Reserve(LONGLONG nCapacity)
     LONGLONG nNewCapacity = (nCapacity + m_nGrowBy - 1) / m_nGrowBy * m_nGrowBy;
     if (!InRange(nNewCapacity))
         return -1;
-    BYTE* pData = static_cast<BYTE*>(realloc(m_pData, static_cast<size_t>(nNewCapacity)));
-    if (!pData)
+    DWORD nNewSize = static_cast<DWORD>(nNewCapacity);
+    void* pBlock = m_pData ? Reallocate(m_pData, nNewSize) : Allocate(nNewSize);
+    if (!pBlock)
         return -1;
-    memset(pData + m_nCapacity, 0, static_cast<size_t>(nNewCapacity - m_nCapacity));
+    BYTE* pData = static_cast<BYTE*>(pBlock);
+    FillBytes(pData + m_nCapacity, 0, nNewSize - m_nCapacity);
     m_pData = pData;
-    m_nCapacity = static_cast<DWORD>(nNewCapacity);
+    m_nCapacity = nNewSize;
     return 0;
 }
 
 void CMemoryStream::ZeroFill()
 {
-    if (m_pData)
-        memset(m_pData, 0, m_nCapacity);
+    FillBytes(m_pData, 0, m_nCapacity);
+}
+
+void* CMemoryStream::Allocate(DWORD nSize)
+{
+    return nSize ? malloc(nSize) : nullptr;
+}
+
+int CMemoryStream::Deallocate(void* pBlock)
+{
+    if (!pBlock)
+        return -2;
+    free(pBlock);
+    return 0;
+}
+
+void* CMemoryStream::Reallocate(void* pBlock, DWORD nSize)
+{
+    // realloc of 0 bytes may free the block; the block is kept instead.
+    return nSize ? realloc(pBlock, nSize) : nullptr;
+}
+
+int CMemoryStream::FillBytes(void* pBlock, BYTE nValue, DWORD nCount)
+{
+    if (!pBlock || nCount == 0)
+        return -2;
+    memset(pBlock, nValue, nCount);
+    return 0;
+}
+
+int CMemoryStream::MoveBytes(void* pDestination, const void* pSource, DWORD nCount)
+{
+    if (!pDestination || !pSource || nCount == 0)
+        return -2;
+    memmove(pDestination, pSource, nCount);
+    return 0;
 }

@@ -22,9 +22,22 @@ public:
     int Read(void* pBuffer, DWORD nCount, DWORD* pnRead) override;
     int Write(const void* pBuffer, DWORD nCount, DWORD* pnWritten) override;
 
+    virtual int Flush() { return 0; }  // nothing is buffered elsewhere
+
     // 1 when the capacity already holds nCapacity bytes; -1 without a growth step or memory.
-    int Reserve(LONGLONG nCapacity);
-    void ZeroFill();  // zeroes the whole capacity
+    virtual int Reserve(LONGLONG nCapacity);
+    virtual void ZeroFill();  // zeroes the whole capacity
+
+    // The memory calls every operation above goes through, for a stream that keeps its block
+    // elsewhere (such a stream closes itself in its own destructor, while its calls still
+    // stand). Allocate and Reallocate give null for 0 bytes or no memory (Reallocate then
+    // leaves the block as it was); the others answer -2 for a null block or a zero count.
+    virtual void* Allocate(DWORD nSize);
+    virtual int Deallocate(void* pBlock);
+    virtual void* Reallocate(void* pBlock, DWORD nSize);
+    virtual int FillBytes(void* pBlock, BYTE nValue, DWORD nCount);
+    virtual int MoveBytes(void* pDestination, const void* pSource, DWORD nCount);  // the ranges may overlap
+
     DWORD GetCapacity() const { return m_nCapacity; }
     const BYTE* GetData() const { return m_pData; }  // GetSize() bytes; null while empty
 

@@ -14,6 +14,9 @@ public:
     virtual LONGLONG Seek(LONGLONG nOffset, int nOrigin) = 0;
     // 0 when bytes were read, 1 when there was nothing more to read, -1 on failure.
     virtual int Read(void* pBuffer, DWORD nCount, DWORD* pnRead) = 0;
+    // An extension point for a stream that needs an operation beyond these; no stream here
+    // has one, so every stream answers -1.
+    virtual int Extension(int nCode, void* pInput, DWORD nInputSize, void* pOutput, DWORD nOutputSize) { return -1; }
     // 0 or -1; *pnWritten tells how much of the block went out.
     virtual int Write(const void* pBuffer, DWORD nCount, DWORD* pnWritten) = 0;
 };

@@ -4,6 +4,7 @@
 #include "LoopbackHttpServer.h"
 #include "framework/text/CMemoryStream.h"
 #include <gtest/gtest.h>
+#include <string.h>
 
 namespace {
 
@@ -187,6 +188,73 @@ TEST_F(HttpClient, RequestCarriesAgentAndExtraHeaders)
     EXPECT_EQ(0u, head.find("GET /small HTTP/1.1\r\n")) << head;
     EXPECT_NE(std::string::npos, head.find("User-Agent: KavriTest/1.0\r\n")) << head;
     EXPECT_NE(std::string::npos, head.find("X-Kavri-Test: 42\r\n")) << head;
+}
+
+struct PostCase {
+    const char* name;
+    const wchar_t* verb;
+    const wchar_t* postData;
+    const char* body;  // as it must arrive
+};
+
+class HttpClientPost : public HttpClient, public ::testing::WithParamInterface<PostCase> {};
+
+TEST_P(HttpClientPost, PostDataIsTheRequestBody)
+{
+    const PostCase& c = GetParam();
+    m_client.m_strVerb = c.verb;
+    m_client.m_strPostData = c.postData;
+    m_client.m_strHeaders = L"Content-Type: application/x-www-form-urlencoded\r\n";
+    CMemoryStream stream(1024);
+    ASSERT_EQ(0, Get(m_server.Url(L"/echo"), stream));
+    EXPECT_EQ("/echo", Body(stream));
+    ASSERT_EQ(1u, m_server.Requests().size());
+    const std::string request = m_server.Requests()[0];
+    const size_t bodyStart = request.find("\r\n\r\n") + 4;
+    const std::string head = request.substr(0, bodyStart);
+    EXPECT_EQ(0u, head.find(std::string(CStringA(c.verb)) + " /echo HTTP/1.1\r\n")) << head;
+    EXPECT_EQ(c.body, request.substr(bodyStart));
+    if (*c.body) {
+        EXPECT_NE(std::string::npos, head.find("Content-Length: " + std::to_string(strlen(c.body)) + "\r\n")) << head;
+    }
+}
+
+const PostCase kPosts[] = {
+    {"Form", L"POST", L"name=K\u00e4vri&size=3", "name=K\xc3\xa4vri&size=3"},
+    {"NoPostData", L"POST", L"", ""},
+    {"GetWithoutBody", L"GET", L"", ""},
+};
+INSTANTIATE_TEST_SUITE_P(Bodies, HttpClientPost, ::testing::ValuesIn(kPosts),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Ignoring a certificate's name or date would let anyone on the path answer for the server.
+TEST(HttpClientFlags, HttpsChecksCertificates)
+{
+    const struct {
+        const char* name;
+        int nScheme;
+        bool bReload, bNoCache, bNoRedirect;
+        DWORD dwFlags;
+    } cases[] = {
+        {"PlainHttp", INTERNET_SCHEME_HTTP, false, false, false, 0},
+        {"Https", INTERNET_SCHEME_HTTPS, false, false, false, INTERNET_FLAG_SECURE},
+        {"HttpsFresh", INTERNET_SCHEME_HTTPS, true, true, true,
+         INTERNET_FLAG_SECURE | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE |
+             INTERNET_FLAG_NO_AUTO_REDIRECT},
+    };
+    for (const auto& c : cases) {
+        CHttpClient client;
+        client.m_bReload = c.bReload;
+        client.m_bNoCache = c.bNoCache;
+        client.m_bNoRedirect = c.bNoRedirect;
+        CString verb;
+        DWORD dwFlags = 0;
+        client.GetVerbAndFlags(verb, &dwFlags, c.nScheme);
+        EXPECT_EQ(c.dwFlags, dwFlags) << c.name;
+        EXPECT_EQ(0u, dwFlags & (INTERNET_FLAG_IGNORE_CERT_CN_INVALID | INTERNET_FLAG_IGNORE_CERT_DATE_INVALID))
+            << c.name;
+        EXPECT_STREQ(L"GET", verb) << c.name;
+    }
 }
 
 TEST_F(HttpClient, GetToTextConvertsTheBody)

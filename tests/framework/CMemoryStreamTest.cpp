@@ -1,5 +1,7 @@
 #include "framework/text/CMemoryStream.h"
+#include "framework/text/CFileStream.h"
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <string>
 
 namespace {
@@ -126,6 +128,124 @@ TEST(CMemoryStream, ClosedStreamCannotGrow)
     EXPECT_EQ(stream.GetData(), nullptr);
     char ch = 'x';
     EXPECT_EQ(stream.Write(&ch, 1, nullptr), -1);
+}
+
+// A stream whose block lives in memory of the test's own, counted, and whose growth can be
+// made to fail as a full heap would.
+class CountedMemoryStream : public CMemoryStream {
+public:
+    explicit CountedMemoryStream(DWORD nGrowBy) : CMemoryStream(nGrowBy) {}
+    ~CountedMemoryStream() override { Close(); }
+
+    void* Allocate(DWORD nSize) override
+    {
+        m_nAllocations++;
+        return m_bFail ? nullptr : CMemoryStream::Allocate(nSize);
+    }
+    int Deallocate(void* pBlock) override
+    {
+        m_nFrees++;
+        return CMemoryStream::Deallocate(pBlock);
+    }
+    void* Reallocate(void* pBlock, DWORD nSize) override
+    {
+        m_nReallocations++;
+        return m_bFail ? nullptr : CMemoryStream::Reallocate(pBlock, nSize);
+    }
+
+    bool m_bFail = false;
+    int m_nAllocations = 0, m_nReallocations = 0, m_nFrees = 0;
+};
+
+TEST(CMemoryStream, GrowsAndFreesThroughItsMemoryCalls)
+{
+    CountedMemoryStream stream(4);
+    WriteText(stream, "abc");
+    WriteText(stream, "defgh");
+    EXPECT_EQ(stream.m_nAllocations, 1);
+    EXPECT_EQ(stream.m_nReallocations, 1);
+    EXPECT_EQ(stream.GetCapacity(), 8u);
+
+    stream.m_bFail = true;
+    char ch = 'x';
+    DWORD nWritten = 99;
+    EXPECT_EQ(stream.Write(&ch, 1, &nWritten), -1);
+    EXPECT_EQ(nWritten, 0u);
+    EXPECT_EQ(stream.SetSize(100), -1);
+    EXPECT_EQ(stream.GetSize(), 8);
+    EXPECT_EQ(stream.GetCapacity(), 8u);
+    EXPECT_EQ(Contents(stream, 8), "abcdefgh");
+
+    EXPECT_EQ(stream.Close(), 0);
+    EXPECT_EQ(stream.m_nFrees, 1);
+    EXPECT_EQ(stream.Close(), 0);  // nothing left to free
+    EXPECT_EQ(stream.m_nFrees, 1);
+}
+
+TEST(CMemoryStream, FirstAllocationThatFailsLeavesAnEmptyStream)
+{
+    CountedMemoryStream stream(16);
+    stream.m_bFail = true;
+    EXPECT_EQ(stream.Reserve(1), -1);
+    EXPECT_EQ(stream.GetCapacity(), 0u);
+    EXPECT_EQ(stream.GetData(), nullptr);
+}
+
+TEST(CMemoryStream, MemoryCallsRefuseEmptyArguments)
+{
+    CMemoryStream stream(16);
+    BYTE block[4] = {1, 2, 3, 4};
+    EXPECT_EQ(stream.Allocate(0), nullptr);
+    EXPECT_EQ(stream.Deallocate(nullptr), -2);
+    EXPECT_EQ(stream.FillBytes(nullptr, 0, 4), -2);
+    EXPECT_EQ(stream.FillBytes(block, 0, 0), -2);
+    EXPECT_EQ(stream.MoveBytes(nullptr, block, 4), -2);
+    EXPECT_EQ(stream.MoveBytes(block, nullptr, 4), -2);
+    EXPECT_EQ(stream.MoveBytes(block, block + 1, 0), -2);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(block), 4), "\x01\x02\x03\x04");
+
+    void* pBlock = stream.Allocate(8);
+    ASSERT_NE(pBlock, nullptr);
+    EXPECT_EQ(stream.Reallocate(pBlock, 0), nullptr);  // the block stays the caller's
+    EXPECT_EQ(stream.Deallocate(pBlock), 0);
+}
+
+TEST(CMemoryStream, MoveBytesHandlesOverlappingRanges)
+{
+    CMemoryStream stream(16);
+    char text[] = "abcdef";
+    EXPECT_EQ(stream.MoveBytes(text + 1, text, 4), 0);
+    EXPECT_EQ(std::string(text), "aabcdf");
+    EXPECT_EQ(stream.MoveBytes(text, text + 2, 4), 0);
+    EXPECT_EQ(std::string(text), "bcdfdf");
+    EXPECT_EQ(stream.FillBytes(text, '-', 3), 0);
+    EXPECT_EQ(std::string(text), "---fdf");
+}
+
+TEST(CMemoryStream, ZeroFillClearsTheWholeCapacity)
+{
+    CMemoryStream stream(8);
+    WriteText(stream, "abcdefgh");
+    stream.ZeroFill();
+    EXPECT_EQ(Contents(stream, 8), std::string(8, '\0'));
+    EXPECT_EQ(stream.GetSize(), 8);
+    CMemoryStream empty(8);
+    empty.ZeroFill();  // no block: nothing to do
+    EXPECT_EQ(empty.GetData(), nullptr);
+}
+
+// The extension operation is implemented by no stream; flushing memory has nothing to do.
+TEST(CStream, ExtensionIsRefusedAndMemoryFlushDoesNothing)
+{
+    CMemoryStream memory(16);
+    CFileStream file;
+    for (CStream* pStream : {static_cast<CStream*>(&memory), static_cast<CStream*>(&file)}) {
+        BYTE in[4] = {}, out[4] = {};
+        EXPECT_EQ(pStream->Extension(1, in, sizeof(in), out, sizeof(out)), -1);
+    }
+    WriteText(memory, "abc");
+    EXPECT_EQ(memory.Flush(), 0);
+    EXPECT_EQ(Contents(memory, 3), "abc");
 }
 
 }  // namespace

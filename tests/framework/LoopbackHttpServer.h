@@ -1,10 +1,11 @@
 // A small HTTP/1.1 server on 127.0.0.1 for the network suites: one thread answers one
 // connection at a time with whatever the test's handler returns for the request's target, and
-// records every request head it saw. It stops when the object goes.
+// records every request it saw (the head and any body). It stops when the object goes.
 #pragma once
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <windows.h>
+#include <ctype.h>
 #include <stdlib.h>
 #include <algorithm>
 #include <functional>
@@ -95,6 +96,8 @@ private:
                 return;
             head.append(buf, n);
         }
+        if (!ReadBody(s, head))
+            return;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             m_requests.push_back(head);
@@ -102,6 +105,25 @@ private:
         size_t start = head.find(' ') + 1;
         std::string target = head.substr(start, head.find(' ', start) - start);
         Send(s, m_handler(target));
+    }
+
+    // Appends the body that the head's Content-Length announces (part of it may have come with
+    // the head).
+    static bool ReadBody(SOCKET s, std::string& request)
+    {
+        size_t bodyStart = request.find("\r\n\r\n") + 4;
+        std::string lower = request.substr(0, bodyStart);
+        std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return char(tolower(c)); });
+        size_t field = lower.find("\r\ncontent-length:");
+        size_t length = field == std::string::npos ? 0 : strtoul(lower.c_str() + field + 17, nullptr, 10);
+        char buf[1024];
+        while (request.size() < bodyStart + length) {
+            int n = recv(s, buf, sizeof(buf), 0);
+            if (n <= 0)
+                return false;
+            request.append(buf, n);
+        }
+        return true;
     }
 
     static void Send(SOCKET s, const Response& r)

@@ -345,8 +345,8 @@ TEST(IcoCodec, PngEntries)
     EXPECT_STREQ(failed.GetLastError(), "Read Error");
 }
 
-// The directory entry gives the size; an info header that disagrees with it (other than by the
-// usual doubled height) is refused before anything is allocated.
+// The directory entry gives the size; an info header smaller than it, or larger than any icon,
+// is refused before anything is allocated.
 TEST(IcoCodec, HeaderThatDisagreesWithTheDirectoryIsRefused)
 {
     Bytes huge = IcoHugeHeader();
@@ -364,11 +364,12 @@ TEST(IcoCodec, HeaderThatDisagreesWithTheDirectoryIsRefused)
         EXPECT_LT(seconds, 1.0) << dimensionsOnly;
         EXPECT_LT(peak, int64_t(1) << 20) << dimensionsOnly;
     }
+    // A bitmap smaller than its entry cannot fill it.
     Bytes pixels = {1, 1, 0, 0, 2, 2, 0, 0};
-    CRasterImage wider;
-    EXPECT_FALSE(DecodeBytes(wider, MakeIco({{2, 2, 8, IconEntry(3, 2, 8, Palette3(), pixels, Mask2x2(0, 0))}}), 5));
-    CRasterImage taller;
-    EXPECT_FALSE(DecodeBytes(taller, MakeIco({{2, 2, 8, IconEntry(2, 3, 8, Palette3(), pixels, Mask2x2(0, 0))}}), 5));
+    CRasterImage narrower;
+    EXPECT_FALSE(DecodeBytes(narrower, MakeIco({{3, 2, 8, IconEntry(2, 2, 8, Palette3(), pixels, Mask2x2(0, 0))}}), 5));
+    CRasterImage shorter;
+    EXPECT_FALSE(DecodeBytes(shorter, MakeIco({{2, 3, 8, IconEntry(2, 2, 8, Palette3(), pixels, Mask2x2(0, 0))}}), 5));
     // A header height equal to the entry's (no doubling) is accepted too.
     BmpInfo info = Info(2, 2, 8, 0, 3);
     Bytes single = BmpInfoHeader(info);
@@ -379,6 +380,58 @@ TEST(IcoCodec, HeaderThatDisagreesWithTheDirectoryIsRefused)
     EXPECT_EQ(undoubled.GetHeight(), 2u);
     EXPECT_EQ(undoubled.GetPixelColor(1, 1).rgbGreen, 255);
 }
+
+struct OversizeCase {
+    const char* name;
+    int entryW, entryH, bitmapW, bitmapH;
+    uint16_t bits;
+};
+
+class IcoOversizeTest : public ::testing::TestWithParam<OversizeCase> {};
+
+// The entry's size wins: the bitmap's first rows and columns, with the mask stored after the
+// whole bitmap.
+TEST_P(IcoOversizeTest, BitmapLargerThanItsEntryIsCutToTheEntry)
+{
+    const OversizeCase& c = GetParam();
+    Bytes ico = IcoBitmapLargerThanEntry(c.entryW, c.entryH, c.bitmapW, c.bitmapH, c.bits);
+    CRasterImage image;
+    ASSERT_TRUE(DecodeBytes(image, ico, 0)) << image.GetLastError();
+    EXPECT_EQ(image.GetType(), 5u);
+    ASSERT_EQ(image.GetWidth(), uint32_t(c.entryW));
+    ASSERT_EQ(image.GetHeight(), uint32_t(c.entryH));
+    for (int y = 0; y < c.entryH; y++) {
+        for (int x = 0; x < c.entryW; x++) {
+            bool masked = x == 0 && y == 0;
+            if (c.bits <= 8) {
+                if (masked)
+                    ASSERT_EQ(image.GetPixelIndex(x, y), image.GetTransIndex());
+                else
+                    ASSERT_EQ(image.GetPixelIndex(x, y), IcoSampleIndex(x, y)) << x << "," << y;
+                continue;
+            }
+            IcoSample want = IcoSampleColor(x, y);
+            RasterColor got = image.GetPixelColor(x, y);
+            ASSERT_EQ(got.rgbBlue, want.blue) << x << "," << y;
+            ASSERT_EQ(got.rgbGreen, want.green) << x << "," << y;
+            ASSERT_EQ(got.rgbRed, want.red) << x << "," << y;
+            uint8_t opaque = c.bits == 32 ? want.alpha : 255;
+            ASSERT_EQ(image.AlphaGet(x, y), masked ? 0 : opaque) << x << "," << y;
+        }
+    }
+    CRasterImage dims;
+    dims.SetEscape(-1);
+    ASSERT_TRUE(DecodeBytes(dims, ico, 5));
+    EXPECT_EQ(dims.GetWidth(), uint32_t(c.entryW));
+    EXPECT_EQ(dims.GetHeight(), uint32_t(c.entryH));
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, IcoOversizeTest,
+                         ::testing::Values(OversizeCase{"TallerTwentyFourBit", 16, 16, 16, 32, 24},
+                                           OversizeCase{"TallerThirtyTwoBit", 16, 16, 16, 32, 32},
+                                           OversizeCase{"WiderFourBit", 5, 3, 13, 3, 4},
+                                           OversizeCase{"BothEightBit", 3, 2, 7, 5, 8}),
+                         [](const ::testing::TestParamInfo<OversizeCase>& i) { return std::string(i.param.name); });
 
 // 0 in the directory means 256, for BMP entries as well.
 TEST(IcoCodec, ZeroSizedBmpEntryIs256)

@@ -127,6 +127,61 @@ inline Bytes IcoHugeHeader()
     return MakeIco({IcoEntry {16, 16, 1, entry}});
 }
 
+// An icon whose directory entry is smaller than the bitmap it holds (real icons hold a 16 x 32
+// bitmap under a 16 x 16 entry). Every pixel differs from its neighbours in both directions:
+// the colour (blue, green, red, alpha) of IcoSampleColor, or for 4 and 8 bits the palette index
+// IcoSampleIndex of a 16-colour palette. The AND mask, stored after the whole bitmap, marks
+// pixel (0, 0) and everything outside the entry.
+inline uint8_t IcoSampleIndex(int x, int y)
+{
+    return uint8_t((x + 3 * y) % 15 + 1);  // palette index 0 stays unused
+}
+
+struct IcoSample {
+    uint8_t blue, green, red, alpha;
+};
+
+inline IcoSample IcoSampleColor(int x, int y)
+{
+    return IcoSample{uint8_t(8 * x + 1), uint8_t(8 * y + 2), uint8_t(x + y + 3), uint8_t(100 + x)};
+}
+
+inline Bytes IcoBitmapLargerThanEntry(int entryW, int entryH, int bitmapW, int bitmapH, uint16_t bits)
+{
+    BmpInfo info;
+    info.width = bitmapW;
+    info.height = 2 * bitmapH;
+    info.bits = bits;
+    info.colors = bits <= 8 ? 16 : 0;
+    ByteWriter w;
+    w.Add(BmpInfoHeader(info));
+    for (uint32_t i = 0; i < info.colors; i++)
+        w.U8(i * 16).U8(255 - i * 16).U8(i * 5).U8(0);
+    size_t pixelRow = (size_t(bitmapW) * bits + 31) / 32 * 4, maskRow = (size_t(bitmapW) + 31) / 32 * 4;
+    for (int y = 0; y < bitmapH; y++) {
+        Bytes row(pixelRow, 0);
+        for (int x = 0; x < bitmapW; x++) {
+            IcoSample c = IcoSampleColor(x, y);
+            if (bits == 32 || bits == 24)
+                std::memcpy(&row[size_t(x) * (bits / 8)], &c, bits / 8);
+            else if (bits == 8)
+                row[size_t(x)] = IcoSampleIndex(x, y);
+            else
+                row[size_t(x) / 2] |= uint8_t(IcoSampleIndex(x, y) << (x % 2 ? 0 : 4));
+        }
+        w.Add(row);
+    }
+    for (int y = 0; y < bitmapH; y++) {
+        Bytes row(maskRow, 0);
+        for (int x = 0; x < bitmapW; x++) {
+            if ((x == 0 && y == 0) || x >= entryW || y >= entryH)
+                row[size_t(x) / 8] |= uint8_t(0x80 >> (x % 8));
+        }
+        w.Add(row);
+    }
+    return MakeIco({IcoEntry{uint8_t(entryW), uint8_t(entryH), bits, w.bytes}});
+}
+
 // The bit-field masks red, green, blue and alpha as bytes 40-55 of a larger info header.
 inline Bytes BmpMaskBytes(uint32_t red, uint32_t green, uint32_t blue, uint32_t alpha)
 {

@@ -1,6 +1,7 @@
 // Resampling, canvas padding, the thumbnail fit and sampling at fractional positions.
 #include <gtest/gtest.h>
 #include <cmath>
+#include <cstdlib>
 #include "image/RasterImage.h"
 #include "image/ResampleKernels.h"
 
@@ -154,6 +155,72 @@ TEST(Resample, AlphaPlaneFollows)
         ASSERT_TRUE(image.Resample(5, 5, mode));
         ASSERT_TRUE(image.AlphaIsValid()) << mode;
         EXPECT_NEAR(image.AlphaGet(2, 2), 100, 1) << mode;
+    }
+}
+
+struct ResamplePathCase {
+    const char* name;
+    int32_t nw, nh, mode;
+};
+
+class ResampleRowLoopTest : public ::testing::TestWithParam<ResamplePathCase> {};
+
+// Every path reports the destination row it reached in the source image's progress.
+TEST_P(ResampleRowLoopTest, WritesProgressRowByRow)
+{
+    const ResamplePathCase& c = GetParam();
+    CRasterImage image = Uniform(40, 30, RasterColor{255, 255, 255, 0});
+    CRasterImage dest;
+    ASSERT_TRUE(image.Resample(c.nw, c.nh, c.mode, &dest));
+    EXPECT_EQ(image.GetProgress(), 100 * (c.nh - 1) / c.nh);
+    EXPECT_NEAR(dest.GetPixelColor(c.nw - 1, c.nh - 1).rgbRed, 255, 2);
+}
+
+// Escape stops every path before its first row: the result is the temporary as Create left it
+// (whatever the heap held), not the resampled colour. No block of this colour was freed before,
+// so a stopped run cannot come out as the full result.
+TEST_P(ResampleRowLoopTest, StopsWhenEscapeIsSet)
+{
+    const ResamplePathCase& c = GetParam();
+    const RasterColor colour{37, 142, 211, 0};
+    CRasterImage image = Uniform(40, 30, colour);
+    image.SetEscape(1);
+    CRasterImage dest;
+    ASSERT_TRUE(image.Resample(c.nw, c.nh, c.mode, &dest));
+    EXPECT_EQ(image.GetProgress(), 0);
+    ASSERT_EQ(dest.GetWidth(), uint32_t(c.nw));
+    int32_t resampled = 0;
+    for (int32_t y = 0; y < c.nh; y++) {
+        for (int32_t x = 0; x < c.nw; x++) {
+            RasterColor got = dest.GetPixelColor(x, y);
+            resampled += std::abs(got.rgbBlue - colour.rgbBlue) <= 2 && std::abs(got.rgbGreen - colour.rgbGreen) <= 2 &&
+                         std::abs(got.rgbRed - colour.rgbRed) <= 2;
+        }
+    }
+    EXPECT_LT(resampled, c.nw * c.nh);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ResampleRowLoopTest,
+                         ::testing::Values(ResamplePathCase{"Nearest", 20, 15, 1},
+                                           ResamplePathCase{"Bicubic", 20, 15, 2},
+                                           ResamplePathCase{"AreaAveraging", 20, 15, 0},
+                                           ResamplePathCase{"AreaAveragingUneven", 13, 7, 0},
+                                           ResamplePathCase{"Bilinear", 80, 60, 0}),
+                         [](const ::testing::TestParamInfo<ResamplePathCase>& i) { return std::string(i.param.name); });
+
+// 1- and 4-bit images report every new row, 24-bit images every copied source row.
+TEST(Expand, WritesProgress)
+{
+    struct Case {
+        uint32_t bpp;
+        int32_t progress;
+    } cases[] = {{1, 100 * 6 / 7}, {4, 100 * 6 / 7}, {24, 100 * 2 / 3}};
+    for (const Case& c : cases) {
+        CRasterImage image(4, 3, c.bpp);
+        CRasterImage dest;
+        ASSERT_TRUE(image.Expand(1, 2, 1, 2, RasterColor{0, 0, 0, 0}, &dest)) << c.bpp;
+        EXPECT_EQ(dest.GetHeight(), 7u) << c.bpp;
+        EXPECT_EQ(image.GetProgress(), c.progress) << c.bpp;
     }
 }
 
