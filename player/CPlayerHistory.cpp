@@ -137,11 +137,11 @@ int CPlayerHistory::Load()
     return 0;
 }
 
-void CPlayerHistory::Save()
+bool CPlayerHistory::Save()
 {
     SaveFileTypes(0);
-    m_recentFiles.Save();
-    m_recentPlaylists.Save();
+    bool saved = m_recentFiles.Save() != FALSE;
+    return m_recentPlaylists.Save() && saved;
 }
 
 CFileAssociation* CPlayerHistory::AddFileType(LPCWSTR pszName, LPCWSTR pszExtension, int nIconIndex)

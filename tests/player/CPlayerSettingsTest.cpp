@@ -1,5 +1,6 @@
 // The player's settings in a sandboxed profile: defaults, clamps and what is never written.
 #include "player/CPlayerSettings.h"
+#include "player/CPlayerAppSettings.h"
 #include "tests/player/PlayerProfile.h"
 
 namespace {
@@ -81,6 +82,21 @@ TEST_F(PlayerSettings, TempFolderIsReadButNeverWritten)
     m_app.WriteProfileString(kSection, L"TempFolder", L"D:\\Thumbs");
     settings.Load();
     EXPECT_STREQ(L"D:\\Thumbs", settings.m_strTempFolder);
+}
+
+TEST_F(PlayerSettings, SavesSayWhetherEveryValueWasWritten)
+{
+    CPlayerSettings settings;
+    EXPECT_TRUE(settings.Save());
+    EXPECT_TRUE(g_playerAppSettings.SaveProfile());
+}
+
+TEST(PlayerSettingsWithoutProfile, SavesThatCannotWriteSaySo)
+{
+    CWinApp app(L"Kavri Video Player");  // no registry key: every write fails
+    CPlayerSettings settings;
+    EXPECT_FALSE(settings.Save());
+    EXPECT_FALSE(g_playerAppSettings.SaveProfile());
 }
 
 }  // namespace
