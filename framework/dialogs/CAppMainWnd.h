@@ -9,8 +9,8 @@
 // The duties both programs share sit here as well: the system menu starts with "Always On Top"
 // (IDM_SYS_ALWAYS_ON_TOP, the settings' AlwaysOnTop) and a separator; when Windows may end the
 // session the settings and recent lists are saved (IAppSettings::SaveProfile), and a failed save
-// is told to the user in a message box; a colour change has the visual-style state detected
-// again.
+// is told to the user in a message box (SaveAppProfile); a colour change has the visual-style
+// state detected again. Without settings the item toggles nothing and nothing is saved.
 //
 // The player's CAppMainWnd_VMB (the drawn menu bar) derives from it; the conversion
 // tool's CMainFrame derives from it directly.

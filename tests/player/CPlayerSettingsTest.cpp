@@ -1,6 +1,7 @@
 // The player's settings in a sandboxed profile: defaults, clamps and what is never written.
 #include "player/CPlayerSettings.h"
 #include "player/CPlayerAppSettings.h"
+#include "player/CPlayerHistory.h"
 #include "tests/player/PlayerProfile.h"
 
 namespace {
@@ -88,6 +89,7 @@ TEST_F(PlayerSettings, SavesSayWhetherEveryValueWasWritten)
 {
     CPlayerSettings settings;
     EXPECT_TRUE(settings.Save());
+    ASSERT_EQ(0, g_playerHistory.Load());  // the recent lists learn their sections
     EXPECT_TRUE(g_playerAppSettings.SaveProfile());
 }
 
