@@ -2,6 +2,7 @@
 #include "classlib/AfxModal.h"
 #include "classlib/AfxModule.h"
 #include "classlib/CWnd.h"
+#include "tools/common/OwnedHandle.h"
 #include <stdlib.h>
 #include <string.h>
 #include <wchar.h>
@@ -62,20 +63,6 @@ bool SucceededOrMissing(LONG r)
 {
     return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
 }
-
-// Closes the key when the reading or writing is done.
-class CKeyHolder {
-public:
-    explicit CKeyHolder(HKEY hKey) : m_hKey(hKey) {}
-    ~CKeyHolder()
-    {
-        if (m_hKey)
-            RegCloseKey(m_hKey);
-    }
-    CKeyHolder(const CKeyHolder&) = delete;
-    CKeyHolder& operator=(const CKeyHolder&) = delete;
-    HKEY m_hKey;
-};
 
 }  // namespace
 
@@ -196,10 +183,10 @@ HKEY CWinApp::GetSectionKey(LPCWSTR lpszSection)
 
 UINT CWinApp::GetProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nDefault)
 {
-    CKeyHolder key(OpenSectionKey(lpszSection, false));
+    OwnedRegKey key(OpenSectionKey(lpszSection, false));
     std::vector<BYTE> data;
     DWORD value = 0;
-    if (!ReadValue(key.m_hKey, lpszEntry, REG_DWORD, data) || data.size() != sizeof(value))
+    if (!ReadValue(key.Get(), lpszEntry, REG_DWORD, data) || data.size() != sizeof(value))
         return nDefault;
     memcpy(&value, data.data(), sizeof(value));
     return value;
@@ -213,9 +200,9 @@ BOOL CWinApp::WriteProfileInt(LPCWSTR lpszSection, LPCWSTR lpszEntry, int nValue
 
 CString CWinApp::GetProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR lpszDefault)
 {
-    CKeyHolder key(OpenSectionKey(lpszSection, false));
+    OwnedRegKey key(OpenSectionKey(lpszSection, false));
     std::vector<BYTE> data;
-    if (!ReadValue(key.m_hKey, lpszEntry, REG_SZ, data))
+    if (!ReadValue(key.Get(), lpszEntry, REG_SZ, data))
         return CString(lpszDefault);
     if (data.size() < sizeof(wchar_t))
         return CString();
@@ -234,8 +221,8 @@ BOOL CWinApp::WriteProfileString(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPCWSTR
         return SucceededOrMissing(RegDeleteTreeW(HKEY_CURRENT_USER, AppKeyPath() + L"\\" + lpszSection));
     }
     if (!lpszValue) {
-        CKeyHolder key(OpenSectionKey(lpszSection, false));
-        return !key.m_hKey || SucceededOrMissing(RegDeleteValueW(key.m_hKey, lpszEntry));
+        OwnedRegKey key(OpenSectionKey(lpszSection, false));
+        return !key || SucceededOrMissing(RegDeleteValueW(key.Get(), lpszEntry));
     }
     DWORD nBytes = static_cast<DWORD>((wcslen(lpszValue) + 1) * sizeof(wchar_t));
     return WriteValue(lpszSection, lpszEntry, REG_SZ, lpszValue, nBytes);
@@ -247,9 +234,9 @@ BOOL CWinApp::GetProfileBinary(LPCWSTR lpszSection, LPCWSTR lpszEntry, LPBYTE* p
         return FALSE;
     *ppData = nullptr;
     *pBytes = 0;
-    CKeyHolder key(OpenSectionKey(lpszSection, false));
+    OwnedRegKey key(OpenSectionKey(lpszSection, false));
     std::vector<BYTE> data;
-    if (!ReadValue(key.m_hKey, lpszEntry, REG_BINARY, data))
+    if (!ReadValue(key.Get(), lpszEntry, REG_BINARY, data))
         return FALSE;
     *ppData = new BYTE[data.empty() ? 1 : data.size()];
     memcpy(*ppData, data.data(), data.size());
@@ -268,7 +255,7 @@ BOOL CWinApp::WriteValue(LPCWSTR lpszSection, LPCWSTR lpszEntry, DWORD dwType, c
 {
     if (!lpszEntry)
         return FALSE;
-    CKeyHolder key(OpenSectionKey(lpszSection, true));
-    return key.m_hKey && RegSetValueExW(key.m_hKey, lpszEntry, 0, dwType, static_cast<const BYTE*>(pData),
-                                                nBytes) == ERROR_SUCCESS;
+    OwnedRegKey key(OpenSectionKey(lpszSection, true));
+    return key &&
+           RegSetValueExW(key.Get(), lpszEntry, 0, dwType, static_cast<const BYTE*>(pData), nBytes) == ERROR_SUCCESS;
 }

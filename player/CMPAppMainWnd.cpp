@@ -2,9 +2,7 @@
 #include "classlib/AfxMessageMap.h"
 #include "classlib/AfxModal.h"
 #include "classlib/CMenu.h"
-#include "framework/system/COSInfo.h"
 #include "player/CPlayView.h"
-#include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistCtrl.h"
 #include "player/CPlaylistItem.h"
@@ -30,8 +28,6 @@ BEGIN_MESSAGE_MAP(CMPAppMainWnd, CFullScreenMainWnd)
     ON_WM_CLOSE()
     ON_WM_SYSCOMMAND()
     ON_WM_INITMENUPOPUP()
-    ON_WM_QUERYENDSESSION()
-    ON_WM_SYSCOLORCHANGE()
     ON_COMMAND(ID_VIEW_ALWAYS_ON_TOP, &CMPAppMainWnd::OnAlwaysOnTop)
     ON_UPDATE_COMMAND_UI(ID_VIEW_ALWAYS_ON_TOP, &CMPAppMainWnd::OnUpdateAlwaysOnTop)
     ON_COMMAND(ID_VIEW_TRANSPARENT, &CMPAppMainWnd::OnTransparent)
@@ -88,8 +84,6 @@ int CMPAppMainWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     AddSystemMenuItems();
     if (g_playerSettings.m_nMainWindowLeft == -1 && g_playerSettings.m_nMainWindowWidth <= 0)
         CenterWindow();
-    if (g_playerSettings.m_bAlwaysOnTop)
-        SetTopmost(TRUE);
     if (g_playerSettings.m_bTransparent)
         SetTranslucent(TRUE);
     RecalcLayout();
@@ -104,10 +98,9 @@ void CMPAppMainWnd::AddSystemMenuItems()
     CMenu* pMenu = GetSystemMenu(FALSE);
     if (!pMenu)
         return;
-    pMenu->InsertMenu(0, MF_BYPOSITION | MF_SEPARATOR);
-    pMenu->InsertMenu(0, MF_BYPOSITION | MF_STRING, IDM_SYS_TRANSPARENT, L"Transparent");
-    pMenu->InsertMenu(0, MF_BYPOSITION | MF_STRING, IDM_SYS_FULL_SCREEN, L"Full Screen");
-    pMenu->InsertMenu(0, MF_BYPOSITION | MF_STRING, IDM_SYS_ALWAYS_ON_TOP, L"Always On Top");
+    // After the base's Always On Top, before its separator.
+    pMenu->InsertMenu(1, MF_BYPOSITION | MF_STRING, IDM_SYS_TRANSPARENT, L"Transparent");
+    pMenu->InsertMenu(1, MF_BYPOSITION | MF_STRING, IDM_SYS_FULL_SCREEN, L"Full Screen");
 }
 
 void CMPAppMainWnd::OnClose()
@@ -127,9 +120,6 @@ void CMPAppMainWnd::OnClose()
 void CMPAppMainWnd::OnSysCommand(UINT nID, LPARAM lParam)
 {
     switch (nID & 0xFFF0) {
-    case IDM_SYS_ALWAYS_ON_TOP:
-        SetTopmost(!g_playerSettings.m_bAlwaysOnTop);
-        break;
     case IDM_SYS_FULL_SCREEN:
         ToggleFullScreen();
         break;
@@ -147,25 +137,11 @@ void CMPAppMainWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMen
     CFullScreenMainWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
     if (!bSysMenu || !pPopupMenu)
         return;
-    auto check = [pPopupMenu](UINT nItem, BOOL bOn) { pPopupMenu->CheckMenuItem(nItem, bOn ? MF_CHECKED : MF_UNCHECKED); };
-    check(IDM_SYS_ALWAYS_ON_TOP, g_playerSettings.m_bAlwaysOnTop);
+    auto check = [pPopupMenu](UINT nItem, BOOL bOn) {
+        pPopupMenu->CheckMenuItem(nItem, bOn ? MF_CHECKED : MF_UNCHECKED);
+    };
     check(IDM_SYS_FULL_SCREEN, IsFullScreen());
     check(IDM_SYS_TRANSPARENT, g_playerSettings.m_bTransparent);
-}
-
-BOOL CMPAppMainWnd::OnQueryEndSession()
-{
-    if (!CFullScreenMainWnd::OnQueryEndSession())
-        return FALSE;
-    g_playerSettings.Save();
-    g_playerHistory.Save();
-    return TRUE;
-}
-
-void CMPAppMainWnd::OnSysColorChange()
-{
-    CFullScreenMainWnd::OnSysColorChange();
-    COSInfo::Get().DetectVisualStyles();
 }
 
 BOOL CMPAppMainWnd::PreTranslateMessage(MSG* pMsg)
@@ -205,12 +181,6 @@ void CMPAppMainWnd::ToggleFullScreen()
     CFullScreenMainWnd::ToggleFullScreen();
     if (m_controlBar.m_hWnd)
         m_controlBar.SetFullScreen(IsFullScreen());
-}
-
-void CMPAppMainWnd::SetTopmost(BOOL bOn)
-{
-    g_playerSettings.m_bAlwaysOnTop = bOn ? 1 : 0;
-    SetWindowPos(bOn ? &wndTopMost : &wndNoTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
 void CMPAppMainWnd::SetTranslucent(BOOL bOn)

@@ -1,6 +1,6 @@
 // The player's main-window layer: the two-pane view container, the start panel shown in its
 // place while the playlist is empty, the control bar along the bottom, the system-menu items
-// Always On Top, Full Screen and Transparent, and the closing sequence (the item playing is
+// Full Screen and Transparent after its base's Always On Top, and the closing sequence (the item playing is
 // closed as interrupted, so that it can resume next time).
 #pragma once
 #include "player/CFullScreenMainWnd.h"
@@ -17,7 +17,6 @@ public:
     void RecalcLayout(BOOL bNotify = TRUE) override;
     void ToggleFullScreen() override;
 
-    void SetTopmost(BOOL bOn);
     void SetTranslucent(BOOL bOn);
     // The start panel in the container's place (TRUE), or the container again.
     void ShowStartPanel(BOOL bShow);
@@ -39,8 +38,6 @@ protected:
     void OnClose();
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
-    BOOL OnQueryEndSession();
-    void OnSysColorChange();
     void OnAlwaysOnTop();
     void OnUpdateAlwaysOnTop(CCmdUI* pCmdUI);
     void OnTransparent();

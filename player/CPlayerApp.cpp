@@ -121,8 +121,7 @@ int CPlayerApp::ExitInstance()
         WaitForSingleObject(m_toolWarmUp.Get(), kToolWarmUpEndMs);
     if (m_bStarted) {
         EndUpdateChecks(kUpdateCheckEndMs);
-        g_playerSettings.Save();
-        g_playerHistory.Save();
+        SaveAppProfile(nullptr);
     }
     SetUpdateCheckUI(nullptr);
     SetAppSettings(nullptr);
@@ -164,8 +163,7 @@ void CPlayerApp::OnSettings()
     CSettingsSheet sheet(m_pMainWnd);
     if (sheet.DoModal() != IDOK)
         return;
-    g_playerSettings.Save();
-    g_playerHistory.Save();
+    SaveAppProfile(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
 }
 
 void CPlayerApp::OnWebSite()

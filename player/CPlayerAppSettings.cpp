@@ -1,4 +1,5 @@
 #include "player/CPlayerAppSettings.h"
+#include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 
 CPlayerAppSettings g_playerAppSettings;
@@ -38,4 +39,20 @@ void CPlayerAppSettings::SetMainWindowPlacement(const CMainWindowPlacement& plac
     g_playerSettings.m_nMainWindowTop = placement.nTop;
     g_playerSettings.m_nMainWindowWidth = placement.nWidth;
     g_playerSettings.m_nMainWindowHeight = placement.nHeight;
+}
+
+int CPlayerAppSettings::GetAlwaysOnTop() const
+{
+    return g_playerSettings.m_bAlwaysOnTop;
+}
+
+void CPlayerAppSettings::SetAlwaysOnTop(int nValue)
+{
+    g_playerSettings.m_bAlwaysOnTop = nValue;
+}
+
+bool CPlayerAppSettings::SaveProfile()
+{
+    bool saved = g_playerSettings.Save();
+    return g_playerHistory.Save() && saved;
 }

@@ -1,5 +1,6 @@
 // What the framework reads of the player (IAppSettings): its name, version and addresses, the
-// update-check choice and the main window's placement, all from the player's settings.
+// update-check choice, the main window's placement and always-on-top, all from the player's
+// settings, and the save of those settings and the player's history.
 #pragma once
 #include "framework/system/CProductAppSettings.h"
 
@@ -12,6 +13,10 @@ public:
     int GetAutoCheckUpdateDays() const override;
     CMainWindowPlacement GetMainWindowPlacement() const override;
     void SetMainWindowPlacement(const CMainWindowPlacement& placement) override;
+    int GetAlwaysOnTop() const override;
+    void SetAlwaysOnTop(int nValue) override;
+    // The settings, then the recent lists and file types.
+    bool SaveProfile() override;
 };
 
 extern CPlayerAppSettings g_playerAppSettings;

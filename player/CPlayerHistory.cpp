@@ -3,6 +3,7 @@
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
 #include "player/CPlayerSettings.h"
+#include "tools/common/OwnedHandle.h"
 #include <initializer_list>
 
 CPlayerHistory g_playerHistory;
@@ -136,11 +137,11 @@ int CPlayerHistory::Load()
     return 0;
 }
 
-void CPlayerHistory::Save()
+bool CPlayerHistory::Save()
 {
     SaveFileTypes(0);
-    m_recentFiles.Save();
-    m_recentPlaylists.Save();
+    bool saved = m_recentFiles.Save() != FALSE;
+    return m_recentPlaylists.Save() && saved;
 }
 
 CFileAssociation* CPlayerHistory::AddFileType(LPCWSTR pszName, LPCWSTR pszExtension, int nIconIndex)
@@ -159,12 +160,12 @@ void CPlayerHistory::DeleteFileTypes()
 
 int CPlayerHistory::LoadFileTypes()
 {
-    HKEY hKey = OpenFileTypesKey();
-    if (!hKey)
+    OwnedRegKey key(OpenFileTypesKey());
+    if (!key)
         return 0;
     CStringArray names;
-    ReadSubkeyNames(hKey, names);
-    RegCloseKey(hKey);
+    ReadSubkeyNames(key.Get(), names);
+    key.Reset();
     CWinApp* pApp = AfxGetApp();
     for (int i = 0; i < names.GetSize(); ++i) {
         CString section = FileTypeSection(names[i]);
@@ -180,11 +181,11 @@ int CPlayerHistory::LoadFileTypes()
 void CPlayerHistory::SaveFileTypes(int nFirst)
 {
     CWinApp* pApp = AfxGetApp();
-    HKEY hKey = OpenFileTypesKey();
-    if (hKey) {
+    OwnedRegKey key(OpenFileTypesKey());
+    if (key) {
         CStringArray names;
-        ReadSubkeyNames(hKey, names);
-        RegCloseKey(hKey);
+        ReadSubkeyNames(key.Get(), names);
+        key.Reset();
         for (int i = 0; i < names.GetSize(); ++i) {
             bool bListed = false;
             for (int j = 0; j < m_fileTypes.GetSize() && !bListed; ++j)
@@ -193,7 +194,7 @@ void CPlayerHistory::SaveFileTypes(int nFirst)
                 pApp->WriteProfileString(FileTypeSection(names[i]), nullptr, nullptr);
         }
     }
-    RegCloseKey(pApp->GetSectionKey(kFileTypesSection));  // an empty table stays an empty table
+    OwnedRegKey(pApp->GetSectionKey(kFileTypesSection));  // an empty table stays an empty table
     for (int i = nFirst < 0 ? 0 : nFirst; i < m_fileTypes.GetSize(); ++i) {
         const CFileAssociation* pType = m_fileTypes[i];
         CString section = FileTypeSection(pType->m_strExtension);

@@ -21,7 +21,8 @@ public:
     // The stored file types, or the default table when the profile has none yet; then both
     // recent lists as the settings allow. 0.
     virtual int Load();
-    virtual void Save();
+    // Writes the file types and both recent lists: false when a recent list could not be saved.
+    virtual bool Save();
 
     CFileAssociation* AddFileType(LPCWSTR pszName, LPCWSTR pszExtension, int nIconIndex);
     void DeleteFileTypes();

@@ -1,6 +1,7 @@
 #include "player/CPlayerSettings.h"
 #include "classlib/CWinApp.h"
 #include "framework/system/AppFolders.h"
+#include "framework/system/ProfileKey.h"
 #include "framework/system/ShellHelpers.h"
 
 CPlayerSettings g_playerSettings;
@@ -9,48 +10,42 @@ namespace {
 
 const wchar_t kSection[] = L"Settings";
 
-struct NumberKey {
-    const wchar_t* key;
-    int CPlayerSettings::*field;
-    bool isFlag;  // stored as 0 or 1
-};
-
 // In the profile's order.
-const NumberKey kNumberKeys[] = {
-    {L"AutoCheckUpdate", &CPlayerSettings::m_bAutoCheckUpdate, true},
-    {L"AutoCheckUpdateDays", &CPlayerSettings::m_nAutoCheckUpdateDays, false},
-    {L"MainWindow.Left", &CPlayerSettings::m_nMainWindowLeft, false},
-    {L"MainWindow.Top", &CPlayerSettings::m_nMainWindowTop, false},
-    {L"MainWindow.Width", &CPlayerSettings::m_nMainWindowWidth, false},
-    {L"MainWindow.Height", &CPlayerSettings::m_nMainWindowHeight, false},
-    {L"Layout", &CPlayerSettings::m_nLayout, false},
-    {L"PlaylistViewStyle", &CPlayerSettings::m_nPlaylistViewStyle, false},
-    {L"AlwaysOnTop", &CPlayerSettings::m_bAlwaysOnTop, true},
-    {L"Transparent", &CPlayerSettings::m_bTransparent, true},
-    {L"Repeat", &CPlayerSettings::m_nRepeat, false},
-    {L"AutoCloseApp", &CPlayerSettings::m_bAutoCloseApp, true},
-    {L"PreventScreenSaver", &CPlayerSettings::m_bPreventScreenSaver, true},
-    {L"AlwaysShowControlBar", &CPlayerSettings::m_bAlwaysShowControlBar, true},
-    {L"EscToExitFullScreenMode", &CPlayerSettings::m_nEscToExitFullScreenMode, false},
-    {L"RememberRecentFiles", &CPlayerSettings::m_bRememberRecentFiles, true},
-    {L"MaxRecentFiles", &CPlayerSettings::m_nMaxRecentFiles, false},
-    {L"RememberRecentPlaylists", &CPlayerSettings::m_bRememberRecentPlaylists, true},
-    {L"MaxRecentPlaylists", &CPlayerSettings::m_nMaxRecentPlaylists, false},
-    {L"LoadLastPlaylist", &CPlayerSettings::m_bLoadLastPlaylist, true},
-    {L"AllowDuplicates", &CPlayerSettings::m_bAllowDuplicates, true},
-    {L"Thumbnail.Time", &CPlayerSettings::m_nThumbnailTime, false},
-    {L"ShowDuration", &CPlayerSettings::m_bShowDuration, true},
-    {L"ShowDefinition", &CPlayerSettings::m_bShowDefinition, true},
-    {L"ShowTitle", &CPlayerSettings::m_bShowTitle, true},
-    {L"ShowIcon", &CPlayerSettings::m_bShowIcon, true},
-    {L"Thumbnail.Width", &CPlayerSettings::m_nThumbnailWidth, false},
-    {L"Thumbnail.Height", &CPlayerSettings::m_nThumbnailHeight, false},
-    {L"RememberPosition", &CPlayerSettings::m_bRememberPosition, true},
-    {L"AutoResumeInterrupted", &CPlayerSettings::m_bAutoResumeInterrupted, true},
-    {L"ZoomRatio", &CPlayerSettings::m_nZoomRatio, false},
-    {L"Volume", &CPlayerSettings::m_nVolume, false},
-    {L"Mute", &CPlayerSettings::m_bMute, true},
-    {L"FilterIndex", &CPlayerSettings::m_nFilterIndex, false},
+const ProfileKey<CPlayerSettings> kNumberKeys[] = {
+    FlagKey(L"AutoCheckUpdate", &CPlayerSettings::m_bAutoCheckUpdate),
+    NumberKey(L"AutoCheckUpdateDays", &CPlayerSettings::m_nAutoCheckUpdateDays),
+    NumberKey(L"MainWindow.Left", &CPlayerSettings::m_nMainWindowLeft),
+    NumberKey(L"MainWindow.Top", &CPlayerSettings::m_nMainWindowTop),
+    NumberKey(L"MainWindow.Width", &CPlayerSettings::m_nMainWindowWidth),
+    NumberKey(L"MainWindow.Height", &CPlayerSettings::m_nMainWindowHeight),
+    NumberKey(L"Layout", &CPlayerSettings::m_nLayout),
+    NumberKey(L"PlaylistViewStyle", &CPlayerSettings::m_nPlaylistViewStyle),
+    FlagKey(L"AlwaysOnTop", &CPlayerSettings::m_bAlwaysOnTop),
+    FlagKey(L"Transparent", &CPlayerSettings::m_bTransparent),
+    NumberKey(L"Repeat", &CPlayerSettings::m_nRepeat),
+    FlagKey(L"AutoCloseApp", &CPlayerSettings::m_bAutoCloseApp),
+    FlagKey(L"PreventScreenSaver", &CPlayerSettings::m_bPreventScreenSaver),
+    FlagKey(L"AlwaysShowControlBar", &CPlayerSettings::m_bAlwaysShowControlBar),
+    NumberKey(L"EscToExitFullScreenMode", &CPlayerSettings::m_nEscToExitFullScreenMode),
+    FlagKey(L"RememberRecentFiles", &CPlayerSettings::m_bRememberRecentFiles),
+    NumberKey(L"MaxRecentFiles", &CPlayerSettings::m_nMaxRecentFiles),
+    FlagKey(L"RememberRecentPlaylists", &CPlayerSettings::m_bRememberRecentPlaylists),
+    NumberKey(L"MaxRecentPlaylists", &CPlayerSettings::m_nMaxRecentPlaylists),
+    FlagKey(L"LoadLastPlaylist", &CPlayerSettings::m_bLoadLastPlaylist),
+    FlagKey(L"AllowDuplicates", &CPlayerSettings::m_bAllowDuplicates),
+    NumberKey(L"Thumbnail.Time", &CPlayerSettings::m_nThumbnailTime),
+    FlagKey(L"ShowDuration", &CPlayerSettings::m_bShowDuration),
+    FlagKey(L"ShowDefinition", &CPlayerSettings::m_bShowDefinition),
+    FlagKey(L"ShowTitle", &CPlayerSettings::m_bShowTitle),
+    FlagKey(L"ShowIcon", &CPlayerSettings::m_bShowIcon),
+    NumberKey(L"Thumbnail.Width", &CPlayerSettings::m_nThumbnailWidth),
+    NumberKey(L"Thumbnail.Height", &CPlayerSettings::m_nThumbnailHeight),
+    FlagKey(L"RememberPosition", &CPlayerSettings::m_bRememberPosition),
+    FlagKey(L"AutoResumeInterrupted", &CPlayerSettings::m_bAutoResumeInterrupted),
+    NumberKey(L"ZoomRatio", &CPlayerSettings::m_nZoomRatio),
+    NumberKey(L"Volume", &CPlayerSettings::m_nVolume),
+    FlagKey(L"Mute", &CPlayerSettings::m_bMute),
+    NumberKey(L"FilterIndex", &CPlayerSettings::m_nFilterIndex),
 };
 
 int Clamp(int nValue, int nLowest, int nHighest)
@@ -63,8 +58,7 @@ int Clamp(int nValue, int nLowest, int nHighest)
 int CPlayerSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
-    for (const NumberKey& k : kNumberKeys)
-        this->*k.field = static_cast<int>(pApp->GetProfileInt(kSection, k.key, this->*k.field));
+    LoadProfileKeys(kSection, *this, kNumberKeys);
     ClampRanges();
     m_strLastFolder = pApp->GetProfileString(kSection, L"LastFolder", L"");
     if (m_strLastFolder.IsEmpty())
@@ -76,15 +70,11 @@ int CPlayerSettings::Load()
     return 0;
 }
 
-void CPlayerSettings::Save()
+bool CPlayerSettings::Save()
 {
-    CWinApp* pApp = AfxGetApp();
-    for (const NumberKey& k : kNumberKeys) {
-        int nValue = this->*k.field;
-        pApp->WriteProfileInt(kSection, k.key, k.isFlag ? (nValue != 0) : nValue);
-    }
-    pApp->WriteProfileString(kSection, L"LastFolder", m_strLastFolder);
-    pApp->WriteProfileInt(kSection, L"LastScanSubfolders", m_bLastScanSubfolders != 0);
+    bool saved = SaveProfileKeys(kSection, *this, kNumberKeys);
+    saved = WriteProfileValue(kSection, L"LastFolder", m_strLastFolder) && saved;
+    return WriteProfileValue(kSection, L"LastScanSubfolders", m_bLastScanSubfolders != 0) && saved;
 }
 
 CString CPlayerSettings::GetDefaultPlaylistPath() const

@@ -15,8 +15,9 @@ public:
 
     // Reads every value (the current one is the default), then clamps the ranges. 0.
     virtual int Load();
-    // Writes every stored value; TempFolder is only ever read.
-    virtual void Save();
+    // Writes every stored value (TempFolder is only ever read): false when a value could not be
+    // written, the others still are.
+    virtual bool Save();
 
     CString GetDefaultPlaylistPath() const;  // <data folder>\Default.playlist
     CString GetConverterToolPath() const;    // <application folder>\KavriMediaFetcher.exe

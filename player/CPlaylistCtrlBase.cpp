@@ -12,6 +12,7 @@
 #include "player/PlayerTempFolder.h"
 #include "player/PlayerWindows.h"
 #include "player/res/PlayerResources.h"
+#include "tools/common/OwnedHandle.h"
 #include <memory>
 #include <shlwapi.h>
 
@@ -264,8 +265,8 @@ int CPlaylistCtrlBase::ScanFolderEntries(const CString& folder, const CWildcardF
                                          const StopFlag* pStopFlag)
 {
     WIN32_FIND_DATAW found;
-    HANDLE hFind = FindFirstFileW(folder + L"\\*", &found);
-    if (hFind == INVALID_HANDLE_VALUE)
+    OwnedFindHandle find(FindFirstFileW(folder + L"\\*", &found));
+    if (!find)
         return 0;
     int nAdded = 0;
     do {
@@ -280,8 +281,7 @@ int CPlaylistCtrlBase::ScanFolderEntries(const CString& folder, const CWildcardF
         } else if (filter.Matches(name)) {
             nAdded += AddPathNow(path, pStopFlag);
         }
-    } while (!IsStopRequested(pStopFlag) && FindNextFileW(hFind, &found));
-    FindClose(hFind);
+    } while (!IsStopRequested(pStopFlag) && FindNextFileW(find.Get(), &found));
     return nAdded;
 }
 

@@ -4,6 +4,7 @@
 #include "framework/system/PathHelpers.h"
 #include "framework/system/SystemHelpers.h"
 #include "player/CPlayerSettings.h"
+#include "tools/common/OwnedHandle.h"
 #include <wctype.h>
 
 namespace {
@@ -60,14 +61,14 @@ void ClearTempFolder()
     if (folder.IsEmpty())
         return;
     WIN32_FIND_DATAW found;
-    HANDLE hFind = FindFirstFileW(folder + L"\\*", &found);
-    if (hFind == INVALID_HANDLE_VALUE)
+    OwnedFindHandle find(FindFirstFileW(folder + L"\\*", &found));
+    if (!find)
         return;
     do {
         bool bFile = !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
         if (bFile && IsGuidName(found.cFileName))
             DeleteFileW(folder + L"\\" + found.cFileName);
-    } while (FindNextFileW(hFind, &found));
-    FindClose(hFind);
+    } while (FindNextFileW(find.Get(), &found));
+    find.Reset();
     RemoveDirectoryW(folder);  // fails while anything else is left in it
 }

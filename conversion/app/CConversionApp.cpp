@@ -102,8 +102,7 @@ int CConversionApp::ExitInstance()
     if (m_bStarted) {
         EndUpdateChecks(kUpdateCheckEndMs);
         theMediaFormats.Save();
-        theConversionSettings.SaveSettings();
-        theConversionRecentLists.Save();
+        SaveAppProfile(nullptr);
     }
     SetFileExistsPrompt(nullptr);
     SetUpdateCheckUI(nullptr);
@@ -118,8 +117,7 @@ void CConversionApp::OnAppSettings()
     CConversionSettingsDlg dialog(theConversionSettings, m_pMainWnd);
     if (dialog.DoModal() != IDOK)
         return;
-    theConversionSettings.SaveSettings();
-    theConversionRecentLists.Save();
+    SaveAppProfile(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr);
 }
 
 void CConversionApp::OnCheckForUpdates()

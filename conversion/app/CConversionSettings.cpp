@@ -1,7 +1,8 @@
 #include "conversion/app/CConversionSettings.h"
-#include "classlib/CWinApp.h"
+#include "conversion/app/CConversionRecentLists.h"
 #include "conversion/engine/CConvertTaskRecord.h"
 #include "conversion/engine/IFileExistsPrompt.h"
+#include "framework/system/ProfileKey.h"
 
 CConversionSettings theConversionSettings;
 
@@ -9,33 +10,37 @@ namespace {
 
 const wchar_t kSection[] = L"Settings";
 
-// Reads and writes one section of the application's profile; a write that fails is
-// remembered so that the save reports it.
-class CProfileSection {
-public:
-    explicit CProfileSection(LPCWSTR name) : m_name(name), m_pApp(AfxGetApp()) {}
+// In the profile's order; the Overwrite policy and the closing of its question, which task
+// threads read, are written after these.
+const ProfileKey<CConversionSettings> kKeys[] = {
+    FlagKey(L"AutoCheckUpdate", &CConversionSettings::m_autoCheckUpdate),
+    NumberKey(L"AutoCheckUpdateDays", &CConversionSettings::m_autoCheckUpdateDays),
+    NumberKey(L"MainWindow.Left", &CConversionSettings::m_mainWindowLeft),
+    NumberKey(L"MainWindow.Top", &CConversionSettings::m_mainWindowTop),
+    NumberKey(L"MainWindow.Width", &CConversionSettings::m_mainWindowWidth),
+    NumberKey(L"MainWindow.Height", &CConversionSettings::m_mainWindowHeight),
+    FlagKey(L"AlwaysOnTop", &CConversionSettings::m_alwaysOnTop),
+    NumberKey(L"ActivePage", &CConversionSettings::m_activePage),
+    FlagKey(L"ShowStatusBar", &CConversionSettings::m_showStatusBar),
+};
 
-    void Read(LPCWSTR key, int& value) const
-    {
-        if (m_pApp)
-            value = static_cast<int>(m_pApp->GetProfileInt(m_name, key, value));
-    }
-    void Read(LPCWSTR key, CString& value) const
-    {
-        if (m_pApp)
-            value = m_pApp->GetProfileString(m_name, key, value);
-    }
-    void Write(LPCWSTR key, int value) { Check(m_pApp && m_pApp->WriteProfileInt(m_name, key, value)); }
-    void WriteFlag(LPCWSTR key, int value) { Write(key, value ? 1 : 0); }
-    void Write(LPCWSTR key, const CString& value) { Check(m_pApp && m_pApp->WriteProfileString(m_name, key, value)); }
-    bool Failed() const { return m_failed; }
+const ProfileKey<CConversionSettings> kLastFolderKeys[] = {
+    NumberKey(L"LastFileFilterIndex", &CConversionSettings::m_lastFileFilterIndex),
+    TextKey(L"LastFolder", &CConversionSettings::m_lastFolder),
+    FlagKey(L"LastScanSubfolders", &CConversionSettings::m_lastScanSubfolders),
+};
 
-private:
-    void Check(bool written) { m_failed = m_failed || !written; }
+const ProfileKey<CPageSettings> kPageKeys[] = {
+    TextKey(L"MediaFormatID", &CPageSettings::m_formatId),
+    TextKey(L"MediaFormatPresetName", &CPageSettings::m_presetName),
+    FlagKey(L"SameAsInput", &CPageSettings::m_sameAsInput),
+    FlagKey(L"DeleteSourceFiles", &CPageSettings::m_deleteSourceFiles),
+};
 
-    CString m_name;
-    CWinApp* m_pApp;
-    bool m_failed = false;
+// The pages without a format choice store the last two of kPageKeys alone.
+const ProfileKey<CPageSettings> kPageKeysWithoutFormat[] = {
+    FlagKey(L"SameAsInput", &CPageSettings::m_sameAsInput),
+    FlagKey(L"DeleteSourceFiles", &CPageSettings::m_deleteSourceFiles),
 };
 
 CString PageSectionName(LPCWSTR page)
@@ -47,25 +52,17 @@ CString PageSectionName(LPCWSTR page)
 
 void LoadPage(LPCWSTR page, CPageSettings& settings, bool hasFormat)
 {
-    CProfileSection section(PageSectionName(page));
-    if (hasFormat) {
-        section.Read(L"MediaFormatID", settings.m_formatId);
-        section.Read(L"MediaFormatPresetName", settings.m_presetName);
-    }
-    section.Read(L"SameAsInput", settings.m_sameAsInput);
-    section.Read(L"DeleteSourceFiles", settings.m_deleteSourceFiles);
+    if (hasFormat)
+        LoadProfileKeys(PageSectionName(page), settings, kPageKeys);
+    else
+        LoadProfileKeys(PageSectionName(page), settings, kPageKeysWithoutFormat);
 }
 
 bool SavePage(LPCWSTR page, const CPageSettings& settings, bool hasFormat)
 {
-    CProfileSection section(PageSectionName(page));
-    if (hasFormat) {
-        section.Write(L"MediaFormatID", settings.m_formatId);
-        section.Write(L"MediaFormatPresetName", settings.m_presetName);
-    }
-    section.WriteFlag(L"SameAsInput", settings.m_sameAsInput);
-    section.WriteFlag(L"DeleteSourceFiles", settings.m_deleteSourceFiles);
-    return !section.Failed();
+    if (hasFormat)
+        return SaveProfileKeys(PageSectionName(page), settings, kPageKeys);
+    return SaveProfileKeys(PageSectionName(page), settings, kPageKeysWithoutFormat);
 }
 
 bool IsOverwritePolicy(int value)
@@ -82,25 +79,14 @@ CConversionSettings::CConversionSettings() : CProductAppSettings(L"Kavri Media F
 
 int CConversionSettings::LoadSettings()
 {
-    CProfileSection section(kSection);
-    section.Read(L"AutoCheckUpdate", m_autoCheckUpdate);
-    section.Read(L"AutoCheckUpdateDays", m_autoCheckUpdateDays);
-    section.Read(L"MainWindow.Left", m_mainWindowLeft);
-    section.Read(L"MainWindow.Top", m_mainWindowTop);
-    section.Read(L"MainWindow.Width", m_mainWindowWidth);
-    section.Read(L"MainWindow.Height", m_mainWindowHeight);
-    section.Read(L"AlwaysOnTop", m_alwaysOnTop);
-    section.Read(L"ActivePage", m_activePage);
-    section.Read(L"ShowStatusBar", m_showStatusBar);
+    LoadProfileKeys(kSection, *this, kKeys);
     int autoClose = GetAutoCloseOverwriteDlg();
-    section.Read(L"AutoCloseOverwriteDlg", autoClose);
+    ReadProfileValue(kSection, L"AutoCloseOverwriteDlg", autoClose);
     SetAutoCloseOverwriteDlg(autoClose);
     int overwrite = GetOverwritePolicy();
-    section.Read(L"Overwrite", overwrite);
+    ReadProfileValue(kSection, L"Overwrite", overwrite);
     SetOverwritePolicy(overwrite);
-    section.Read(L"LastFileFilterIndex", m_lastFileFilterIndex);
-    section.Read(L"LastFolder", m_lastFolder);
-    section.Read(L"LastScanSubfolders", m_lastScanSubfolders);
+    LoadProfileKeys(kSection, *this, kLastFolderKeys);
     LoadPage(L"Mux", m_mux, false);
     LoadPage(L"Concatenate", m_concatenate, false);
     LoadPage(L"Extract", m_extract, true);
@@ -110,27 +96,21 @@ int CConversionSettings::LoadSettings()
 
 int CConversionSettings::SaveSettings()
 {
-    CProfileSection section(kSection);
-    section.WriteFlag(L"AutoCheckUpdate", m_autoCheckUpdate);
-    section.Write(L"AutoCheckUpdateDays", m_autoCheckUpdateDays);
-    section.Write(L"MainWindow.Left", m_mainWindowLeft);
-    section.Write(L"MainWindow.Top", m_mainWindowTop);
-    section.Write(L"MainWindow.Width", m_mainWindowWidth);
-    section.Write(L"MainWindow.Height", m_mainWindowHeight);
-    section.WriteFlag(L"AlwaysOnTop", m_alwaysOnTop);
-    section.Write(L"ActivePage", m_activePage);
-    section.WriteFlag(L"ShowStatusBar", m_showStatusBar);
-    section.WriteFlag(L"AutoCloseOverwriteDlg", GetAutoCloseOverwriteDlg());
-    section.Write(L"Overwrite", GetOverwritePolicy());
-    section.Write(L"LastFileFilterIndex", m_lastFileFilterIndex);
-    section.Write(L"LastFolder", m_lastFolder);
-    section.WriteFlag(L"LastScanSubfolders", m_lastScanSubfolders);
-    bool saved = !section.Failed();
+    bool saved = SaveProfileKeys(kSection, *this, kKeys);
+    saved = WriteProfileValue(kSection, L"AutoCloseOverwriteDlg", GetAutoCloseOverwriteDlg() != 0) && saved;
+    saved = WriteProfileValue(kSection, L"Overwrite", GetOverwritePolicy()) && saved;
+    saved = SaveProfileKeys(kSection, *this, kLastFolderKeys) && saved;
     saved = SavePage(L"Mux", m_mux, false) && saved;
     saved = SavePage(L"Concatenate", m_concatenate, false) && saved;
     saved = SavePage(L"Extract", m_extract, true) && saved;
     saved = SavePage(L"Convert", m_convert, true) && saved;
     return saved ? 0 : -1;
+}
+
+bool CConversionSettings::SaveProfile()
+{
+    bool saved = SaveSettings() == 0;
+    return theConversionRecentLists.Save() == 0 && saved;
 }
 
 CMainWindowPlacement CConversionSettings::GetMainWindowPlacement() const

@@ -26,6 +26,10 @@ public:
 
     CMainWindowPlacement GetMainWindowPlacement() const override;
     void SetMainWindowPlacement(const CMainWindowPlacement& placement) override;
+    int GetAlwaysOnTop() const override { return m_alwaysOnTop; }
+    void SetAlwaysOnTop(int value) override { m_alwaysOnTop = value ? 1 : 0; }
+    // SaveSettings, then the recent lists.
+    bool SaveProfile() override;
     int GetAutoCheckUpdate() const override { return m_autoCheckUpdate; }
     void SetAutoCheckUpdate(int value) override { m_autoCheckUpdate = value ? 1 : 0; }
     int GetAutoCheckUpdateDays() const override { return m_autoCheckUpdateDays; }

@@ -2,11 +2,9 @@
 #include "classlib/AfxMessageMap.h"
 #include "classlib/AfxModule.h"
 #include "classlib/CMenu.h"
-#include "conversion/app/CConversionRecentLists.h"
 #include "conversion/app/CConversionSettings.h"
 #include "conversion/app/CConversionView.h"
 #include "conversion/app/res/FetcherResources.h"
-#include "framework/system/COSInfo.h"
 #include "framework/system/SystemHelpers.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CAppMainWnd)
@@ -31,11 +29,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CAppMainWnd)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_CLOSE()
-    ON_WM_SYSCOMMAND()
-    ON_WM_INITMENUPOPUP()
     ON_WM_DROPFILES()
-    ON_WM_QUERYENDSESSION()
-    ON_WM_SYSCOLORCHANGE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CMainFrame::OnIdleUpdate)
     ON_NOTIFY(TCN_SELCHANGE, IDW_TOOL_TABS, &CMainFrame::OnSelchangeToolTab)
     ON_NOTIFY(TBN_DROPDOWN, IDW_TOOL_BAR, &CMainFrame::OnToolbarDropDown)
@@ -63,7 +57,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SetClassLongPtrW(m_hWnd, GCL_STYLE, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS);
     // The encoding tool's progress blocks reach the pages through the message filter.
     AllowCopyDataMessages();
-    AddAlwaysOnTopItem();
     if (theConversionSettings.m_mainWindowWidth <= 0 && theConversionSettings.m_mainWindowHeight <= 0)
         CenterWindow();
     if (!m_wndToolTabBar.Create(this, 0x52012000, AFX_IDW_TOOLBAR, kTabBarHeight) ||
@@ -75,19 +68,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     if (!theConversionSettings.m_showStatusBar)
         ShowControlBar(&m_wndStatusBar, FALSE, FALSE);
-    if (theConversionSettings.m_alwaysOnTop)
-        SetTopMost(TRUE);
     RecalcLayout();
     return 0;
-}
-
-void CMainFrame::AddAlwaysOnTopItem()
-{
-    HMENU hSystemMenu = ::GetSystemMenu(m_hWnd, FALSE);
-    if (!hSystemMenu)
-        return;
-    InsertMenuW(hSystemMenu, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-    InsertMenuW(hSystemMenu, 0, MF_BYPOSITION | MF_STRING, IDM_ALWAYS_ON_TOP, L"Always On Top");
 }
 
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
@@ -135,50 +117,10 @@ void CMainFrame::OnClose()
     CAppMainWnd::OnClose();
 }
 
-void CMainFrame::SetTopMost(BOOL bOn)
-{
-    SetWindowPos(bOn ? &wndTopMost : &wndNoTopMost, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    theConversionSettings.m_alwaysOnTop = bOn ? 1 : 0;
-}
-
-void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
-{
-    // The system keeps the low four bits of a command id for itself.
-    if ((nID & 0xFFF0) == IDM_ALWAYS_ON_TOP) {
-        SetTopMost(!theConversionSettings.m_alwaysOnTop);
-        return;
-    }
-    CAppMainWnd::OnSysCommand(nID, lParam);
-}
-
-void CMainFrame::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
-{
-    CAppMainWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
-    if (bSysMenu) {
-        UINT check = theConversionSettings.m_alwaysOnTop ? MF_CHECKED : MF_UNCHECKED;
-        CheckMenuItem(pPopupMenu->m_hMenu, IDM_ALWAYS_ON_TOP, MF_BYCOMMAND | check);
-    }
-}
-
 void CMainFrame::OnDropFiles(HDROP hDropInfo)
 {
     // The pages take drops themselves; a drop beside them is finished and ignored.
     DragFinish(hDropInfo);
-}
-
-BOOL CMainFrame::OnQueryEndSession()
-{
-    if (!CAppMainWnd::OnQueryEndSession())
-        return FALSE;
-    theConversionSettings.SaveSettings();
-    theConversionRecentLists.Save();
-    return TRUE;
-}
-
-void CMainFrame::OnSysColorChange()
-{
-    CAppMainWnd::OnSysColorChange();
-    COSInfo::Get().DetectVisualStyles();
 }
 
 LRESULT CMainFrame::OnIdleUpdate(WPARAM wParam, LPARAM lParam)

@@ -1,7 +1,7 @@
 // CMainFrame: the conversion tool's main window. No menu bar: the tool tab bar on top (the five
 // tools' tabs, the player button and the "Main menu" drop-down), the view with the tool pages,
-// and a one-pane status bar with the current tool's description. It can stay above other
-// windows ("Always On Top" in the system menu) and is dragged by its bars as by its caption.
+// and a one-pane status bar with the current tool's description. It is dragged by its bars as by
+// its caption; "Always On Top" and the end-of-session save come from its base.
 #pragma once
 #include "conversion/app/CConversionStatusBar.h"
 #include "conversion/app/CToolTabBar.h"
@@ -19,7 +19,6 @@ public:
     // The idle message is the current tool's description, so menus and start-up never wipe it.
     void GetMessageString(UINT nID, CString& rMessage) const override;
 
-    void SetTopMost(BOOL bOn);
     CConversionStatusBar& GetStatusBar() { return m_wndStatusBar; }
     CConversionView* GetView() const { return m_pView; }
 
@@ -32,18 +31,11 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
     void OnClose();
-    void OnSysCommand(UINT nID, LPARAM lParam);
-    void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnDropFiles(HDROP hDropInfo);
-    BOOL OnQueryEndSession();
-    void OnSysColorChange();
     LRESULT OnIdleUpdate(WPARAM wParam, LPARAM lParam);
     void OnSelchangeToolTab(NMHDR* pNMHDR, LRESULT* pResult);
     void OnToolbarDropDown(NMHDR* pNMHDR, LRESULT* pResult);
     void OnMainMenu();
     void OnEditSelectAll();
     DECLARE_MESSAGE_MAP()
-
-private:
-    void AddAlwaysOnTopItem();
 };

@@ -11,6 +11,7 @@
 #include "framework/text/CodePage.h"
 #include "framework/text/FileHelpers.h"
 #include "framework/text/LongPath.h"
+#include "tools/common/OwnedHandle.h"
 #include <shlwapi.h>
 #include <cstring>
 #include <memory>
@@ -166,14 +167,13 @@ private:
     {
         std::vector<CString> names;
         WIN32_FIND_DATAW found;
-        HANDLE find = m_path.IsEmpty() ? INVALID_HANDLE_VALUE : FindFirstFileW(JoinPath(m_path, L"*"), &found);
-        if (find == INVALID_HANDLE_VALUE)
+        OwnedFindHandle find(m_path.IsEmpty() ? INVALID_HANDLE_VALUE : FindFirstFileW(JoinPath(m_path, L"*"), &found));
+        if (!find)
             return names;
         do {
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
                 names.push_back(found.cFileName);
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
+        } while (FindNextFileW(find.Get(), &found));
         return names;
     }
 

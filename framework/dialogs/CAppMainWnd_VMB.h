@@ -5,7 +5,8 @@
 //
 // CFrameWnd's own map binds ID_VIEW_TOOLBAR (0xE800, the menu bar's id) to OnBarCheck: a frame
 // with a menu bar maps 59392 itself.
-// The placement and the update checks come from its base, CAppMainWnd.
+// The placement, the update checks, Always On Top and the end-of-session save come from its
+// base, CAppMainWnd.
 #pragma once
 #include "framework/controls/CMenuBar.h"
 #include "framework/dialogs/CAppMainWnd.h"

@@ -14,3 +14,6 @@
 
 // Bitmaps
 #define IDB_SCROLL_GRIP 221
+
+// The main window's system-menu item (CAppMainWnd); low bits clear, as system commands need
+#define IDM_SYS_ALWAYS_ON_TOP 0x0020

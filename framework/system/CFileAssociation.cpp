@@ -1,6 +1,7 @@
 #include "framework/system/CFileAssociation.h"
 #include "classlib/AfxModule.h"
 #include "framework/system/COSInfo.h"
+#include "tools/common/OwnedHandle.h"
 #include <shellapi.h>
 
 namespace {
@@ -44,24 +45,22 @@ bool HasValue(HKEY hKey)
 // Deletes the key when it opens and holds no subkey (and, unless bValuesAllowed, no value).
 bool DeleteKeyIfBare(HKEY hRoot, const CString& path, bool bValuesAllowed)
 {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExW(hRoot, path, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    OwnedRegKey key;
+    if (RegOpenKeyExW(hRoot, path, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
         return false;
-    bool bBare = !HasSubkey(hKey) && (bValuesAllowed || !HasValue(hKey));
-    RegCloseKey(hKey);
+    bool bBare = !HasSubkey(key.Get()) && (bValuesAllowed || !HasValue(key.Get()));
+    key.Reset();
     return bBare && RegDeleteKeyW(hRoot, path) == ERROR_SUCCESS;
 }
 
 // Removes the key's default value; true when the key then holds nothing at all.
 bool DeleteDefaultValue(HKEY hRoot, const CString& path)
 {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExW(hRoot, path, 0, KEY_READ | KEY_SET_VALUE, &hKey) != ERROR_SUCCESS)
+    OwnedRegKey key;
+    if (RegOpenKeyExW(hRoot, path, 0, KEY_READ | KEY_SET_VALUE, key.Receive()) != ERROR_SUCCESS)
         return false;
-    RegDeleteValueW(hKey, nullptr);
-    bool bEmpty = !HasSubkey(hKey) && !HasValue(hKey);
-    RegCloseKey(hKey);
-    return bEmpty;
+    RegDeleteValueW(key.Get(), nullptr);
+    return !HasSubkey(key.Get()) && !HasValue(key.Get());
 }
 
 }  // namespace
@@ -78,13 +77,11 @@ bool WriteRegistryString(HKEY hRoot, LPCWSTR pszKey, LPCWSTR pszValue, LPCWSTR p
 {
     if (!pszName)
         return RegSetValueW(hRoot, pszKey, REG_SZ, pszValue, 0) == ERROR_SUCCESS;
-    HKEY hKey = nullptr;
-    if (RegCreateKeyW(hRoot, pszKey, &hKey) != ERROR_SUCCESS)
+    OwnedRegKey key;
+    if (RegCreateKeyW(hRoot, pszKey, key.Receive()) != ERROR_SUCCESS)
         return false;
     DWORD cb = static_cast<DWORD>((wcslen(pszValue) + 1) * sizeof(wchar_t));
-    LONG lResult = RegSetValueExW(hKey, pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszValue), cb);
-    RegCloseKey(hKey);
-    return lResult == ERROR_SUCCESS;
+    return RegSetValueExW(key.Get(), pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszValue), cb) == ERROR_SUCCESS;
 }
 
 int DeleteKeyAndEmptyParents(HKEY hRoot, LPCWSTR pszKey)

@@ -3,6 +3,7 @@
 #include "classlib/CCmdUI.h"
 #include "classlib/CMenu.h"
 #include "classlib/CWinApp.h"
+#include "tools/common/OwnedHandle.h"
 #include <shlwapi.h>
 
 void CMRUList::Add(LPCWSTR pszText)
@@ -64,27 +65,22 @@ BOOL CMRUList::RemoveOtherValues()
     CWinApp* pApp = AfxGetApp();
     if (m_entries.GetSize() == 0)
         return pApp->WriteProfileString(m_strSection, nullptr, nullptr);
-    HKEY hApp = pApp->GetAppRegistryKey();
-    HKEY hSection = nullptr;
-    LONG opened = hApp ? RegOpenKeyExW(hApp, m_strSection, 0, KEY_READ | KEY_SET_VALUE, &hSection)
-                       : ERROR_INVALID_HANDLE;
-    if (hApp)
-        RegCloseKey(hApp);
-    if (opened != ERROR_SUCCESS)
+    OwnedRegKey app(pApp->GetAppRegistryKey());
+    OwnedRegKey section;
+    if (!app || RegOpenKeyExW(app.Get(), m_strSection, 0, KEY_READ | KEY_SET_VALUE, section.Receive()) != ERROR_SUCCESS)
         return FALSE;
     CStringArray others;
     wchar_t name[256];
     for (DWORD index = 0;; index++) {
         DWORD length = 256;
-        if (RegEnumValueW(hSection, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        if (RegEnumValueW(section.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
         if (!IsEntryName(name))
             others.Add(name);
     }
     BOOL bRemoved = TRUE;
     for (int i = 0; i < others.GetSize(); i++)
-        bRemoved = RegDeleteValueW(hSection, others[i]) == ERROR_SUCCESS && bRemoved;
-    RegCloseKey(hSection);
+        bRemoved = RegDeleteValueW(section.Get(), others[i]) == ERROR_SUCCESS && bRemoved;
     return bRemoved;
 }
 

@@ -15,3 +15,11 @@ IAppSettings* GetAppSettings()
 {
     return g_pSettings;
 }
+
+bool SaveAppProfile(HWND hWndOwner)
+{
+    if (!g_pSettings || g_pSettings->SaveProfile())
+        return true;
+    MessageBoxW(hWndOwner, L"The settings could not be saved.", g_pSettings->GetProductName(), MB_OK | MB_ICONWARNING);
+    return false;
+}

@@ -15,7 +15,7 @@
 //        without it checks run silently.
 //     4. At the end of start-up, when AutoCheckUpdate is on: PostMessage(WM_CHECK_FOR_UPDATES,
 //        0, 1) to the main window (a CAppMainWnd starts the automatic check).
-//   ExitInstance, before the settings are saved:
+//   ExitInstance, before the settings are saved (SaveAppProfile):
 //     1. EndUpdateChecks(timeout) (framework/net/UpdateCheck.h): cancels running checks and
 //        posts WM_CLOSE to their windows; dialogs 521 and 527 end on WM_CLOSE as on Cancel,
 //        and the checks' "check automatically" choices reach SetAutoCheckUpdate.
@@ -57,8 +57,21 @@ public:
     // Read when the main window is made, written when it is destroyed (CAppMainWnd).
     virtual CMainWindowPlacement GetMainWindowPlacement() const = 0;
     virtual void SetMainWindowPlacement(const CMainWindowPlacement& placement) = 0;
+
+    // "AlwaysOnTop": the main window stays above the others (CAppMainWnd's system-menu item).
+    // A program that keeps no such choice leaves these as they are.
+    virtual int GetAlwaysOnTop() const { return 0; }
+    virtual void SetAlwaysOnTop(int) {}
+    // Writes the settings and the program's recent lists, as at the end of a Windows session:
+    // false when a value could not be written (the others still are).
+    virtual bool SaveProfile() { return true; }
 };
 
 // The object stays the caller's; null (the state before start-up) unsets it.
 void SetAppSettings(IAppSettings* pSettings);
 IAppSettings* GetAppSettings();
+
+// Saves the program's settings and recent lists (SaveProfile) and, when a value could not be
+// written, tells the user so in a message box owned by hWndOwner (null: no owner). True when
+// everything was written, or when no settings are set.
+bool SaveAppProfile(HWND hWndOwner);

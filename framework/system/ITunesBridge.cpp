@@ -1,4 +1,5 @@
 #include "framework/system/ITunesBridge.h"
+#include "tools/common/OwnedHandle.h"
 #include <objbase.h>
 #include <oleauto.h>
 #include <cstddef>
@@ -51,11 +52,8 @@ const IID kIID_IiTunes = {0x9DD6680B, 0x3EDC, 0x40DB, {0xA7, 0x71, 0xE6, 0xFE, 0
 
 bool KeyExists(HKEY hRoot, LPCWSTR pszPath)
 {
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExW(hRoot, pszPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(hKey);
-    return true;
+    OwnedRegKey key;
+    return RegOpenKeyExW(hRoot, pszPath, 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
 void AddOneFile(IITLibraryPlaylist* pPlaylist, const CString& path)

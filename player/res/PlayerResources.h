@@ -3,6 +3,7 @@
 // suite's script that opens a player window include player/res/Player.rc. Ids are fixed once
 // given (saved settings, shell associations and the menus depend on them): add, never renumber.
 #pragma once
+#include "framework/res/FrameworkResources.h"
 
 // The frame's menu, accelerators, icon and document string
 #define IDR_MAINFRAME 128
@@ -222,8 +223,8 @@
 #define ID_HELP_WEB_SITE 32824
 #define ID_HELP_CHECK_UPDATES 32834
 
-// System-menu items the frame adds (low bits clear, as system commands need)
-#define IDM_SYS_ALWAYS_ON_TOP 0x0020
+// System-menu items the frame adds beside IDM_SYS_ALWAYS_ON_TOP (low bits clear, as system
+// commands need)
 #define IDM_SYS_FULL_SCREEN 0x0040
 #define IDM_SYS_TRANSPARENT 0x0100
 

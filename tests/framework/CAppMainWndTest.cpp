@@ -1,12 +1,15 @@
 // CAppMainWnd: the saved placement is used when the window is made and stored when it is
 // destroyed (not for an iconic window, reset for a maximized one), and WM_CHECK_FOR_UPDATES
-// starts a check only for wParam 0.
+// starts a check only for wParam 0. The system menu's "Always On Top" follows and sets the
+// settings' choice, and the end of a Windows session saves the profile and tells of a failed save.
 #include "framework/dialogs/CAppMainWnd.h"
 #include "tests/support/TestWait.h"
+#include "tests/support/DialogScript.h"
 #include "classlib/Afx.h"
 #include "framework/controls/FrameworkMessages.h"
 #include "framework/net/CUpdateChecker.h"
 #include "framework/net/UpdateCheck.h"
+#include "framework/res/FrameworkResources.h"
 #include "framework/system/IAppSettings.h"
 #include "tests/framework/LoopbackHttpServer.h"
 #include "tests/framework/RegistrySandbox.h"
@@ -33,11 +36,31 @@ public:
         m_placement = placement;
         m_nWrites++;
     }
+    int GetAlwaysOnTop() const override { return m_alwaysOnTop; }
+    void SetAlwaysOnTop(int value) override { m_alwaysOnTop = value; }
+    bool SaveProfile() override
+    {
+        m_nSaves++;
+        return m_saveWorks;
+    }
 
     CString m_strManifestUrl;
     CMainWindowPlacement m_placement;
     int m_nWrites = 0;
+    int m_alwaysOnTop = 0;
+    bool m_saveWorks = true;
+    int m_nSaves = 0;
 };
+
+bool IsTopmost(CWnd* pWnd)
+{
+    return (pWnd->GetExStyle() & WS_EX_TOPMOST) != 0;
+}
+
+bool IsChecked(CMenu* pMenu, UINT nID)
+{
+    return (pMenu->GetMenuState(nID, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
 
 CMainWindowPlacement Placement(int l, int t, int w, int h)
 {
@@ -197,3 +220,64 @@ TEST_F(AppMainWnd, CheckForUpdatesWithWParamOneStartsNoCheck)
 }
 
 }  // namespace
+
+TEST_F(AppMainWnd, TheSystemMenuStartsWithAlwaysOnTopAndASeparator)
+{
+    CAppMainWnd* pFrame = Make();
+    ASSERT_NE(pFrame, nullptr);
+    CMenu* pSystem = pFrame->GetSystemMenu(FALSE);
+    ASSERT_NE(pSystem, nullptr);
+    EXPECT_EQ(IDM_SYS_ALWAYS_ON_TOP, static_cast<int>(pSystem->GetMenuItemID(0)));
+    EXPECT_EQ(0u, pSystem->GetMenuItemID(1)) << "a separator";
+    pFrame->DestroyWindow();
+}
+
+TEST_F(AppMainWnd, AlwaysOnTopTogglesTheWindowAndTheSetting)
+{
+    struct Case {
+        const char* name;
+        int stored;   // AlwaysOnTop when the window is made
+        int toggled;  // after one "Always On Top" click
+    };
+    const Case cases[] = {{"off, then on", 0, 1}, {"on, then off", 1, 0}};
+    for (const Case& c : cases) {
+        m_settings.m_alwaysOnTop = c.stored;
+        CAppMainWnd* pFrame = Make();
+        ASSERT_NE(pFrame, nullptr) << c.name;
+        EXPECT_EQ(c.stored != 0, IsTopmost(pFrame)) << c.name;
+        // The low four bits of a system command are the system's own.
+        pFrame->SendMessage(WM_SYSCOMMAND, IDM_SYS_ALWAYS_ON_TOP | 0x2);
+        EXPECT_EQ(c.toggled, m_settings.m_alwaysOnTop) << c.name;
+        EXPECT_EQ(c.toggled != 0, IsTopmost(pFrame)) << c.name;
+        CMenu* pSystem = pFrame->GetSystemMenu(FALSE);
+        ASSERT_NE(pSystem, nullptr);
+        pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pSystem->m_hMenu), MAKELPARAM(0, TRUE));
+        EXPECT_EQ(c.toggled != 0, IsChecked(pSystem, IDM_SYS_ALWAYS_ON_TOP)) << c.name;
+        pFrame->DestroyWindow();
+    }
+}
+
+TEST_F(AppMainWnd, TheEndOfASessionSavesTheProfileAndTellsOfAFailedSave)
+{
+    struct Case {
+        const char* name;
+        bool saveWorks;
+        const wchar_t* boxText;
+    };
+    const Case cases[] = {{"saved", true, L""}, {"not saved", false, L"The settings could not be saved."}};
+    for (const Case& c : cases) {
+        m_settings.m_saveWorks = c.saveWorks;
+        m_settings.m_nSaves = 0;
+        CAppMainWnd* pFrame = Make();
+        ASSERT_NE(pFrame, nullptr) << c.name;
+        LRESULT endAllowed;
+        {
+            MessageBoxCloser closer(pFrame->m_hWnd);
+            endAllowed = pFrame->SendMessage(WM_QUERYENDSESSION);
+            EXPECT_STREQ(c.boxText, MessageBoxCloser::Text()) << c.name;
+        }
+        EXPECT_TRUE(endAllowed) << c.name << ": a failed save does not hold the session up";
+        EXPECT_EQ(1, m_settings.m_nSaves) << c.name;
+        pFrame->DestroyWindow();
+    }
+}

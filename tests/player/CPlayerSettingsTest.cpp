@@ -1,5 +1,7 @@
 // The player's settings in a sandboxed profile: defaults, clamps and what is never written.
 #include "player/CPlayerSettings.h"
+#include "player/CPlayerAppSettings.h"
+#include "player/CPlayerHistory.h"
 #include "tests/player/PlayerProfile.h"
 
 namespace {
@@ -81,6 +83,22 @@ TEST_F(PlayerSettings, TempFolderIsReadButNeverWritten)
     m_app.WriteProfileString(kSection, L"TempFolder", L"D:\\Thumbs");
     settings.Load();
     EXPECT_STREQ(L"D:\\Thumbs", settings.m_strTempFolder);
+}
+
+TEST_F(PlayerSettings, SavesSayWhetherEveryValueWasWritten)
+{
+    CPlayerSettings settings;
+    EXPECT_TRUE(settings.Save());
+    ASSERT_EQ(0, g_playerHistory.Load());  // the recent lists learn their sections
+    EXPECT_TRUE(g_playerAppSettings.SaveProfile());
+}
+
+TEST(PlayerSettingsWithoutProfile, SavesThatCannotWriteSaySo)
+{
+    CWinApp app(L"Kavri Video Player");  // no registry key: every write fails
+    CPlayerSettings settings;
+    EXPECT_FALSE(settings.Save());
+    EXPECT_FALSE(g_playerAppSettings.SaveProfile());
 }
 
 }  // namespace

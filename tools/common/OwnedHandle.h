@@ -1,6 +1,6 @@
 // A handle that must be closed lives in an owning object: closed by its destructor, movable,
 // never copied, so that no return path can forget it. Plain Win32, without the class library:
-// the tools and the framework both use it.
+// the tools, the class library and the framework all use it.
 #pragma once
 #include <windows.h>
 
@@ -67,3 +67,20 @@ struct FileHandleTraits {
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 typedef UniqueHandle<FileHandleTraits> OwnedFileHandle;
+
+// Registry keys from RegOpenKeyExW / RegCreateKeyExW (never a predefined root such as
+// HKEY_CURRENT_USER).
+struct RegistryKeyTraits {
+    typedef HKEY Type;
+    static HKEY None() { return nullptr; }
+    static void Close(HKEY key) { RegCloseKey(key); }
+};
+typedef UniqueHandle<RegistryKeyTraits> OwnedRegKey;
+
+// Searches from FindFirstFileW, whose "none" is INVALID_HANDLE_VALUE.
+struct FindHandleTraits {
+    typedef HANDLE Type;
+    static HANDLE None() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE handle) { FindClose(handle); }
+};
+typedef UniqueHandle<FindHandleTraits> OwnedFindHandle;

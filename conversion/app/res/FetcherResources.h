@@ -23,7 +23,6 @@
 #define ID_TOOL_RESERVED_1 32950
 #define ID_TOOL_RESERVED_2 32951
 #define IDS_TOOL_DESCRIPTION 34001  // "%s": the status bar's one pane
-#define IDM_ALWAYS_ON_TOP 32        // system-menu item
 
 // Control ids of the frame's bars
 #define IDW_TOOL_BAR 59398

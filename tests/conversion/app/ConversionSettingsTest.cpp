@@ -143,6 +143,13 @@ TEST(ConversionSettings, ASaveThatCannotWriteSaysSo)
     EXPECT_EQ(-1, settings.SaveSettings());
 }
 
+TEST(ConversionSettings, AProfileSaveThatCannotWriteSaysSo)
+{
+    CWinApp app(L"Kavri Media Fetcher");  // no registry key: every write fails
+    CConversionSettings settings;
+    EXPECT_FALSE(settings.SaveProfile());
+}
+
 TEST(ConversionSettings, TaskStatesMapToIconsAndColours)
 {
     struct IconCase {
