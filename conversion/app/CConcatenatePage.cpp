@@ -105,7 +105,7 @@ BOOL CConcatenatePage::OnInitDialog()
     m_list.CListCtrl::InsertColumn(0, L"File Name", LVCFMT_LEFT, kNameColumnWidth);
     m_list.CListCtrl::InsertColumn(1, L"Location Folder", LVCFMT_LEFT,
                                    client.Width() - GetSystemMetrics(SM_CXVSCROLL) - kNameColumnWidth);
-    m_list.SetImageList(theConversionUiResources.GetSystemImageList(1), LVSIL_SMALL);
+    m_list.SetImageList(theConversionUiResources.m_systemImages.GetImageList(1), LVSIL_SMALL);
     SetRunningLayout(FALSE);
     return TRUE;
 }

@@ -20,6 +20,8 @@ int LoadImageList(CImageList& list, int size, UINT colourFlag, UINT bitmapId)
 int CConversionUiResources::Load()
 {
     COSInfo::Get().DetectVisualStyles();
+    if (m_systemImages.Load() != 0)
+        return -1;
     m_fonts.Create();
     SetAppFontSet(&m_fonts);
     m_hHandCursor = AfxGetApp() ? AfxGetApp()->LoadCursor(IDC_HAND_CURSOR) : nullptr;
@@ -33,13 +35,6 @@ int CConversionUiResources::Load()
     if (!m_pageBrush.GetSafeHandle())
         m_pageBrush.CreateSolidBrush(kPageBackground);
     return 0;
-}
-
-CImageList* CConversionUiResources::GetSystemImageList(int small)
-{
-    if (!m_systemImages.GetImageList(small))
-        m_systemImages.Load();
-    return m_systemImages.GetImageList(small);
 }
 
 void CConversionUiResources::Free()
