@@ -214,7 +214,8 @@ void PlayerControlBar::OnPaint()
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
-    CMemoryDC memDC(&dc, &client);
+    // Only the update rectangle: the bar repaints an item whose state changes on its own.
+    CMemoryDC memDC(&dc, &dc.m_ps.rcPaint);
     memDC.FillSolidRect(CRect(client.left, client.top, client.right, client.top + 1), kTopLine);
     memDC.FillSolidRect(CRect(client.left, client.top + 1, client.right, client.bottom), kBackground);
     Items().DrawItems(&memDC);
