@@ -1,6 +1,7 @@
 #include "player/PlayerControlBar.h"
 #include "classlib/CMenu.h"
 #include "framework/controls/AppUiResources.h"
+#include "framework/controls/BitmapResource.h"
 #include "framework/controls/CMemoryDC.h"
 #include "framework/text/Duration.h"
 #include "mediatools/CPlayerSession.h"
@@ -32,7 +33,7 @@ BOOL LoadImageList(CImageList& list, UINT nBitmapID, int cx, COLORREF crMask)
 {
     CBitmap bitmap;
     BITMAP info = {};
-    if (!bitmap.LoadBitmap(nBitmapID) || !bitmap.GetBitmap(&info) || cx <= 0)
+    if (!LoadBitmapResource(bitmap, nBitmapID) || !bitmap.GetBitmap(&info) || cx <= 0)
         return FALSE;
     if (!list.Create(cx, info.bmHeight, ILC_COLOR32 | ILC_MASK, 0, info.bmWidth / cx))
         return FALSE;
