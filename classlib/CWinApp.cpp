@@ -43,20 +43,21 @@ bool ReadValue(HKEY hKey, LPCWSTR lpszEntry, DWORD dwType, std::vector<BYTE>& da
 {
     if (!hKey || !lpszEntry)
         return false;
+    // Most values fit the first buffer: one registry call instead of a size query and a read,
+    // each a round trip to the server under Wine.
+    const DWORD kFirstSize = 512;
     DWORD type = 0;
-    DWORD size = 0;
-    LONG r = RegQueryValueExW(hKey, lpszEntry, nullptr, &type, nullptr, &size);
-    while (r == ERROR_SUCCESS || r == ERROR_MORE_DATA) {
-        if (type != dwType)
-            return false;
+    DWORD size = kFirstSize;
+    data.resize(size);
+    LONG r = RegQueryValueExW(hKey, lpszEntry, nullptr, &type, data.data(), &size);
+    while (r == ERROR_MORE_DATA && type == dwType) {
         data.resize(size);
         r = RegQueryValueExW(hKey, lpszEntry, nullptr, &type, data.data(), &size);
-        if (r == ERROR_SUCCESS) {
-            data.resize(size);
-            return type == dwType;
-        }
     }
-    return false;
+    if (r != ERROR_SUCCESS || type != dwType)
+        return false;
+    data.resize(size);
+    return true;
 }
 
 bool SucceededOrMissing(LONG r)

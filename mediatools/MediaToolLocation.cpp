@@ -14,6 +14,11 @@ namespace {
 // Written by whichever worker thread ran a tool last.
 std::atomic<int> g_nLastToolError(0);
 
+DWORD WINAPI StartMediaToolThread(LPVOID)
+{
+    return static_cast<DWORD>(StartMediaToolHidden());
+}
+
 CString ToolPathIn(LPCWSTR pszFolder, LPCWSTR pszName)
 {
     CString strPath;
@@ -64,6 +69,22 @@ int StartMediaToolHidden()
         }
     }
     return 0;
+}
+
+void MediaToolWarmUp::Start()
+{
+    if (m_bStarted)
+        return;
+    m_bStarted = true;
+    m_thread.Reset(::CreateThread(nullptr, 0, &StartMediaToolThread, nullptr, 0, nullptr));
+    if (!m_thread)
+        StartMediaToolHidden();
+}
+
+void MediaToolWarmUp::Wait(DWORD dwMilliseconds)
+{
+    if (m_thread)
+        WaitForSingleObject(m_thread.Get(), dwMilliseconds);
 }
 
 void SetLastToolError(int nCode)

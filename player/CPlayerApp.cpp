@@ -30,12 +30,6 @@ namespace {
 const DWORD kUpdateCheckEndMs = 3000;
 const DWORD kToolWarmUpEndMs = 10000;
 
-DWORD WINAPI StartToolThread(LPVOID)
-{
-    StartMediaToolHidden();
-    return 0;
-}
-
 CUpdateDialogsUI g_updateDialogs;
 
 }  // namespace
@@ -107,18 +101,21 @@ int CPlayerApp::LoadStartupData()
 int CPlayerApp::SetUpTools()
 {
     LocateMediaTools(GetComponentsFolder());
-    // Under Wine a process start holds its caller for a tenth of a second and more: the window
-    // is not kept waiting for it.
-    m_toolWarmUp.Reset(::CreateThread(nullptr, 0, &StartToolThread, nullptr, 0, nullptr));
-    if (!m_toolWarmUp)
-        StartMediaToolHidden();
     return 0;
+}
+
+BOOL CPlayerApp::OnIdle(LONG lCount)
+{
+    BOOL bMore = CWinApp::OnIdle(lCount);
+    // Nothing is left to do: the window has had its first paint.
+    if (!bMore)
+        m_toolWarmUp.Start();
+    return bMore;
 }
 
 int CPlayerApp::ExitInstance()
 {
-    if (m_toolWarmUp)
-        WaitForSingleObject(m_toolWarmUp.Get(), kToolWarmUpEndMs);
+    m_toolWarmUp.Wait(kToolWarmUpEndMs);
     if (m_bStarted) {
         EndUpdateChecks(kUpdateCheckEndMs);
         SaveAppProfile(nullptr);

@@ -4,7 +4,7 @@
 // repeat menus and of the recent-files list. One global object, in the program's own file.
 #pragma once
 #include "classlib/CWinApp.h"
-#include "tools/common/OwnedHandle.h"
+#include "mediatools/MediaToolLocation.h"
 
 class PlayerCommandLineInfo;
 
@@ -15,6 +15,7 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    BOOL OnIdle(LONG lCount) override;
     virtual void RegisterPlaylistFileType(BOOL bRegister);
     // The library's shell command with the files handed to the playlist instead: they replace
     // it, and the first one plays. FALSE when no main window could be made.
@@ -24,8 +25,8 @@ public:
     void OpenRecentEntry(int nIndex);
 
     bool m_bStarted = false;  // the loaders ran: the exit saves
-    // The hidden warm-up start of the first tool, off the window thread; the exit waits for it.
-    OwnedHandle m_toolWarmUp;
+    // The hidden start of the first tool, after the first paint; the exit waits for it.
+    MediaToolWarmUp m_toolWarmUp;
 
 protected:
     void OnAbout();

@@ -3,6 +3,7 @@
 #include "classlib/CFrameWnd.h"
 #include "classlib/CMenu.h"
 #include "framework/controls/AppUiResources.h"
+#include "framework/controls/BitmapResource.h"
 #include "framework/text/Duration.h"
 #include "image/ImageFit.h"
 #include "player/CItemVideoWnd.h"
@@ -49,7 +50,7 @@ int TypeIconIndex(const CPlaylistItem* pItem)
 BOOL LoadImages(CImageList& list, UINT nBitmap, int cx, int cy, int nGrow, COLORREF crMask)
 {
     CBitmap bitmap;
-    if (!bitmap.LoadBitmap(nBitmap) || !list.Create(cx, cy, ILC_COLOR32 | ILC_MASK, 0, nGrow))
+    if (!LoadBitmapResource(bitmap, nBitmap) || !list.Create(cx, cy, ILC_COLOR32 | ILC_MASK, 0, nGrow))
         return FALSE;
     return list.Add(&bitmap, crMask) >= 0;
 }

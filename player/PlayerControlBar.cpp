@@ -1,6 +1,7 @@
 #include "player/PlayerControlBar.h"
 #include "classlib/CMenu.h"
 #include "framework/controls/AppUiResources.h"
+#include "framework/controls/BitmapResource.h"
 #include "framework/controls/CMemoryDC.h"
 #include "framework/text/Duration.h"
 #include "mediatools/CPlayerSession.h"
@@ -32,7 +33,7 @@ BOOL LoadImageList(CImageList& list, UINT nBitmapID, int cx, COLORREF crMask)
 {
     CBitmap bitmap;
     BITMAP info = {};
-    if (!bitmap.LoadBitmap(nBitmapID) || !bitmap.GetBitmap(&info) || cx <= 0)
+    if (!LoadBitmapResource(bitmap, nBitmapID) || !bitmap.GetBitmap(&info) || cx <= 0)
         return FALSE;
     if (!list.Create(cx, info.bmHeight, ILC_COLOR32 | ILC_MASK, 0, info.bmWidth / cx))
         return FALSE;
@@ -214,7 +215,8 @@ void PlayerControlBar::OnPaint()
     CPaintDC dc(this);
     CRect client;
     GetClientRect(&client);
-    CMemoryDC memDC(&dc, &client);
+    // Only the update rectangle: the bar repaints an item whose state changes on its own.
+    CMemoryDC memDC(&dc, &dc.m_ps.rcPaint);
     memDC.FillSolidRect(CRect(client.left, client.top, client.right, client.top + 1), kTopLine);
     memDC.FillSolidRect(CRect(client.left, client.top + 1, client.right, client.bottom), kBackground);
     Items().DrawItems(&memDC);

@@ -3,6 +3,7 @@
 #include "classlib/CDC.h"
 #include "classlib/CGdiObject.h"
 #include "classlib/CWinApp.h"
+#include "framework/controls/BitmapResource.h"
 #include "framework/dialogs/CAppMainWnd_VMB.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
@@ -51,7 +52,7 @@ int VideoDisplayWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_busyImages.Create(kDotSize, kDotSize, ILC_COLOR32 | ILC_MASK, 0, 2))
         return -1;
     CBitmap dots;
-    if (dots.LoadBitmap(IDB_BUSY_DOTS))
+    if (LoadBitmapResource(dots, IDB_BUSY_DOTS))
         m_busyImages.Add(&dots, RGB(0xFF, 0x00, 0xFF));
     return 0;
 }

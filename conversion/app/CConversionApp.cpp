@@ -28,6 +28,7 @@ CUpdateDialogsUI theUpdateDialogs;
 CFileExistsPrompt theFileExistsPrompt(theConversionSettings);
 // Update checks still running at exit get this long to end before the settings are saved.
 const DWORD kUpdateCheckEndMs = 5000;
+const DWORD kToolWarmUpEndMs = 10000;
 
 }  // namespace
 
@@ -47,7 +48,6 @@ int CConversionApp::InitEngine()
     CString toolFolder = GetComponentsFolder();
     CString dataFolder = GetDataFolder();
     LocateMediaTools(toolFolder);
-    StartMediaToolHidden();
     return theMediaFormats.Load(dataFolder) != 0 ? -1 : 0;
 }
 
@@ -97,8 +97,18 @@ void CConversionApp::ReportDamagedCatalogue()
     m_pMainWnd->MessageBox(text, L"Kavri Media Fetcher", MB_OK | MB_ICONWARNING);
 }
 
+BOOL CConversionApp::OnIdle(LONG lCount)
+{
+    BOOL bMore = CWinApp::OnIdle(lCount);
+    // Nothing is left to do: the window has had its first paint.
+    if (!bMore)
+        m_toolWarmUp.Start();
+    return bMore;
+}
+
 int CConversionApp::ExitInstance()
 {
+    m_toolWarmUp.Wait(kToolWarmUpEndMs);
     if (m_bStarted) {
         EndUpdateChecks(kUpdateCheckEndMs);
         theMediaFormats.Save();

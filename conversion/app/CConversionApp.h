@@ -4,6 +4,7 @@
 // writes the configuration back. The command line is not read.
 #pragma once
 #include "classlib/CWinApp.h"
+#include "mediatools/MediaToolLocation.h"
 
 class CConversionApp : public CWinApp {
 public:
@@ -11,6 +12,7 @@ public:
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    BOOL OnIdle(LONG lCount) override;
 
     // Tool folder, tools and format table: 0, or -1 when the format table can't be built.
     static int InitEngine();
@@ -28,4 +30,6 @@ private:
     void ReportDamagedCatalogue();
 
     bool m_bStarted = false;  // the configuration was loaded, so exit saves it
+    // The hidden start of the first tool, after the first paint; the exit waits for it.
+    MediaToolWarmUp m_toolWarmUp;
 };

@@ -2,6 +2,7 @@
 #include "classlib/AfxMessageMap.h"
 #include "conversion/app/CConversionUiResources.h"
 #include "conversion/app/res/FetcherResources.h"
+#include "framework/controls/BitmapResource.h"
 #include "framework/controls/CMemoryDC.h"
 
 IMPLEMENT_DYNAMIC(CTaskProgressCtrl, CWnd)
@@ -25,7 +26,7 @@ BOOL CTaskProgressCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd
 {
     CBitmap corners;
     if (!m_corners.GetSafeHandle() && m_corners.Create(kCorner, kCorner, ILC_COLOR32 | ILC_MASK, 4, 0) &&
-        corners.LoadBitmap(IDB_PROGRESS_CORNERS))
+        LoadBitmapResource(corners, IDB_PROGRESS_CORNERS))
         m_corners.Add(&corners, 0xFF00FF);
     LPCWSTR className = AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW));
     return CWnd::Create(className, nullptr, dwStyle, rect, pParentWnd, nID);

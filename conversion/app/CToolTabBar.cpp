@@ -2,6 +2,7 @@
 #include "classlib/AfxMessageMap.h"
 #include "conversion/app/CConversionUiResources.h"
 #include "conversion/app/res/FetcherResources.h"
+#include "framework/controls/BitmapResource.h"
 #include "framework/controls/CMemoryDC.h"
 #include <algorithm>
 
@@ -51,7 +52,7 @@ BOOL CToolTabBar::CreateTabs()
     CImageList& pieces = m_wndTabs.m_tabImages;
     CBitmap normal, selected;
     if (!pieces.Create(kTabPieceWidth, kTabPieceHeight, ILC_COLOR24 | ILC_MASK, 6, 0) ||
-        !normal.LoadBitmap(IDB_TAB_NORMAL) || !selected.LoadBitmap(IDB_TAB_SELECTED))
+        !LoadBitmapResource(normal, IDB_TAB_NORMAL) || !LoadBitmapResource(selected, IDB_TAB_SELECTED))
         return FALSE;
     pieces.Add(&normal, RGB(0, 0, 0));
     pieces.Add(&selected, RGB(0, 0, 0));
@@ -71,7 +72,7 @@ BOOL CToolTabBar::CreateToolBar()
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY);
     CBitmap images;
     if (!m_toolBarImages.Create(kButtonImageWidth, kButtonImageHeight, ILC_COLOR32 | ILC_MASK, 2, 0) ||
-        !images.LoadBitmap(IDB_TOOLBAR_IMAGES) || m_toolBarImages.Add(&images, 0xFF00FF) < 0)
+        !LoadBitmapResource(images, IDB_TOOLBAR_IMAGES) || m_toolBarImages.Add(&images, 0xFF00FF) < 0)
         return FALSE;
     m_wndToolBar.SendMessage(TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_toolBarImages.GetSafeHandle()));
     m_wndToolBar.SetSizes(CSize(kButtonImageWidth + 7, kButtonImageHeight + 6),

@@ -185,8 +185,15 @@ void CBarItemContainer::EndTracking(BOOL bClearPressed)
 
 void CBarItemContainer::DrawItems(CDC* pDC)
 {
+    // A paint of one item's change draws that item alone.
+    CRect clip;
+    bool bClipKnown = pDC->GetClipBox(&clip) != ERROR;
     for (CBarItem* pItem : m_items) {
-        if (pItem && !pItem->IsHidden())
+        if (!pItem || pItem->IsHidden())
+            continue;
+        CRect rect, overlap;
+        pItem->GetRect(&rect);
+        if (!bClipKnown || overlap.IntersectRect(&rect, &clip))
             pItem->Draw(pDC);
     }
 }
@@ -715,10 +722,9 @@ BOOL CItemBar::OnEraseBkgnd(CDC*)
 void CItemBar::OnPaint()
 {
     CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    CMemoryDC memDC(&dc, &client);
-    memDC.FillSolidRect(&client, m_crBackground);
+    CRect paint(dc.m_ps.rcPaint);
+    CMemoryDC memDC(&dc, &paint);
+    memDC.FillSolidRect(&paint, m_crBackground);
     m_items.DrawItems(&memDC);
 }
 

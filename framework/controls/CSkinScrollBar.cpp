@@ -1,4 +1,5 @@
 #include "framework/controls/CSkinScrollBar.h"
+#include "framework/controls/BitmapResource.h"
 #include "framework/controls/CMemoryDC.h"
 #include "framework/res/FrameworkResources.h"
 #include <algorithm>
@@ -41,7 +42,7 @@ int CSkinScrollBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_gripImages.Create(14, 2, ILC_COLOR32 | ILC_MASK, 2, 2))
         return -1;
     CBitmap grip;
-    if (grip.LoadBitmap(IDB_SCROLL_GRIP))
+    if (LoadBitmapResource(grip, IDB_SCROLL_GRIP))
         m_gripImages.Add(&grip, RGB(0xFF, 0x00, 0xFF));
     return 0;
 }

@@ -88,6 +88,11 @@ TEST_F(CWinAppProfile, ValuesRoundTripInEverySection)
 {
     const wchar_t* sections[] = {L"", L"Settings", L"Deep\\Nested\\Section"};
     const std::vector<BYTE> bytes = {0, 1, 0xFF, 0, 42};
+    // Longer than any first guess at a value's size.
+    const CString longText(L'x', 3000);
+    std::vector<BYTE> longBytes(5000);
+    for (size_t i = 0; i < longBytes.size(); ++i)
+        longBytes[i] = static_cast<BYTE>(i * 7);
     for (const wchar_t* section : sections) {
         SCOPED_TRACE(testing::Message() << "section \"" << CStringA(section) << "\"");
         EXPECT_TRUE(m_app.WriteProfileInt(section, L"Int", -12));
@@ -96,6 +101,9 @@ TEST_F(CWinAppProfile, ValuesRoundTripInEverySection)
         EXPECT_TRUE(m_app.WriteProfileString(section, L"Empty", L""));
         EXPECT_TRUE(m_app.WriteProfileBinary(section, L"Bytes", const_cast<BYTE*>(bytes.data()),
                                              static_cast<UINT>(bytes.size())));
+        EXPECT_TRUE(m_app.WriteProfileString(section, L"LongText", longText));
+        EXPECT_TRUE(
+            m_app.WriteProfileBinary(section, L"LongBytes", longBytes.data(), static_cast<UINT>(longBytes.size())));
 
         EXPECT_EQ(static_cast<UINT>(-12), m_app.GetProfileInt(section, L"Int", 5));
         EXPECT_EQ(0u, m_app.GetProfileInt(section, L"Zero", 5));
@@ -106,6 +114,11 @@ TEST_F(CWinAppProfile, ValuesRoundTripInEverySection)
         ASSERT_TRUE(m_app.GetProfileBinary(section, L"Bytes", &data, &size));
         EXPECT_EQ(bytes, std::vector<BYTE>(data, data + size));
         delete[] data;
+        EXPECT_STREQ(longText, m_app.GetProfileString(section, L"LongText"));
+        ASSERT_TRUE(m_app.GetProfileBinary(section, L"LongBytes", &data, &size));
+        EXPECT_EQ(longBytes, std::vector<BYTE>(data, data + size));
+        delete[] data;
+        EXPECT_EQ(5u, m_app.GetProfileInt(section, L"LongText", 5)) << "a long string is no number either";
     }
     // The empty section is the application key itself.
     DWORD value = 0;

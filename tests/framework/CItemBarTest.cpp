@@ -339,6 +339,25 @@ TEST_F(ItemBarTest, ButtonDrawsItsHotColourAndMovesItsImageWhenPressed)
     EXPECT_EQ(64, canvas.Count(RGB(5, 5, 5)));
 }
 
+// A paint of part of the bar goes through a bitmap of that part whose origin is moved to it:
+// the items reaching into it are drawn, in the bar's coordinates.
+TEST_F(ItemBarTest, DrawItemsDrawsWhatReachesIntoAPartialPaint)
+{
+    struct Case {
+        int left, right;
+        COLORREF colour;
+    } cases[] = {{150, 210, RGB(10, 0, 0)}, {220, 260, RGB(20, 0, 0)}, {290, 340, RGB(30, 0, 0)}};
+    for (const Case& c : cases)
+        AddButton(1, c.left, c.right)->m_crNormal = c.colour;
+    DibCanvas canvas(100, 30);  // the bar's x 200 to 300
+    canvas.m_dc.SetWindowOrg(200, 0);
+    m_bar->Items().DrawItems(&canvas.m_dc);
+    EXPECT_EQ(RGB(10, 0, 0), canvas.At(5, 5));
+    EXPECT_EQ(kWhite, canvas.At(15, 5));
+    EXPECT_EQ(RGB(20, 0, 0), canvas.At(30, 5));
+    EXPECT_EQ(RGB(30, 0, 0), canvas.At(95, 5));
+}
+
 TEST_F(ItemBarTest, ButtonSkinsOfThreePiecesRepeatTheMiddle)
 {
     CImageList skin;

@@ -1,10 +1,11 @@
 #include "conversion/app/controls/ImageLists.h"
 #include "classlib/CGdiObject.h"
+#include "framework/controls/BitmapResource.h"
 
 BOOL CreateImageListFromBitmap(CImageList& list, UINT nBitmapID, int cx, UINT nFlags, COLORREF crMask)
 {
     CBitmap bitmap;
-    if (!bitmap.LoadBitmap(nBitmapID))
+    if (!LoadBitmapResource(bitmap, nBitmapID))
         return FALSE;
     BITMAP info = {};
     bitmap.GetBitmap(&info);
