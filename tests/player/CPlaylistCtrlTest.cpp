@@ -12,6 +12,7 @@
 #include "player/CPlaylistItem.h"
 #include "player/PlayerWindows.h"
 #include "player/VideoDisplayWnd.h"
+#include "player/res/PlayerResources.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWait.h"

@@ -6,6 +6,7 @@
 #include "tests/framework/LoopbackHttpServer.h"
 #include "tests/player/PlayerProgram.h"
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,24 @@ std::string FileUrl(const std::wstring& path)
     return url;
 }
 
+std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// The temporary folder's name holds a '&'.
+std::string XmlText(const std::wstring& text)
+{
+    return Replaced(Replaced(Utf8(text), "&", "&amp;"), "<", "&lt;");
+}
+
+std::wstring FromXmlText(const std::string& xml)
+{
+    return Wide(Replaced(Replaced(Replaced(xml, "&lt;", "<"), "&gt;", ">"), "&amp;", "&"));
+}
+
 // One item of a saved ".playlist": its path and the probed duration.
 struct SavedItem {
     std::wstring path;
@@ -66,7 +85,7 @@ std::vector<SavedItem> SavedItems(const std::string& xml)
     std::vector<SavedItem> items;
     for (size_t at = xml.find("<Media>"); at != std::string::npos; at = xml.find("<Media>", at + 1)) {
         size_t uri = xml.find("<URI>", at) + 5;
-        SavedItem item = {Wide(xml.substr(uri, xml.find("</URI>", uri) - uri)), 0};
+        SavedItem item = {FromXmlText(xml.substr(uri, xml.find("</URI>", uri) - uri)), 0};
         size_t duration = xml.find("DurationInUs=\"", uri);
         if (duration != std::string::npos)
             item.durationUs = atoll(xml.c_str() + duration + 14);
@@ -141,8 +160,9 @@ protected:
     }
 
     bool OpenPlaylist(const std::wstring& path) { return ChooseInFileDialog(kOpenPlaylist, L"Open Playlist", path); }
-    // The rows as a saved ".playlist" holds them, once every one is probed (or ms have passed).
-    std::vector<SavedItem> ProbedRows(DWORD ms = 2 * kTestWaitMs)
+    // The rows as a saved ".playlist" holds them, once there are that many and every file among
+    // them is probed (or ms have passed).
+    std::vector<SavedItem> ProbedRows(size_t count, DWORD ms = 2 * kTestWaitMs)
     {
         std::wstring saved = Path(L"saved.playlist");
         std::vector<SavedItem> items;
@@ -153,10 +173,10 @@ protected:
                     return false;
                 items = SavedItems(tooltest::ReadFileBytes(saved));
                 for (const SavedItem& item : items) {
-                    if (item.durationUs <= 0)
+                    if (item.durationUs <= 0 && item.path.compare(0, 7, L"http://") != 0)
                         return false;
                 }
-                return !items.empty();
+                return items.size() == count;
             },
             ms);
         return items;
@@ -212,7 +232,7 @@ TEST_F(PlayerPlaylistWalk, ListsThatOtherProgramsWriteOpenWithEveryEntry)
     for (const Case& c : cases) {
         WriteBytes(Path(c.list), c.bytes);
         ASSERT_TRUE(OpenPlaylist(Path(c.list))) << testing::PrintToString(std::wstring(c.list));
-        std::vector<SavedItem> rows = ProbedRows();
+        std::vector<SavedItem> rows = ProbedRows(c.rows.size());
         std::vector<std::wstring> paths;
         for (const SavedItem& row : rows) {
             paths.push_back(row.path);
@@ -262,27 +282,40 @@ TEST_F(PlayerPlaylistWalk, NoTileIsDeletedWhileAPlaylistLoadsAndNoRowStaysBlank)
     ASSERT_TRUE(Start());
     ASSERT_TRUE(WaitFor([&] { return Shown(kPlaylistCtrl) && !Shown(kStartPanel); }, kTestWaitMs));
 
-    // A ".playlist" of paths only, added through "Add Files": the load thread probes each one.
+    // A ".playlist" of paths only, added through "Add Files": the load thread probes each one,
+    // and the last, a URL that does not answer, keeps it loading until the listener goes.
+    auto silent = std::make_unique<SilentListener>();
+    std::wstring url = L"http://127.0.0.1:" + std::to_wstring(silent->Port()) + L"/silent.mp4";
     std::string xml = "<?xml version=\"1.0\"?><Playlists Version=\"2.2.0\"><Playlist>";
     std::vector<std::wstring> added;
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < 30; ++i)
         added.push_back(MediaCopy(L"row " + std::to_wstring(i) + L".mp4"));
-        xml += "<Item><Media><URI>" + Utf8(added.back()) + "</URI></Media></Item>";
-    }
+    added.push_back(url);
+    for (const std::wstring& path : added)
+        xml += "<Item><Media><URI>" + XmlText(path) + "</URI></Media></Item>";
     WriteBytes(Path(L"thirty.playlist"), xml + "</Playlist></Playlists>");
-    ASSERT_TRUE(ChooseInFileDialog(32775, L"Add Files", Path(L"thirty.playlist")));
+    ASSERT_TRUE(ChooseInFileDialog(kAddFiles, L"Add Files", Path(L"thirty.playlist")));
     ASSERT_TRUE(WaitFor([&] { return RunsAToolOtherThanThePlayer(); }, kTestWaitMs)) << "the load probes";
 
     // The first tile's delete button: 24 pixels at the top right of the 202-pixel tile.
+    const std::vector<std::wstring> deleteButton = {L"click", L"class:KavriVideoPlayer#100", L"197", L"29"};
     ASSERT_TRUE(Drive({L"move", L"class:KavriVideoPlayer#100", L"100", L"60"}));
-    ASSERT_TRUE(Drive({L"click", L"class:KavriVideoPlayer#100", L"197", L"29"}));
-    std::vector<SavedItem> rows = ProbedRows(4 * kTestWaitMs);
-    ASSERT_EQ(31u, rows.size()) << "the tile stays while the list loads";
+    ASSERT_TRUE(Drive(deleteButton));
+    silent.reset();
+    std::vector<SavedItem> rows = ProbedRows(32, 4 * kTestWaitMs);
+    ASSERT_EQ(32u, rows.size()) << "the tile stays while the list loads";
     EXPECT_EQ(first, rows[0].path);
-    for (int i = 0; i < 30; ++i) {
+    for (size_t i = 0; i < added.size(); ++i)
         EXPECT_EQ(added[i], rows[i + 1].path) << i;
+    for (int i = 0; i < 30; ++i)
         EXPECT_LT(0, rows[i + 1].durationUs) << i << ": no row stays without its media information";
-    }
+
+    // Once the load is done, the same click deletes the tile.
+    ASSERT_TRUE(Drive({L"move", L"class:KavriVideoPlayer#100", L"100", L"60"}));
+    ASSERT_TRUE(Drive(deleteButton));
+    rows = ProbedRows(31);
+    ASSERT_EQ(31u, rows.size());
+    EXPECT_EQ(added[0], rows[0].path);
     EXPECT_TRUE(Exit());
 }
 

@@ -21,6 +21,7 @@ const int kPlaylistCtrl = 100;
 const int kVideoDisplay = 200;
 const int kStartPanel = 59658;
 // Menu commands without a key of their own.
+const int kAddFiles = 32775;
 const int kSavePlaylist = 32783;
 const int kOpenPlaylist = 32784;
 const int kDockPlaylist = 32778;
