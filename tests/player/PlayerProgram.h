@@ -114,6 +114,8 @@ protected:
         if (!Drive({L"key", L"class:KavriVideoPlayer", L"ALT+F4"}))
             return false;
         bool bEnded = WaitForSingleObject(m_process, kTestWaitMs) == WAIT_OBJECT_0;
+        if (!bEnded)
+            TerminateProcess(m_process, 99);  // no hung program outlives the walk
         CloseHandle(m_process);
         m_process = nullptr;
         return bEnded;
