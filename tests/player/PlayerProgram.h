@@ -176,12 +176,13 @@ protected:
     }
 
     // Types the path into the file dialog of that title, which the command opened, and
-    // confirms it; true once the dialog is gone and the window thread answers again.
+    // confirms it (its OK command, which needs no keyboard focus while other walks run); true
+    // once the dialog is gone and the window thread answers again.
     bool ChooseInFileDialog(int command, const wchar_t* title, const std::wstring& path)
     {
-        return Command(command) && Drive({L"wait", title, L"20000"}) &&
+        return Command(command) && Drive({L"wait", title, L"25000"}) &&
                Drive({L"settext", std::wstring(title) + L"#" + std::to_wstring(kFileNameBox), path}) &&
-               Drive({L"key", title, L"RETURN"}) &&
+               Drive({L"command", title, std::to_wstring(IDOK)}) &&
                WaitFor([&] { return !FindWindowW(nullptr, title); }, kTestWaitMs) && Settled();
     }
     // Saves the playlist through the Save Playlist dialog under the name typed.
