@@ -192,6 +192,12 @@ void CPlaylistCtrl::OnPlaylistChanged()
         g_pPlayerMainWindow->SetPlaylistStatus(GetStatusText(), GetItemCount() == 0);
 }
 
+void CPlaylistCtrl::OnLoadingChanged()
+{
+    if (m_hWnd && m_nHotItem >= 0)
+        InvalidateItem(m_nHotItem, FALSE);
+}
+
 // Buttons -------------------------------------------------------------------------------------
 
 CRect CPlaylistCtrl::GetPlayButtonRect(const CRect& item) const
@@ -223,7 +229,8 @@ int CPlaylistCtrl::ButtonHitTest(int nIndex, CPoint point) const
     bool bPlaying = nIndex == CurrentIndex() && GetPlaylistItem(nIndex)->m_nPlayState == PLAYER_STATE_PLAYING;
     if (!bPlaying && GetPlayButtonRect(item).PtInRect(point))
         return ID_PLAYLIST_PLAY;
-    if (GetDeleteButtonRect(item).PtInRect(point))
+    // Deleting stops the load thread; while it loads, the button is not there.
+    if (!IsLoading() && GetDeleteButtonRect(item).PtInRect(point))
         return ID_PLAYLIST_DELETE;
     return -1;
 }
@@ -308,7 +315,8 @@ void CPlaylistCtrl::DrawButtons(CDC* pDC, int nIndex, const CRect& item, CImageL
 {
     auto image = [&](int nButton) { return m_nPressedSubItem == nButton ? 2 : m_nHotSubItem == nButton ? 1 : 0; };
     play.Draw(pDC, image(ID_PLAYLIST_PLAY), GetPlayButtonRect(item).TopLeft(), ILD_TRANSPARENT);
-    remove.Draw(pDC, image(ID_PLAYLIST_DELETE), GetDeleteButtonRect(item).TopLeft(), ILD_TRANSPARENT);
+    if (!IsLoading())
+        remove.Draw(pDC, image(ID_PLAYLIST_DELETE), GetDeleteButtonRect(item).TopLeft(), ILD_TRANSPARENT);
 }
 
 void CPlaylistCtrl::DrawGridItemEx(CDC* pDC, int nIndex, int left, int top, int right, int bottom, BOOL bForDragImage)

@@ -61,6 +61,8 @@ public:
 
 protected:
     void OnPlaylistChanged() override;
+    // The row under the mouse shows its delete button only while nothing loads.
+    void OnLoadingChanged() override;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnLButtonDblClk(UINT nFlags, CPoint point);

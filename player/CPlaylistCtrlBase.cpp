@@ -67,9 +67,14 @@ CPlaylistCtrlBase::~CPlaylistCtrlBase()
         delete GetPlaylistItem(i);
 }
 
+bool CPlaylistCtrlBase::IsWindowThread() const
+{
+    return !m_hWnd || GetWindowThreadProcessId(m_hWnd, nullptr) == GetCurrentThreadId();
+}
+
 LRESULT CPlaylistCtrlBase::RunOnWindowThread(const std::function<LRESULT()>& work) const
 {
-    if (!m_hWnd || GetWindowThreadProcessId(m_hWnd, nullptr) == GetCurrentThreadId())
+    if (IsWindowThread())
         return work();
     return ::SendMessageW(m_hWnd, WM_RUN_ON_WINDOW_THREAD, 0, reinterpret_cast<LPARAM>(&work));
 }
@@ -223,11 +228,15 @@ int CPlaylistCtrlBase::LoadPlaylistFile(LPCWSTR pszPath, int& nLastItem, int bAd
     CPlaylistData data(TRUE);  // owns what is not handed to the rows yet
     if (pFormat->Read(pszPath, data) != 0)
         return 0;
-    for (int i = 0; i < data.m_items.GetSize() && !IsStopRequested(pStopFlag); ++i) {
+    // A probe may wait long on the network: the window thread leaves it to the update threads,
+    // which also probe what a stopped load did not reach. Every row has its texts at once.
+    bool bProbe = !IsWindowThread();
+    for (int i = 0; i < data.m_items.GetSize(); ++i) {
         CPlaylistItem* pItem = data.m_items[i];
         if (pItem->m_mediaInfo.MediaType >= 0 && !IsValidMediaType(pItem->m_mediaInfo.MediaType))
             pItem->m_dwFlags &= ~ITEM_FLAG_PROBED;
-        pItem->LoadMediaInfo(0, pStopFlag);
+        if (bProbe && !IsStopRequested(pStopFlag))
+            pItem->LoadMediaInfo(0, pStopFlag);
         pItem->PrepareDisplayInfo();
     }
     nLastItem = data.m_nLastItem;
@@ -566,8 +575,35 @@ void CPlaylistCtrlBase::UpdateItemsFrom(int nStart, const StopFlag* pStopFlag)
 
 void CPlaylistCtrlBase::UpdateItem(int nIndex, CPlaylistItem* pItem, const StopFlag* pStopFlag)
 {
-    if (IsStopRequested(pStopFlag) || !pItem || (pItem->m_dwState & ITEM_STATE_THUMBNAIL))
+    if (IsStopRequested(pStopFlag) || !pItem)
         return;
+    if (!(pItem->m_dwFlags & ITEM_FLAG_PROBED))
+        ProbeItem(pItem, pStopFlag);
+    if (!(pItem->m_dwState & ITEM_STATE_THUMBNAIL))
+        BuildItemThumbnail(pItem, pStopFlag);
+}
+
+void CPlaylistCtrlBase::ProbeItem(CPlaylistItem* pItem, const StopFlag* pStopFlag)
+{
+    CPlaylistItem scratch;
+    scratch.m_strPath = pItem->m_strPath;
+    if (scratch.LoadMediaInfo(0, pStopFlag) != 0)
+        return;
+    RunOnWindowThread([&]() -> LRESULT {
+        if (FindItem(pItem) < 0)
+            return 0;
+        pItem->m_mediaInfo = std::move(scratch.m_mediaInfo);
+        pItem->m_dwFlags |= ITEM_FLAG_PROBED;
+        pItem->m_dwState &= ~ITEM_STATE_TEXTS;
+        pItem->PrepareDisplayInfo();
+        RedrawItem(pItem);
+        OnPlaylistChanged();
+        return 1;
+    });
+}
+
+void CPlaylistCtrlBase::BuildItemThumbnail(CPlaylistItem* pItem, const StopFlag* pStopFlag)
+{
     // The thumbnail is built on a copy of what it needs: the window thread paints the row
     // meanwhile, and takes the finished picture over itself.
     CPlaylistItem scratch;

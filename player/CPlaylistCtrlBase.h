@@ -1,8 +1,9 @@
 // The playlist model: the rows of the list are CPlaylistItem objects (the row data, owned by
 // the row). Paths wait in a queue for the load thread, which probes and adds them; two update
-// threads then build the thumbnails. Only the window thread changes rows and the queue: the
-// threads hand it their requests, new rows and finished thumbnails by sent messages, so that
-// nothing else needs a lock. Opening, deleting and reordering first stop the threads.
+// threads then probe the rows added without a probe and build the thumbnails. Only the window
+// thread changes rows and the queue: the threads hand it their requests, new rows and finished
+// thumbnails by sent messages, so that nothing else needs a lock. Opening, deleting and
+// reordering first stop the threads.
 #pragma once
 #include "classlib/CArray.h"
 #include "player/CPlaylistThreadOwner.h"
@@ -99,7 +100,7 @@ public:
     void ProcessPendingPaths(const StopFlag* pStopFlag) override;
     void UpdateItemsFrom(int nStart, const StopFlag* pStopFlag) override;
     int ProcessPendingPath(CPendingPath& pending, const StopFlag* pStopFlag);
-    // Builds the row's thumbnail apart from the row and hands it over. Update thread.
+    // Update thread: probes a row added without a probe, then builds its thumbnail.
     void UpdateItem(int nIndex, CPlaylistItem* pItem, const StopFlag* pStopFlag);
 
     int DestroyItem(CListItem* pItem) override;
@@ -117,6 +118,7 @@ public:
 protected:
     // The derived control's status (count and duration) after the rows changed.
     virtual void OnPlaylistChanged() {}
+    bool IsWindowThread() const;  // also without a window
     // Runs the function on the window thread (sent from a worker) and returns its result.
     LRESULT RunOnWindowThread(const std::function<LRESULT()>& work) const;
 
@@ -134,7 +136,9 @@ protected:
 private:
     void Queue(LPCWSTR pszPath, int nKind, LPCWSTR pszFilter, int bRecurse);
     bool TakePendingPath(CPendingPath& pending);
-    int AddLoadedItem(CPlaylistItem* pItem, int bNotify);
+    // Update thread: the probe and the thumbnail are made apart from the row and handed over.
+    void ProbeItem(CPlaylistItem* pItem, const StopFlag* pStopFlag);
+    void BuildItemThumbnail(CPlaylistItem* pItem, const StopFlag* pStopFlag);
     void CloseCurrentIf(bool bCondition);
     void ShiftLastPlayedAfterDelete(int nIndex);
     int ScanFolderEntries(const CString& folder, const CWildcardFilter& filter, int bRecurse, const StopFlag* pStopFlag);

@@ -1,27 +1,51 @@
 #include "player/CPlaylistFormat.h"
 #include "framework/text/CPlaylistFile.h"
-#include "player/CPlaylistPathFormat.h"
+#include "player/CPlaylistData.h"
+#include "player/CPlaylistM3uFormat.h"
+#include "player/CPlaylistPlsFormat.h"
 #include "player/CPlaylistXmlFormat.h"
 #include <shlwapi.h>
 
 namespace {
 
-bool HasPlaylistExtension(LPCWSTR pszPath)
+bool HasExtension(LPCWSTR pszPath, LPCWSTR pszExtension)
 {
-    return pszPath && lstrcmpiW(PathFindExtensionW(pszPath), L".playlist") == 0;
+    return pszPath && lstrcmpiW(PathFindExtensionW(pszPath), pszExtension) == 0;
 }
 
 }  // namespace
 
 bool IsPlaylistFileName(LPCWSTR pszPath)
 {
-    return HasPlaylistExtension(pszPath) || (pszPath && IsPlaylistFile(pszPath));
+    return HasExtension(pszPath, L".playlist") || HasExtension(pszPath, L".m3u") || HasExtension(pszPath, L".pls");
 }
 
 CPlaylistFormat* CreatePlaylistFormat(LPCWSTR pszPath)
 {
-    if (HasPlaylistExtension(pszPath))
+    if (HasExtension(pszPath, L".playlist"))
         return new CPlaylistXmlFormat;
-    CPlaylistFile* pFile = pszPath ? CPlaylistFile::CreateForPath(pszPath) : nullptr;
-    return pFile ? new CPlaylistPathFormat(pFile) : nullptr;
+    if (HasExtension(pszPath, L".m3u"))
+        return new CPlaylistM3uFormat;
+    if (HasExtension(pszPath, L".pls"))
+        return new CPlaylistPlsFormat;
+    return nullptr;
+}
+
+int CPlaylistFormat::ReadPathList(CPlaylistFile& list, LPCWSTR pszPath, CPlaylistData& data)
+{
+    CStringArray paths;
+    int result = list.Read(pszPath, paths);
+    for (int i = 0; i < paths.GetSize(); ++i) {
+        if (!data.AddNewItem(paths[i]))
+            return -1;
+    }
+    return result;
+}
+
+int CPlaylistFormat::WritePathList(CPlaylistFile& list, LPCWSTR pszPath, const CPlaylistData& data)
+{
+    CStringArray paths;
+    for (int i = 0; i < data.m_items.GetSize(); ++i)
+        paths.Add(data.m_items[i]->m_strPath);
+    return list.Write(pszPath, paths);
 }

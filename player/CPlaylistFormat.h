@@ -5,6 +5,7 @@
 #include "classlib/CString.h"
 
 class CPlaylistData;
+class CPlaylistFile;
 
 class CPlaylistFormat {
 public:
@@ -14,6 +15,11 @@ public:
     virtual int Read(LPCWSTR pszPath, CPlaylistData& data) = 0;
     // 0 or -1. The file is replaced only by a complete new one.
     virtual int Write(LPCWSTR pszPath, CPlaylistData& data, int bEmbedImages) = 0;
+
+protected:
+    // The path-only formats: the list's paths as new items, the items' paths as the list.
+    static int ReadPathList(CPlaylistFile& list, LPCWSTR pszPath, CPlaylistData& data);
+    static int WritePathList(CPlaylistFile& list, LPCWSTR pszPath, const CPlaylistData& data);
 };
 
 // ".playlist", ".m3u" or ".pls", in any case.

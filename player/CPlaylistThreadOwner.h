@@ -23,4 +23,6 @@ public:
     virtual void ProcessPendingPaths(const StopFlag* pStopFlag) = 0;
     // Update thread: rows nStart, nStart + 2, ... while no stop is asked.
     virtual void UpdateItemsFrom(int nStart, const StopFlag* pStopFlag) = 0;
+    // Window thread: the load thread has started or ended.
+    virtual void OnLoadingChanged() {}
 };

@@ -40,6 +40,7 @@ int CPlaylistThreads::StartLoadThread()
         m_pLoadThread = nullptr;
         return -1;
     }
+    m_pOwner->OnLoadingChanged();
     return 0;
 }
 
@@ -83,6 +84,7 @@ void CPlaylistThreads::StopUpdateThreads()
 void CPlaylistThreads::OnLoadThreadDone()
 {
     DeleteEnded(m_pLoadThread);
+    m_pOwner->OnLoadingChanged();
 }
 
 void CPlaylistThreads::OnUpdateThreadDone(WPARAM nSlot, LPARAM pThread)

@@ -8,7 +8,11 @@
 #include "player/CPlaylistData.h"
 #include "player/PlayerTempFolder.h"
 #include <pugixml.hpp>
+#include <climits>
+#include <errno.h>
 #include <string>
+#include <wchar.h>
+#include <wctype.h>
 
 namespace {
 
@@ -34,6 +38,49 @@ void AddText(pugi::xml_node& node, const wchar_t* pszName, LPCWSTR pszText)
 }
 
 // ---- writing
+
+// XML 1.0 has no form, not even a character reference, for control characters other than tab
+// and line breaks, for U+FFFE, U+FFFF or for a lone surrogate: such characters are left out.
+bool IsXmlChar(const wchar_t* p, const wchar_t* pEnd)
+{
+    wchar_t ch = *p;
+    if (ch < 0x20)
+        return ch == L'\t' || ch == L'\n' || ch == L'\r';
+    if (ch >= 0xD800 && ch <= 0xDBFF)
+        return p + 1 < pEnd && p[1] >= 0xDC00 && p[1] <= 0xDFFF;
+    if (ch >= 0xDC00 && ch <= 0xDFFF)
+        return false;  // a high surrogate before it took both places
+    return ch != 0xFFFE && ch != 0xFFFF;
+}
+
+// The text without what XML 1.0 cannot hold; true when something was left out.
+bool StripNonXmlChars(const wchar_t* pszText, std::wstring& clean)
+{
+    const wchar_t* pEnd = pszText + wcslen(pszText);
+    clean.clear();
+    for (const wchar_t* p = pszText; p < pEnd; ++p) {
+        if (!IsXmlChar(p, pEnd))
+            continue;
+        clean += *p;
+        if (*p >= 0xD800 && *p <= 0xDBFF)
+            clean += *++p;
+    }
+    return clean.size() != static_cast<size_t>(pEnd - pszText);
+}
+
+// Every attribute and text of the tree, made writable as XML 1.0.
+void StripNonXmlChars(pugi::xml_node node)
+{
+    std::wstring clean;
+    for (pugi::xml_attribute attribute : node.attributes()) {
+        if (StripNonXmlChars(attribute.value(), clean))
+            attribute.set_value(clean.c_str());
+    }
+    if ((node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) && StripNonXmlChars(node.value(), clean))
+        node.set_value(clean.c_str());
+    for (pugi::xml_node child : node.children())
+        StripNonXmlChars(child);
+}
 
 // An image as a child "Image" (base64 JPEG) when embedded, else as the file named by strFile
 // ("URI"), which is made in the temporary folder when the image has no file yet.
@@ -157,35 +204,76 @@ void WriteItem(pugi::xml_node& parent, CPlaylistItem& item, int bEmbedImages)
 
 // ---- reading
 
+// The longest media time a probe can report; a stored time beyond it is forged or damaged.
+const LONGLONG kLongestTimeUs = 10LL * 366 * 24 * 3600 * 1000000;
+const LONGLONG kLargestCount = 0x7FFFFFFF;
+
+// Numbers of a stored media record. An absent one is 0; one that is no whole number or lies
+// outside what a probe gives marks the record as not to be trusted.
+class CStoredNumbers {
+public:
+    LONGLONG Read(const pugi::xml_attribute& attribute, LONGLONG nLowest, LONGLONG nHighest)
+    {
+        if (!attribute)
+            return 0;
+        const wchar_t* pszText = attribute.value();
+        wchar_t* pEnd = nullptr;
+        errno = 0;
+        LONGLONG nValue = wcstoll(pszText, &pEnd, 10);
+        while (pEnd && iswspace(*pEnd))
+            ++pEnd;
+        if (pEnd == pszText || !pEnd || *pEnd || errno == ERANGE || nValue < nLowest || nValue > nHighest) {
+            m_bForged = true;
+            return 0;
+        }
+        return nValue;
+    }
+    int ReadCount(const pugi::xml_attribute& attribute) { return static_cast<int>(Read(attribute, 0, kLargestCount)); }
+    // "%dx%d"-like pairs: both parts at least 0.
+    std::pair<int, int> ReadPair(const pugi::xml_attribute& attribute, LPCWSTR pszFormat)
+    {
+        std::pair<int, int> pair = ScanIntPair(attribute.value(), pszFormat);
+        if (pair.first < 0 || pair.second < 0) {
+            m_bForged = true;
+            return {0, 0};
+        }
+        return pair;
+    }
+
+    bool m_bForged = false;
+};
+
 int ReadType(const pugi::xml_attribute& attribute, bool bNames)
 {
     return bNames ? ParseMediaTypeName(attribute.value()) : attribute.as_int();
 }
 
-void ReadStream(const pugi::xml_node& node, bool bNames, CMediaStreamInfo& stream)
+void ReadStream(const pugi::xml_node& node, bool bNames, CStoredNumbers& numbers, CMediaStreamInfo& stream)
 {
     stream.Flags = static_cast<int>(node.attribute(L"Flags").as_uint());
-    stream.Index = node.attribute(L"Index").as_int(-1);
+    stream.Index = node.attribute(L"Index")
+                       ? static_cast<int>(numbers.Read(node.attribute(L"Index"), -1, kLargestCount))
+                       : -1;
     stream.MediaType = ReadType(node.attribute(L"MediaType"), bNames);
     stream.Codec = node.attribute(L"Codec").value();
-    stream.StartTimeInUs = node.attribute(L"StartTimeInUs").as_llong();
-    stream.DurationInUs = node.attribute(L"DurationInUs").as_llong();
-    stream.BitRate = node.attribute(L"BitRate").as_int();
-    stream.Frames = node.attribute(L"Frames").as_llong();
+    stream.StartTimeInUs = numbers.Read(node.attribute(L"StartTimeInUs"), -kLongestTimeUs, kLongestTimeUs);
+    stream.DurationInUs = numbers.Read(node.attribute(L"DurationInUs"), 0, kLongestTimeUs);
+    stream.BitRate = numbers.ReadCount(node.attribute(L"BitRate"));
+    stream.Frames = numbers.Read(node.attribute(L"Frames"), 0, kLongestTimeUs);
     stream.Language = node.attribute(L"Language").value();
     if (stream.MediaType == MEDIA_TYPE_VIDEO) {
-        std::pair<int, int> size = ScanIntPair(node.attribute(L"Resolution").value(), L"%dx%d");
+        std::pair<int, int> size = numbers.ReadPair(node.attribute(L"Resolution"), L"%dx%d");
         stream.Width = size.first;
         stream.Height = size.second;
-        std::pair<int, int> aspect = ScanIntPair(node.attribute(L"Aspect").value(), L"%d:%d");
+        std::pair<int, int> aspect = numbers.ReadPair(node.attribute(L"Aspect"), L"%d:%d");
         stream.AspectNum = aspect.first;
         stream.AspectDen = aspect.second;
-        std::pair<int, int> rate = ScanIntPair(node.attribute(L"FrameRate").value(), L"%d/%d");
+        std::pair<int, int> rate = numbers.ReadPair(node.attribute(L"FrameRate"), L"%d/%d");
         stream.FrameRateNum = rate.first;
         stream.FrameRateDen = rate.second;
     } else if (stream.MediaType == MEDIA_TYPE_AUDIO) {
-        stream.Channels = node.attribute(L"Channels").as_int();
-        stream.SampleRate = node.attribute(L"SampleRate").as_int();
+        stream.Channels = numbers.ReadCount(node.attribute(L"Channels"));
+        stream.SampleRate = numbers.ReadCount(node.attribute(L"SampleRate"));
     }
 }
 
@@ -201,17 +289,19 @@ void ReadMetadata(const pugi::xml_node& node, CMediaMetadata& m)
     m.Comment = node.child_value(L"Comment");
 }
 
-void ReadMediaInfo(const pugi::xml_node& node, bool bNames, CMediaInfo& info)
+// False when a stored number cannot be right; the record is then to be probed again.
+bool ReadMediaInfo(const pugi::xml_node& node, bool bNames, CMediaInfo& info)
 {
+    CStoredNumbers numbers;
     info.Flags = static_cast<int>(node.attribute(L"Flags").as_uint());
     info.MediaType = ReadType(node.attribute(L"MediaType"), bNames);
     info.FileType = ReadType(node.attribute(L"FileType"), bNames);
     info.Format = node.attribute(L"Format").value();
-    info.Size = node.attribute(L"Size").as_llong();
-    info.StartTimeInUs = node.attribute(L"StartTimeInUs").as_llong();
-    info.DurationInUs = node.attribute(L"DurationInUs").as_llong();
-    info.BitRate = node.attribute(L"BitRate").as_int();
-    info.Streams = node.attribute(L"Streams").as_int();
+    info.Size = numbers.Read(node.attribute(L"Size"), 0, LLONG_MAX);
+    info.StartTimeInUs = numbers.Read(node.attribute(L"StartTimeInUs"), -kLongestTimeUs, kLongestTimeUs);
+    info.DurationInUs = numbers.Read(node.attribute(L"DurationInUs"), 0, kLongestTimeUs);
+    info.BitRate = numbers.ReadCount(node.attribute(L"BitRate"));
+    info.Streams = numbers.ReadCount(node.attribute(L"Streams"));
     pugi::xml_node streams = node.child(L"Streams");
     info.SelectedVideoStream = streams.attribute(L"SelectedVideoStream").as_int(-1);
     info.SelectedAudioStream = streams.attribute(L"SelectedAudioStream").as_int(-1);
@@ -219,12 +309,13 @@ void ReadMediaInfo(const pugi::xml_node& node, bool bNames, CMediaInfo& info)
     info.SelectedCaptionStream = streams.attribute(L"SelectedCaptionStream").as_int(-1);
     for (pugi::xml_node s = streams.child(L"Stream"); s; s = s.next_sibling(L"Stream")) {
         CMediaStreamInfo* pStream = new CMediaStreamInfo;
-        ReadStream(s, bNames, *pStream);
+        ReadStream(s, bNames, numbers, *pStream);
         info.StreamList.Add(pStream);
     }
     if (pugi::xml_node metadata = node.child(L"MetaData"))
         ReadMetadata(metadata, info.Metadata);
     info.Analyse();
+    return !numbers.m_bForged;
 }
 
 CString ReadUri(const pugi::xml_node& node)
@@ -260,8 +351,11 @@ void ReadItem(const pugi::xml_node& node, bool bNames, CPlaylistItem& item)
     item.m_llLastPosition = node.attribute(L"LastPositionInUs").as_llong();
     if (pugi::xml_node media = Child(node, L"Media", L"MediaFile")) {
         item.m_strPath = ReadUri(media);
-        if (pugi::xml_node info = Child(media, L"MediaInfo", L"FileInfo"))
-            ReadMediaInfo(info, bNames, item.m_mediaInfo);
+        pugi::xml_node info = Child(media, L"MediaInfo", L"FileInfo");
+        if (info && !ReadMediaInfo(info, bNames, item.m_mediaInfo)) {
+            item.m_mediaInfo.Reset();
+            item.m_dwFlags &= ~ITEM_FLAG_PROBED;
+        }
     }
     if (pugi::xml_node thumbnail = Child(node, L"Thumbnail", L"ThumbnailFile")) {
         if (ReadImage(thumbnail, item.m_thumbnail, item.m_strThumbnailFile))
@@ -321,6 +415,7 @@ int CPlaylistXmlFormat::Write(LPCWSTR pszPath, CPlaylistData& data, int bEmbedIm
     WriteImage(playlist, L"Cover", data.m_cover, data.m_strCoverFile, bEmbedImages);
     for (int i = 0; i < data.m_items.GetSize(); ++i)
         WriteItem(playlist, *data.m_items[i], bEmbedImages);
+    StripNonXmlChars(doc);
     CBufferWriter writer;
     doc.save(writer, L"\t", pugi::format_indent, pugi::encoding_utf8);
     return WriteBufferToFile(pszPath, writer.m_bytes.data(), static_cast<DWORD>(writer.m_bytes.size()));

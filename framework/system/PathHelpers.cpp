@@ -1,4 +1,5 @@
 #include "framework/system/PathHelpers.h"
+#include "framework/text/CodePage.h"
 #include "framework/text/LongPath.h"
 #include <shlwapi.h>
 #include <wchar.h>
@@ -120,4 +121,75 @@ int CreateFolderTree(LPCWSTR pszPath)
         CreateDirectoryW(ExtendedLengthPath(strPath.Left(i)), nullptr);
     CreateDirectoryW(ExtendedLengthPath(strPath), nullptr);
     return PathExists(strPath) ? 0 : -1;
+}
+
+namespace {
+
+int HexValue(char ch)
+{
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
+    return -1;
+}
+
+// The URL's path part with "%XX" escapes decoded, as UTF-8 (else the ANSI code page); empty
+// when an escape is malformed or decodes to a control character.
+CString DecodeUrlPath(LPCWSTR pszPath)
+{
+    CStringA bytes = WideToUtf8(pszPath);
+    CStringA decoded;
+    for (int i = 0; i < bytes.GetLength(); ++i) {
+        char ch = bytes[i];
+        if (ch == '%') {
+            int high = i + 2 < bytes.GetLength() ? HexValue(bytes[i + 1]) : -1;
+            int low = high >= 0 ? HexValue(bytes[i + 2]) : -1;
+            if (low < 0)
+                return CString();
+            ch = static_cast<char>(high * 16 + low);
+            i += 2;
+        }
+        if (static_cast<unsigned char>(ch) < 0x20)
+            return CString();
+        decoded += ch;
+    }
+    if (IsValidUtf8(decoded, decoded.GetLength()))
+        return Utf8ToWide(decoded, decoded.GetLength());
+    CString text;
+    AnsiToWide(decoded, text);
+    return text;
+}
+
+}  // namespace
+
+CString FileUrlToPath(LPCWSTR pszUrl)
+{
+    if (!pszUrl || _wcsnicmp(pszUrl, L"file:", 5) != 0)
+        return CString();
+    CString rest = pszUrl + 5;
+    CString host;
+    if (rest.Left(2) == L"//") {
+        int slash = rest.Find(L'/', 2);
+        host = slash < 0 ? rest.Mid(2) : rest.Mid(2, slash - 2);
+        rest = slash < 0 ? CString() : rest.Mid(slash);
+    }
+    // "file://C:/..." puts the drive where the host belongs.
+    if (host.GetLength() == 2 && iswalpha(host[0]) && (host[1] == L':' || host[1] == L'|')) {
+        rest = L"/" + host + rest;
+        host.Empty();
+    }
+    if (host.CompareNoCase(L"localhost") == 0)
+        host.Empty();
+    // "/C:/..." names a drive; the leading slash belongs to the URL, not to the path.
+    if (host.IsEmpty() && rest.GetLength() >= 3 && rest[0] == L'/' && iswalpha(rest[1]) &&
+        (rest[2] == L':' || rest[2] == L'|'))
+        rest = rest.Mid(1, 1) + L":" + rest.Mid(3);
+    CString path = DecodeUrlPath(rest);
+    if (path.IsEmpty())
+        return path;
+    path.Replace(L'/', L'\\');
+    return host.IsEmpty() ? path : L"\\\\" + host + path;
 }

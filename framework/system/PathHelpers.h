@@ -26,3 +26,8 @@ bool FileExists(LPCWSTR pszPath);
 // Creates the folder and every missing folder above it; '/' counts as '\'. -1 for a root,
 // 1 when the path already exists, -1 when the folder does not exist afterwards, else 0.
 int CreateFolderTree(LPCWSTR pszPath);
+
+// The local path a "file:" URL names ("file:///C:/a%20b.mp4" gives "C:\a b.mp4", a host other
+// than "localhost" a "\\host\..." path), its escapes decoded as UTF-8; empty for any other text
+// and for a URL whose escapes decode to no path.
+CString FileUrlToPath(LPCWSTR pszUrl);

@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 #include <climits>
 #include <map>
+#include <optional>
 #include <vector>
 #include <wchar.h>
 
@@ -36,6 +37,15 @@ bool StartsWith(const std::vector<char>& bytes, const char* mark)
     return bytes.size() >= length && memcmp(bytes.data(), mark, length) == 0;
 }
 
+bool HasNonAscii(const std::vector<char>& bytes)
+{
+    for (char b : bytes) {
+        if (static_cast<unsigned char>(b) >= 0x80)
+            return true;
+    }
+    return false;
+}
+
 // 0, or -1 when the file is missing or can't be read; an empty file is an empty text.
 int ReadListText(LPCWSTR path, ListText& list)
 {
@@ -49,6 +59,10 @@ int ReadListText(LPCWSTR path, ListText& list)
     } else if (StartsWith(bytes, kUtf8Mark)) {
         list.encoding = TextEncoding::Utf8;
         list.text = Utf8ToWide(bytes.data() + 3, static_cast<int>(bytes.size() - 3));
+    } else if (IsValidUtf8(bytes.data(), static_cast<int>(bytes.size()))) {
+        // Most lists written today: UTF-8 without a mark. Plain ASCII reads the same either way.
+        list.encoding = HasNonAscii(bytes) ? TextEncoding::Utf8 : TextEncoding::Ansi;
+        list.text = Utf8ToWide(bytes.data(), static_cast<int>(bytes.size()));
     } else {
         list.encoding = TextEncoding::Ansi;
         bytes.push_back(0);
@@ -127,9 +141,13 @@ std::vector<CString> SplitLines(const CString& text)
     return lines;
 }
 
-// A relative entry names a file beside the list, not one in the current folder.
+// A relative entry names a file beside the list, not one in the current folder; a "file:" URL
+// names a local file.
 CString ResolveEntry(const CString& listFolder, const CString& entry)
 {
+    CString local = FileUrlToPath(entry);
+    if (!local.IsEmpty())
+        return local;
     if (!PathIsRelativeW(entry) || PathIsURLW(entry) || listFolder.IsEmpty())
         return entry;
     CString joined = listFolder + L"\\" + entry;
@@ -191,9 +209,11 @@ public:
         ListText list;
         if (!PathExists(path) || ReadListText(path, list) != 0)
             return -1;
-        int count = -1;
+        std::optional<int> number;
         std::map<int, CString> entries;
-        ReadSection(SplitLines(list.text), count, entries);
+        if (!ReadSection(SplitLines(list.text), number, entries))
+            return -1;
+        int count = number ? *number : CountWithoutNumber(entries);
         if (count < 0)
             return -1;
         CString folder = GetFolderOfPath(path);
@@ -267,16 +287,27 @@ private:
         return value;
     }
 
-    // The count and the "FileN" values of the first "[Playlist]" section (any case); the first
-    // of keys given twice counts. The count stays -1 without a "NumberOfEntries" value, and a
-    // value that is no number counts 0.
-    static void ReadSection(const std::vector<CString>& lines, int& count, std::map<int, CString>& entries)
+    // Many lists leave "NumberOfEntries" out: then "File1", "File2", ... count while present.
+    static int CountWithoutNumber(const std::map<int, CString>& entries)
+    {
+        int count = 0;
+        while (entries.count(count + 1) != 0)
+            ++count;
+        return count;
+    }
+
+    // The count and the "FileN" values of the first "[Playlist]" section (any case); false
+    // without one. The first of keys given twice counts. The count stays empty without a
+    // "NumberOfEntries" value, and a value that is no number counts 0.
+    static bool ReadSection(const std::vector<CString>& lines, std::optional<int>& count,
+                            std::map<int, CString>& entries)
     {
         size_t i = 0;
         while (i < lines.size() && !IsPlaylistSection(lines[i]))
             ++i;
+        if (i == lines.size())
+            return false;
         CString name;
-        bool counted = false;
         for (++i; i < lines.size() && !IsSectionLine(lines[i], name); ++i) {
             int equals = lines[i].Find(L'=');
             if (equals < 0)
@@ -287,12 +318,12 @@ private:
             int number = EntryNumber(key);
             if (number > 0 && entries.count(number) == 0) {
                 entries[number] = value;
-            } else if (!counted && key.CompareNoCase(L"NumberOfEntries") == 0 && !value.IsEmpty()) {
-                counted = true;
+            } else if (!count && key.CompareNoCase(L"NumberOfEntries") == 0 && !value.IsEmpty()) {
                 long parsed = wcstol(value, nullptr, 10);
                 count = parsed > INT_MAX ? INT_MAX : static_cast<int>(parsed);
             }
         }
+        return true;
     }
 
     // The text with every "[Playlist]" section taken out, lines joined by "\r\n".
@@ -313,12 +344,22 @@ private:
 
 }  // namespace
 
+CPlaylistFile* CPlaylistFile::CreateM3u()
+{
+    return new CM3uPlaylistFile;
+}
+
+CPlaylistFile* CPlaylistFile::CreatePls()
+{
+    return new CPlsPlaylistFile;
+}
+
 CPlaylistFile* CPlaylistFile::CreateForPath(LPCWSTR path)
 {
     if (HasExtension(path, L"m3u"))
-        return new CM3uPlaylistFile;
+        return CreateM3u();
     if (HasExtension(path, L"pls"))
-        return new CPlsPlaylistFile;
+        return CreatePls();
     return nullptr;
 }
 

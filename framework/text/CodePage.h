@@ -11,3 +11,7 @@ int AnsiToWide(LPCSTR pszText, CString& strOut);
 // text up to its NUL. Empty for a null or empty text and when the conversion fails.
 CStringA WideToUtf8(LPCWSTR pszText, int nLength = -1);
 CString Utf8ToWide(LPCSTR pszText, int nLength = -1);
+
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values above
+// U+10FFFF). Plain ASCII is.
+bool IsValidUtf8(LPCSTR pszText, int nLength);

@@ -87,10 +87,7 @@ TEST(CPlaylistFileTest, PlsEntries)
     EXPECT_EQ(L"C:\\v\\a.mp4", files[0]);
     EXPECT_EQ(CString((folder / L"b.mp4").c_str()), files[1]);
 
-    std::wstring noCount = folder / L"nocount.pls";
-    WriteBytes(noCount, "[playlist]\r\nFile1=C:\\v\\a.mp4\r\n");
-    EXPECT_EQ(-1, ListFor(noCount)->Read(noCount.c_str(), files));
-    EXPECT_EQ(-1, ListFor(noCount)->Read((folder / L"none.pls").c_str(), files));
+    EXPECT_EQ(-1, ListFor(path)->Read((folder / L"none.pls").c_str(), files));
 }
 
 TEST(CPlaylistFileTest, PlsWriteReplacesTheSection)
@@ -249,7 +246,11 @@ TEST(CPlaylistFileTest, PlsReadsAsTheProfileFunctionsDo)
          L"C:\\a.mp4|C:\\b.mp4"},
         {"count not a number", "[playlist]\r\nNumberOfEntries=many\r\nFile1=C:\\a.mp4\r\n", L""},
         {"negative count", "[playlist]\r\nNumberOfEntries=-3\r\nFile1=C:\\a.mp4\r\n", nullptr},
-        {"count elsewhere only", "[other]\r\nNumberOfEntries=1\r\n[playlist]\r\nFile1=C:\\a.mp4\r\n", nullptr},
+        {"count elsewhere only", "[other]\r\nNumberOfEntries=1\r\n[playlist]\r\nFile1=C:\\a.mp4\r\n", L"C:\\a.mp4"},
+        {"no count: entries while numbered on",
+         "[playlist]\r\nFile2=C:\\b.mp4\r\nFile1=C:\\a.mp4\r\nFile3=\r\nFile4=C:\\d.mp4\r\nFile6=C:\\f.mp4\r\n",
+         L"C:\\a.mp4|C:\\b.mp4|C:\\d.mp4"},
+        {"no count and no entries", "[playlist]\r\nVersion=2\r\n", L""},
         {"no section", "NumberOfEntries=1\r\nFile1=C:\\a.mp4\r\n", nullptr},
     };
     for (const Case& c : cases) {
@@ -384,6 +385,98 @@ TEST(CPlaylistFileTest, AFullDiskLeavesTheOldListWhole)
         ASSERT_EQ(3, back.GetSize()) << name;
         EXPECT_EQ(old[2], back[2]) << name;
         EXPECT_EQ(1, CountFilesIn(folder)) << name << ": no partial file beside it";
+    }
+}
+
+// Lists as other programs write them: UTF-8 without a mark, "file:" URLs.
+std::string Utf8(const std::wstring& text)
+{
+    std::string bytes(text.size() * 4, '\0');
+    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0],
+                                     static_cast<int>(bytes.size()), nullptr, nullptr));
+    return bytes;
+}
+
+std::wstring Ansi(const std::string& bytes)
+{
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0],
+                                    static_cast<int>(text.size())));
+    return text;
+}
+
+// The list's entries joined by '|'; "failed" when the read fails.
+std::wstring ReadJoined(const std::wstring& path)
+{
+    CStringArray files;
+    if (ListFor(path)->Read(path.c_str(), files) != 0)
+        return L"failed";
+    std::wstring joined;
+    for (int i = 0; i < files.GetSize(); ++i)
+        joined += (i ? L"|" : L"") + std::wstring(files[i]);
+    return joined;
+}
+
+TEST(CPlaylistFileTest, ListsWithoutAMarkAreUtf8WhenTheirBytesAre)
+{
+    const wchar_t* names[] = {
+        L"Pr\x00F8ve.flac",
+        L"\x05E9\x05DC\x05D5\x05DD.flac",
+        L"\x65E5\x672C\x8A9E\x306E\x52D5\x753B.mp4",
+        L"\x0412\x0438\x0434\x0435\x043E \x043A\x043B\x0438\x043F.mkv",
+        L"plain.mp4",
+    };
+    std::string m3u = "#EXTM3U\n", pls = "[playlist]\r\nNumberOfEntries=5\r\n";
+    std::wstring expected;
+    for (int i = 0; i < 5; ++i) {
+        std::wstring path = std::wstring(L"C:\\m\\") + names[i];
+        m3u += "#EXTINF:-1," + Utf8(names[i]) + "\n" + Utf8(path) + "\n";
+        pls += "File" + std::to_string(i + 1) + "=" + Utf8(path) + "\r\n";
+        expected += (i ? L"|" : L"") + path;
+    }
+    // Bytes that are no UTF-8 are in the ANSI code page, as before.
+    std::string ansi = "C:\\m\\Pr\xF8ve \xE9t\xE9.flac";
+    const struct {
+        const wchar_t* name;
+        std::string bytes;
+        std::wstring entries;
+    } cases[] = {
+        {L"utf8.m3u", m3u, expected},
+        {L"utf8.pls", pls, expected},
+        {L"marked.m3u", "\xEF\xBB\xBF" + m3u, expected},
+        {L"ansi.m3u", ansi + "\r\n", Ansi(ansi)},
+        {L"ansi.pls", "[playlist]\r\nFile1=" + ansi + "\r\n", Ansi(ansi)},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        std::wstring path = folder / c.name;
+        WriteBytes(path, c.bytes.c_str());
+        EXPECT_EQ(c.entries, ReadJoined(path)) << testing::PrintToString(std::wstring(c.name));
+    }
+}
+
+TEST(CPlaylistFileTest, FileUrlsAreTheLocalPathsTheyName)
+{
+    const char* entries[] = {
+        "file:///C:/Media/Pr%C3%B8ve%20clip.mp4",
+        "file:///C:/Media/%D7%A9%D7%9C%D7%95%D7%9D.flac",
+        "file://localhost/D:/a%23b.mp4",
+        "file:///C:/bad%zz.mp4",
+        "http://host/a%20b.mp4",
+    };
+    std::wstring expected =
+        L"C:\\Media\\Pr\x00F8ve clip.mp4|C:\\Media\\\x05E9\x05DC\x05D5\x05DD.flac|D:\\a#b.mp4|"
+        L"file:///C:/bad%zz.mp4|http://host/a%20b.mp4";
+    std::string m3u, pls = "[playlist]\r\n";
+    for (int i = 0; i < 5; ++i) {
+        m3u += std::string(entries[i]) + "\r\n";
+        pls += "File" + std::to_string(i + 1) + "=" + entries[i] + "\r\n";
+    }
+    for (const auto& list : {std::make_pair(L"urls.m3u", m3u), std::make_pair(L"urls.pls", pls)}) {
+        TempFolder folder;
+        std::wstring path = folder / list.first;
+        WriteBytes(path, list.second.c_str());
+        EXPECT_EQ(expected, ReadJoined(path)) << testing::PrintToString(std::wstring(list.first));
     }
 }
 

@@ -36,6 +36,32 @@ TEST(PathHelpers, PathPieces)
     EXPECT_STREQ(GetFileExtension(nullptr), L"");
 }
 
+TEST(PathHelpers, FileUrlsNameLocalPaths)
+{
+    const struct {
+        const wchar_t* url;
+        const wchar_t* path;  // empty: not a path
+    } cases[] = {
+        {L"file:///C:/Media/Pr%C3%B8ve%20clip.mp4", L"C:\\Media\\Pr\x00F8ve clip.mp4"},
+        {L"file:///C:/%E6%97%A5%E6%9C%AC.mp4", L"C:\\\x65E5\x672C.mp4"},
+        {L"file:///C:/\x65E5%20b.mp4", L"C:\\\x65E5 b.mp4"},
+        {L"FILE://localhost/d:/a%23b.mp4", L"d:\\a#b.mp4"},
+        {L"file:///c|/old/form.mp4", L"c:\\old\\form.mp4"},
+        {L"file://C:/two/slashes.mp4", L"C:\\two\\slashes.mp4"},
+        {L"file://server/share/a%20b.mp4", L"\\\\server\\share\\a b.mp4"},
+        {L"file:///C:/bad%2", L""},
+        {L"file:///C:/bad%zz.mp4", L""},
+        {L"file:///C:/a%00b.mp4", L""},
+        {L"file:///C:/a%0Ab.mp4", L""},
+        {L"http://host/a.mp4", L""},
+        {L"C:\\a.mp4", L""},
+        {L"", L""},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.path, FileUrlToPath(c.url)) << testing::PrintToString(std::wstring(c.url));
+    EXPECT_STREQ(L"", FileUrlToPath(nullptr));
+}
+
 TEST(PathHelpers, ChangeExtensionWithOrWithoutDot)
 {
     std::wstring longStem = L"C:\\" + std::wstring(2100, L's');

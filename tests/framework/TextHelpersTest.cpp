@@ -1,6 +1,7 @@
 #include "framework/text/CodePage.h"
 #include "framework/text/TextHelpers.h"
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -49,6 +50,29 @@ TEST(CodePage, Utf8BothWaysWithAndWithoutALength)
     EXPECT_EQ(withNul[2], L'b');
     EXPECT_STREQ(WideToUtf8(nullptr), "");
     EXPECT_STREQ(Utf8ToWide(nullptr), L"");
+}
+
+TEST(CodePage, TellsWellFormedUtf8)
+{
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool valid;
+    } cases[] = {
+        {"empty", "", true},
+        {"ASCII", "C:\\clips\\a.mp4", true},
+        {"two, three and four bytes", "Pr\xC3\xB8ve \xE6\x97\xA5 \xF0\x9F\x8E\xB5", true},
+        {"a Latin-1 byte alone", "Pr\xF8ve", false},
+        {"cut short at the end", "a\xE6\x97", false},
+        {"a trail byte without a lead", "\x80", false},
+        {"an overlong slash", "\xC0\xAF", false},
+        {"an overlong three-byte form", "\xE0\x80\xAF", false},
+        {"a surrogate", "\xED\xA0\x80", false},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", false},
+        {"the NUL inside", std::string("a\0b", 3), true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.valid, IsValidUtf8(c.bytes.data(), static_cast<int>(c.bytes.size()))) << c.name;
 }
 
 TEST(TextHelpers, PairsChannelsAndBitrates)

@@ -12,6 +12,7 @@
 #include "player/CPlaylistItem.h"
 #include "player/PlayerWindows.h"
 #include "player/VideoDisplayWnd.h"
+#include "player/res/PlayerResources.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWait.h"
@@ -251,6 +252,78 @@ TEST_F(PlaylistCtrl, PlaylistFilesOpenedAsFilesOrResumedStartPlaying)
         }
     }
     EXPECT_EQ(-1, m_ctrl.OpenPlaylistFile((*s_folder / L"none.playlist").c_str(), 1, 0));
+}
+
+// An ".m3u" with the clips n times over, beside them.
+std::wstring WriteList(const std::wstring& folder, const std::wstring& name, int nRepeat, int nClips)
+{
+    std::string text;
+    for (int n = 0; n < nRepeat; ++n) {
+        for (int i = 0; i < nClips; ++i)
+            text += "clip" + std::to_string(i) + ".mp4\r\n";
+    }
+    std::wstring path = folder + L"\\" + name;
+    HANDLE hFile = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(hFile, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(hFile);
+    return path;
+}
+
+TEST_F(PlaylistCtrl, OpeningAPlaylistFileLeavesTheProbesToTheUpdateThreads)
+{
+    std::wstring list = WriteList(s_folder->Path(), L"three.m3u", 1, 3);
+    ASSERT_EQ(3, m_ctrl.OpenPlaylistFile(list.c_str(), 0, 0));
+    // A probe may wait on the network: the window thread has not run one.
+    for (int i = 0; i < 3; ++i) {
+        CPlaylistItem* pItem = m_ctrl.GetPlaylistItem(i);
+        EXPECT_FALSE(pItem->m_dwFlags & ITEM_FLAG_PROBED) << i;
+        EXPECT_STREQ((L"clip" + std::to_wstring(i) + L".mp4").c_str(), pItem->m_strTitle) << i << ": named at once";
+    }
+    ASSERT_TRUE(PumpUntilIdle());
+    for (int i = 0; i < 3; ++i) {
+        CPlaylistItem* pItem = m_ctrl.GetPlaylistItem(i);
+        EXPECT_TRUE(pItem->m_dwFlags & ITEM_FLAG_PROBED) << i;
+        EXPECT_STREQ(L"0:02", pItem->m_strDurationText) << i;
+        EXPECT_EQ(MEDIA_TYPE_VIDEO, pItem->m_nMediaType) << i;
+        EXPECT_TRUE(pItem->m_thumbnail.IsValid()) << i;
+    }
+    EXPECT_EQ(0, m_main.m_status.Find(L"3 items, 0:06")) << (LPCWSTR)m_main.m_status;
+}
+
+TEST_F(PlaylistCtrl, NoTileDeletesWhileLoadingAndAStoppedLoadLeavesNoBlankRow)
+{
+    CStringArray first;
+    first.Add(Clip(0).c_str());
+    ASSERT_EQ(0, m_ctrl.AddPaths(first, PENDING_FILE, L"", 1));
+    ASSERT_TRUE(PumpUntilIdle());
+    CRect tile;
+    m_ctrl.GetItemRect(0, &tile);
+    CPoint deleteButton = m_ctrl.GetDeleteButtonRect(tile).CenterPoint();
+    ASSERT_EQ(ID_PLAYLIST_DELETE, m_ctrl.ButtonHitTest(0, deleteButton));
+
+    std::wstring list = WriteList(s_folder->Path(), L"many.m3u", 3, 5);
+    m_ctrl.AddPath(list.c_str(), PENDING_FILE, L"", 1);
+    ASSERT_TRUE(
+        PumpUntil([] { return tooltest::ChildStillRunning(GetCurrentProcessId(), L"ClipInspector.exe"); }, 60000))
+        << "the load probes the list's clips";
+    ASSERT_TRUE(m_ctrl.IsLoading());
+    EXPECT_EQ(-1, m_ctrl.ButtonHitTest(0, deleteButton)) << "no delete button while loading";
+
+    // A delete by other means stops the load: the rows it had not probed are named at once
+    // and probed on the next pass.
+    ASSERT_EQ(0, m_ctrl.DeleteItemAt(0));
+    ASSERT_EQ(15, m_ctrl.GetItemCount());
+    for (int i = 0; i < 15; ++i)
+        EXPECT_STREQ((L"clip" + std::to_wstring(i % 5) + L".mp4").c_str(), m_ctrl.GetPlaylistItem(i)->m_strTitle) << i;
+    ASSERT_TRUE(PumpUntilIdle(300000));
+    for (int i = 0; i < 15; ++i) {
+        CPlaylistItem* pItem = m_ctrl.GetPlaylistItem(i);
+        EXPECT_STREQ(L"0:02", pItem->m_strDurationText) << i;
+        EXPECT_EQ(MEDIA_TYPE_VIDEO, pItem->m_nMediaType) << i;
+        EXPECT_TRUE(pItem->m_thumbnail.IsValid()) << i;
+    }
+    EXPECT_EQ(ID_PLAYLIST_DELETE, m_ctrl.ButtonHitTest(0, deleteButton)) << "back once the load is done";
 }
 
 TEST_F(PlaylistCtrl, PreviousAndNextFollowTheRepeatMode)

@@ -323,4 +323,126 @@ TEST_F(PlaylistFiles, PathListsKeepNonAnsiPathsAndEmptyLists)
     }
 }
 
+// Whether the bytes are a document that every XML 1.0 reader takes: UTF-8 throughout, and
+// neither a character nor a character reference outside XML 1.0's characters.
+bool IsXml10Char(unsigned long ch)
+{
+    return ch == 0x9 || ch == 0xA || ch == 0xD || (ch >= 0x20 && ch <= 0xD7FF) || (ch >= 0xE000 && ch <= 0xFFFD) ||
+           (ch >= 0x10000 && ch <= 0x10FFFF);
+}
+
+std::string NonXml10Part(const std::string& bytes)
+{
+    int count = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
+                                    nullptr, 0);
+    std::wstring text(count, L'\0');
+    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), &text[0], count);
+    if (count == 0 && !bytes.empty())
+        return "bytes that are no UTF-8";
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned long ch = text[i];
+        if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+            ch = 0x10000 + ((ch - 0xD800) << 10) + (text[++i] - 0xDC00);
+        if (!IsXml10Char(ch))
+            return "the character " + std::to_string(ch);
+    }
+    for (size_t at = bytes.find("&#"); at != std::string::npos; at = bytes.find("&#", at + 2)) {
+        bool hex = bytes[at + 2] == 'x';
+        unsigned long ch = strtoul(bytes.c_str() + at + (hex ? 3 : 2), nullptr, hex ? 16 : 10);
+        if (!IsXml10Char(ch))
+            return bytes.substr(at, bytes.find(';', at) - at + 1);
+    }
+    return "";
+}
+
+TEST_F(PlaylistFiles, TextsOutsideXml10AreLeftOutSoOtherReadersTakeTheFile)
+{
+    struct Case {
+        const char* name;
+        const wchar_t* text;
+        const wchar_t* kept;
+    } cases[] = {
+        {"control characters",
+         L"a\x01"
+         L"b\x1F"
+         L"c\x7F"
+         L"d",
+         L"abc\x7F"
+         L"d"},
+        {"tab and line break", L"a\tb\nc", L"a\tb\nc"},
+        {"not characters",
+         L"a\xFFFE"
+         L"b\xFFFF"
+         L"c",
+         L"abc"},
+        {"a lone surrogate",
+         L"a\xD800"
+         L"b\xDC00"
+         L"c",
+         L"abc"},
+        {"a surrogate pair", L"note \xD83C\xDFB5", L"note \xD83C\xDFB5"},
+    };
+    for (const Case& c : cases) {
+        std::wstring path = m_folder / L"texts.playlist";
+        CPlaylistData written(1);
+        CPlaylistItem* pItem = FullItem(L"http://example.invalid/live");
+        pItem->m_strPath += c.text;
+        pItem->m_mediaInfo.Metadata.Title = c.text;
+        pItem->m_mediaInfo.StreamList[0]->Codec = c.text;
+        written.m_items.Add(pItem);
+        written.m_strName = c.text;
+        ASSERT_EQ(0, FormatFor(path)->Write(path.c_str(), written, 0)) << c.name;
+        EXPECT_EQ("", NonXml10Part(ReadBytes(path))) << c.name;
+
+        CPlaylistData read(1);
+        ASSERT_EQ(0, FormatFor(path)->Read(path.c_str(), read)) << c.name;
+        ASSERT_EQ(1, read.m_items.GetSize()) << c.name;
+        EXPECT_STREQ(c.kept, read.m_strName) << c.name;
+        EXPECT_STREQ((std::wstring(L"http://example.invalid/live") + c.kept).c_str(), read.m_items[0]->m_strPath)
+            << c.name;
+        EXPECT_STREQ(c.kept, read.m_items[0]->m_mediaInfo.Metadata.Title) << c.name;
+        EXPECT_STREQ(c.kept, read.m_items[0]->m_mediaInfo.StreamList[0]->Codec) << c.name;
+    }
+}
+
+TEST_F(PlaylistFiles, StoredMediaNumbersThatCannotBeRightAreProbedAgain)
+{
+    struct Case {
+        const char* name;
+        const char* info;    // attributes of MediaInfo
+        const char* stream;  // attributes of its video stream
+        bool kept;
+    } cases[] = {
+        {"as a probe gives them", "DurationInUs=\"4000000\" StartTimeInUs=\"-21000\" Size=\"5000\"",
+         "Resolution=\"320x240\" Frames=\"100\"", true},
+        {"absent numbers", "", "", true},
+        {"a negative duration", "DurationInUs=\"-1\"", "", false},
+        {"a duration that is no number", "DurationInUs=\"abc\"", "", false},
+        {"a number with more after it", "DurationInUs=\"4e6\"", "", false},
+        {"a duration of centuries", "DurationInUs=\"9000000000000000000\"", "", false},
+        {"a number past 64 bits", "Size=\"99999999999999999999\"", "", false},
+        {"a negative size", "Size=\"-5\"", "", false},
+        {"a negative bit rate", "BitRate=\"-128000\"", "", false},
+        {"a negative stream count", "Streams=\"-2\"", "", false},
+        {"a negative stream duration", "", "DurationInUs=\"-40000\"", false},
+        {"a negative frame count", "", "Frames=\"-1\"", false},
+        {"a negative width", "", "Resolution=\"-320x240\"", false},
+    };
+    for (const Case& c : cases) {
+        std::wstring path = m_folder / L"forged.playlist";
+        WriteBytes(path, std::string("<Playlists Version=\"2.2.0\"><Playlist><Item Flags=\"16\"><Media>"
+                                     "<URI>C:\\a.mp4</URI><MediaInfo MediaType=\"video\" ") +
+                             c.info + "><Streams><Stream MediaType=\"video\" " + c.stream +
+                             "/></Streams></MediaInfo></Media></Item></Playlist></Playlists>");
+        CPlaylistData read(1);
+        ASSERT_EQ(0, FormatFor(path)->Read(path.c_str(), read)) << c.name;
+        ASSERT_EQ(1, read.m_items.GetSize()) << c.name;
+        const CPlaylistItem& item = *read.m_items[0];
+        EXPECT_STREQ(L"C:\\a.mp4", item.m_strPath) << c.name;
+        EXPECT_EQ(c.kept, (item.m_dwFlags & ITEM_FLAG_PROBED) != 0) << c.name << ": probed again when not kept";
+        EXPECT_EQ(c.kept ? 1 : 0, item.m_mediaInfo.StreamList.GetSize()) << c.name;
+        EXPECT_LE(0, item.m_mediaInfo.DurationInUs) << c.name;
+    }
+}
+
 }  // namespace
