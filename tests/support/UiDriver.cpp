@@ -18,6 +18,8 @@
 //   UiDriver postkey TARGET KEY...        posts WM_KEYDOWN/WM_KEYUP to the target thread's focus window
 //   UiDriver text TARGET                  prints the window's text
 //   UiDriver settext TARGET TEXT          sets the window's text (an edit field's, say)
+//   UiDriver active TARGET [MS]           waits (default 10000 ms) until TARGET's top-level window
+//                                         is the foreground window
 //   UiDriver rect TARGET                  prints the window's rectangle on the screen
 //   UiDriver state TARGET                 prints the target thread's focus, capture and active
 //                                         windows as handle:control-id (or 0)
@@ -370,6 +372,17 @@ int wmain(int argc, wchar_t** argv)
             fwprintf(stderr, L"UiDriver: %u of %u menus open\n", static_cast<unsigned>(menus.size()),
                      static_cast<unsigned>(count));
         return menus.size() >= count ? 0 : 1;
+    }
+    if (action == L"active") {
+        HWND hTop = GetAncestor(hWnd, GA_ROOT);
+        DWORD timeout = argc > 3 ? static_cast<DWORD>(Number(argv[3])) : 10000;
+        DWORD start = GetTickCount();
+        while (GetForegroundWindow() != hTop && GetTickCount() - start < timeout)
+            Sleep(100);
+        if (GetForegroundWindow() == hTop)
+            return 0;
+        fwprintf(stderr, L"UiDriver: \"%ls\" is not the foreground window\n", argv[2]);
+        return 1;
     }
     if (action == L"rect") {
         RECT rect;
