@@ -4,38 +4,19 @@
 // and repeat off at the end of the list; a dragged tile and the playlist saved in its three
 // formats, brought back at the next start without probing, and an ".m3u" named on the command
 // line; Ctrl+O after a click into the video; a playback closed midway resumed at the next start.
-#include "tests/support/ToolTestSupport.h"
-#include "tests/support/TestWait.h"
-#include <gtest/gtest.h>
-#include <shlobj.h>
+#include "tests/player/PlayerProgram.h"
 #include <algorithm>
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace {
 
-const wchar_t kFrameClass[] = L"KavriVideoPlayer";
-const wchar_t kProfileKey[] = L"Software\\Kavri Helper\\Kavri Video Player";
-// Window ids of the frame's panes and controls.
-const int kPlaylistView = 10;
-const int kDisplayView = 20;
-const int kPlaylistCtrl = 100;
-const int kVideoDisplay = 200;
-const int kStartPanel = 59658;
+using namespace playerprogram;
+
 // Menu commands without a key of their own.
 const int kSavePlaylist = 32783;
 const int kDockPlaylist = 32778;
 const int kSettings = 32803;
 // The common file dialog's file name box.
 const int kFileNameBox = 1148;
-
-std::wstring DataFolder()
-{
-    wchar_t appData[MAX_PATH] = {};
-    SHGetSpecialFolderPathW(nullptr, appData, CSIDL_APPDATA, FALSE);
-    return std::wstring(appData) + L"\\Kavri Helper\\Kavri Video Player";
-}
 
 std::wstring FileName(const std::wstring& path)
 {
@@ -81,22 +62,7 @@ std::wstring OptionValue(const std::wstring& line, const std::wstring& name)
     return padded.substr(at, padded.find(L' ', at) - at);
 }
 
-struct FindChild {
-    int id;
-    bool visible;
-};
-
-BOOL CALLBACK FindVisibleChild(HWND hWnd, LPARAM lParam)
-{
-    auto* find = reinterpret_cast<FindChild*>(lParam);
-    if (GetDlgCtrlID(hWnd) == find->id && IsWindowVisible(hWnd)) {
-        find->visible = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-class PlayerWalk : public testing::Test {
+class PlayerWalk : public PlayerProgramTest {
 protected:
     static void SetUpTestSuite()
     {
@@ -126,116 +92,14 @@ protected:
         m_log = *s_folder + L"\\tool.log";
         DeleteFileW(m_log.c_str());
         SetEnvironmentVariableW(L"KAVRI_TOOL_LOG", m_log.c_str());
-        FreshProfile();
+        PlayerProgramTest::SetUp();
     }
     void TearDown() override
     {
-        if (m_process) {
-            if (HWND hFrame = Frame())
-                PostMessageW(hFrame, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(m_process, 20000) != WAIT_OBJECT_0)
-                TerminateProcess(m_process, 99);
-            CloseHandle(m_process);
-        }
+        PlayerProgramTest::TearDown();
         SetEnvironmentVariableW(L"KAVRI_TOOL_LOG", nullptr);
-        FreshProfile();
-    }
-
-    // No profile and no data files, as at the first start; update checks off.
-    static void FreshProfile()
-    {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        std::wstring data = DataFolder();
-        DeleteFileW((data + L"\\Default.playlist").c_str());
-        tooltest::RemoveFolder(data + L"\\Temp");
-        SetSetting(L"AutoCheckUpdate", 0);
-    }
-    static void SetSetting(const wchar_t* name, DWORD value)
-    {
-        std::wstring key = std::wstring(kProfileKey) + L"\\Settings";
-        RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_DWORD, &value, sizeof(value));
     }
     static std::wstring Clip(const wchar_t* name) { return *s_folder + L"\\" + name; }
-
-    // Starts the program with the files as its arguments and waits for its window.
-    bool Start(const std::vector<std::wstring>& files = {})
-    {
-        std::wstring exe = BesideThisProgram(L"..\\bin\\KavriVideoPlayer.exe");
-        std::wstring line = tooltest::Quoted(exe);
-        for (const std::wstring& file : files)
-            line += L" " + tooltest::Quoted(file);
-        std::vector<wchar_t> buffer(line.begin(), line.end());
-        buffer.push_back(0);
-        // The tools' own chatter goes nowhere.
-        SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-        HANDLE hNul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                  OPEN_EXISTING, 0, nullptr);
-        STARTUPINFOW si = {sizeof(si)};
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdInput = si.hStdOutput = si.hStdError = hNul;
-        PROCESS_INFORMATION pi = {};
-        BOOL bStarted = CreateProcessW(exe.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si,
-                                       &pi);
-        CloseHandle(hNul);
-        if (!bStarted)
-            return false;
-        CloseHandle(pi.hThread);
-        m_process = pi.hProcess;
-        m_processId = pi.dwProcessId;
-        return WaitFor([&] { return Frame() && IsWindowVisible(Frame()); }, kTestWaitMs);
-    }
-    // Closes the window as its user does and waits for the program's end.
-    bool Exit()
-    {
-        if (!Drive({L"key", L"class:KavriVideoPlayer", L"ALT+F4"}))
-            return false;
-        bool bEnded = WaitForSingleObject(m_process, kTestWaitMs) == WAIT_OBJECT_0;
-        CloseHandle(m_process);
-        m_process = nullptr;
-        return bEnded;
-    }
-    HWND Frame() const
-    {
-        HWND hWnd = FindWindowW(kFrameClass, nullptr);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hWnd, &owner);
-        return owner == m_processId ? hWnd : nullptr;
-    }
-    std::wstring Title() const
-    {
-        wchar_t text[512] = {};
-        GetWindowTextW(Frame(), text, 512);
-        return text;
-    }
-    bool Shown(int id) const
-    {
-        FindChild find = {id, false};
-        if (HWND hFrame = Frame())
-            EnumChildWindows(hFrame, &FindVisibleChild, reinterpret_cast<LPARAM>(&find));
-        return find.visible;
-    }
-    // Waits until the window thread has done what it was doing (a save after its dialog closed).
-    bool Settled() const
-    {
-        DWORD_PTR result = 0;
-        return SendMessageTimeoutW(Frame(), WM_NULL, 0, 0, SMTO_NORMAL, kTestWaitMs, &result) != 0;
-    }
-    static bool WaitFor(const std::function<bool()>& done, DWORD ms) { return PumpUntil(done, ms); }
-    bool WaitForTitle(const std::wstring& title, DWORD ms = kTestWaitMs)
-    {
-        return WaitFor([&] { return Title() == title; }, ms);
-    }
-    // One UiDriver action; true when it succeeded.
-    static bool Drive(const std::vector<std::wstring>& args)
-    {
-        std::wstring line;
-        for (const std::wstring& arg : args)
-            line += tooltest::Quoted(arg) + L" ";
-        tooltest::ProcessRun run = tooltest::RunProgram(BesideThisProgram(L"UiDriver.exe"), line, 30000);
-        return run.finished && run.exitCode == 0;
-    }
-    static bool Key(const wchar_t* key) { return Drive({L"key", L"class:KavriVideoPlayer", key}); }
-    static bool Command(int id) { return Drive({L"command", L"class:KavriVideoPlayer", std::to_wstring(id)}); }
 
     // The playback tool's runs so far, in order.
     std::vector<Play> Plays() const
@@ -278,8 +142,6 @@ protected:
 
     static std::wstring* s_folder;
     std::wstring m_log;
-    HANDLE m_process = nullptr;
-    DWORD m_processId = 0;
 };
 
 std::wstring* PlayerWalk::s_folder = nullptr;

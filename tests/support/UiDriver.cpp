@@ -9,6 +9,7 @@
 //   UiDriver move TARGET X Y              moves the pointer (SendInput) to the client point
 //   UiDriver click TARGET X Y             moves there, presses and releases the left button
 //   UiDriver down TARGET X Y / up TARGET X Y
+//   UiDriver rclick TARGET X Y            the same with the right button
 //   UiDriver drag TARGET X0 Y0 X1 Y1 [STEPS] [HOLD]  presses, moves in steps, releases (HOLD: keeps it pressed)
 //   UiDriver wheel TARGET X Y DELTA       a wheel turn at the point (120 = one notch away from the user)
 //   UiDriver key TARGET KEY...            brings it to the front and types the keys (SendInput);
@@ -388,6 +389,13 @@ int wmain(int argc, wchar_t** argv)
         RECT rect;
         GetWindowRect(hWnd, &rect);
         wprintf(L"%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        return 0;
+    }
+    if (action == L"rclick") {
+        POINT pt = ClientPoint(hWnd, arg(3), arg(4));
+        SendMouse(pt, 0);
+        SendMouse(pt, MOUSEEVENTF_RIGHTDOWN);
+        SendMouse(pt, MOUSEEVENTF_RIGHTUP);
         return 0;
     }
     if (action == L"move" || action == L"click" || action == L"down" || action == L"up") {
