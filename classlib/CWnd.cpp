@@ -99,6 +99,12 @@ HWND FocusedComboBox()
     return IsComboBox(hWndParent) ? hWndParent : nullptr;
 }
 
+bool IsInMenuLoop()
+{
+    GUITHREADINFO info = {sizeof(info)};
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
+}
+
 HWND ParentOrOwner(HWND hWnd)
 {
     if (GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD)
@@ -279,7 +285,9 @@ LRESULT CALLBACK CWnd::CreationHook(int nCode, WPARAM wParam, LPARAM lParam)
 void AfxCancelModes(HWND hWndRcvr)
 {
     HWND hWndCapture = ::GetCapture();
-    if (hWndCapture && hWndCapture != hWndRcvr)
+    // Inside a menu's loop the capture is the menu's own: cancelling it would close the menu
+    // whose next level is opening.
+    if (hWndCapture && hWndCapture != hWndRcvr && !IsInMenuLoop())
         ::SendMessageW(hWndCapture, WM_CANCELMODE, 0, 0);
     HWND hWndCombo = FocusedComboBox();
     if (hWndCombo && hWndCombo != hWndRcvr && ::SendMessageW(hWndCombo, CB_GETDROPPEDSTATE, 0, 0))

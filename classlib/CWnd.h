@@ -419,7 +419,8 @@ void AfxHookWindowCreate(CWnd* pWnd);
 BOOL AfxUnhookWindowCreate();
 
 // Ends what would keep going under a menu about to open: a mouse capture held by another
-// window than hWndRcvr gets WM_CANCELMODE, and a combo box with the focus closes its list.
+// window than hWndRcvr gets WM_CANCELMODE (unless a menu's loop runs: the capture is then the
+// menu's), and a combo box with the focus closes its list.
 void AfxCancelModes(HWND hWndRcvr);
 
 // A window class of the given style, cursor, brush and icon, registered once per combination;

@@ -357,7 +357,8 @@ void CPlaylistCtrl::DrawGridItemEx(CDC* pDC, int nIndex, int left, int top, int 
         m_gridState.Draw(pDC, look.bPaused ? 1 : 0, playRect.TopLeft(), ILD_TRANSPARENT);
     else if (nIndex == m_nHotItem && !bForDragImage)
         DrawButtons(pDC, nIndex, tile, m_gridPlay, m_gridDelete);
-    if (g_playerSettings.m_bShowTitle) {
+    // The playing tile shows its live picture and no title.
+    if (g_playerSettings.m_bShowTitle && !look.bPlaying) {
         CRect text(thumb.left, thumb.bottom + 5, thumb.right, bottom - 5);
         pDC->SetTextColor(look.crText);
         pDC->DrawText(pItem->m_strTitle, &text, DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_END_ELLIPSIS);

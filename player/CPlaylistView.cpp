@@ -488,8 +488,18 @@ void CPlaylistView::UpdateITunesItem(CCmdUI* pCmdUI, BOOL bEnable)
         pCmdUI->Enable(bEnable);
         return;
     }
-    if (pCmdUI->m_pMenu) {
-        ::DeleteMenu(pCmdUI->m_pMenu->m_hMenu, pCmdUI->m_nIndex, MF_BYPOSITION);
+    if (!pCmdUI->m_pMenu)
+        return;
+    HMENU hMenu = pCmdUI->m_pMenu->m_hMenu;
+    ::DeleteMenu(hMenu, pCmdUI->m_nIndex, MF_BYPOSITION);
+    --pCmdUI->m_nIndex;
+    --pCmdUI->m_nIndexMax;
+    // A separator the iTunes entries leave at the end of the menu (or doubled) goes with them.
+    int nBefore = static_cast<int>(pCmdUI->m_nIndex);
+    int nCount = ::GetMenuItemCount(hMenu);
+    auto isSeparator = [hMenu](int nPos) { return (::GetMenuState(hMenu, nPos, MF_BYPOSITION) & MF_SEPARATOR) != 0; };
+    if (nBefore >= 0 && isSeparator(nBefore) && (nBefore + 1 == nCount || isSeparator(nBefore + 1))) {
+        ::DeleteMenu(hMenu, nBefore, MF_BYPOSITION);
         --pCmdUI->m_nIndex;
         --pCmdUI->m_nIndexMax;
     }

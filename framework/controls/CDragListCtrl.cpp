@@ -1,4 +1,5 @@
 #include "framework/controls/CDragListCtrl.h"
+#include "framework/controls/AppUiResources.h"
 #include "framework/res/FrameworkResources.h"
 
 BEGIN_MESSAGE_MAP(CDragListCtrl, COwnerDrawListCtrl)
@@ -352,7 +353,7 @@ BOOL CDragListCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
         ScreenToClient(&point);
         int nItem = m_nHotItem;
         if (SubItemHitTest(&nItem, point.x, point.y) > 0) {
-            ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+            ::SetCursor(GetAppHandCursor());
             return TRUE;
         }
     }

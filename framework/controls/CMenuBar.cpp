@@ -76,12 +76,28 @@ BEGIN_MESSAGE_MAP(CMenuBar, CItemBar)
 END_MESSAGE_MAP()
 
 CMenuBar::CMenuBar()
-    : m_nBottomLine(0), m_crBack(::GetSysColor(COLOR_BTNFACE)), m_crBottomLine(::GetSysColor(COLOR_BTNFACE)),
-      m_crTitle(::GetSysColor(COLOR_MENUTEXT)), m_crTitleHot(::GetSysColor(COLOR_MENUTEXT)),
-      m_crHighlight(::GetSysColor(COLOR_HIGHLIGHT)), m_crStatus(::GetSysColor(COLOR_MENUTEXT)), m_hMenu(nullptr),
-      m_bRightToLeft(FALSE), m_ptLastMouse(-1, -1), m_hWndOldFocus(nullptr), m_hOpenMenu(nullptr), m_nCurrent(-1),
-      m_bNavigating(FALSE), m_bPopupOpen(FALSE), m_bOwnMenu(FALSE), m_bHasSubMenu(FALSE), m_bStayInNavigation(FALSE),
-      m_bOpenNext(FALSE), m_bByKeyboard(FALSE), m_bLayoutDirty(TRUE)
+    : m_nBottomLine(0),
+      m_crBack(::GetSysColor(COLOR_BTNFACE)),
+      m_crBottomLine(::GetSysColor(COLOR_BTNFACE)),
+      m_crTitle(::GetSysColor(COLOR_MENUTEXT)),
+      m_crTitleHot(::GetSysColor(COLOR_MENUTEXT)),
+      m_crHighlight(::GetSysColor(COLOR_HIGHLIGHT)),
+      m_crStatus(::GetSysColor(COLOR_MENUTEXT)),
+      m_hMenu(nullptr),
+      m_bRightToLeft(FALSE),
+      m_ptLastMouse(-1, -1),
+      m_hWndOldFocus(nullptr),
+      m_hOpenMenu(nullptr),
+      m_hSelectMenu(nullptr),
+      m_nCurrent(-1),
+      m_bNavigating(FALSE),
+      m_bPopupOpen(FALSE),
+      m_bOwnMenu(FALSE),
+      m_bHasSubMenu(FALSE),
+      m_bStayInNavigation(FALSE),
+      m_bOpenNext(FALSE),
+      m_bByKeyboard(FALSE),
+      m_bLayoutDirty(TRUE)
 {
 }
 
@@ -322,6 +338,7 @@ LRESULT CMenuBar::OnOpenPopup(WPARAM wParam, LPARAM lParam)
         m_bHasSubMenu = FALSE;
         m_bOpenNext = FALSE;
         m_hOpenMenu = hSub;
+        m_hSelectMenu = hSub;
         s_pHookOwner = this;
         s_hHook = ::SetWindowsHookExW(WH_MSGFILTER, &CMenuBar::MessageFilter, nullptr, ::GetCurrentThreadId());
         ::TrackPopupMenuEx(hSub, TPM_VERTICAL, rect.left, rect.bottom, hOwner, &tpm);
@@ -330,6 +347,7 @@ LRESULT CMenuBar::OnOpenPopup(WPARAM wParam, LPARAM lParam)
         s_hHook = nullptr;
         s_pHookOwner = nullptr;
         m_hOpenMenu = nullptr;
+        m_hSelectMenu = nullptr;
         m_bPopupOpen = FALSE;
         // No title is pressed any more; the current one stays hot while navigating goes on.
         m_items.StopPressed(pTitle, FALSE);
@@ -353,9 +371,12 @@ LRESULT CALLBACK CMenuBar::MessageFilter(int nCode, WPARAM wParam, LPARAM lParam
     if (nCode == MSGF_MENU && pBar && pMsg) {
         switch (pMsg->message) {
         case WM_KEYDOWN:
-            if (pMsg->wParam == VK_ESCAPE)
+            if (pMsg->wParam == VK_ESCAPE) {
                 pBar->m_bStayInNavigation = pBar->m_bOwnMenu;
-            else if ((pMsg->wParam == VK_LEFT && pBar->m_bOwnMenu) || (pMsg->wParam == VK_RIGHT && !pBar->m_bHasSubMenu))
+                if (!pBar->m_bOwnMenu)
+                    pBar->BackToParentMenu();
+            } else if ((pMsg->wParam == VK_LEFT && pBar->m_bOwnMenu) ||
+                       (pMsg->wParam == VK_RIGHT && !pBar->m_bHasSubMenu))
                 pBar->SendMessage(WM_KEYDOWN, pMsg->wParam, pMsg->lParam);
             break;
         case WM_MOUSEMOVE:
@@ -368,6 +389,36 @@ LRESULT CALLBACK CMenuBar::MessageFilter(int nCode, WPARAM wParam, LPARAM lParam
         }
     }
     return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
+}
+
+namespace {
+
+// The menu in hRoot's tree that holds hChild as one of its entries' sub-menus, or null.
+HMENU ParentMenuOf(HMENU hRoot, HMENU hChild)
+{
+    int nCount = ::GetMenuItemCount(hRoot);
+    for (int i = 0; i < nCount; ++i) {
+        HMENU hSub = ::GetSubMenu(hRoot, i);
+        if (hSub == hChild)
+            return hRoot;
+        if (HMENU hFound = hSub ? ParentMenuOf(hSub, hChild) : nullptr)
+            return hFound;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void CMenuBar::BackToParentMenu()
+{
+    // Escape closes one level and tells the frame nothing: the selection is back on the entry
+    // that opened that level, which has a sub-menu.
+    HMENU hParent = m_hOpenMenu ? ParentMenuOf(m_hOpenMenu, m_hSelectMenu) : nullptr;
+    if (!hParent)
+        return;
+    m_hSelectMenu = hParent;
+    m_bOwnMenu = hParent == m_hOpenMenu;
+    m_bHasSubMenu = TRUE;
 }
 
 void CMenuBar::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -540,6 +591,7 @@ void CMenuBar::OnInitMenuPopup(HMENU hPopup, UINT nIndex, BOOL)
 {
     if (!m_bPopupOpen)
         return;
+    m_hSelectMenu = hPopup;
     m_bOwnMenu = hPopup == m_hOpenMenu;
     m_bHasSubMenu = ::GetSubMenu(hPopup, static_cast<int>(nIndex)) != nullptr;
 }
@@ -548,6 +600,8 @@ void CMenuBar::OnMenuSelect(UINT, UINT nFlags, HMENU hMenu)
 {
     if (!m_bPopupOpen)
         return;
+    if (hMenu)
+        m_hSelectMenu = hMenu;
     m_bOwnMenu = hMenu == m_hOpenMenu;
     m_bHasSubMenu = (nFlags & MF_POPUP) != 0;
 }

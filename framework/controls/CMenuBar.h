@@ -88,6 +88,8 @@ protected:
 
     // A click elsewhere while navigating: ends it and hands the click on. TRUE when it did.
     BOOL CheckOutsideClick(UINT message, UINT nFlags, CPoint point);
+    // Escape closed a sub-menu: the selection is on its parent's entry again.
+    void BackToParentMenu();
     HFONT TitleFont() const;
     static LRESULT CALLBACK MessageFilter(int nCode, WPARAM wParam, LPARAM lParam);
 
@@ -96,6 +98,7 @@ protected:
     CPoint m_ptLastMouse;
     HWND m_hWndOldFocus;
     HMENU m_hOpenMenu;
+    HMENU m_hSelectMenu;  // the open menu whose entry is selected
     int m_nCurrent;
     BOOL m_bNavigating;
     BOOL m_bPopupOpen;

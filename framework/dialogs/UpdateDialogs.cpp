@@ -28,6 +28,13 @@ CString AppName()
     return pApp && pApp->m_pszAppName ? CString(pApp->m_pszAppName) : CString();
 }
 
+// The dialogs run on the check's thread, whose windows do not become the foreground by
+// themselves: one the user asked for is brought there, so that Enter and Escape reach it.
+void BringToTheUser(HWND hDlg)
+{
+    ::SetForegroundWindow(hDlg);
+}
+
 }  // namespace
 
 // ---- CUpdateCheckingDlg
@@ -77,6 +84,7 @@ BOOL CUpdateCheckingDlg::OnInitDialog()
     // The cancel flag is not cleared here: a check is new with its flag at 0, and one that
     // EndUpdateChecks cancelled before this dialog came up must stay cancelled.
     SetTimer(kProgressTimer, 100);
+    BringToTheUser(m_hWnd);
     m_pThread = AfxBeginThread(CheckThreadProc, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     if (m_pThread) {
         m_pThread->m_bAutoDelete = FALSE;
@@ -209,6 +217,9 @@ BOOL CNewVersionDlg::OnInitDialog()
     strText.Format(L"Your version is %s.", static_cast<LPCWSTR>(m_checker.m_strCurrentVersion));
     SetDlgItemText(1108, strText);
     SetDlgItemText(1001, m_checker.m_strDescription);
+    // An automatic check's news waits for the user instead of taking the keys being typed.
+    if (!m_checker.m_bAutomatic)
+        BringToTheUser(m_hWnd);
     return TRUE;
 }
 

@@ -352,6 +352,22 @@ TEST_F(FrameRouting, DisabledCommandsAreNotRunFromMenuOrAccelerator)
     }
 }
 
+TEST_F(FrameRouting, ASubMenuOfAPopupTheFrameTracksOpensAndItsEntryIsChosen)
+{
+    // The frame's update pass cancels modes as each level opens; the menu's own capture must
+    // survive it. Down selects "More", Right opens it, Enter chooses "Inner".
+    HMENU hMenu = ::LoadMenuW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102));
+    ASSERT_NE(nullptr, hMenu);
+    for (UINT nKey : {VK_DOWN, VK_RIGHT, VK_RETURN})
+        m_pFrame->PostMessage(WM_KEYDOWN, nKey, 0);
+    UINT nChosen = ::TrackPopupMenuEx(::GetSubMenu(hMenu, 0), TPM_RETURNCMD, 10, 10, m_pFrame->m_hWnd, nullptr);
+    ::DestroyMenu(hMenu);
+    MSG msg;  // keys a closed menu left unread
+    while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    EXPECT_EQ(1003u, nChosen);
+}
+
 TEST_F(FrameRouting, ClosingTheMainFrameClosesTheDocumentAndEndsTheLoop)
 {
     CDocument* pDoc = m_pView->GetDocument();

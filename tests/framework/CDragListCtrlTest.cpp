@@ -1,6 +1,7 @@
 // The drag-reorder list: FindDropTarget and the insertion mark as tables in list,
 // one-column grid and grid modes; drags by the mouse on a real window with their cursors and
 // results; drags that lose the mouse; sub-items; drawing of the dragged slot.
+#include "framework/controls/AppUiResources.h"
 #include "framework/controls/CDragListCtrl.h"
 #include "framework/res/FrameworkResources.h"
 #include "tests/support/DibCanvas.h"
@@ -276,6 +277,22 @@ TEST_F(DragListTest, SubItemsGetHotPressedAndClickedAndStartNoDrag)
     EXPECT_EQ(-1, m_list.GetPressedSubItem());
     MouseMove(List(), 50, 30);
     EXPECT_EQ(-1, m_list.GetHotSubItem());
+}
+
+TEST_F(DragListTest, ASubItemUnderThePointerShowsTheProgramsHandCursor)
+{
+    HCURSOR hHand = LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_INSERT_TILE));
+    ASSERT_NE(nullptr, hHand);
+    SetAppHandCursor(hHand);
+    MouseMove(List(), 210, 30);  // B's sub-item
+    CPoint screen(210, 30);
+    m_list.ClientToScreen(&screen);
+    SetCursorPos(screen.x, screen.y);
+    SetCursor(nullptr);
+    m_list.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(List()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(hHand, GetCursor());
+    SetAppHandCursor(nullptr);
+    DestroyCursor(hHand);
 }
 
 TEST_F(DragListTest, MoveAndSwapItems)

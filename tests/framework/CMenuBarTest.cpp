@@ -19,6 +19,7 @@ public:
     {
         switch (message) {
         case WM_INITMENUPOPUP: {
+            m_popups.push_back(reinterpret_cast<HMENU>(wParam));
             LRESULT r = RecordingParent::WindowProc(message, wParam, lParam);
             m_bar.OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), HIWORD(lParam));
             return r;
@@ -41,6 +42,7 @@ public:
         return RecordingParent::WindowProc(message, wParam, lParam);
     }
     std::vector<WPARAM> m_sysCommands;
+    std::vector<HMENU> m_popups;  // WM_INITMENUPOPUP, in order
 };
 
 // Steps run from a thread timer, also inside the menu's own loop: each waits for its moment
@@ -211,6 +213,31 @@ TEST_F(MenuBarTest, RightInAPopupOpensTheNextTitle)
     EXPECT_EQ((std::vector<int>{1, 2, 1}), seen);
     EXPECT_TRUE(Bar().IsNavigating());
     EXPECT_EQ(1, Bar().GetHotTitle());
+    Deliver(Bar().m_hWnd, WM_KEYDOWN, VK_ESCAPE);
+}
+
+TEST_F(MenuBarTest, RightOnAnEntryWithASubMenuOpensItAgainAfterEscapeClosedIt)
+{
+    // Down twice selects "Recent"; Right opens it; Escape closes it again; Right once more.
+    g_steps.push_back([this] {
+        if (!Bar().IsPopupOpen())
+            return false;
+        for (UINT key : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_RIGHT})
+            PostMessageW(m_host.m_hWnd, WM_KEYDOWN, key, 0);
+        return true;
+    });
+    g_steps.push_back([this] {
+        if (m_host.m_popups.size() < 3)
+            return false;
+        for (UINT key : {VK_ESCAPE, VK_ESCAPE})
+            PostMessageW(m_host.m_hWnd, WM_KEYDOWN, key, 0);
+        return true;
+    });
+    Open(0);
+    HMENU hFile = ::GetSubMenu(Bar().GetMenu(), 0);
+    HMENU hRecent = ::GetSubMenu(hFile, 1);
+    EXPECT_EQ((std::vector<HMENU>{hFile, hRecent, hRecent}), m_host.m_popups);
+    EXPECT_EQ(0, Bar().GetCurrentItem()) << "the bar stayed on File";
     Deliver(Bar().m_hWnd, WM_KEYDOWN, VK_ESCAPE);
 }
 

@@ -5,7 +5,7 @@
 #include "framework/net/UpdateCheck.h"
 #include "framework/net/VersionCompare.h"
 #include "classlib/CWinApp.h"
-#include "framework/system/IAppSettings.h"
+#include "FakeAppSettings.h"
 #include "LoopbackHttpServer.h"
 #include "RegistrySandbox.h"
 #include <gtest/gtest.h>
@@ -241,31 +241,6 @@ TEST(ParseUpdateXml, LevelKeepsThePreviousValueWhenAbsent)
 }
 
 // ---- Whole checks
-
-// The program's settings as the checks see them; records on which thread they are written.
-class FakeSettings : public IAppSettings {
-public:
-    CString GetVersionText() const override { return L"7.3.0"; }
-    CString GetSupportMailAddress() const override { return L""; }
-    CString GetProductName() const override { return L"Kavri Test Player"; }
-    CString GetUpdateManifestUrl() const override { return L""; }
-    CString GetProductPageUrl() const override { return L""; }
-    CString GetWebSiteUrl() const override { return L""; }
-    CMainWindowPlacement GetMainWindowPlacement() const override { return CMainWindowPlacement(); }
-    void SetMainWindowPlacement(const CMainWindowPlacement&) override {}
-    int GetAutoCheckUpdate() const override { return m_nAutoCheck; }
-    void SetAutoCheckUpdate(int nValue) override
-    {
-        m_nAutoCheck = nValue;
-        m_nWrites++;
-        m_dwWriterThread = GetCurrentThreadId();
-    }
-    int GetAutoCheckUpdateDays() const override { return 7; }
-
-    int m_nAutoCheck = 1;
-    int m_nWrites = 0;
-    DWORD m_dwWriterThread = 0;
-};
 
 // Stands in for the two dialogs; never reaches the shell.
 class FakeUI : public CUpdateCheckUI {

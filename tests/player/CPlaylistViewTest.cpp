@@ -2,7 +2,9 @@
 // back, track choices, moves, URL lines, dropped paths and the name Save Playlist writes.
 #include "classlib/CCmdUI.h"
 #include "classlib/CWinApp.h"
+#include "classlib/CMenu.h"
 #include "player/CItemVideoWnd.h"
+#include "player/CPlayerUIResources.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistItem.h"
 #include "player/CPlaylistView.h"
@@ -65,6 +67,29 @@ protected:
     CPlaylistView* m_pView = nullptr;
     CItemVideoWnd m_video;
 };
+
+TEST_F(PlaylistView, WithoutITunesThePlaylistMenuLosesItsEntriesAndTheirSeparator)
+{
+    struct Case {
+        const char* name;
+        BOOL bInstalled;
+        int nRemoved;
+    } cases[] = {{"iTunes installed", TRUE, 0}, {"no iTunes", FALSE, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_playerUIResources.m_bITunesInstalled = c.bInstalled;
+        CMenu menu;
+        ASSERT_TRUE(menu.LoadMenu(IDR_MAINFRAME));
+        CMenu* pPlaylist = menu.GetSubMenu(1);
+        int nBefore = pPlaylist->GetMenuItemCount();
+        AfxUpdatePopupMenu(m_pView, pPlaylist, TRUE);
+        int nCount = pPlaylist->GetMenuItemCount();
+        EXPECT_EQ(nBefore - c.nRemoved, nCount);
+        EXPECT_EQ(c.bInstalled ? ID_ITUNES_ADD_ALL : ID_MEDIA_INFO, pPlaylist->GetMenuItemID(nCount - 1))
+            << "no separator closes the menu";
+    }
+    g_playerUIResources.m_bITunesInstalled = FALSE;
+}
 
 TEST_F(PlaylistView, EffectsOnTheSelectedItemToggleBack)
 {

@@ -151,13 +151,23 @@ protected:
     {
         return WaitFor([&] { return Title() == title; }, ms);
     }
-    // One UiDriver action; true when it succeeded.
-    static bool Drive(const std::vector<std::wstring>& args)
+    // One UiDriver action; true when it succeeded. With output, what it printed lands there.
+    static bool Drive(const std::vector<std::wstring>& args, std::string* output = nullptr)
     {
         std::wstring line;
         for (const std::wstring& arg : args)
             line += tooltest::Quoted(arg) + L" ";
-        tooltest::ProcessRun run = tooltest::RunProgram(BesideThisProgram(L"UiDriver.exe"), line, 30000);
+        std::wstring file;
+        if (output) {
+            wchar_t temp[MAX_PATH] = {};
+            GetTempPathW(MAX_PATH, temp);
+            file = std::wstring(temp) + L"uidriver-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+        }
+        tooltest::ProcessRun run = tooltest::RunProgram(BesideThisProgram(L"UiDriver.exe"), line, 30000, file);
+        if (output) {
+            *output = tooltest::ReadFileBytes(file);
+            DeleteFileW(file.c_str());
+        }
         return run.finished && run.exitCode == 0;
     }
     static bool Key(const wchar_t* key) { return Drive({L"key", L"class:KavriVideoPlayer", key}); }

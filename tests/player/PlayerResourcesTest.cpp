@@ -1,5 +1,8 @@
 // The player's resources as the program carries them: the icons in the order the shell counts
-// them for file associations, and every bitmap at the size its image list expects.
+// them for file associations, every bitmap at the size its image list expects, and the
+// placeholders of the context menus' track sub-menus.
+#include "classlib/CMenu.h"
+#include "player/TrackMenus.h"
 #include "player/res/PlayerResources.h"
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -70,6 +73,35 @@ TEST(PlayerResources, StartButtonImagesAreThere)
         EXPECT_GT(SizeofResource(nullptr, hResource), 8u) << id;
     }
     EXPECT_NE(nullptr, LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_HAND)));
+}
+
+TEST(PlayerResources, TrackSubMenusWithoutAnItemKeepTheirPlaceholder)
+{
+    struct Case {
+        const char* name;
+        int popup, video, audio, subtitles;
+    } cases[] = {
+        {"display view", POPUP_PLAYVIEW, POPUP_PLAYVIEW_VIDEO_TRACK, POPUP_PLAYVIEW_AUDIO_TRACK,
+         POPUP_PLAYVIEW_SUBTITLE_TRACK},
+        {"playlist item", POPUP_PLAYLISTVIEW, POPUP_PLAYLISTVIEW_VIDEO_TRACK, POPUP_PLAYLISTVIEW_AUDIO_TRACK,
+         POPUP_PLAYLISTVIEW_SUBTITLE_TRACK},
+    };
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_PLAYER_POPUP));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CMenu* pPopup = menu.GetSubMenu(c.popup);
+        ASSERT_NE(nullptr, pPopup);
+        EXPECT_EQ(0, FillTrackMenus(pPopup, nullptr, c.video, c.audio, c.subtitles));
+        for (int nPos : {c.video, c.audio, c.subtitles}) {
+            HMENU hTracks = ::GetSubMenu(pPopup->m_hMenu, nPos);
+            ASSERT_EQ(1, ::GetMenuItemCount(hTracks)) << nPos;
+            wchar_t text[32] = {};
+            ::GetMenuStringW(hTracks, 0, text, 32, MF_BYPOSITION);
+            EXPECT_STREQ(L"N/A", text) << nPos;
+            EXPECT_TRUE(::GetMenuState(hTracks, 0, MF_BYPOSITION) & MF_GRAYED) << nPos;
+        }
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 //   UiDriver move TARGET X Y              moves the pointer (SendInput) to the client point
 //   UiDriver click TARGET X Y             moves there, presses and releases the left button
 //   UiDriver down TARGET X Y / up TARGET X Y
+//   UiDriver rclick TARGET X Y            the same with the right button
 //   UiDriver drag TARGET X0 Y0 X1 Y1 [STEPS] [HOLD]  presses, moves in steps, releases (HOLD: keeps it pressed)
 //   UiDriver wheel TARGET X Y DELTA       a wheel turn at the point (120 = one notch away from the user)
 //   UiDriver key TARGET KEY...            brings it to the front and types the keys (SendInput);
@@ -18,9 +19,15 @@
 //   UiDriver postkey TARGET KEY...        posts WM_KEYDOWN/WM_KEYUP to the target thread's focus window
 //   UiDriver text TARGET                  prints the window's text
 //   UiDriver settext TARGET TEXT          sets the window's text (an edit field's, say)
+//   UiDriver active TARGET [MS]           waits (default 10000 ms) until TARGET's top-level window
+//                                         is the foreground window
 //   UiDriver rect TARGET                  prints the window's rectangle on the screen
 //   UiDriver state TARGET                 prints the target thread's focus, capture and active
 //                                         windows as handle:control-id (or 0)
+//   UiDriver menus TARGET [COUNT] [MS]    waits (default 10000 ms) until the target thread has at
+//                                         least COUNT (default 1) popup menus open and prints
+//                                         each, the outermost first: a line "MENU hwnd:0x1234",
+//                                         then a line per item (see UiDriverHook.cpp)
 //   UiDriver mark TEXT                    prints "MARK TEXT"
 //   UiDriver sleep MS
 //
@@ -213,6 +220,73 @@ HWND FocusOf(HWND hWnd)
     return hWnd;
 }
 
+struct FindMenus {
+    DWORD thread;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK FindMenusProc(HWND hWnd, LPARAM lParam)
+{
+    auto* pFind = reinterpret_cast<FindMenus*>(lParam);
+    wchar_t name[16] = {};
+    GetClassNameW(hWnd, name, 16);
+    if (wcscmp(name, L"#32768") == 0 && IsWindowVisible(hWnd) &&
+        GetWindowThreadProcessId(hWnd, nullptr) == pFind->thread)
+        pFind->found.insert(pFind->found.begin(), hWnd);
+    return TRUE;
+}
+
+// The visible popup menus of a thread, the outermost (lowest) first.
+std::vector<HWND> OpenMenus(DWORD thread)
+{
+    FindMenus find = {thread, {}};
+    EnumWindows(&FindMenusProc, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+std::wstring g_menuLines;
+
+LRESULT CALLBACK MenuReplyProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        auto* pData = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        g_menuLines.assign(static_cast<const wchar_t*>(pData->lpData), pData->cbData / sizeof(wchar_t));
+        return TRUE;
+    }
+    return DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+// Reads the popup's items through UiDriverHook.dll, hooked into the popup's thread.
+std::wstring ReadMenu(HWND hPopup)
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring dll = path;
+    dll = dll.substr(0, dll.find_last_of(L'\\') + 1) + L"UiDriverHook.dll";
+    HMODULE hDll = LoadLibraryW(dll.c_str());
+    auto proc = hDll ? reinterpret_cast<HOOKPROC>(GetProcAddress(hDll, "UiDriverMenuHook")) : nullptr;
+    if (!proc) {
+        fwprintf(stderr, L"UiDriver: cannot load %ls\n", dll.c_str());
+        return L"";
+    }
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = MenuReplyProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"UiDriverMenuReply";
+    RegisterClassW(&wc);
+    HWND hReply = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                                  nullptr);
+    HHOOK hHook = SetWindowsHookExW(WH_CALLWNDPROC, proc, hDll, GetWindowThreadProcessId(hPopup, nullptr));
+    g_menuLines.clear();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(hPopup, RegisterWindowMessageW(L"KavriUiDriverReadMenu"), reinterpret_cast<WPARAM>(hReply), 0,
+                        SMTO_ABORTIFHUNG, 10000, &result);
+    if (hHook)
+        UnhookWindowsHookEx(hHook);
+    DestroyWindow(hReply);
+    return g_menuLines;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -284,10 +358,45 @@ int wmain(int argc, wchar_t** argv)
                 show(info.hwndActive));
         return 0;
     }
+    if (action == L"menus") {
+        DWORD thread = GetWindowThreadProcessId(hWnd, nullptr);
+        size_t count = argc > 3 ? static_cast<size_t>(Number(argv[3])) : 1;
+        DWORD timeout = argc > 4 ? static_cast<DWORD>(Number(argv[4])) : 10000;
+        DWORD start = GetTickCount();
+        std::vector<HWND> menus = OpenMenus(thread);
+        while (menus.size() < count && GetTickCount() - start < timeout) {
+            Sleep(100);
+            menus = OpenMenus(thread);
+        }
+        for (HWND hMenu : menus)
+            wprintf(L"MENU hwnd:0x%p\n%ls", static_cast<void*>(hMenu), ReadMenu(hMenu).c_str());
+        if (menus.size() < count)
+            fwprintf(stderr, L"UiDriver: %u of %u menus open\n", static_cast<unsigned>(menus.size()),
+                     static_cast<unsigned>(count));
+        return menus.size() >= count ? 0 : 1;
+    }
+    if (action == L"active") {
+        HWND hTop = GetAncestor(hWnd, GA_ROOT);
+        DWORD timeout = argc > 3 ? static_cast<DWORD>(Number(argv[3])) : 10000;
+        DWORD start = GetTickCount();
+        while (GetForegroundWindow() != hTop && GetTickCount() - start < timeout)
+            Sleep(100);
+        if (GetForegroundWindow() == hTop)
+            return 0;
+        fwprintf(stderr, L"UiDriver: \"%ls\" is not the foreground window\n", argv[2]);
+        return 1;
+    }
     if (action == L"rect") {
         RECT rect;
         GetWindowRect(hWnd, &rect);
         wprintf(L"%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        return 0;
+    }
+    if (action == L"rclick") {
+        POINT pt = ClientPoint(hWnd, arg(3), arg(4));
+        SendMouse(pt, 0);
+        SendMouse(pt, MOUSEEVENTF_RIGHTDOWN);
+        SendMouse(pt, MOUSEEVENTF_RIGHTUP);
         return 0;
     }
     if (action == L"move" || action == L"click" || action == L"down" || action == L"up") {
