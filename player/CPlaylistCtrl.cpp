@@ -150,6 +150,12 @@ void CPlaylistCtrl::Refresh()
     PlaceVideoWindow();
 }
 
+void CPlaylistCtrl::SetScrollPos(int nPos)
+{
+    CPlaylistCtrlBase::SetScrollPos(nPos);
+    PlaceVideoWindow();
+}
+
 void CPlaylistCtrl::PlaceVideoWindow()
 {
     CItemVideoWnd* pVideo = g_pVideoWnd;
