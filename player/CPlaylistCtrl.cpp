@@ -151,6 +151,12 @@ void CPlaylistCtrl::Refresh()
     PlaceVideoWindow();
 }
 
+void CPlaylistCtrl::SetScrollPos(int nPos)
+{
+    CPlaylistCtrlBase::SetScrollPos(nPos);
+    PlaceVideoWindow();
+}
+
 void CPlaylistCtrl::PlaceVideoWindow()
 {
     CItemVideoWnd* pVideo = g_pVideoWnd;
@@ -339,6 +345,7 @@ void CPlaylistCtrl::DrawGridItemEx(CDC* pDC, int nIndex, int left, int top, int 
     }
     CRect thumb(left + kTileInset, top + kTileInset, right - kTileInset, top + kTileInset + nThumbHeight);
     pDC->FillSolidRect(&thumb, 0);
+    pItem->DecodeStoredThumbnail();
     if (pItem->m_thumbnail.IsValid())
         DrawImageFitted(pDC->m_hDC, thumb.left, thumb.top, thumb.right, thumb.bottom, &pItem->m_thumbnail);
     int nIcon = TypeIconIndex(pItem);

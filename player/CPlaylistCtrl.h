@@ -40,6 +40,7 @@ public:
     void DrawGridItemEx(CDC* pDC, int nIndex, int left, int top, int right, int bottom, BOOL bForDragImage) override;
     void DrawListItemEx(CDC* pDC, int nIndex, int left, int top, int right, int bottom, BOOL bForDragImage) override;
     void Refresh() override;
+    void SetScrollPos(int nPos) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
     // Type-ahead: the row whose title has the character at the position the keys reached.

@@ -177,7 +177,7 @@ int CPlaylistCtrlBase::ProcessPendingPath(CPendingPath& pending, const StopFlag*
         return AddMediaFile(pending.path, pStopFlag);
     case PENDING_PLAYLIST_FILE: {
         int nLastItem = -1;
-        return LoadPlaylistFile(pending.path, nLastItem, 1, pStopFlag);
+        return LoadPlaylistFile(pending.path, nLastItem, !pending.resume, pStopFlag, pending.resume != 0);
     }
     case PENDING_FOLDER:
         // A folder dropped or named without patterns takes the ones Open Folder offers first.
@@ -218,7 +218,8 @@ int CPlaylistCtrlBase::AddMediaFile(LPCWSTR pszPath, const StopFlag* pStopFlag)
     }));
 }
 
-int CPlaylistCtrlBase::LoadPlaylistFile(LPCWSTR pszPath, int& nLastItem, int bAddToRecent, const StopFlag* pStopFlag)
+int CPlaylistCtrlBase::LoadPlaylistFile(LPCWSTR pszPath, int& nLastItem, int bAddToRecent, const StopFlag* pStopFlag,
+                                        bool bResume)
 {
     if (!FileExists(pszPath))
         return 0;
@@ -242,6 +243,11 @@ int CPlaylistCtrlBase::LoadPlaylistFile(LPCWSTR pszPath, int& nLastItem, int bAd
     nLastItem = data.m_nLastItem;
     CString path = pszPath;
     return static_cast<int>(RunOnWindowThread([&]() -> LRESULT {
+        if (bResume && data.m_items.GetSize() > 0) {
+            m_nLastPlayedIndex = -1;
+            if (g_playerSettings.m_bAutoResumeInterrupted && nLastItem != -1)
+                m_nPendingPlayIndex = GetItemCount() + nLastItem;
+        }
         int nAdded = 0;
         for (int i = 0; i < data.m_items.GetSize(); ++i) {
             int nIndex = COwnerDrawListCtrl::AddItem(reinterpret_cast<DWORD_PTR>(data.m_items[i]), FALSE);
@@ -314,6 +320,16 @@ int CPlaylistCtrlBase::OpenPlaylistFile(LPCWSTR pszPath, int bPlay, int bAddToRe
             PostMessageW(WM_PLAYLIST_ITEM_ADDED, static_cast<WPARAM>(m_nPendingPlayIndex), 0);
     }
     return nCount;
+}
+
+int CPlaylistCtrlBase::QueueDefaultPlaylistFile(LPCWSTR pszPath)
+{
+    if (!FileExists(pszPath))
+        return -1;
+    CPlaylistLoadGuard guard(*this, true);
+    Queue(pszPath, PENDING_PLAYLIST_FILE, L"", 0);
+    m_pendingPaths.back().resume = 1;
+    return 0;
 }
 
 int CPlaylistCtrlBase::SavePlaylistFile(LPCWSTR pszPath, int bEmbedImages, int bAddToRecent)

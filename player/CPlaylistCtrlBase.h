@@ -36,6 +36,7 @@ struct CPendingPath {
     int kind = PENDING_DECIDE;
     CString filter;  // folders: the wildcard patterns
     int recurse = 0;  // folders: scan subfolders
+    int resume = 0;   // playlist files: opened as the default playlist (its last item resumes, no recent entry)
 };
 
 class CPlaylistCtrlBase : public CTipListWnd, public CPlaylistThreadOwner {
@@ -58,8 +59,13 @@ public:
     int AddMediaFile(LPCWSTR pszPath, const StopFlag* pStopFlag = nullptr);
     // Replaces the playlist by the file's items: the count, -1 when the file does not exist.
     int OpenPlaylistFile(LPCWSTR pszPath, int bPlay, int bAddToRecent);
-    // Appends the file's items: how many (0 on any failure); its last item in nLastItem.
-    int LoadPlaylistFile(LPCWSTR pszPath, int& nLastItem, int bAddToRecent, const StopFlag* pStopFlag = nullptr);
+    // OpenPlaylistFile without play or recent entry, read on the load thread so that the window
+    // paints meanwhile (the default playlist at start). -1 when the file does not exist, else 0.
+    int QueueDefaultPlaylistFile(LPCWSTR pszPath);
+    // Appends the file's items: how many (0 on any failure); its last item in nLastItem. With
+    // resume, the last item becomes the row to play when AutoResumeInterrupted is on.
+    int LoadPlaylistFile(LPCWSTR pszPath, int& nLastItem, int bAddToRecent, const StopFlag* pStopFlag = nullptr,
+                         bool bResume = false);
     // The count, -1 on failure; ".playlist" is appended to a name without extension.
     int SavePlaylistFile(LPCWSTR pszPath, int bEmbedImages, int bAddToRecent);
     // Files matching the filter (subfolders with recurse; links to folders are not followed).

@@ -26,6 +26,7 @@ void CPlaylistItem::Reset()
     m_nFileType = 0;
     m_strTitle.Empty();
     m_thumbnail.Destroy();
+    m_storedThumbnail.clear();
     m_strDurationText.Empty();
     m_strFramesText.Empty();
     m_strDefinitionText.Empty();
@@ -166,6 +167,17 @@ void CPlaylistItem::TakeThumbnail(CRasterImage& image)
 {
     ShrinkImageToFit(&image, g_playerSettings.m_nThumbnailWidth, g_playerSettings.m_nThumbnailHeight);
     m_thumbnail.MoveFrom(image);
+    m_storedThumbnail.clear();
+}
+
+void CPlaylistItem::DecodeStoredThumbnail()
+{
+    if (m_storedThumbnail.empty())
+        return;
+    if (!m_thumbnail.DecodeFromMemory(m_storedThumbnail.data(), static_cast<uint32_t>(m_storedThumbnail.size()),
+                                      RASTER_FORMAT_JPG))
+        m_dwState &= ~ITEM_STATE_THUMBNAIL;
+    std::vector<BYTE>().swap(m_storedThumbnail);
 }
 
 CString GetDefinitionText(int nHeight)

@@ -5,6 +5,7 @@
 #include "image/RasterImage.h"
 #include "mediatools/CMediaInfo.h"
 #include "player/CPlaylistEntry.h"
+#include <vector>
 
 class CPlaylistItem : public CPlaylistEntry {
 public:
@@ -33,6 +34,9 @@ public:
     int GrabThumbnailFrame(const StopFlag* pStopFlag = nullptr);
     // Any image file, shrunk to the thumbnail size, as the thumbnail picture. 0 / -1.
     int LoadThumbnailImage(LPCWSTR pszPath);
+    // Window thread: the JPEG bytes a playlist file gave become the thumbnail picture. Bytes that
+    // are no picture leave none, and the next update pass builds one.
+    void DecodeStoredThumbnail();
 
     CMediaInfo m_mediaInfo;
     LONGLONG m_llLastPosition = 0;  // microseconds to resume from; 0 none
@@ -41,6 +45,9 @@ public:
     int m_nFileType = 0;
     CString m_strTitle;
     CRasterImage m_thumbnail;
+    // The thumbnail as a playlist file stored it (JPEG), until the row is first drawn: decoding
+    // every row of a large playlist up front costs most of its load.
+    std::vector<BYTE> m_storedThumbnail;
     CString m_strDurationText;
     CString m_strFramesText;
     CString m_strDefinitionText;

@@ -109,7 +109,7 @@ void CPlaylistView::OnInitialUpdate()
         if (!path.IsEmpty())
             m_playlistCtrl.OpenPath(path, PENDING_FILE, L"", 1);
     } else if (g_playerSettings.m_bLoadLastPlaylist) {
-        m_playlistCtrl.OpenPlaylistFile(g_playerSettings.GetDefaultPlaylistPath(), 0, 0);
+        m_playlistCtrl.QueueDefaultPlaylistFile(g_playerSettings.GetDefaultPlaylistPath());
     }
     m_playlistCtrl.UpdateTileSize();
 }

@@ -32,7 +32,7 @@ pugi::xml_node Child(const pugi::xml_node& node, const wchar_t* pszName, const w
     return child ? child : node.child(pszOldName);
 }
 
-void AddText(pugi::xml_node& node, const wchar_t* pszName, LPCWSTR pszText)
+void AddText(pugi::xml_node node, const wchar_t* pszName, LPCWSTR pszText)
 {
     node.append_child(pszName).text().set(pszText);
 }
@@ -102,6 +102,18 @@ void WriteImage(pugi::xml_node& parent, const wchar_t* pszName, CRasterImage& im
     }
     if (!strFile.IsEmpty())
         AddText(node, L"URI", strFile);
+}
+
+// A thumbnail still in the bytes the file gave is embedded as it came; otherwise the picture.
+void WriteThumbnail(pugi::xml_node& parent, CPlaylistItem& item, int bEmbedImages)
+{
+    CString text;
+    if (bEmbedImages && BytesToBase64(item.m_storedThumbnail, text) == 0) {
+        AddText(parent.append_child(L"Thumbnail"), L"Image", text);
+        return;
+    }
+    item.DecodeStoredThumbnail();
+    WriteImage(parent, L"Thumbnail", item.m_thumbnail, item.m_strThumbnailFile, bEmbedImages);
 }
 
 void WriteStream(pugi::xml_node& parent, const CMediaStreamInfo& stream)
@@ -190,7 +202,7 @@ void WriteItem(pugi::xml_node& parent, CPlaylistItem& item, int bEmbedImages)
         AddText(media, L"URI", item.m_strPath);
         WriteMediaInfo(media, item.m_mediaInfo);
     }
-    WriteImage(node, L"Thumbnail", item.m_thumbnail, item.m_strThumbnailFile, bEmbedImages);
+    WriteThumbnail(node, item, bEmbedImages);
     pugi::xml_node filters = node.append_child(L"Filters");
     filters.append_attribute(L"PlaySpeed").set_value(item.m_nPlaySpeed);
     filters.append_attribute(L"Rotate").set_value(item.m_nRotate);
@@ -358,8 +370,13 @@ void ReadItem(const pugi::xml_node& node, bool bNames, CPlaylistItem& item)
         }
     }
     if (pugi::xml_node thumbnail = Child(node, L"Thumbnail", L"ThumbnailFile")) {
-        if (ReadImage(thumbnail, item.m_thumbnail, item.m_strThumbnailFile))
-            item.m_dwState |= ITEM_STATE_THUMBNAIL;
+        // The picture is decoded when its row is first drawn.
+        if (pugi::xml_node embedded = thumbnail.child(L"Image")) {
+            if (Base64ToBytes(embedded.child_value(), item.m_storedThumbnail) == 0)
+                item.m_dwState |= ITEM_STATE_THUMBNAIL;
+        } else {
+            item.m_strThumbnailFile = ReadUri(thumbnail);
+        }
     }
     if (pugi::xml_node filters = node.child(L"Filters"))
         ReadFilters(filters, item);

@@ -57,6 +57,22 @@ int COwnerDrawListCtrl::GetPitch() const
     return IsGridMode() ? m_nVGap + m_nTileHeight : m_nRowGap + m_nRowHeight;
 }
 
+void COwnerDrawListCtrl::SetScrollPos(int nPos)
+{
+    int nOld = GetScrollPos(SB_VERT);
+    int nNew = MoveScrollPos(nPos);
+    CRect content;
+    GetContentRect(&content);
+    long long dy = static_cast<long long>(nOld - nNew) * GetPitch();
+    // A rubber band is drawn over the rows, and a jump of a page or more leaves nothing to move.
+    if (!m_hWnd || dy == 0 || !m_rcRubber.IsRectEmpty() || std::llabs(dy) >= content.Height()) {
+        Refresh();
+        return;
+    }
+    ::ScrollWindowEx(m_hWnd, 0, static_cast<int>(dy), &content, &content, nullptr, nullptr, SW_INVALIDATE);
+    UpdateWindow();
+}
+
 int COwnerDrawListCtrl::GetPageRows() const
 {
     CRect content;
@@ -447,10 +463,13 @@ void COwnerDrawListCtrl::OnPaint()
 
 void COwnerDrawListCtrl::Draw(CDC* pDC)
 {
-    CRect client, content;
+    CRect client, content, box;
     GetClientRect(&client);
     GetContentRect(&content);
-    CMemoryDC memDC(pDC, &client);
+    // Only what is to be painted goes through the buffer.
+    if (pDC->GetClipBox(&box) <= NULLREGION || !box.IntersectRect(&box, &client))
+        return;
+    CMemoryDC memDC(pDC, &box);
     memDC.FillSolidRect(&client, m_crBackground);
     if (m_items.empty())
         DrawEmpty(&memDC, content);
@@ -484,7 +503,9 @@ void COwnerDrawListCtrl::DrawGrid(CDC* pDC, int left, int top, int right, int bo
                 bDone = true;
                 break;
             }
-            DrawGridItem(pDC, nIndex, x, y, x + m_nTileWidth, y + m_nTileHeight);
+            CRect tile(x, y, x + m_nTileWidth, y + m_nTileHeight);
+            if (pDC->RectVisible(&tile))
+                DrawGridItem(pDC, nIndex, x, y, x + m_nTileWidth, y + m_nTileHeight);
             int gapRight = nColumn == nColumns - 1 ? right : x + m_nTileWidth + m_nHGap;
             pDC->FillSolidRect(CRect(x + m_nTileWidth, y, gapRight, y + m_nTileHeight), m_crBackground);
             x += m_nTileWidth + m_nHGap;
@@ -505,7 +526,9 @@ void COwnerDrawListCtrl::DrawList(CDC* pDC, int left, int top, int right, int bo
             break;
         if (m_nRowGap > 0)
             pDC->FillSolidRect(CRect(left, y, right, rowTop), m_crBackground);
-        DrawListItem(pDC, i, left, rowTop, right, rowTop + m_nRowHeight);
+        CRect row(left, rowTop, right, rowTop + m_nRowHeight);
+        if (pDC->RectVisible(&row))
+            DrawListItem(pDC, i, left, rowTop, right, rowTop + m_nRowHeight);
         y = rowTop + m_nRowHeight;
     }
     if (y < bottom)

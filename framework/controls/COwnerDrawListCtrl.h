@@ -33,6 +33,8 @@ public:
     ~COwnerDrawListCtrl() override;
 
     void UpdateScrollRange() override;
+    // The picture moves by the rows scrolled, and only the rows that come into view are drawn.
+    void SetScrollPos(int nPos) override;
 
     virtual int FindItemByData(DWORD_PTR data) const;
     virtual int SetFocusItem(int nIndex, BOOL bRedraw);

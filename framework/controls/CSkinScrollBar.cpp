@@ -386,11 +386,17 @@ void CSkinScrollWnd::OnSize(UINT nType, int cx, int cy)
 
 void CSkinScrollWnd::SetScrollPos(int nPos)
 {
+    MoveScrollPos(nPos);
+    Refresh();
+}
+
+int CSkinScrollWnd::MoveScrollPos(int nPos)
+{
     nPos = std::max(m_scrollBar.m_nMin, std::min(nPos, std::max(m_scrollBar.m_nMin, m_scrollBar.GetMaxPos())));
     SCROLLINFO si = {sizeof(si), SIF_POS};
     si.nPos = nPos;
     m_scrollBar.SetScrollInfo(&si, TRUE);
-    Refresh();
+    return nPos;
 }
 
 BOOL CSkinScrollWnd::IsScrollBarVisible() const

@@ -104,6 +104,8 @@ public:
     int m_nMarginBottom;
 
 protected:
+    // Moves the bar's position (clamped) without redrawing the content: the new position.
+    int MoveScrollPos(int nPos);
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnSize(UINT nType, int cx, int cy);
     DECLARE_MESSAGE_MAP()

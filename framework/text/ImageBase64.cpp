@@ -4,8 +4,8 @@
 #include "framework/text/CodePage.h"
 #include "image/RasterImage.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 int ImageToBase64(CRasterImage& image, CString& strText, int nImageFormat)
 {
@@ -18,28 +18,43 @@ int ImageToBase64(CRasterImage& image, CString& strText, int nImageFormat)
         free(pEncoded);
         return -1;
     }
-    int nChars = nSize > 0 ? Base64EncodedLength(nSize) : -1;
-    if (nChars > 0) {
-        std::vector<char> text(static_cast<size_t>(nChars) + 8);
-        Base64Encode(pEncoded, nSize, text.data(), nullptr);
-        strText = CString(text.data(), nChars);
-    }
+    std::vector<BYTE> bytes(pEncoded, pEncoded + std::max<int32_t>(nSize, 0));
     free(pEncoded);
-    return nChars > 0 ? 0 : -1;
+    return BytesToBase64(bytes, strText);
 }
 
 int Base64ToImage(LPCWSTR pszText, CRasterImage& image, int nImageFormat)
 {
+    std::vector<BYTE> bytes;
+    if (Base64ToBytes(pszText, bytes) != 0)
+        return -1;
+    if (!image.DecodeFromMemory(bytes.data(), static_cast<uint32_t>(bytes.size()), static_cast<uint32_t>(nImageFormat)))
+        return -1;
+    return 0;
+}
+
+int BytesToBase64(const std::vector<BYTE>& bytes, CString& strText)
+{
+    strText.Empty();
+    int nChars = bytes.empty() ? -1 : Base64EncodedLength(static_cast<int>(bytes.size()));
+    if (nChars <= 0)
+        return -1;
+    std::vector<char> text(static_cast<size_t>(nChars) + 8);
+    Base64Encode(bytes.data(), static_cast<int>(bytes.size()), text.data(), nullptr);
+    strText = CString(text.data(), nChars);
+    return 0;
+}
+
+int Base64ToBytes(LPCWSTR pszText, std::vector<BYTE>& bytes)
+{
+    bytes.clear();
     if (!pszText || !*pszText)
         return -1;
     CStringA strText;
     if (WideToAnsi(pszText, strText) < 0)
         return -1;
-    std::vector<BYTE> bytes(static_cast<size_t>(Base64DecodedLength(strText.GetLength())) + 8);
+    bytes.resize(static_cast<size_t>(Base64DecodedLength(strText.GetLength())) + 8);
     int nBytes = Base64Decode(strText, strText.GetLength(), bytes.data(), nullptr);
-    if (nBytes < 1)
-        return -1;
-    if (!image.DecodeFromMemory(bytes.data(), static_cast<uint32_t>(nBytes), static_cast<uint32_t>(nImageFormat)))
-        return -1;
-    return 0;
+    bytes.resize(static_cast<size_t>(std::max(nBytes, 0)));
+    return bytes.empty() ? -1 : 0;
 }

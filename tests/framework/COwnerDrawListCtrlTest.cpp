@@ -7,6 +7,7 @@
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -16,6 +17,7 @@ public:
     static COLORREF ColourOf(DWORD_PTR data) { return RGB(0, 100 + data % 100, 200); }
     void DrawGridItem(CDC* pDC, int nIndex, int left, int top, int right, int bottom) override
     {
+        m_drawn.push_back(nIndex);
         pDC->FillSolidRect(CRect(left, top, right, bottom), IsSelected(nIndex) ? RGB(255, 0, 255) : ColourOf(GetItemData(nIndex)));
     }
     void DrawListItem(CDC* pDC, int nIndex, int left, int top, int right, int bottom) override
@@ -29,6 +31,7 @@ public:
     }
     void SetBand(const CRect& rect) { m_rcRubber = rect; }
     long long m_nCompares = 0;
+    std::vector<int> m_drawn;
 };
 
 class ListTest : public testing::Test {
@@ -245,6 +248,38 @@ TEST_F(ListTest, ScrollCodesAndTheWheel)
     EXPECT_EQ(9, m_list.GetScrollPos(SB_VERT));
     m_list.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), 0);
     EXPECT_EQ(11, m_list.GetScrollPos(SB_VERT));
+}
+
+// A step moves the picture and draws only the row that comes into view; the window then shows
+// what a whole paint at that position draws.
+TEST_F(ListTest, AScrollStepDrawsOnlyWhatComesIntoView)
+{
+    Fill(60);  // 4 columns, a 40-pixel pitch, tile rows at 10, 50 and 90 in view
+    m_parent.ShowWindow(SW_SHOWNOACTIVATE);
+    m_list.UpdateWindow();
+    struct Case {
+        const char* name;
+        int pos;
+        std::vector<int> drawn;
+    } cases[] = {
+        {"one row down", 1, {12, 13, 14, 15}},
+        {"one row up", 0, {0, 1, 2, 3}},
+        {"a jump past the page", 10, {40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51}},
+    };
+    for (const Case& c : cases) {
+        m_list.m_drawn.clear();
+        m_list.SetScrollPos(c.pos);
+        EXPECT_EQ(c.drawn, m_list.m_drawn) << c.name;
+        DibCanvas shown(216, 130), whole(216, 130);
+        HDC hWindow = ::GetDC(List());
+        ::BitBlt(shown.m_dc.m_hDC, 0, 0, 200, 130, hWindow, 0, 0, SRCCOPY);
+        ::ReleaseDC(List(), hWindow);
+        m_list.Draw(&whole.m_dc);
+        for (int y = 0; y < 130; y += 5) {
+            for (int x = 0; x < 200; x += 5)
+                ASSERT_EQ(whole.At(x, y), shown.At(x, y)) << c.name << " at " << x << "," << y;
+        }
+    }
 }
 
 TEST_F(ListTest, DeletingShiftsTheFocusAndHotRowsAfterIt)

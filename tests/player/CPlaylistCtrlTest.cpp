@@ -7,6 +7,7 @@
 #include "framework/dialogs/CAppMainWnd_VMB.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CItemVideoWnd.h"
+#include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistCtrl.h"
 #include "player/CPlaylistItem.h"
@@ -222,35 +223,44 @@ TEST_F(PlaylistCtrl, PlaylistFilesOpenedAsFilesOrResumedStartPlaying)
     std::wstring list = saved + L".playlist";
     ASSERT_TRUE(tooltest::FileExists(list)) << "a name without extension is saved as .playlist";
 
+    enum How { kOpen, kAsFile, kAsDefault };
     struct Case {
         const char* name;
-        bool asFile;  // through the queue, as the command line and a drop open it
+        How how;  // kAsFile: through the queue, as the command line and a drop open it
         int resume, play;
         int played;  // -1 none
     } cases[] = {
-        {"opened like a media file", true, 0, 0, 0},
-        {"resumed at its last item", false, 1, 0, 2},
-        {"opened to play", false, 0, 1, 0},
-        {"opened only", false, 0, 0, -1},
+        {"opened like a media file", kAsFile, 0, 0, 0},
+        {"resumed at its last item", kOpen, 1, 0, 2},
+        {"opened to play", kOpen, 0, 1, 0},
+        {"opened only", kOpen, 0, 0, -1},
+        {"the default playlist resumed", kAsDefault, 1, 0, 2},
+        {"the default playlist", kAsDefault, 0, 0, -1},
     };
     for (const Case& c : cases) {
         m_video.m_plays.clear();
+        g_playerHistory.ClearRecentPlaylists();
         g_playerSettings.m_bAutoResumeInterrupted = c.resume;
-        if (c.asFile) {
+        if (c.how == kAsFile) {
             CStringArray paths;
             paths.Add(list.c_str());
             m_ctrl.OpenPaths(paths, PENDING_FILE, L"", 1);
+        } else if (c.how == kAsDefault) {
+            EXPECT_EQ(0, m_ctrl.QueueDefaultPlaylistFile(list.c_str())) << c.name;
+            EXPECT_EQ(0, m_ctrl.GetItemCount()) << c.name << ": read on the load thread";
         } else {
             EXPECT_EQ(3, m_ctrl.OpenPlaylistFile(list.c_str(), c.play, 0)) << c.name;
         }
         ASSERT_TRUE(PumpUntilIdle()) << c.name;
         PumpFor(100);
         EXPECT_EQ(3, m_ctrl.GetItemCount()) << c.name;
+        EXPECT_EQ(c.how == kAsFile ? 1 : 0, g_playerHistory.m_recentPlaylists.GetCount()) << c.name;
         ASSERT_EQ(c.played < 0 ? 0u : 1u, m_video.m_plays.size()) << c.name;
         if (c.played >= 0) {
             EXPECT_EQ(c.played, m_video.m_plays[0].index) << c.name;
         }
     }
+    EXPECT_EQ(-1, m_ctrl.QueueDefaultPlaylistFile((*s_folder / L"none.playlist").c_str()));
     EXPECT_EQ(-1, m_ctrl.OpenPlaylistFile((*s_folder / L"none.playlist").c_str(), 1, 0));
 }
 

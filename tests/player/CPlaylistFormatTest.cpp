@@ -172,12 +172,21 @@ TEST_F(PlaylistFiles, ThumbnailsAreEmbeddedOrWrittenToTheTemporaryFolder)
     written.m_items.Add(pItem);
 
     ASSERT_EQ(0, FormatFor(path)->Write(path.c_str(), written, 1));
-    EXPECT_NE(std::string::npos, ReadBytes(path).find("<Image>"));
+    std::string first = ReadBytes(path);
+    EXPECT_NE(std::string::npos, first.find("<Image>"));
     CPlaylistData embedded(1);
     ASSERT_EQ(0, FormatFor(path)->Read(path.c_str(), embedded));
-    EXPECT_TRUE(embedded.m_items[0]->m_thumbnail.IsValid());
-    EXPECT_EQ(64u, embedded.m_items[0]->m_thumbnail.GetWidth());
-    EXPECT_TRUE(embedded.m_items[0]->m_dwState & ITEM_STATE_THUMBNAIL);
+    CPlaylistItem& read = *embedded.m_items[0];
+    EXPECT_TRUE(read.m_dwState & ITEM_STATE_THUMBNAIL);
+    EXPECT_FALSE(read.m_thumbnail.IsValid()) << "decoded when the row is first drawn";
+
+    // A row never drawn is saved with the bytes it was read with.
+    std::wstring again = m_folder / L"again.playlist";
+    ASSERT_EQ(0, FormatFor(again)->Write(again.c_str(), embedded, 1));
+    EXPECT_EQ(first, ReadBytes(again));
+    read.DecodeStoredThumbnail();
+    EXPECT_EQ(64u, read.m_thumbnail.GetWidth());
+    EXPECT_TRUE(read.m_dwState & ITEM_STATE_THUMBNAIL);
 
     ASSERT_EQ(0, FormatFor(path)->Write(path.c_str(), written, 0));
     CString file = pItem->m_strThumbnailFile;
@@ -187,6 +196,22 @@ TEST_F(PlaylistFiles, ThumbnailsAreEmbeddedOrWrittenToTheTemporaryFolder)
     ASSERT_EQ(0, FormatFor(path)->Read(path.c_str(), linked));
     EXPECT_STREQ(file, linked.m_items[0]->m_strThumbnailFile);
     EXPECT_FALSE(linked.m_items[0]->m_thumbnail.IsValid());
+}
+
+TEST_F(PlaylistFiles, AStoredThumbnailThatIsNoPictureIsBuiltAgain)
+{
+    std::wstring path = m_folder / L"bad thumb.playlist";
+    // "bm90IGEgSlBFRw==" is "not a JPEG".
+    WriteBytes(path,
+               "<Playlists Version=\"2.2.0\"><Playlist><Item><Media><URI>C:\\a.mp4</URI></Media>"
+               "<Thumbnail><Image>bm90IGEgSlBFRw==</Image></Thumbnail></Item></Playlist></Playlists>");
+    CPlaylistData read(1);
+    ASSERT_EQ(0, FormatFor(path)->Read(path.c_str(), read));
+    CPlaylistItem& item = *read.m_items[0];
+    EXPECT_TRUE(item.m_dwState & ITEM_STATE_THUMBNAIL);
+    item.DecodeStoredThumbnail();
+    EXPECT_FALSE(item.m_thumbnail.IsValid());
+    EXPECT_FALSE(item.m_dwState & ITEM_STATE_THUMBNAIL) << "the next update pass builds one";
 }
 
 TEST_F(PlaylistFiles, OlderFilesAreRead)
