@@ -460,7 +460,7 @@ int CConvertJob::ConvertThroughTemporary(CMediaFormat& format, const CMediaPrese
         SetResult(TASK_ERROR_CONVERT_FAILED);
         return -1;
     }
-    int result = format.Convert(options, preset, this, m_hOwner, m_pStopValue);
+    int result = format.Convert(options, preset, m_pRecord->m_inputs.m_mainInfo, this, m_hOwner, m_pStopValue);
     if (result != 0)
         return EncoderFailure(result);
     LONGLONG size = GetFileSize64(temporary);

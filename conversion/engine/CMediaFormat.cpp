@@ -333,19 +333,17 @@ int CMediaFormat::RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJob
     return IsStopRequested(pStopValue) ? 1 : -1;
 }
 
-int CMediaFormat::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener,
-                          HWND hWnd, const StopFlag* pStopValue)
+int CMediaFormat::Convert(CEncoderOptions& options, const CMediaPreset& preset, const CMediaInfo& input,
+                          CEncoderJobListener* pListener, HWND hWnd, const StopFlag* pStopValue)
 {
-    if (!PathExists(options.InputPath) || PrepareJob(options, preset, pStopValue) != 0)
+    if (!PathExists(options.InputPath) || PrepareJob(options, preset, input, pStopValue) != 0)
         return -1;
     return RunEncoderJob(options, hWnd, pListener, pStopValue);
 }
 
-int CMediaFormat::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const StopFlag* pStopValue)
+int CMediaFormat::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const CMediaInfo& input,
+                             const StopFlag* pStopValue)
 {
-    CMediaInfo input;
-    if (input.Probe(options.InputPath, pStopValue) != 0)
-        return -1;
     const CMediaStreamInfo* pVideoStream = input.GetVideoStream();
     const CMediaStreamInfo* pAudioStream = GetAudioStream(input);
     CMediaInfo secondInput;

@@ -26,16 +26,19 @@ public:
     // encoder names as codec ids and the values picked by the codecs' rules. Returns 1.
     virtual int ResolveSettings(MediaPresetRecord& resolved, const CMediaPreset& preset,
         const CMediaStreamInfo* pVideoStream, const CMediaStreamInfo* pAudioStream) const;
-    // Probes the options' input(s) and fills the options for the preset: 0 or -1.
-    virtual int PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const StopFlag* pStopValue);
+    // Fills the options for the preset from the streams of the options' first input, as the
+    // caller probed it (a second input is probed here): 0 or -1.
+    virtual int PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const CMediaInfo& input,
+                           const StopFlag* pStopValue);
     // Fills the output format and the stream options for the preset and source streams; a
     // stream without a source stream or switched off is dropped. 0 or -1.
     virtual int BuildEncoderOptions(CEncoderOptions& options, const CMediaPreset& preset,
         const CMediaStreamInfo* pVideoStream, const CMediaStreamInfo* pAudioStream);
-    // Runs the encoding tool for the options' input with the preset; progress goes to the
-    // window and the listener. 0 done, 1 stopped, -1 failed. Blocks the task's worker thread.
-    virtual int Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
-                        const StopFlag* pStopValue);
+    // Runs the encoding tool for the options' input, probed as input, with the preset; progress
+    // goes to the window and the listener. 0 done, 1 stopped, -1 failed. Blocks the task's
+    // worker thread.
+    virtual int Convert(CEncoderOptions& options, const CMediaPreset& preset, const CMediaInfo& input,
+                        CEncoderJobListener* pListener, HWND hWnd, const StopFlag* pStopValue);
 
     // One run of the encoding tool as an encoder job: 0 done, 1 stopped, -1 failed.
     static int RunEncoderJob(CEncoderOptions& options, HWND hWnd, CEncoderJobListener* pListener,

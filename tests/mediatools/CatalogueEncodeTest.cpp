@@ -164,9 +164,9 @@ protected:
 
     std::wstring Media(const std::wstring& name) const { return s_folder + L"\\" + name; }
 
-    // Converts the clip with the row's format and preset; empty when the outcome is the
-    // expected one, else what went wrong.
-    std::string Encode(const Row& row, size_t index)
+    // Converts the clip, probed as clip, with the row's format and preset; empty when the
+    // outcome is the expected one, else what went wrong.
+    std::string Encode(const Row& row, size_t index, const CMediaInfo& clip)
     {
         CMediaFormat* format = m_formats.FindFormat(row.format);
         if (!format)
@@ -178,7 +178,7 @@ protected:
         CEncoderOptions options;
         options.InputPath = Media(L"clip.mp4").c_str();
         options.OutputPath = output.c_str();
-        int result = format->Convert(options, *preset, nullptr, nullptr, nullptr);
+        int result = format->Convert(options, *preset, clip, nullptr, nullptr, nullptr);
         if (row.cannot) {
             if (result != -1)
                 return "converted although it cannot work here";
@@ -220,13 +220,15 @@ TEST_F(CatalogueEncodeTest, EveryFormatSwitchedOnHasARow)
 TEST_F(CatalogueEncodeTest, EachRowConvertsToItsContainerAndCodecs)
 {
     const size_t count = sizeof(kRows) / sizeof(kRows[0]);
+    CMediaInfo clip;
+    ASSERT_EQ(0, clip.Probe(Media(L"clip.mp4").c_str(), nullptr));
     std::vector<std::string> outcomes(count);
     std::atomic<size_t> next(0);
     std::vector<std::thread> workers;
     for (unsigned w = 0; w < kWorkers; ++w)
         workers.emplace_back([&] {
             for (size_t i = next++; i < count; i = next++)
-                outcomes[i] = Encode(kRows[i], i);
+                outcomes[i] = Encode(kRows[i], i, clip);
         });
     for (std::thread& worker : workers)
         worker.join();

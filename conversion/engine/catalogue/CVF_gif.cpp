@@ -38,11 +38,9 @@ CString PaletteFilePath()
 
 }  // namespace
 
-int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const StopFlag* pStopValue)
+int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, const CMediaInfo& input,
+                        const StopFlag* pStopValue)
 {
-    CMediaInfo input;
-    if (input.Probe(options.InputPath, pStopValue) != 0)
-        return -1;
     const CMediaStreamInfo* pVideoStream = input.GetVideoStream();
     if (!pVideoStream)
         return -1;
@@ -67,10 +65,10 @@ int CVF_gif::PrepareJob(CEncoderOptions& options, const CMediaPreset& preset, co
     return 0;
 }
 
-int CVF_gif::Convert(CEncoderOptions& options, const CMediaPreset& preset, CEncoderJobListener* pListener, HWND hWnd,
-                     const StopFlag* pStopValue)
+int CVF_gif::Convert(CEncoderOptions& options, const CMediaPreset& preset, const CMediaInfo& input,
+                     CEncoderJobListener* pListener, HWND hWnd, const StopFlag* pStopValue)
 {
-    if (PrepareJob(options, preset, pStopValue) != 0)
+    if (PrepareJob(options, preset, input, pStopValue) != 0)
         return -1;
     const double rate = FilterFrameRate(options);
     const CString pictureFilters = TakePictureFilters(options);

@@ -5,17 +5,20 @@
 // makes a clip of SECONDS with the built ffmpeg.exe, chooses it on the "Convert video or
 // audio" page with the MP4 format, then RUNS times, alternating:
 //   page:   Start on the page until the page is idle again (the task thread, the job, the
-//           encoding tool ClipConverter.exe, its progress messages, the rename at the end);
+//           encoding tool ClipConverter.exe, its progress messages, the rename and the probe
+//           of the output at the end);
 //   tool:   ClipConverter.exe run directly with the page's arguments, without a window to
 //           report to;
 //   ffmpeg: ffmpeg.exe run directly with the arguments ClipConverter gave it in the page's run
 //           (both read from the tools' log), until it exits.
-// It prints every run (the page's with the time the encoding tool started and ended), the
-// medians and the overheads over ffmpeg in percent.
+// It prints every run, the page's with the time of each step after Start, the medians, and
+// the overheads over ffmpeg in percent.
 #include "conversion/app/CConversionUiResources.h"
 #include "conversion/app/CConvertPage.h"
 #include "conversion/app/res/FetcherResources.h"
+#include "conversion/engine/CMediaConvertThread.h"
 #include "conversion/engine/catalogue/CBuiltInMediaFormats.h"
+#include "mediatools/EncoderProgress.h"
 #include "mediatools/MediaToolLocation.h"
 #include "tests/support/TestWait.h"
 #include "tests/support/ToolTestSupport.h"
@@ -28,7 +31,55 @@
 
 namespace {
 
-// The page's message boxes are printed: nobody is there to answer them.
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The steps of one run from the page, in seconds after Start; 0 for a step not seen.
+enum Step {
+    kThread,     // the task's thread prepares the run
+    kNamed,      // the input is probed and the output named: the encoder is next
+    kTool,       // ClipConverter.exe is created
+    kFfmpeg,     // ffmpeg.exe is created
+    kStarted,    // the tool reports ffmpeg's inputs open
+    kProgress,   // the first progress report
+    kEncoded,    // the tool reports ffmpeg's end
+    kProbed,     // the output is in place and probed
+    kThreadEnd,  // the thread's end reaches the page
+    kIdle,       // the page is idle again: the run's whole time
+    kStepCount
+};
+const wchar_t* const kStepNames[kStepCount] = {L"thread",   L"named",   L"tool",   L"ffmpeg",     L"started",
+                                               L"progress", L"encoded", L"probed", L"thread end", L"idle"};
+
+struct PageRun {
+    double at[kStepCount] = {};
+};
+
+// When the process of that name that parentId started was created, in seconds after since;
+// its id goes to id. 0 when there is none.
+double ChildCreatedAt(DWORD parentId, const wchar_t* exeName, const FILETIME& since, DWORD& id)
+{
+    std::vector<DWORD> ids = tooltest::ChildProcesses(parentId, exeName);
+    id = ids.empty() ? 0 : ids[0];
+    HANDLE process = id ? OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id) : nullptr;
+    FILETIME created, exited, kernel, user;
+    bool known = process && GetProcessTimes(process, &created, &exited, &kernel, &user);
+    if (process)
+        CloseHandle(process);
+    if (!known)
+        return 0;
+    ULARGE_INTEGER a = {{created.dwLowDateTime, created.dwHighDateTime}};
+    ULARGE_INTEGER b = {{since.dwLowDateTime, since.dwHighDateTime}};
+    return (static_cast<double>(a.QuadPart) - static_cast<double>(b.QuadPart)) / 1e7;
+}
+
+// The page's message boxes are printed: nobody is there to answer them. Each step of a run is
+// timed where the page sees it, on whichever thread that is; the window thread reads the
+// times once the run's thread has ended.
 class BenchmarkPage : public CConvertPage {
 public:
     int ShowMessage(LPCWSTR lpszText, UINT) override
@@ -36,50 +87,73 @@ public:
         wprintf(L"page: %ls\n", lpszText);
         return IDOK;
     }
-    void Start() { SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_START, BN_CLICKED), 0); }
     bool WaitIdle()
     {
         return PumpUntil([this] { return !IsBusy() && !m_pThread; }, 600000);
     }
+
+    PageRun Run()
+    {
+        m_run = PageRun();
+        m_start = Clock::now();
+        GetSystemTimeAsFileTime(&m_startTime);
+        SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PAGE_START, BN_CLICKED), 0);
+        WaitIdle();
+        m_run.at[kIdle] = SecondsSince(m_start);
+        return m_run;
+    }
+
+    int Prepare() override
+    {
+        Mark(kThread);
+        return CConvertPage::Prepare();
+    }
+    void OnStateChanged(CConvertTaskRecord& record) override
+    {
+        if (record.m_progress.m_phase == TASK_PHASE_CONVERTING)
+            Mark(kNamed);
+        else if (record.m_progress.m_phase == TASK_PHASE_ENDED)
+            Mark(kProbed);
+        CConvertPage::OnStateChanged(record);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COPYDATA)
+            MarkEncoderEvent(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        else if (message == WM_CONVERT_TASK_FINISHED)
+            Mark(kThreadEnd);
+        return CConvertPage::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    void Mark(Step step)
+    {
+        if (m_run.at[step] == 0)
+            m_run.at[step] = SecondsSince(m_start);
+    }
+    // The tool waits for the reply meanwhile; ffmpeg goes on.
+    void MarkEncoderEvent(const COPYDATASTRUCT* pcds)
+    {
+        if (!pcds || pcds->dwData != ENCODER_MSG_EVENT || pcds->cbData != sizeof(EncoderMessageBlock))
+            return;
+        int event = static_cast<const EncoderMessageBlock*>(pcds->lpData)->Event;
+        if (event == ENCODER_EVENT_STARTED && m_run.at[kStarted] == 0) {
+            Mark(kStarted);
+            DWORD tool = 0, ffmpeg = 0;
+            m_run.at[kTool] = ChildCreatedAt(GetCurrentProcessId(), L"ClipConverter.exe", m_startTime, tool);
+            if (tool)
+                m_run.at[kFfmpeg] = ChildCreatedAt(tool, L"ffmpeg.exe", m_startTime, ffmpeg);
+        } else if (event == ENCODER_EVENT_PROGRESS) {
+            Mark(kProgress);
+        } else if (event == ENCODER_EVENT_FINISHED) {
+            Mark(kEncoded);
+        }
+    }
+
+    Clock::time_point m_start;
+    FILETIME m_startTime = {};
+    PageRun m_run;
 };
-
-double SecondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// One run from the page, timed whole and split where the encoding tool runs (looked for every
-// 100 ms: a process list is no cheap thing to ask Wine for).
-struct PageRun {
-    double total = 0;
-    double toolStart = 0;  // when ClipConverter.exe was first seen
-    double toolEnd = 0;    // when it was last seen
-};
-
-PageRun RunFromPage(BenchmarkPage& page)
-{
-    PageRun run;
-    DWORD self = GetCurrentProcessId();
-    auto start = std::chrono::steady_clock::now();
-    double looked = -1;
-    page.Start();
-    PumpUntil(
-        [&] {
-            double now = SecondsSince(start);
-            if (now - looked >= 0.1) {
-                looked = now;
-                if (tooltest::ChildStillRunning(self, L"ClipConverter.exe")) {
-                    run.toolEnd = now;
-                    if (run.toolStart == 0)
-                        run.toolStart = now;
-                }
-            }
-            return !page.IsBusy() && !page.m_pThread;
-        },
-        600000);
-    run.total = SecondsSince(start);
-    return run;
-}
 
 double Median(std::vector<double> values)
 {
@@ -115,6 +189,15 @@ double TimeTool(const wchar_t* name, const std::wstring& arguments, const std::w
         return -1;
     }
     return run.elapsedMs / 1000.0;
+}
+
+// "<step> <seconds>" for every step, after the label.
+void PrintSteps(const wchar_t* label, const double (&at)[kStepCount])
+{
+    wprintf(L"%ls:", label);
+    for (int step = 0; step < kStepCount; step++)
+        wprintf(L" %ls %.3f", kStepNames[step], at[step]);
+    wprintf(L"\n");
 }
 
 double Overhead(double time, double base)
@@ -162,10 +245,10 @@ int wmain(int argc, wchar_t** argv)
 
     // The tools' arguments name the run's temporary output, written again by the direct runs.
     std::wstring converting = folder + L"\\out\\[converting] clip.mp4";
-    std::vector<double> pageTimes, toolTimes, ffmpegTimes;
+    std::vector<double> steps[kStepCount], toolTimes, ffmpegTimes;
     for (int run = 1; run <= runs; run++) {
         DeleteFileW(output.c_str());
-        PageRun pageRun = RunFromPage(page);
+        PageRun pageRun = page.Run();
         if (page.m_record.m_progress.m_state != TASK_STATE_COMPLETED) {
             wprintf(L"run %d: the page's conversion did not complete\n", run);
             return 1;
@@ -177,15 +260,20 @@ int wmain(int argc, wchar_t** argv)
         double ffmpegTime = TimeTool(L"ffmpeg.exe", L"-nostdin " + ffmpegArguments, converting);
         if (toolTime < 0 || ffmpegTime < 0)
             return 1;
-        pageTimes.push_back(pageRun.total);
+        for (int step = 0; step < kStepCount; step++)
+            steps[step].push_back(pageRun.at[step]);
         toolTimes.push_back(toolTime);
         ffmpegTimes.push_back(ffmpegTime);
-        wprintf(L"run %d: page %.3f s (encoding tool from %.1f s to %.1f s), tool %.3f s, ffmpeg %.3f s\n", run,
-                pageRun.total, pageRun.toolStart, pageRun.toolEnd, toolTime, ffmpegTime);
+        wprintf(L"run %d: page %.3f s, tool %.3f s, ffmpeg %.3f s\n", run, pageRun.at[kIdle], toolTime, ffmpegTime);
+        PrintSteps(L"  page steps (s after Start)", pageRun.at);
         if (run == 1)
             wprintf(L"ffmpeg arguments: %ls\n", ffmpegArguments.c_str());
     }
-    double pageMedian = Median(pageTimes), toolMedian = Median(toolTimes), ffmpegMedian = Median(ffmpegTimes);
+    double medianSteps[kStepCount];
+    for (int step = 0; step < kStepCount; step++)
+        medianSteps[step] = Median(steps[step]);
+    PrintSteps(L"median page steps (s after Start)", medianSteps);
+    double pageMedian = medianSteps[kIdle], toolMedian = Median(toolTimes), ffmpegMedian = Median(ffmpegTimes);
     wprintf(L"median: page %.3f s, tool %.3f s, ffmpeg %.3f s\n", pageMedian, toolMedian, ffmpegMedian);
     wprintf(L"overhead over ffmpeg: page %+.1f%%, tool %+.1f%%\n", Overhead(pageMedian, ffmpegMedian),
             Overhead(toolMedian, ffmpegMedian));

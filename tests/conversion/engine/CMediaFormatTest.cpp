@@ -319,13 +319,25 @@ TEST_F(CMediaFormatTest, UnboundCodecsAreGuarded)
     EXPECT_EQ(L"MP4", mp4.GetPresetDescription(custom));
 }
 
-TEST_F(CMediaFormatTest, GifFailsWithoutAProbedSource)
+// The job takes the streams the caller probed: the input itself is not read again.
+TEST_F(CMediaFormatTest, GifIsPreparedFromTheStreamsGiven)
 {
     CEncoderOptions options;
     options.InputPath = L"C:\\no such folder\\missing.mp4";
-    EXPECT_EQ(-1, Format(L"VF_gif").PrepareJob(options, Preset(L"VF_gif", L"Auto"), nullptr));
+    CMediaInfo input;
+    CMediaStreamInfo* pAudio = new CMediaStreamInfo(m_audio);
+    input.StreamList.Add(pAudio);
+    input.AudioStreams.Add(pAudio);
+    CMediaFormat& gif = Format(L"VF_gif");
+    EXPECT_EQ(-1, gif.PrepareJob(options, Preset(L"VF_gif", L"Auto"), input, nullptr)) << "no video stream";
     EXPECT_EQ(L"", options.OutputFormat);
-    EXPECT_EQ(-1, Format(L"VF_mp4").PrepareJob(options, Preset(L"VF_mp4", L"H.264"), nullptr));
+    CMediaStreamInfo* pVideo = new CMediaStreamInfo(m_video);
+    input.StreamList.Add(pVideo);
+    input.VideoStreams.Add(pVideo);
+    EXPECT_EQ(0, gif.PrepareJob(options, Preset(L"VF_gif", L"Auto"), input, nullptr));
+    EXPECT_EQ(L"gif", options.OutputFormat);
+    EXPECT_EQ(1920, options.Width);
+    EXPECT_EQ(1080, options.Height);
 }
 
 }  // namespace

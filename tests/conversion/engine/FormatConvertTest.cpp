@@ -56,13 +56,16 @@ protected:
         format.ResetPresets();
         return format;
     }
-    // Converts the input into out.<name> and probes the result; the conversion's result.
+    // Probes the input and converts it into out.<name>, then probes the result; the
+    // conversion's result.
     int Convert(LPCWSTR formatId, const CMediaPreset& preset, LPCWSTR input, LPCWSTR name, CEncoderOptions& options)
     {
         options.InputPath = (s_folder + L"\\" + input).c_str();
         options.OutputPath = (s_folder + L"\\" + name).c_str();
         DeleteFileW(options.OutputPath);
-        int result = m_formats.FindFormat(formatId)->Convert(options, preset, nullptr, nullptr, &m_stop);
+        CMediaInfo source;
+        source.Probe(options.InputPath, &m_stop);
+        int result = m_formats.FindFormat(formatId)->Convert(options, preset, source, nullptr, nullptr, &m_stop);
         if (result == 0) {
             EXPECT_EQ(0, m_output.Probe(options.OutputPath, &m_stop));
         }
