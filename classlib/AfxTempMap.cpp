@@ -1,26 +1,61 @@
 #include "classlib/AfxTempMap.h"
-#include "classlib/CWnd.h"
+#include <windows.h>
+#include <typeindex>
+#include <utility>
 #include <vector>
 
 namespace {
 
-// Every map lives as long as its thread, so the list never holds a dead one while it is used.
-std::vector<CTempMapBase*>& ThreadMaps()
+// A thread's maps in the order they were made.
+struct ThreadMaps {
+    std::vector<std::pair<std::type_index, std::unique_ptr<CTempMapBase>>> maps;
+    ~ThreadMaps()
+    {
+        while (!maps.empty())
+            maps.pop_back();
+    }
+};
+
+void WINAPI FreeThreadMaps(void* pMaps)
 {
-    static thread_local std::vector<CTempMapBase*> maps;
-    return maps;
+    delete static_cast<ThreadMaps*>(pMaps);
+}
+
+// A fiber-local slot whose callback frees the maps as the thread ends. Not a thread_local
+// object: mingw's emulated TLS frees a thread's storage before it runs the destructors of
+// such objects, which then write into freed heap blocks.
+DWORD MapsSlot()
+{
+    static const DWORD slot = FlsAlloc(&FreeThreadMaps);
+    return slot;
+}
+
+ThreadMaps* CurrentMaps()
+{
+    return static_cast<ThreadMaps*>(FlsGetValue(MapsSlot()));
 }
 
 }  // namespace
 
-void CTempMapBase::Register()
+CTempMapBase& AfxThreadTempMap(const std::type_info& kind, CTempMapBase* (*pfnNew)())
 {
-    ThreadMaps().push_back(this);
+    ThreadMaps* pMaps = CurrentMaps();
+    if (!pMaps) {
+        pMaps = new ThreadMaps;
+        FlsSetValue(MapsSlot(), pMaps);
+    }
+    for (auto& entry : pMaps->maps) {
+        if (entry.first == kind)
+            return *entry.second;
+    }
+    pMaps->maps.emplace_back(std::type_index(kind), pfnNew());
+    return *pMaps->maps.back().second;
 }
 
 void AfxDeleteTempMaps()
 {
-    for (CTempMapBase* map : ThreadMaps())
-        map->DeleteAll();
-    CWnd::DeleteTempMap();
+    if (ThreadMaps* pMaps = CurrentMaps()) {
+        for (auto& entry : pMaps->maps)
+            entry.second->DeleteAll();
+    }
 }

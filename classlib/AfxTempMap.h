@@ -5,17 +5,18 @@
 // beyond that. A temporary wrapper is detached before it is deleted, so the handle survives.
 #pragma once
 #include <memory>
+#include <typeinfo>
 #include <unordered_map>
 
 class CTempMapBase {
 public:
+    virtual ~CTempMapBase() = default;
     virtual void DeleteAll() = 0;
-
-protected:
-    ~CTempMapBase() = default;
-    // Adds this map to the calling thread's list that AfxDeleteTempMaps empties.
-    void Register();
 };
+
+// The calling thread's map of the given kind, made by pfnNew the first time it is asked for.
+// The thread's maps go, newest first, when it ends.
+CTempMapBase& AfxThreadTempMap(const std::type_info& kind, CTempMapBase* (*pfnNew)());
 
 // TWrapper has Attach(THandle) and Detach().
 template <class TWrapper, class THandle>
@@ -50,10 +51,10 @@ public:
 private:
     static CTempMap& Map()
     {
-        static thread_local CTempMap map;
-        return map;
+        return static_cast<CTempMap&>(
+            AfxThreadTempMap(typeid(CTempMap), []() -> CTempMapBase* { return new CTempMap; }));
     }
-    CTempMap() { Register(); }
+    CTempMap() = default;
 
     struct Detacher {
         void operator()(TWrapper* p) const

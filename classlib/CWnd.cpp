@@ -3,6 +3,7 @@
 #include "classlib/CWnd.h"
 #include "classlib/AfxModal.h"
 #include "classlib/AfxModule.h"
+#include "classlib/AfxTempMap.h"
 #include "classlib/CCmdUI.h"
 #include "classlib/CWinApp.h"
 #include "classlib/Resource.h"
@@ -40,10 +41,10 @@ PermanentMap& Permanent()
 
 // Wrappers FromHandle made for windows without an object of the class asked for, one per
 // window and class; each thread owns its own.
-struct TemporaryMap {
+struct TemporaryMap : CTempMapBase {
     std::map<std::pair<HWND, std::type_index>, CWnd*> map;
-    ~TemporaryMap() { Clear(); }
-    void Clear()
+    ~TemporaryMap() override { DeleteAll(); }
+    void DeleteAll() override
     {
         for (auto& entry : map) {
             entry.second->m_hWnd = nullptr;
@@ -53,7 +54,11 @@ struct TemporaryMap {
     }
 };
 
-thread_local TemporaryMap t_temporaries;
+TemporaryMap& Temporaries()
+{
+    return static_cast<TemporaryMap&>(
+        AfxThreadTempMap(typeid(TemporaryMap), []() -> CTempMapBase* { return new TemporaryMap; }));
+}
 
 // The window the next creation on this thread attaches to, and the hook that does it.
 thread_local CWnd* t_pWndInit = nullptr;
@@ -156,18 +161,19 @@ CWnd* CWnd::FromTemporary(HWND hWnd, const std::type_info& type, CWnd* (*pfnNew)
     if (!hWnd)
         return nullptr;
     auto key = std::make_pair(hWnd, std::type_index(type));
-    auto it = t_temporaries.map.find(key);
-    if (it != t_temporaries.map.end())
+    TemporaryMap& temporaries = Temporaries();
+    auto it = temporaries.map.find(key);
+    if (it != temporaries.map.end())
         return it->second;
     CWnd* pTemporary = pfnNew();
     pTemporary->m_hWnd = hWnd;
-    t_temporaries.map.emplace(key, pTemporary);
+    temporaries.map.emplace(key, pTemporary);
     return pTemporary;
 }
 
 void CWnd::DeleteTempMap()
 {
-    t_temporaries.Clear();
+    Temporaries().DeleteAll();
 }
 
 BOOL CWnd::IsPermanent() const
