@@ -61,9 +61,10 @@ BOOL CViewContainerWnd::ShowPane(int nPane)
     if (!m_pPlaylistView || !m_pDisplayView || !g_pControlBar || !pMain)
         return bShown;
     // The menu bar goes with the display pane only while the panes are seen: the start panel
-    // keeps it.
+    // keeps it. Both panes side by side have it, also when the display pane alone hid it.
     bool bSeen = IsWindowVisible() != FALSE;
     if (m_nMode == SPLIT_BOTH) {
+        pMain->HideMenuBar(FALSE);
         MoveVideoWindowTo(m_pDisplayView);
     } else if (nPane == 1) {
         if (bSeen)

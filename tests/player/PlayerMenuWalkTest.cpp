@@ -14,6 +14,7 @@ using namespace playerwalk;
 
 const int kMenuBar = 59392;
 const int kControlBar = 59397;
+const int kSwitchView = 32837;
 const wchar_t kFrame[] = L"class:KavriVideoPlayer";
 
 struct MenuItem {
@@ -234,6 +235,42 @@ TEST_F(PlayerMenuWalk, EveryMenuOfTheBarAndItsSubMenusOpenByTheMouse)
     }
     EXPECT_EQ(kTitleMenus, seen);
     CloseMenus();
+}
+
+// While a clip plays the bar opens by Alt+F and by a click on File wherever it shows: in the
+// docked layout, reached from the display pane alone (which goes without the bar), and in the
+// one-pane layout's playlist pane.
+TEST_F(PlayerMenuWalk, TheMenuBarOpensWhileAClipPlays)
+{
+    struct Layout {
+        const char* name;
+        int command;  // switches to it
+    } layouts[] = {
+        {"docked", kDockPlaylist},
+        {"one pane, the playlist pane", kSwitchView},
+    };
+    const std::wstring bar = std::wstring(kFrame) + L"#" + std::to_wstring(kMenuBar);
+    auto fileMenuOpen = [] { return Menus(1).size() == 1 && Menus(1)[0].First() == kTitleMenus[0]; };
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        ASSERT_TRUE(Start({Clip()}));
+        ASSERT_TRUE(WaitForTitle(L"Walk.mp4 - 1/1"));
+        ASSERT_TRUE(WaitFor([&] { return Shown(kDisplayView) && !Shown(kPlaylistCtrl); }, kTestWaitMs));
+        ASSERT_TRUE(Command(layout.command));
+        ASSERT_TRUE(WaitFor([&] { return Shown(kPlaylistCtrl); }, kTestWaitMs));
+        ASSERT_TRUE(WaitFor([&] { return Shown(kMenuBar); }, kTestWaitMs)) << "no menu bar";
+
+        PointerAside();
+        ASSERT_TRUE(Keys({L"ALT+F"}));
+        EXPECT_TRUE(WaitFor(fileMenuOpen, kTestWaitMs)) << "Alt+F";
+        CloseMenus();
+        ASSERT_TRUE(Drive({L"click", bar, L"10", L"11"}));
+        EXPECT_TRUE(WaitFor(fileMenuOpen, kTestWaitMs)) << "a click on File";
+        CloseMenus();
+        // The next layout starts as the first run did.
+        ASSERT_TRUE(Exit());
+        FreshProfile();
+    }
 }
 
 TEST_F(PlayerMenuWalk, ContextMenusAndTheirSubMenusOpen)
