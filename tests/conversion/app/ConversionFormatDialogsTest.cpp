@@ -405,6 +405,28 @@ TEST_F(FormatDialogs, RightColumnTextsAreDrawnWhole)
     host.DestroyWindow();
 }
 
+// The format list splits its texts by the split combo's rule: a backslash and a t separate too,
+// and the column is measured for such a right-hand text as well.
+TEST_F(FormatDialogs, RightColumnFollowsTheSplitRule)
+{
+    CWnd host;
+    host.CreateEx(0, AfxRegisterWndClass(0), L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr);
+    CFormatComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, CRect(0, 0, 240, 200),
+                             &host, 1));
+    HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    combo.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+    combo.m_presetItems = TRUE;
+    combo.AddString(L"Custom\\t1920 x 1080 px");
+    combo.AddString(L"Auto");
+    DibCanvas canvas(240, 18);
+    canvas.m_dc.SelectObject(CFont::FromHandle(hFont));
+    const CSize right = canvas.m_dc.GetTextExtent(L"1920 x 1080 px");
+    ASSERT_GT(right.cx, combo.m_rightWidth);
+    EXPECT_GE(combo.GetRightColumnWidth(240), right.cx);
+    host.DestroyWindow();
+}
+
 // ---- The format manager
 
 class FormatManagerTest : public FormatDialogs {
