@@ -8,7 +8,8 @@
 
 inline HDROP MakeDrop(const std::vector<std::wstring>& paths)
 {
-    size_t chars = 1;
+    // The list ends in an empty name; an empty list is read as two NULs.
+    size_t chars = 2;
     for (const std::wstring& p : paths)
         chars += p.size() + 1;
     HGLOBAL hDrop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
