@@ -3,11 +3,12 @@
 CString AfxGetFullPath(LPCWSTR lpszPath)
 {
     CString full;
-    DWORD n = lpszPath ? GetFullPathNameW(lpszPath, 0, nullptr, nullptr) : 0;
-    if (n == 0)
+    DWORD needed = lpszPath && *lpszPath ? GetFullPathNameW(lpszPath, 0, nullptr, nullptr) : 0;
+    if (needed == 0)
         return full;
-    n = GetFullPathNameW(lpszPath, n, full.GetBuffer(n), nullptr);
-    full.ReleaseBuffer(static_cast<int>(n));
+    DWORD length = GetFullPathNameW(lpszPath, needed, full.GetBuffer(needed), nullptr);
+    // The current folder may change between the two calls: a result that no longer fits failed.
+    full.ReleaseBuffer(length < needed ? static_cast<int>(length) : 0);
     return full;
 }
 

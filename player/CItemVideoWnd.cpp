@@ -1,5 +1,6 @@
 #include "player/CItemVideoWnd.h"
 #include "classlib/CWinApp.h"
+#include "framework/system/PathHelpers.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistItem.h"
 #include "player/PlayerWindows.h"
@@ -20,7 +21,7 @@ int ToolStream(const CMediaStreamInfoPtrArray& streams, int nSelected)
 
 bool MediaFileMissing(const CString& strPath)
 {
-    return !PathIsURLW(strPath) && GetFileAttributesW(strPath) == INVALID_FILE_ATTRIBUTES;
+    return !PathIsURLW(strPath) && !FileExists(strPath);
 }
 
 }  // namespace

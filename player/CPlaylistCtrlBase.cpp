@@ -1,7 +1,9 @@
 #include "player/CPlaylistCtrlBase.h"
 #include "classlib/AfxMessageMap.h"
+#include "framework/system/FolderScan.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
+#include "framework/text/CWildcardFilter.h"
 #include "player/CItemVideoWnd.h"
 #include "player/CMediaInfoDlg.h"
 #include "player/CPlayerHistory.h"
@@ -12,7 +14,6 @@
 #include "player/PlayerTempFolder.h"
 #include "player/PlayerWindows.h"
 #include "player/res/PlayerResources.h"
-#include "tools/common/OwnedHandle.h"
 #include <memory>
 #include <shlwapi.h>
 
@@ -273,30 +274,9 @@ int CPlaylistCtrlBase::ScanFolder(LPCWSTR pszFolder, LPCWSTR pszFilter, int bRec
         return 0;
     CWildcardFilter filter;
     filter.SetPatterns(pszFilter, false);
-    return ScanFolderEntries(pszFolder, filter, bRecurse, pStopFlag);
-}
-
-int CPlaylistCtrlBase::ScanFolderEntries(const CString& folder, const CWildcardFilter& filter, int bRecurse,
-                                         const StopFlag* pStopFlag)
-{
-    WIN32_FIND_DATAW found;
-    OwnedFindHandle find(FindFirstFileW(folder + L"\\*", &found));
-    if (!find)
-        return 0;
     int nAdded = 0;
-    do {
-        CString name = found.cFileName;
-        if (name == L"." || name == L"..")
-            continue;
-        CString path = folder + L"\\" + name;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            // A junction or link may lead back up the tree: only real subfolders are scanned.
-            if (bRecurse && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                nAdded += ScanFolderEntries(path, filter, bRecurse, pStopFlag);
-        } else if (filter.Matches(name)) {
-            nAdded += AddPathNow(path, pStopFlag);
-        }
-    } while (!IsStopRequested(pStopFlag) && FindNextFileW(find.Get(), &found));
+    ScanFolderFiles(pszFolder, filter, bRecurse != 0, pStopFlag,
+                    [&](const CString& path) { nAdded += AddPathNow(path, pStopFlag); });
     return nAdded;
 }
 

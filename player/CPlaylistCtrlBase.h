@@ -8,7 +8,6 @@
 #include "classlib/CArray.h"
 #include "player/CPlaylistThreadOwner.h"
 #include "player/CPlaylistThreads.h"
-#include "framework/text/CWildcardFilter.h"
 #include "player/CTipListWnd.h"
 #include <deque>
 #include <functional>
@@ -68,7 +67,7 @@ public:
                          bool bResume = false);
     // The count, -1 on failure; ".playlist" is appended to a name without extension.
     int SavePlaylistFile(LPCWSTR pszPath, int bEmbedImages, int bAddToRecent);
-    // Files matching the filter (subfolders with recurse; links to folders are not followed).
+    // Adds the files matching the filter, with recurse those of sub-folders too (ScanFolderFiles).
     int ScanFolder(LPCWSTR pszFolder, LPCWSTR pszFilter, int bRecurse, const StopFlag* pStopFlag = nullptr);
 
     int DeleteItemAt(int nIndex);  // -1 out of range
@@ -147,7 +146,6 @@ private:
     void BuildItemThumbnail(CPlaylistItem* pItem, const StopFlag* pStopFlag);
     void CloseCurrentIf(bool bCondition);
     void ShiftLastPlayedAfterDelete(int nIndex);
-    int ScanFolderEntries(const CString& folder, const CWildcardFilter& filter, int bRecurse, const StopFlag* pStopFlag);
 };
 
 // The load guard of the operations that change rows: on entry the load thread is stopped and

@@ -1,4 +1,5 @@
 #include "player/CPlaylistEntry.h"
+#include "framework/system/PathHelpers.h"
 #include "player/PlayerTempFolder.h"
 
 void CPlaylistEntry::Reset()
@@ -24,7 +25,6 @@ void CPlaylistEntry::DeleteTempThumbnail()
 {
     if (!(m_dwFlags & ITEM_FLAG_GRABBED_FRAME) || !IsPlayerTempFile(m_strThumbnailFile))
         return;
-    DWORD attributes = GetFileAttributesW(m_strThumbnailFile);
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (FileExists(m_strThumbnailFile))
         DeleteFileW(m_strThumbnailFile);
 }

@@ -6,6 +6,8 @@
 #include "framework/dialogs/CFolderSelectDlg.h"
 #include "framework/system/ITunesBridge.h"
 #include "framework/system/PathHelpers.h"
+#include "framework/system/ShellHelpers.h"
+#include "framework/text/TextHelpers.h"
 #include "player/CAddUrlsDlg.h"
 #include "player/CItemVideoWnd.h"
 #include "player/COpenUrlDlg.h"
@@ -223,18 +225,7 @@ void CPlaylistView::OnAddUrls()
 int CPlaylistView::AddUrlLines(LPCWSTR pszText)
 {
     CStringArray urls;
-    CString text = pszText;
-    int nStart = 0;
-    while (nStart <= text.GetLength()) {
-        int nEnd = text.Find(L'\n', nStart);
-        if (nEnd < 0)
-            nEnd = text.GetLength();
-        CString line = text.Mid(nStart, nEnd - nStart);
-        line.Trim();
-        if (!line.IsEmpty())
-            urls.Add(line);
-        nStart = nEnd + 1;
-    }
+    SplitString(pszText, urls, L"\n", true, true);
     return m_playlistCtrl.AddPaths(urls, PENDING_URL, L"", 1);
 }
 
@@ -377,19 +368,6 @@ void CPlaylistView::OnListView()
 }
 
 // Dropped files -------------------------------------------------------------------------------
-
-void CPlaylistView::GetDroppedPaths(HDROP hDrop, CStringArray& paths)
-{
-    UINT nCount = DragQueryFileW(hDrop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < nCount; ++i) {
-        UINT nLength = DragQueryFileW(hDrop, i, nullptr, 0);
-        CString path;
-        DragQueryFileW(hDrop, i, path.GetBuffer(static_cast<int>(nLength) + 1), nLength + 1);
-        path.ReleaseBuffer();
-        if (!path.IsEmpty())
-            paths.Add(path);
-    }
-}
 
 void CPlaylistView::TakeDroppedPaths(const CStringArray& paths, BOOL bAdd)
 {

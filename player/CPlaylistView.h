@@ -26,8 +26,6 @@ public:
 
     // The name Save Playlist writes: a name without extension gets the chosen filter's.
     static CString GetSaveName(LPCWSTR pszPath, int nFilterIndex);
-    // Every path of a drop, at whatever length.
-    static void GetDroppedPaths(HDROP hDrop, CStringArray& paths);
 
 protected:
     void ChooseFiles(BOOL bOpen);

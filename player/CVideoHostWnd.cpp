@@ -3,6 +3,7 @@
 #include "classlib/CDC.h"
 #include "classlib/CWinApp.h"
 #include "framework/controls/FrameworkMessages.h"
+#include "framework/system/PathHelpers.h"
 #include "framework/system/SystemHelpers.h"
 #include "player/CMediaPlayThread.h"
 #include <shlwapi.h>
@@ -120,9 +121,7 @@ int CVideoHostWnd::OpenFile(LPCWSTR pszPath)
 {
     if (!pszPath)
         return -1;
-    DWORD attributes = GetFileAttributesW(pszPath);
-    bool bFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-    if (!PathIsURLW(pszPath) && !bFile) {
+    if (!PathIsURLW(pszPath) && !FileExists(pszPath)) {
         MessageBox(L"File does not exist.");
         return -1;
     }

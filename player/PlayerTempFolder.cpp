@@ -11,18 +11,6 @@ namespace {
 
 const int kGuidNameLength = 32;
 
-CString FullPath(LPCWSTR pszPath)
-{
-    DWORD needed = GetFullPathNameW(pszPath, 0, nullptr, nullptr);
-    if (needed == 0)
-        return CString();
-    CString full;
-    DWORD length = GetFullPathNameW(pszPath, needed, full.GetBuffer(needed), nullptr);
-    full.ReleaseBuffer(length < needed ? length : 0);
-    full.TrimRight(L'\\');
-    return full;
-}
-
 bool IsGuidName(LPCWSTR pszName)
 {
     int length = 0;
@@ -48,8 +36,9 @@ bool IsPlayerTempFile(LPCWSTR pszPath)
 {
     if (!pszPath || !*pszPath || g_playerSettings.m_strTempFolder.IsEmpty())
         return false;
-    CString folder = FullPath(g_playerSettings.m_strTempFolder);
-    CString file = FullPath(pszPath);
+    CString folder = AfxGetFullPath(g_playerSettings.m_strTempFolder);
+    folder.TrimRight(L'\\');  // the setting may end in one; the name is counted from the folder's end
+    CString file = AfxGetFullPath(pszPath);
     if (folder.IsEmpty() || file.IsEmpty() || !AfxComparePath(GetFolderOfPath(file), folder))
         return false;
     return IsGuidName(static_cast<LPCWSTR>(file) + folder.GetLength() + 1);

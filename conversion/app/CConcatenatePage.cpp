@@ -2,7 +2,6 @@
 #include "classlib/AfxMessageMap.h"
 #include "classlib/CCmdUI.h"
 #include "classlib/CDataExchange.h"
-#include "classlib/CFileFind.h"
 #include "conversion/app/CConversionRecentLists.h"
 #include "conversion/app/CConversionSettings.h"
 #include "conversion/app/CConversionUiResources.h"
@@ -11,8 +10,10 @@
 #include "conversion/engine/ShellOperations.h"
 #include "framework/dialogs/CFileSelectDlg.h"
 #include "framework/dialogs/CFolderSelectDlg.h"
+#include "framework/system/FolderScan.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/text/CPlaylistFile.h"
+#include "framework/text/CWildcardFilter.h"
 #include <shlwapi.h>
 #include <memory>
 
@@ -25,31 +26,6 @@ const wchar_t kFolderPatterns[] = L"*.ts|*.mpegts|*.mp4|*.*";
 const int kNameColumnWidth = 200;
 const UINT kInputControls[] = {IDC_PAGE_SEGMENTS, IDC_PAGE_ADD_FILES, IDC_PAGE_ADD_FOLDER, IDC_PAGE_SAME_AS_INPUT,
                                IDC_PAGE_OUTPUT_NAME, IDC_PAGE_PLAY};
-
-void SplitPatterns(LPCWSTR patterns, CStringArray& result)
-{
-    CString list(patterns);
-    int start = 0;
-    while (start <= list.GetLength()) {
-        int bar = list.Find(L'|', start);
-        CString pattern = list.Mid(start, (bar < 0 ? list.GetLength() : bar) - start);
-        pattern.Trim();
-        if (!pattern.IsEmpty())
-            result.Add(pattern);
-        if (bar < 0)
-            break;
-        start = bar + 1;
-    }
-}
-
-bool MatchesAny(LPCWSTR name, const CStringArray& patterns)
-{
-    for (int i = 0; i < patterns.GetSize(); i++) {
-        if (PathMatchSpecW(name, patterns[i]))
-            return true;
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -198,32 +174,10 @@ int CConcatenatePage::AddFile(LPCWSTR path)
 
 int CConcatenatePage::AddFolder(LPCWSTR folder, LPCWSTR patterns, BOOL bRecurse)
 {
-    CStringArray list;
-    SplitPatterns(patterns, list);
-    return AddFolderLevel(folder, list, bRecurse, 0);
-}
-
-int CConcatenatePage::AddFolderLevel(const CString& folder, const CStringArray& patterns, BOOL bRecurse, int depth)
-{
-    CFileFind finder;
-    BOOL found = finder.FindFile(folder + L"\\*");
+    CWildcardFilter filter;
+    filter.SetPatterns(patterns, false);
     int added = 0;
-    while (found) {
-        found = finder.FindNextFile();
-        if (finder.IsDots())
-            continue;
-        CString path = finder.GetFilePath();
-        if (finder.IsDirectory()) {
-            // A junction or link may lead back up the tree: only real sub-folders are entered.
-            DWORD attributes = GetFileAttributesW(path);
-            bool reparse = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-            if (bRecurse && !reparse && depth < kMaxFolderDepth)
-                added += AddFolderLevel(path, patterns, bRecurse, depth + 1);
-            continue;
-        }
-        if (MatchesAny(finder.GetFileName(), patterns))
-            added += AddFile(path);
-    }
+    ScanFolderFiles(folder, filter, bRecurse != FALSE, nullptr, [&](const CString& path) { added += AddFile(path); });
     return added;
 }
 

@@ -35,8 +35,8 @@ public:
 
     // Adds a file (a ".m3u" or ".pls" playlist: the files it lists); the rows added.
     int AddFile(LPCWSTR path);
-    // The folder's files that match one of the '|'-separated patterns, and with bRecurse those
-    // of its sub-folders (no reparse points, at most kMaxFolderDepth levels down).
+    // AddFile for each of the folder's files that match one of the patterns ("*.ts|*.mp4"), and
+    // with bRecurse for those of its sub-folders (as ScanFolderFiles walks them).
     int AddFolder(LPCWSTR folder, LPCWSTR patterns, BOOL bRecurse);
     void AutoSort();
     void MoveSelected(int nStep);
@@ -52,8 +52,6 @@ public:
 
     CCXListCtrl m_list;
     CString m_outputName;
-
-    static const int kMaxFolderDepth = 16;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -72,7 +70,6 @@ protected:
 private:
     int AddOneFile(LPCWSTR path);
     int AddPlaylist(LPCWSTR path);
-    int AddFolderLevel(const CString& folder, const CStringArray& patterns, BOOL bRecurse, int depth);
     void SetRow(int nItem, const CSegmentRow& row);
     CSegmentRow GetRow(int nItem) const;
     void AfterAdding(int added);

@@ -373,14 +373,7 @@ void CConversionTaskPage::OnTimer(UINT_PTR nIDEvent)
 void CConversionTaskPage::OnDropFiles(HDROP hDropInfo)
 {
     CStringArray paths;
-    UINT count = DragQueryFileW(hDropInfo, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; i++) {
-        UINT length = DragQueryFileW(hDropInfo, i, nullptr, 0);
-        CString path;
-        DragQueryFileW(hDropInfo, i, path.GetBuffer(length + 1), length + 1);
-        path.ReleaseBuffer(length);
-        paths.Add(path);
-    }
+    GetDroppedPaths(hDropInfo, paths);
     DragFinish(hDropInfo);
     if (!IsBusy() && !m_pThread)
         DropFiles(paths);

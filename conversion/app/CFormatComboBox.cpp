@@ -1,6 +1,7 @@
 #include "conversion/app/CFormatComboBox.h"
 #include "classlib/AfxMessageMap.h"
 #include "classlib/CDC.h"
+#include "conversion/app/controls/CCXControls.h"
 #include "conversion/app/controls/CThemeData.h"
 #include "conversion/engine/CMediaFormats.h"
 #include <algorithm>
@@ -74,14 +75,13 @@ int CFormatComboBox::MeasureRightTexts() const
     int widest = 0;
     HDC hDC = ::GetDC(m_hWnd);
     HGDIOBJ hOld = ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
-    CString text;
+    CString text, left, right;
     for (int i = 0; i < GetCount(); i++) {
         GetLBText(i, text);
-        int tab = text.Find(L'\t');
-        if (tab < 0)
+        if (!CSplitTextComboBox::SplitText(text, left, right))
             continue;
         SIZE size = {};
-        ::GetTextExtentPoint32W(hDC, static_cast<LPCWSTR>(text) + tab + 1, text.GetLength() - tab - 1, &size);
+        ::GetTextExtentPoint32W(hDC, right, right.GetLength(), &size);
         widest = std::max<int>(widest, size.cx);
     }
     ::SelectObject(hDC, hOld);
@@ -265,17 +265,16 @@ void CFormatComboBox::DrawBackground(CDC& dc, const DRAWITEMSTRUCT& dis, bool he
 
 void CFormatComboBox::DrawTexts(CDC& dc, const CRect& rect, const CString& text, bool selected)
 {
-    int tab = text.Find(L'\t');
-    CString left = tab >= 0 ? text.Left(tab) : text;
-    CString right = tab >= 0 ? text.Mid(tab + 1) : CString();
+    CString left, right;
+    const bool split = CSplitTextComboBox::SplitText(text, left, right) != FALSE;
     dc.SetBkMode(TRANSPARENT);
-    const int rightWidth = tab >= 0 ? GetRightColumnWidth(rect.Width()) : 0;
+    const int rightWidth = split ? GetRightColumnWidth(rect.Width()) : 0;
     CRect leftRect = rect;
     leftRect.DeflateRect(2, 0);
-    if (tab >= 0)
+    if (split)
         leftRect.right = rect.right - kColumnGap - rightWidth;
     ::DrawTextW(dc.m_hDC, left, -1, &leftRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    if (tab < 0)
+    if (!split)
         return;
     CRect rightRect = rect;
     rightRect.left = rect.right - rightWidth;

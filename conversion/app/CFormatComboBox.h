@@ -1,8 +1,9 @@
 // The owner-drawn format and preset lists of the task pages and the format dialogs. An item's
-// text may hold a tab: the part before it is drawn on the left, the part after it in a narrow
-// right-hand column in a quieter colour ("MP4<TAB>.mp4"), as wide as the widest right-hand text
-// of the list needs. A text that does not fit ends in an ellipsis. Categories are drawn as
-// section headers with their icon; the edit part shows the chosen format's icon.
+// text may hold a tab (split as CSplitTextComboBox::SplitText splits): the part before it is
+// drawn on the left, the part after it in a narrow right-hand column in a quieter colour
+// ("MP4<TAB>.mp4"), as wide as the widest right-hand text of the list needs. A text that does
+// not fit ends in an ellipsis. Categories are drawn as section headers with their icon; the edit
+// part shows the chosen format's icon.
 #pragma once
 #include "classlib/CComboBox.h"
 #include "classlib/CGdiObject.h"

@@ -1,6 +1,7 @@
 #include "conversion/engine/CMediaFormats.h"
 #include "conversion/engine/CMediaFormatsXml.h"
 #include "conversion/engine/UniqueFileName.h"
+#include "framework/system/PathHelpers.h"
 
 CMediaFormats::CMediaFormats() : m_version(L"4.2.0") {}
 
@@ -25,8 +26,7 @@ void CMediaFormats::ReadOrReset()
         return;
     // A file of another version is replaced as before; a damaged one may hold the user's
     // only copy of their presets.
-    DWORD attributes = m_path.IsEmpty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(m_path);
-    if (result < 0 && attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (result < 0 && FileExists(m_path))
         SetDamagedCopyAside();
     m_categories.DeleteAll();
     BuildBuiltIns();

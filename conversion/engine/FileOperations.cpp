@@ -1,4 +1,5 @@
 #include "conversion/engine/FileOperations.h"
+#include "classlib/AfxPath.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
 #include "framework/text/LongPath.h"
@@ -10,20 +11,15 @@ const DWORD kRetryPauseMs = 1000;
 const DWORD kDeleteRetryLimitMs = 9999;
 const int kMoveTries = 10;
 
-CString FullPath(LPCWSTR path)
+// The full path, in its long form where the file exists; a path the system cannot make full is
+// compared as given.
+CString ComparablePath(LPCWSTR path)
 {
-    CString full;
-    DWORD needed = GetFullPathNameW(path, 0, nullptr, nullptr);
-    if (needed == 0)
-        return CString(path);
-    DWORD length = GetFullPathNameW(path, needed, full.GetBuffer(needed), nullptr);
-    full.ReleaseBuffer(length < needed ? length : 0);
+    CString full = AfxGetFullPath(path);
     if (full.IsEmpty())
         return CString(path);
     CString longForm;
-    if (GetLongPath(full, longForm) == 0)
-        return longForm;
-    return full;
+    return GetLongPath(full, longForm) == 0 ? longForm : full;
 }
 
 }  // namespace
@@ -111,5 +107,5 @@ bool IsSameFilePath(LPCWSTR first, LPCWSTR second)
 {
     if (!first || !second || !*first || !*second)
         return false;
-    return FullPath(first).CompareNoCase(FullPath(second)) == 0;
+    return ComparablePath(first).CompareNoCase(ComparablePath(second)) == 0;
 }

@@ -45,6 +45,21 @@ bool EnableShutdownPrivilege()
 
 }  // namespace
 
+void GetDroppedPaths(HDROP hDrop, CStringArray& paths)
+{
+    UINT count = hDrop ? DragQueryFileW(hDrop, 0xFFFFFFFF, nullptr, 0) : 0;
+    for (UINT i = 0; i < count; ++i) {
+        UINT length = DragQueryFileW(hDrop, i, nullptr, 0);
+        if (length == 0)
+            continue;
+        CString path;
+        UINT copied = DragQueryFileW(hDrop, i, path.GetBuffer(static_cast<int>(length) + 1), length + 1);
+        path.ReleaseBuffer(copied <= length ? static_cast<int>(copied) : 0);
+        if (!path.IsEmpty())
+            paths.Add(path);
+    }
+}
+
 int ShowInExplorer(LPCWSTR pszPath)
 {
     return ShowInExplorer(pszPath, L"/select,\"%s\"");

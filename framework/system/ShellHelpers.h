@@ -1,8 +1,14 @@
 // Shell actions of both programs: Explorer, deleting files (to the Recycle Bin), mail, shutting
-// Windows down, the user's video folder. The outside calls go through ShellCalls().
+// Windows down, the user's video folder; and the paths of a drop. The outside calls go through
+// ShellCalls().
 #pragma once
+#include "classlib/CArray.h"
 #include "classlib/CString.h"
 #include <shellapi.h>
+
+// Appends the paths of a drop in their order, each at its full length (longer than MAX_PATH
+// too); a path the drop does not give, or gives empty, is left out. The drop is not finished.
+void GetDroppedPaths(HDROP hDrop, CStringArray& paths);
 
 // Opens an Explorer window with the file selected. 0.
 int ShowInExplorer(LPCWSTR pszPath);

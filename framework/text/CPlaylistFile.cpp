@@ -1,4 +1,5 @@
 #include "framework/text/CPlaylistFile.h"
+#include "classlib/AfxPath.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/text/CodePage.h"
 #include "framework/text/FileHelpers.h"
@@ -151,12 +152,7 @@ CString ResolveEntry(const CString& listFolder, const CString& entry)
     if (!PathIsRelativeW(entry) || PathIsURLW(entry) || listFolder.IsEmpty())
         return entry;
     CString joined = listFolder + L"\\" + entry;
-    DWORD needed = GetFullPathNameW(joined, 0, nullptr, nullptr);
-    if (needed == 0)
-        return joined;
-    CString full;
-    DWORD length = GetFullPathNameW(joined, needed, full.GetBuffer(needed), nullptr);
-    full.ReleaseBuffer(length < needed ? length : 0);
+    CString full = AfxGetFullPath(joined);
     return full.IsEmpty() ? joined : full;
 }
 

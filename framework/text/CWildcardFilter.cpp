@@ -139,7 +139,7 @@ int CWildcardFilter::SetPatterns(LPCWSTR pszPatterns, bool bCaseSensitive)
     if (!bCaseSensitive)
         strPatterns.MakeLower();
     LPCWSTR pszSeparator = strPatterns.Find(L';') >= 0 ? L";" : L"|";
-    SplitString(strPatterns, m_patterns, pszSeparator, false, true);
+    SplitString(strPatterns, m_patterns, pszSeparator, true, true);
     return 0;
 }
 
@@ -150,7 +150,7 @@ bool CWildcardFilter::Matches(LPCWSTR pszName) const
     if (m_strPatterns == L"*")
         return true;
     for (int i = 0; i < m_patterns.GetSize(); i++)
-        if (WildcardMatch(m_patterns[i], pszName, m_bCaseSensitive))
+        if (m_patterns[i] == L"*.*" || WildcardMatch(m_patterns[i], pszName, m_bCaseSensitive))
             return true;
     return false;
 }

@@ -10,9 +10,11 @@ bool WildcardMatch(LPCWSTR pszPattern, LPCWSTR pszName, bool bCaseSensitive = fa
 
 class CWildcardFilter {
 public:
-    // Patterns separated by ';' when the text has one, else by '|'; empty ones are dropped.
+    // Patterns separated by ';' when the text has one, else by '|'; each is trimmed and empty
+    // ones are dropped.
     int SetPatterns(LPCWSTR pszPatterns, bool bCaseSensitive);
-    // False for an empty pattern text, true for "*", else true when any pattern matches.
+    // False for an empty pattern text, true for "*", else true when any pattern matches; the
+    // pattern "*.*" means every file, names without a dot included, as file dialogs offer it.
     bool Matches(LPCWSTR pszName) const;
 
 private:

@@ -1,20 +1,10 @@
 #include "framework/text/LongPath.h"
+#include "classlib/AfxPath.h"
 #include <wchar.h>
 
 namespace {
 
 const int kClassicLimit = MAX_PATH - 12;  // CreateDirectoryW's limit, below that of files
-
-CString FullPath(LPCWSTR pszPath)
-{
-    DWORD nNeeded = GetFullPathNameW(pszPath, 0, nullptr, nullptr);
-    if (nNeeded == 0)
-        return CString();
-    CString strFull;
-    DWORD nLength = GetFullPathNameW(pszPath, nNeeded, strFull.GetBuffer(nNeeded), nullptr);
-    strFull.ReleaseBuffer(nLength < nNeeded ? static_cast<int>(nLength) : 0);
-    return strFull;
-}
 
 }  // namespace
 
@@ -22,7 +12,7 @@ CString ExtendedLengthPath(LPCWSTR pszPath)
 {
     if (!pszPath || wcsncmp(pszPath, L"\\\\?\\", 4) == 0 || wcsncmp(pszPath, L"\\\\.\\", 4) == 0)
         return pszPath;
-    CString strFull = FullPath(pszPath);
+    CString strFull = AfxGetFullPath(pszPath);
     if (strFull.GetLength() < kClassicLimit)
         return pszPath;
     if (wcsncmp(strFull, L"\\\\", 2) == 0)

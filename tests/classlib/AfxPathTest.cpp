@@ -1,8 +1,38 @@
-// AfxComparePath compares full paths without regard to case.
+// AfxGetFullPath makes paths full or gives nothing; AfxComparePath compares full paths without
+// regard to case.
 #include "classlib/AfxPath.h"
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
+
+TEST(AfxGetFullPath, FullPathOrEmpty)
+{
+    wchar_t cwd[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, cwd);
+    CString here(cwd);
+    if (here.Right(1) != L"\\")
+        here += L"\\";
+    // Beyond the classic limit the result is still whole, never cut.
+    std::wstring longName = L"C:\\" + std::wstring(300, L'n') + L"\\clip.mp4";
+    struct Case {
+        const char* name;
+        const wchar_t* path;
+        CString full;
+    } cases[] = {
+        {"already full", L"C:\\Dir\\File.txt", L"C:\\Dir\\File.txt"},
+        {"relative", L"file.txt", here + L"file.txt"},
+        {"dots resolved", L"C:\\Dir\\.\\Sub\\..\\f", L"C:\\Dir\\f"},
+        {"forward slashes", L"C:/Dir/f", L"C:\\Dir\\f"},
+        {"trailing separator kept", L"C:\\Dir\\", L"C:\\Dir\\"},
+        {"UNC", L"\\\\server\\share\\a\\..\\b", L"\\\\server\\share\\b"},
+        {"longer than MAX_PATH", longName.c_str(), longName.c_str()},
+        {"empty", L"", L""},
+        {"null", nullptr, L""},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.full, AfxGetFullPath(c.path)) << c.name;
+}
 
 TEST(AfxComparePath, ComparesFullPathsIgnoringCase)
 {

@@ -73,6 +73,12 @@ TEST(CWildcardFilter, SplitsPatternLists)
         {L"", false, L"a.mp4", false},
         {L"*.MP4", true, L"a.mp4", false},
         {L"*.MP4", true, L"a.MP4", true},
+        {L"*.mp4; *.mkv ", false, L"b.mkv", true},
+        {L" *.ts | *.mp4", false, L"seg1.ts", true},
+        {L"*.ts|*.*", false, L"seg1", true},
+        {L"*.*", false, L"README", true},
+        {L"*.*;*.ts", true, L"a.b", true},
+        {L"*.", false, L"README", false},
     };
     for (const auto& c : cases) {
         CWildcardFilter filter;

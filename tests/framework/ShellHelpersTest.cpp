@@ -5,9 +5,11 @@
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellCalls.h"
 #include "framework/system/ShellHelpers.h"
+#include "tests/support/DropFiles.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -193,6 +195,36 @@ TEST_F(ShellHelpers, SupportMailNamesTheProgramAndVersion)
     SetAppSettings(&settings);
     EXPECT_EQ(MailSupport(), 0);
     EXPECT_EQ(g_recorded.file, L"mailto:support@example.com?subject=About%20Kavri%20Test%20Player%207.3.0");
+}
+
+TEST(DroppedPaths, EveryPathWholeInItsOrder)
+{
+    // Longer than the classic path buffer, and than the buffer of most callers.
+    std::wstring longPath = L"C:\\" + std::wstring(300, L'n') + L"\\" + std::wstring(300, L'm') + L".mp4";
+    struct Case {
+        const char* name;
+        std::vector<std::wstring> dropped;
+    } cases[] = {
+        {"one file", {L"C:\\clip.mp4"}},
+        {"files and folders in order", {L"C:\\b.ts", L"C:\\Videos", L"C:\\a.ts"}},
+        {"a long path whole", {L"C:\\x.mp4", longPath}},
+        {"nothing", {}},
+    };
+    for (const Case& c : cases) {
+        HDROP hDrop = MakeDrop(c.dropped);
+        CStringArray paths;
+        paths.Add(L"kept");
+        GetDroppedPaths(hDrop, paths);
+        GlobalFree(hDrop);
+        std::vector<std::wstring> got;
+        for (int i = 1; i < paths.GetSize(); i++)
+            got.push_back(static_cast<LPCWSTR>(paths[i]));
+        EXPECT_STREQ(L"kept", paths[0]) << c.name;
+        EXPECT_EQ(c.dropped, got) << c.name;
+    }
+    CStringArray none;
+    GetDroppedPaths(nullptr, none);
+    EXPECT_EQ(0, none.GetSize());
 }
 
 }  // namespace

@@ -70,6 +70,19 @@ TEST_F(PlayerTempFolder, OnlyGuidNamedFilesDirectlyInTheFolderAreThePlayers)
         EXPECT_EQ(c.players, IsPlayerTempFile(c.path.c_str())) << c.name;
 }
 
+// The setting may be typed with a trailing separator, or with '/' in place of '\'.
+TEST_F(PlayerTempFolder, TheFolderIsKnownHoweverTheSettingSpellsIt)
+{
+    std::wstring slashed = m_temp;
+    for (wchar_t& ch : slashed)
+        ch = ch == L'\\' ? L'/' : ch;
+    for (const std::wstring& setting : {m_temp + L"\\", m_temp + L"\\\\", slashed + L"/"}) {
+        g_playerSettings.m_strTempFolder = setting.c_str();
+        EXPECT_TRUE(IsPlayerTempFile((m_temp + L"\\" + kGuidName).c_str())) << setting;
+        EXPECT_FALSE(IsPlayerTempFile((m_temp + L"\\sub\\" + kGuidName).c_str())) << setting;
+    }
+}
+
 TEST_F(PlayerTempFolder, ClearingDeletesOnlyThePlayersFiles)
 {
     CreateDirectoryW(m_temp.c_str(), nullptr);

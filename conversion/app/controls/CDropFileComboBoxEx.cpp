@@ -2,6 +2,7 @@
 #include "classlib/AfxMessageMap.h"
 #include "conversion/app/controls/ShellAutoComplete.h"
 #include "framework/system/PathHelpers.h"
+#include "framework/system/ShellHelpers.h"
 #include <shellapi.h>
 #include <shlwapi.h>
 
@@ -26,19 +27,6 @@ int InsertPathItem(CCustomComboBoxEx& combo, int nIndex, LPCWSTR pszPath)
 {
     int nImage = GetPathIconIndex(pszPath);
     return combo.InsertItem(nIndex, pszPath, nImage, nImage);
-}
-
-// Asked for its length first: a path may be longer than MAX_PATH.
-CString GetDroppedFileName(HDROP hDrop, UINT nIndex)
-{
-    CString name;
-    UINT nLength = DragQueryFileW(hDrop, nIndex, nullptr, 0);
-    if (nLength == 0)
-        return name;
-    LPWSTR pBuffer = name.GetBuffer(static_cast<int>(nLength) + 1);
-    UINT nCopied = DragQueryFileW(hDrop, nIndex, pBuffer, nLength + 1);
-    name.ReleaseBuffer(static_cast<int>(nCopied));
-    return name;
 }
 
 // Paths dropped anywhere on the combo, its edit field included, come here.
@@ -124,14 +112,14 @@ BOOL CDropFileComboBoxEx::AcceptsPath(LPCWSTR pszPath) const
 
 void CDropFileComboBoxEx::OnDropFiles(HDROP hDropInfo)
 {
-    const UINT nCount = DragQueryFileW(hDropInfo, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < nCount; i++) {
-        CString path = GetDroppedFileName(hDropInfo, i);
-        if (!path.IsEmpty() && AcceptsPath(path)) {
-            SetPathText(path);
+    CStringArray paths;
+    GetDroppedPaths(hDropInfo, paths);
+    DragFinish(hDropInfo);
+    for (int i = 0; i < paths.GetSize(); i++) {
+        if (AcceptsPath(paths[i])) {
+            SetPathText(paths[i]);
             break;
         }
     }
-    DragFinish(hDropInfo);
     ::SetForegroundWindow(m_hWnd);
 }

@@ -39,5 +39,3 @@ protected:
 int GetPathIconIndex(LPCWSTR pszPath);
 // Inserts a path item with its shell icon into an extended combo box; its index.
 int InsertPathItem(CCustomComboBoxEx& combo, int nIndex, LPCWSTR pszPath);
-// The name of a dropped file at its full length.
-CString GetDroppedFileName(HDROP hDrop, UINT nIndex);

@@ -174,16 +174,26 @@ protected:
 
 TEST(SplitText, AtATabElseAtBackslashT)
 {
-    CString left, right;
-    EXPECT_TRUE(CSplitTextComboBox::SplitText(L"MP4\tH.264 / AAC", left, right));
-    EXPECT_STREQ(left, L"MP4");
-    EXPECT_STREQ(right, L"H.264 / AAC");
-    EXPECT_TRUE(CSplitTextComboBox::SplitText(L"MKV\\tVP9", left, right));
-    EXPECT_STREQ(left, L"MKV");
-    EXPECT_STREQ(right, L"VP9");
-    EXPECT_FALSE(CSplitTextComboBox::SplitText(L"Plain", left, right));
-    EXPECT_STREQ(left, L"Plain");
-    EXPECT_STREQ(right, L"");
+    struct Case {
+        const char* name;
+        const wchar_t* text;
+        BOOL split;
+        const wchar_t* left;
+        const wchar_t* right;
+    } cases[] = {
+        {"tab", L"MP4\tH.264 / AAC", TRUE, L"MP4", L"H.264 / AAC"},
+        {"backslash and t", L"MKV\\tVP9", TRUE, L"MKV", L"VP9"},
+        {"a tab wins over an earlier backslash and t", L"C:\\temp\t.ts", TRUE, L"C:\\temp", L".ts"},
+        {"at the first tab only", L"a\tb\tc", TRUE, L"a", L"b\tc"},
+        {"empty right part", L"MP3\t", TRUE, L"MP3", L""},
+        {"none", L"Plain", FALSE, L"Plain", L""},
+    };
+    for (const Case& c : cases) {
+        CString left = L"old", right = L"old";
+        EXPECT_EQ(c.split, CSplitTextComboBox::SplitText(c.text, left, right)) << c.name;
+        EXPECT_STREQ(c.left, left) << c.name;
+        EXPECT_STREQ(c.right, right) << c.name;
+    }
 }
 
 int CountInColumns(const DibCanvas& canvas, int x0, int x1, int cy, COLORREF cr)

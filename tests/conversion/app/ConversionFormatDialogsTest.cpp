@@ -362,47 +362,52 @@ TEST_F(FormatDialogs, FormatListHeadersFollowTheSwitchedOnFormats)
 }
 
 // The right-hand column is as wide as its widest text: sizes and extensions are drawn whole,
-// not cut at a fixed width.
+// not cut at a fixed width. The texts split by the split combo's rule: at a tab, else at a
+// backslash and a t.
 TEST_F(FormatDialogs, RightColumnTextsAreDrawnWhole)
 {
-    CWnd host;
-    host.CreateEx(0, AfxRegisterWndClass(0), L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr);
-    CFormatComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, CRect(0, 0, 240, 200),
-                             &host, 1));
-    HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    combo.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
-    combo.m_presetItems = TRUE;
-    combo.m_rightColour = RGB(0, 0, 255);
-    for (LPCWSTR text : {L"H.264 - HD 1080p\t1920 x 1080", L"H.264 - UHD 4K\t3840 x 2160", L"Auto"})
-        combo.AddString(text);
-    DibCanvas canvas(240, 18);
-    canvas.m_dc.SelectObject(CFont::FromHandle(hFont));
-    const CSize full = canvas.m_dc.GetTextExtent(L"3840 x 2160");
-    DRAWITEMSTRUCT dis = {};
-    dis.CtlType = ODT_COMBOBOX;
-    dis.itemID = 1;
-    dis.itemAction = ODA_DRAWENTIRE;
-    dis.hDC = canvas.m_dc.m_hDC;
-    dis.rcItem = {0, 0, 240, 18};
-    combo.DrawItem(&dis);
-    // The blue pixels of the right-hand text span its whole width, but for the glyphs' edges.
-    int left = 240, right = -1;
-    for (int x = 0; x < 240; x++) {
-        for (int y = 0; y < 18; y++) {
-            if (canvas.At(x, y) == RGB(0, 0, 255)) {
-                left = std::min(left, x);
-                right = std::max(right, x);
+    for (const wchar_t* separator : {L"\t", L"\\t"}) {
+        SCOPED_TRACE(separator[0] == L'\t' ? "tab" : "backslash and t");
+        CWnd host;
+        host.CreateEx(0, AfxRegisterWndClass(0), L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr);
+        CFormatComboBox combo;
+        ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
+                                 CRect(0, 0, 240, 200), &host, 1));
+        HFONT hFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        combo.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+        combo.m_presetItems = TRUE;
+        combo.m_rightColour = RGB(0, 0, 255);
+        combo.AddString(CString(L"H.264 - HD 1080p") + separator + L"1920 x 1080");
+        combo.AddString(CString(L"H.264 - UHD 4K") + separator + L"3840 x 2160");
+        combo.AddString(L"Auto");
+        DibCanvas canvas(240, 18);
+        canvas.m_dc.SelectObject(CFont::FromHandle(hFont));
+        const CSize full = canvas.m_dc.GetTextExtent(L"3840 x 2160");
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_COMBOBOX;
+        dis.itemID = 1;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.hDC = canvas.m_dc.m_hDC;
+        dis.rcItem = {0, 0, 240, 18};
+        combo.DrawItem(&dis);
+        // The blue pixels of the right-hand text span its whole width, but for the glyphs' edges.
+        int left = 240, right = -1;
+        for (int x = 0; x < 240; x++) {
+            for (int y = 0; y < 18; y++) {
+                if (canvas.At(x, y) == RGB(0, 0, 255)) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
             }
         }
+        ASSERT_GE(right, 0);
+        EXPECT_GE(right - left + 1, full.cx - 6);
+        EXPECT_LE(right, 240);
+        EXPECT_GE(combo.GetRightColumnWidth(240), full.cx);
+        // Never wider than half the item: the name keeps room.
+        EXPECT_LE(combo.GetRightColumnWidth(40), 32);
+        host.DestroyWindow();
     }
-    ASSERT_GE(right, 0);
-    EXPECT_GE(right - left + 1, full.cx - 6);
-    EXPECT_LE(right, 240);
-    EXPECT_GE(combo.GetRightColumnWidth(240), full.cx);
-    // Never wider than half the item: the name keeps room.
-    EXPECT_LE(combo.GetRightColumnWidth(40), 32);
-    host.DestroyWindow();
 }
 
 // ---- The format manager

@@ -6,9 +6,9 @@
 #include "conversion/app/controls/CMaskedEdit.h"
 #include "conversion/app/controls/CRecentComboBoxes.h"
 #include "framework/system/CMRUList.h"
+#include "tests/support/DropFiles.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
-#include <shlobj.h>
 #include <string>
 #include <vector>
 
@@ -348,24 +348,6 @@ TEST(RecentCombos, ASetPathGoesToTheTopOnce)
 }
 
 // ---- Dropped paths
-
-HGLOBAL MakeDrop(const std::vector<std::wstring>& paths)
-{
-    size_t chars = 1;
-    for (const std::wstring& p : paths)
-        chars += p.size() + 1;
-    HGLOBAL hDrop = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-    auto* pDrop = static_cast<DROPFILES*>(GlobalLock(hDrop));
-    pDrop->pFiles = sizeof(DROPFILES);
-    pDrop->fWide = TRUE;
-    wchar_t* p = reinterpret_cast<wchar_t*>(pDrop + 1);
-    for (const std::wstring& path : paths) {
-        memcpy(p, path.c_str(), path.size() * sizeof(wchar_t));
-        p += path.size() + 1;
-    }
-    GlobalUnlock(hDrop);
-    return hDrop;
-}
 
 TEST(DropFileCombo, TakesTheFirstPathOfAnAcceptedKindAtItsFullLength)
 {
