@@ -1,5 +1,4 @@
 #include "player/CMediaLoadThread.h"
-#include "framework/system/MessagePumps.h"
 #include "player/CPlaylistThreadOwner.h"
 
 IMPLEMENT_DYNAMIC(CMediaLoadThread, CWorkerThread)
@@ -21,14 +20,7 @@ int CMediaLoadThread::ExitInstance()
     return CWorkerThread::ExitInstance();
 }
 
-void CMediaLoadThread::WaitForExit()
+void CMediaLoadThread::RequestStop()
 {
     m_nStopFlag = PLAYLIST_THREAD_STOP;
-    HWND hOwner = m_hWndOwner;
-    if (!hOwner || !IsWindow(hOwner)) {
-        CWorkerThread::WaitForExit();
-        return;
-    }
-    SetThreadPriority(THREAD_PRIORITY_ABOVE_NORMAL);
-    PumpMessagesUntil(hOwner, WM_LOAD_THREAD_DONE);
 }

@@ -13,9 +13,7 @@ public:
 
     BOOL InitInstance() override;  // the work; FALSE, so the thread ends
     int ExitInstance() override;
-    // Window thread: asks for the stop and pumps the control's messages until the done message
-    // has been handled; that handler deletes this object, so nothing touches it afterwards.
-    void WaitForExit() override;
+    void RequestStop();
 
     CPlaylistThreadOwner* m_pOwner;
     StopFlag m_nStopFlag{0};

@@ -1,6 +1,5 @@
 #include "player/CMediaPlayThread.h"
 #include "framework/controls/FrameworkMessages.h"
-#include "framework/system/MessagePumps.h"
 #include "player/CVideoHostWnd.h"
 
 IMPLEMENT_DYNAMIC(CMediaPlayThread, CWorkerThread)
@@ -18,15 +17,4 @@ int CMediaPlayThread::ExitInstance()
     if (m_hWndOwner)
         PostMessageW(m_hWndOwner, WM_THREAD_FINISHED, 0, 0);
     return CWorkerThread::ExitInstance();
-}
-
-void CMediaPlayThread::WaitForExit()
-{
-    HWND hOwner = m_hWndOwner;
-    if (!hOwner || !IsWindow(hOwner)) {
-        CWorkerThread::WaitForExit();
-        return;
-    }
-    SetThreadPriority(THREAD_PRIORITY_ABOVE_NORMAL);
-    PumpMessagesUntil(hOwner, WM_THREAD_FINISHED);
 }

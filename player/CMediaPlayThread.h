@@ -13,10 +13,6 @@ public:
     // Plays (blocking for the whole playback) and returns FALSE, so the thread ends.
     BOOL InitInstance() override;
     int ExitInstance() override;
-    // Window thread: raises the thread and pumps only its end message for the host window
-    // (messages that other threads send, such as the tool's events, are still delivered).
-    // That message's handler deletes this object, so nothing here touches it afterwards.
-    void WaitForExit() override;
 
     CVideoHostWnd* m_pHost;
 };

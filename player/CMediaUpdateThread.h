@@ -15,9 +15,6 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
     void RequestStop();
-    // Window thread: raises the thread and pumps until its own done message has been handled;
-    // that handler deletes this object, so nothing touches it afterwards.
-    void WaitForExit() override;
 
     CPlaylistThreadOwner* m_pOwner;
     int m_nStartIndex;

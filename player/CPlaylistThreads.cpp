@@ -1,31 +1,6 @@
 #include "player/CPlaylistThreads.h"
 #include "player/CPlaylistThreadOwner.h"
 
-namespace {
-
-template <class TThread>
-bool StartThread(TThread* pThread, int nPriority)
-{
-    if (!pThread->CreateThread(CREATE_SUSPENDED))
-        return false;
-    pThread->SetThreadPriority(nPriority);
-    pThread->ResumeThread();
-    return true;
-}
-
-template <class TThread>
-void DeleteEnded(TThread*& pSlot)
-{
-    TThread* pThread = pSlot;
-    if (!pThread)
-        return;
-    WaitForSingleObject(pThread->m_hThread, INFINITE);
-    pSlot = nullptr;
-    delete pThread;
-}
-
-}  // namespace
-
 int CPlaylistThreads::StartLoadThread()
 {
     if (m_pLoadThread)
@@ -34,20 +9,18 @@ int CPlaylistThreads::StartLoadThread()
         StartUpdateThreads();
         return 1;
     }
-    m_pLoadThread = new CMediaLoadThread(m_pOwner);
-    if (!StartThread(m_pLoadThread, THREAD_PRIORITY_NORMAL)) {
-        delete m_pLoadThread;
-        m_pLoadThread = nullptr;
+    if (!m_pLoadThread.Start(new CMediaLoadThread(m_pOwner), THREAD_PRIORITY_NORMAL))
         return -1;
-    }
     m_pOwner->OnLoadingChanged();
     return 0;
 }
 
 void CPlaylistThreads::StopLoadThread()
 {
-    if (m_pLoadThread)
-        m_pLoadThread->WaitForExit();
+    if (!m_pLoadThread)
+        return;
+    m_pLoadThread->RequestStop();
+    m_pLoadThread.Stop(WM_LOAD_THREAD_DONE);
 }
 
 int CPlaylistThreads::StartUpdateThreads()
@@ -57,38 +30,32 @@ int CPlaylistThreads::StartUpdateThreads()
     for (int nSlot = 0; nSlot < 2; ++nSlot) {
         if (m_pUpdateThreads[nSlot])
             continue;
-        m_pUpdateThreads[nSlot] = new CMediaUpdateThread(m_pOwner, nSlot);
-        if (!StartThread(m_pUpdateThreads[nSlot], THREAD_PRIORITY_BELOW_NORMAL)) {
-            delete m_pUpdateThreads[nSlot];
-            m_pUpdateThreads[nSlot] = nullptr;
+        if (!m_pUpdateThreads[nSlot].Start(new CMediaUpdateThread(m_pOwner, nSlot), THREAD_PRIORITY_BELOW_NORMAL))
             return -1;
-        }
     }
     return 0;
 }
 
 void CPlaylistThreads::StopUpdateThreads()
 {
-    for (CMediaUpdateThread* pThread : m_pUpdateThreads) {
-        if (pThread)
-            pThread->RequestStop();
+    for (CWorkerThreadOwner<CMediaUpdateThread>& thread : m_pUpdateThreads) {
+        if (thread)
+            thread->RequestStop();
     }
-    // The slots are read again after each wait: the other thread's done message may have been
-    // handled meanwhile, and its object is then gone.
-    for (int nSlot = 0; nSlot < 2; ++nSlot) {
-        if (m_pUpdateThreads[nSlot])
-            m_pUpdateThreads[nSlot]->WaitForExit();
-    }
+    // Each waits for its own done message; the other thread's may be handled meanwhile, which
+    // empties that slot.
+    for (CWorkerThreadOwner<CMediaUpdateThread>& thread : m_pUpdateThreads)
+        thread.Stop(WM_UPDATE_THREAD_DONE, reinterpret_cast<LPARAM>(thread.Get()));
 }
 
 void CPlaylistThreads::OnLoadThreadDone()
 {
-    DeleteEnded(m_pLoadThread);
+    m_pLoadThread.WaitAndDelete();
     m_pOwner->OnLoadingChanged();
 }
 
 void CPlaylistThreads::OnUpdateThreadDone(WPARAM nSlot, LPARAM pThread)
 {
-    if (nSlot < 2 && reinterpret_cast<LPARAM>(m_pUpdateThreads[nSlot]) == pThread)
-        DeleteEnded(m_pUpdateThreads[nSlot]);
+    if (nSlot < 2 && reinterpret_cast<LPARAM>(m_pUpdateThreads[nSlot].Get()) == pThread)
+        m_pUpdateThreads[nSlot].WaitAndDelete();
 }

@@ -2,6 +2,7 @@
 // update threads that build thumbnails (slot 0 the even rows, slot 1 the odd ones). The
 // control starts and stops them on its window thread and hands its done messages here.
 #pragma once
+#include "framework/system/CWorkerThreadOwner.h"
 #include "player/CMediaLoadThread.h"
 #include "player/CMediaUpdateThread.h"
 
@@ -21,7 +22,7 @@ public:
     int StartUpdateThreads();
     // Asks both update threads to stop first, then waits for each.
     void StopUpdateThreads();
-    bool IsLoading() const { return m_pLoadThread != nullptr; }
+    bool IsLoading() const { return static_cast<bool>(m_pLoadThread); }
     bool IsUpdating() const { return m_pUpdateThreads[0] || m_pUpdateThreads[1]; }
 
     // The done messages' handlers: wait for the thread's end and delete its object. An update
@@ -29,8 +30,8 @@ public:
     void OnLoadThreadDone();
     void OnUpdateThreadDone(WPARAM nSlot, LPARAM pThread);
 
-    CMediaLoadThread* m_pLoadThread = nullptr;
-    CMediaUpdateThread* m_pUpdateThreads[2] = {nullptr, nullptr};
+    CWorkerThreadOwner<CMediaLoadThread> m_pLoadThread;
+    CWorkerThreadOwner<CMediaUpdateThread> m_pUpdateThreads[2];
 
 private:
     CPlaylistThreadOwner* m_pOwner;

@@ -100,12 +100,9 @@ LRESULT CVideoHostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CVideoHostWnd::OnPlayThreadDone(WPARAM wParam, LPARAM lParam)
 {
-    CMediaPlayThread* pThread = m_pPlayThread;
-    if (!pThread)
+    if (!m_pPlayThread)
         return 0;
-    WaitForSingleObject(pThread->m_hThread, INFINITE);
-    m_pPlayThread = nullptr;
-    delete pThread;
+    m_pPlayThread.WaitAndDelete();
     OnPlaybackEnded();
     return 0;
 }
@@ -147,7 +144,7 @@ void CVideoHostWnd::SetDisplayMode(int nMode)
 
 BOOL CVideoHostWnd::HasSomethingToShow()
 {
-    return m_pPlayThread != nullptr;
+    return m_pPlayThread ? TRUE : FALSE;
 }
 
 LONGLONG CVideoHostWnd::GetDuration()
@@ -159,16 +156,7 @@ LONGLONG CVideoHostWnd::GetDuration()
 
 int CVideoHostWnd::StartPlayThread()
 {
-    CMediaPlayThread* pThread = new CMediaPlayThread(this);
-    m_pPlayThread = pThread;
-    if (!pThread->CreateThread(CREATE_SUSPENDED)) {
-        m_pPlayThread = nullptr;
-        delete pThread;
-        return -1;
-    }
-    pThread->SetThreadPriority(THREAD_PRIORITY_NORMAL);
-    pThread->ResumeThread();
-    return 0;
+    return m_pPlayThread.Start(new CMediaPlayThread(this), THREAD_PRIORITY_NORMAL) ? 0 : -1;
 }
 
 void CVideoHostWnd::UpdateVideoRect(int bRedraw)
@@ -218,12 +206,11 @@ int CVideoHostWnd::PlayOnce()
 
 int CVideoHostWnd::Stop()
 {
-    CMediaPlayThread* pThread = m_pPlayThread;
-    if (!pThread)
+    if (!m_pPlayThread)
         return 1;
     int result = CPlayerSession::Stop();
-    // Its end message deletes the thread object: nothing touches it after this.
-    pThread->WaitForExit();
+    // The end message's handler deletes the thread and tells the windows.
+    m_pPlayThread.Stop(WM_THREAD_FINISHED);
     return result;
 }
 

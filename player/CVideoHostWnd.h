@@ -7,6 +7,7 @@
 #include <atomic>
 #include "classlib/CRect.h"
 #include "classlib/CWnd.h"
+#include "framework/system/CWorkerThreadOwner.h"
 #include "mediatools/CPlayerSession.h"
 
 class CMediaPlayThread;
@@ -66,7 +67,7 @@ public:
     std::atomic<int> m_bDestroying{0};  // from WM_DESTROY on, the session's callbacks do nothing
     int m_nDisplayMode = 0;
     int m_nStillImageTime = 5000;  // ms a still image stays on screen
-    CMediaPlayThread* m_pPlayThread = nullptr;
+    CWorkerThreadOwner<CMediaPlayThread> m_pPlayThread;
     CSize m_lastVideoSize;   // display size of the last video placed
     CSize m_lastPlacedSize;  // size the tool's window was given
 

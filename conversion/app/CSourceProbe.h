@@ -4,8 +4,8 @@
 // result in lParam. Cancel raises the stop flag (the tool run ends within its grace time);
 // Stop also waits for the thread.
 #pragma once
+#include "framework/system/CWorkerThreadOwner.h"
 #include "framework/system/StopFlag.h"
-#include "tools/common/OwnedHandle.h"
 #include <functional>
 
 class CSourceProbe {
@@ -23,15 +23,9 @@ public:
     void Stop();
     // Window thread, on the end message: frees the ended thread.
     void Finished() { Stop(); }
-    bool IsRunning() const { return m_thread.IsValid(); }
+    bool IsRunning() const { return static_cast<bool>(m_thread); }
 
 private:
-    static DWORD WINAPI ThreadProc(LPVOID pParam);
-
     StopFlag m_stop{0};
-    OwnedHandle m_thread;
-    HWND m_hOwner = nullptr;
-    UINT m_nMessage = 0;
-    WPARAM m_tag = 0;
-    ProbeFunction m_probe;
+    CWorkerThreadOwner<CWorkerThread> m_thread;  // after m_stop, which its thread reads
 };

@@ -4,7 +4,6 @@
 #include "conversion/engine/CConvertJob.h"
 #include "conversion/engine/CMediaConvertThread.h"
 #include "conversion/engine/CMediaFormat.h"
-#include "framework/system/MessagePumps.h"
 #include "mediatools/CEncoderJob.h"
 #include <shlwapi.h>
 
@@ -22,15 +21,11 @@ double Kilobytes(LONGLONG bytes)
 }
 
 // Frees the task's thread once it has ended; the task is idle afterwards.
-void EndThread(CMediaConvertThread*& pThreadSlot)
+void EndThread(CWorkerThreadOwner<CMediaConvertThread>& thread)
 {
-    CMediaConvertThread* pThread = pThreadSlot;
-    if (!pThread)
+    if (!thread)
         return;
-    pThreadSlot = nullptr;
-    // A page hook on the worker thread may be waiting for this thread's windows.
-    WaitServingSentMessages(pThread->m_hThread, INFINITE);
-    delete pThread;
+    thread.WaitAndDelete();
     CMediaFormat::TaskRunEnded();
 }
 
@@ -135,29 +130,20 @@ int CConvertTask::Start(HWND hOwner)
     if (m_pThread)
         return 1;
     m_nStopRequest = 0;
-    m_pThread = new CMediaConvertThread(this, hOwner);
-    if (!m_pThread->CreateThread(CREATE_SUSPENDED)) {
-        delete m_pThread;
-        m_pThread = nullptr;
+    if (!m_pThread.Start(new CMediaConvertThread(this, hOwner), THREAD_PRIORITY_NORMAL))
         return -1;
-    }
     CMediaFormat::TaskRunStarted();
-    m_pThread->SetThreadPriority(THREAD_PRIORITY_NORMAL);
-    m_pThread->ResumeThread();
     return 0;
 }
 
 int CConvertTask::Stop()
 {
-    CMediaConvertThread* pThread = m_pThread;
-    if (!pThread)
+    if (!m_pThread)
         return 1;
     m_nStopRequest = TASK_STOP_REQUESTED;
-    // The end message's handler frees the thread; it is not touched after the wait.
-    pThread->WaitForExit();
-    // Still here: no handler ran (the window is gone, or the wait broke off).
-    if (m_pThread == pThread)
-        EndThread(m_pThread);
+    // The end message's handler frees the thread; when none ran, Stop freed it.
+    if (m_pThread.Stop(WM_CONVERT_TASK_FINISHED))
+        CMediaFormat::TaskRunEnded();
     return 0;
 }
 

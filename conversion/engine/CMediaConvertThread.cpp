@@ -1,6 +1,5 @@
 #include "conversion/engine/CMediaConvertThread.h"
 #include "conversion/engine/CConvertTask.h"
-#include "framework/system/MessagePumps.h"
 
 IMPLEMENT_DYNAMIC(CMediaConvertThread, CWorkerThread)
 
@@ -20,15 +19,4 @@ int CMediaConvertThread::ExitInstance()
     // When the window is gone the message is lost; the owner then waits for the thread itself.
     PostMessageW(m_hWndOwner, WM_CONVERT_TASK_FINISHED, 0, 0);
     return CWorkerThread::ExitInstance();
-}
-
-void CMediaConvertThread::WaitForExit()
-{
-    HWND hOwner = m_hWndOwner;
-    if (!hOwner || !IsWindow(hOwner)) {
-        CWorkerThread::WaitForExit();
-        return;
-    }
-    SetThreadPriority(THREAD_PRIORITY_ABOVE_NORMAL);
-    PumpMessagesUntil(hOwner, WM_CONVERT_TASK_FINISHED);
 }

@@ -16,11 +16,6 @@ public:
     // The thread body; always FALSE, so the thread goes on to ExitInstance.
     BOOL InitInstance() override;
     int ExitInstance() override;
-    // Window thread: waits for the end message, pumping only that message of the owner (sent
-    // messages such as the tool's progress are still delivered). Its handler may delete this
-    // object, so nothing here touches it afterwards. Without an owner window it waits for the
-    // thread itself.
-    void WaitForExit() override;
 
     CConvertTask* m_pTask;  // not owned
 };

@@ -1,6 +1,7 @@
 // The root of a task that runs on a worker thread of its own: the stop request that the run
 // watches, and the thread while one runs.
 #pragma once
+#include "framework/system/CWorkerThreadOwner.h"
 #include "framework/system/StopFlag.h"
 #include <windows.h>
 
@@ -27,5 +28,5 @@ public:
     // 0 while a run may go on; TASK_STOP_REQUESTED once a stop was asked for. Written by the
     // window thread, read by the run.
     StopFlag m_nStopRequest{0};
-    CMediaConvertThread* m_pThread = nullptr;  // owned while a run's thread exists
+    CWorkerThreadOwner<CMediaConvertThread> m_pThread;  // holds a run's thread while it exists
 };

@@ -1,4 +1,5 @@
 #include "framework/system/CWorkerThread.h"
+#include "framework/system/MessagePumps.h"
 
 IMPLEMENT_DYNCREATE(CWorkerThread, CWinThread)
 
@@ -34,6 +35,6 @@ void CWorkerThread::WaitForExit()
     if (!m_hThread)
         return;
     SetThreadPriority(THREAD_PRIORITY_ABOVE_NORMAL);
-    WaitForSingleObject(m_hFinished, INFINITE);
-    WaitForSingleObject(m_hThread, INFINITE);
+    WaitServingSentMessages(m_hFinished, INFINITE);
+    WaitServingSentMessages(m_hThread, INFINITE);
 }

@@ -192,7 +192,7 @@ TEST_F(ItemPlayback, ClosingKeepsTheResumePositionAsTheSettingsSay)
         EXPECT_EQ(PLAYER_STATE_PLAYING, m_item.m_nPlayState) << c.name << ": the state reaches the item";
         EXPECT_EQ(0, m_wnd->Close(c.interrupted)) << c.name;
         EXPECT_EQ(nullptr, m_wnd->m_pCurrentItem) << c.name;
-        EXPECT_EQ(nullptr, m_wnd->m_pPlayThread) << c.name;
+        EXPECT_FALSE(m_wnd->m_pPlayThread) << c.name;
         EXPECT_EQ(c.kept, m_item.m_llLastPosition > 500000) << c.name;
         m_item.m_llLastPosition = 0;
     }
@@ -201,7 +201,7 @@ TEST_F(ItemPlayback, ClosingKeepsTheResumePositionAsTheSettingsSay)
 TEST_F(ItemPlayback, AnItemPlayedToItsEndKeepsNoPosition)
 {
     ASSERT_EQ(0, m_wnd->PlayItem(&m_item, 0));
-    ASSERT_TRUE(PumpUntil([&] { return m_wnd->m_pPlayThread == nullptr; }, 60000));
+    ASSERT_TRUE(PumpUntil([&] { return !m_wnd->m_pPlayThread; }, 60000));
     EXPECT_TRUE(m_wnd->HasCompleted());
     EXPECT_EQ(0, m_wnd->Close(0));
     EXPECT_EQ(0, m_item.m_llLastPosition);
@@ -214,7 +214,7 @@ TEST_F(ItemPlayback, AMissingFileIsReportedAndMarked)
     EXPECT_EQ(-1, m_wnd->PlayItem(&m_item, 0));
     EXPECT_STREQ(L"File does not exist.", MessageBoxCloser::Text());
     EXPECT_TRUE(m_item.m_dwState & ITEM_STATE_MISSING);
-    EXPECT_EQ(nullptr, m_wnd->m_pPlayThread);
+    EXPECT_FALSE(m_wnd->m_pPlayThread);
     EXPECT_EQ(nullptr, m_wnd->m_pCurrentItem);
 }
 

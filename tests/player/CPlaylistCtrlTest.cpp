@@ -426,7 +426,7 @@ TEST_F(PlaylistCtrl, OnlyANaturalEndMovesOnByTheRepeatModeAndAFailureIsReportedO
             << c.name;
         if (c.ending == PlayerCloses)
             video.Close(0);
-        EXPECT_TRUE(PumpUntil([&] { return video.m_pPlayThread == nullptr; }, kTestWaitMs)) << c.name;
+        EXPECT_TRUE(PumpUntil([&] { return !video.m_pPlayThread; }, kTestWaitMs)) << c.name;
         PumpFor(300);
         EXPECT_EQ(c.played, video.m_played) << c.name;
         if (c.ending != PlayerCloses) {

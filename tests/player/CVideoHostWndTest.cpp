@@ -101,7 +101,7 @@ protected:
 
     bool PumpUntilThreadGone(DWORD ms)
     {
-        return PumpUntil([&] { return m_host.m_pPlayThread == nullptr; }, ms);
+        return PumpUntil([&] { return !m_host.m_pPlayThread; }, ms);
     }
 
     static TempFolder* s_folder;
@@ -119,7 +119,7 @@ bool VideoHost::s_made = false;
 TEST_F(VideoHost, PlaysToTheEndOnThePlayThreadAndPlacesTheToolWindow)
 {
     ASSERT_EQ(0, m_host.OpenFile(s_clip.c_str()));
-    EXPECT_NE(nullptr, m_host.m_pPlayThread);
+    EXPECT_TRUE(m_host.m_pPlayThread);
     ASSERT_TRUE(PumpUntilThreadGone(60000)) << "the play thread ended and its object was deleted";
     PumpFor(200);  // state changes the play thread posted last
     EXPECT_TRUE(m_host.HasCompleted());
@@ -155,7 +155,7 @@ TEST_F(VideoHost, StopWaitsForThePlayThread)
     ASSERT_TRUE(PumpUntil([&] { return m_host.IsPlaying(); }, 60000));
     EXPECT_TRUE(m_host.IsWindowVisible());
     m_host.Stop();
-    EXPECT_EQ(nullptr, m_host.m_pPlayThread) << "the thread object is gone when Stop returns";
+    EXPECT_FALSE(m_host.m_pPlayThread) << "the thread object is gone when Stop returns";
     EXPECT_TRUE(m_host.WasStopped());
     EXPECT_EQ(0, m_host.Close(0));
     EXPECT_EQ(1, m_host.Close(0)) << "nothing open any more";
@@ -167,7 +167,7 @@ TEST_F(VideoHost, DestroyingTheWindowEndsThePlayback)
     ASSERT_EQ(0, m_host.OpenFile(s_clip.c_str()));
     ASSERT_TRUE(PumpUntil([&] { return m_host.IsPlaying(); }, 60000));
     m_host.DestroyWindow();
-    EXPECT_EQ(nullptr, m_host.m_pPlayThread);
+    EXPECT_FALSE(m_host.m_pPlayThread);
     EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipRunner.exe", 6000));
 }
 
@@ -189,7 +189,7 @@ TEST_F(VideoHost, AMissingFileIsReportedAndNotPlayed)
     MessageBoxCloser closer(m_frame.m_hWnd);
     EXPECT_EQ(-1, m_host.OpenFile((s_folder->Path() + L"\\gone.mp4").c_str()));
     EXPECT_STREQ(L"File does not exist.", MessageBoxCloser::Text());
-    EXPECT_EQ(nullptr, m_host.m_pPlayThread);
+    EXPECT_FALSE(m_host.m_pPlayThread);
 }
 
 }  // namespace

@@ -155,7 +155,7 @@ protected:
     }
     bool WaitForThreadEnd()
     {
-        return PumpUntil([&] { return Display().m_pPlayThread == nullptr; }, kTestWaitMs);
+        return PumpUntil([&] { return !Display().m_pPlayThread; }, kTestWaitMs);
     }
 
     static TempFolder* s_folder;
@@ -490,7 +490,7 @@ TEST_F(PlayerFrame, PlayWithAnEmptyPlaylistAsksForFiles)
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, g_pPlaylistView->m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(static_cast<WPARAM>(ID_FILE_OPEN_FILES), msg.wParam);
-    EXPECT_EQ(nullptr, Display().m_pPlayThread);
+    EXPECT_FALSE(Display().m_pPlayThread);
 }
 
 TEST_F(PlayerFrame, DockingShowsBothPanesAndHidesTheSwitchButton)

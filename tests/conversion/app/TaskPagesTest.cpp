@@ -211,7 +211,7 @@ TEST_F(TaskPages, ConcatenateMovesRowsAndSkipsDroppedFolders)
     page.Click(IDC_PAGE_REMOVE_ALL);
     page.Click(IDC_PAGE_START);
     EXPECT_EQ((std::vector<std::wstring>{L"Please add segment files."}), page.Messages());
-    EXPECT_EQ(nullptr, page.m_pThread);
+    EXPECT_FALSE(page.m_pThread);
     page.DestroyWindow();
 }
 
@@ -284,7 +284,7 @@ TEST_F(TaskPages, StartWithoutAnyFormatIsRefused)
     page.Click(IDC_PAGE_START);
     ASSERT_EQ(1u, page.Messages().size());
     EXPECT_NE(std::wstring::npos, page.Messages()[0].find(L"no output format"));
-    EXPECT_EQ(nullptr, page.m_pThread);
+    EXPECT_FALSE(page.m_pThread);
     page.DestroyWindow();
 }
 
@@ -581,7 +581,7 @@ TEST_F(TaskPages, ConvertsAClipToMp3)
     page.CheckDlgButton(IDC_PAGE_CHANGE_VOLUME, BST_CHECKED);
     page.SendDlgItemMessage(IDC_PAGE_VOLUME, TBM_SETPOS, TRUE, 150);
     page.Click(IDC_PAGE_START);
-    ASSERT_NE(nullptr, page.m_pThread);
+    ASSERT_TRUE(page.m_pThread);
     ASSERT_TRUE(WaitIdle(page));
     EXPECT_TRUE(page.Messages().empty());
     EXPECT_EQ(TASK_STATE_COMPLETED, page.m_record.m_progress.m_state);
@@ -658,7 +658,7 @@ TEST_F(TaskPages, StopEndsTheRunWithoutLeftovers)
     ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"long.mp4", m_out.Path()));
     ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
     page.Click(IDC_PAGE_STOP);
-    EXPECT_EQ(nullptr, page.m_pThread);
+    EXPECT_FALSE(page.m_pThread);
     // What the run reported while Stop waited is shown afterwards.
     PumpUntil([&] { return page.ProgressText() == L"Canceled."; }, kTestWaitMs);
     EXPECT_EQ(TASK_STATE_CANCELED, page.m_record.m_progress.m_state);
@@ -677,7 +677,7 @@ TEST_F(TaskPages, ClosingDuringARunStopsIt)
     ASSERT_NO_FATAL_FAILURE(StartMp3Run(page, L"long.mp4", m_out.Path()));
     ASSERT_TRUE(PumpUntil([&] { return page.ProgressText().Find(L"Converting:") == 0; }, 60000));
     m_parent.DestroyWindow();
-    EXPECT_EQ(nullptr, page.m_pThread);
+    EXPECT_FALSE(page.m_pThread);
     EXPECT_FALSE(tooltest::ChildStillRunning(GetCurrentProcessId(), L"ClipConverter.exe"));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"long.mp3"));
     EXPECT_FALSE(tooltest::FileExists(m_out / L"[converting] long.mp3"));

@@ -120,7 +120,7 @@ TEST(CConvertTaskTest, StartAndStopWhenIdle)
     EXPECT_EQ(1, task.Stop()) << "nothing runs";
     EXPECT_EQ(0, task.m_nStopRequest);
     task.OnThreadFinished();  // a late end message of a thread already freed
-    EXPECT_EQ(nullptr, task.m_pThread);
+    EXPECT_FALSE(task.m_pThread);
 }
 
 }  // namespace

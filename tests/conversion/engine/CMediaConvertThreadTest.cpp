@@ -62,7 +62,7 @@ TEST(CMediaConvertThreadTest, RunsTheStepsAndReportsItsEnd)
     CControlledTask task;
     CTaskPageWindow page(&task);
     ASSERT_EQ(0, task.Start(page.GetHwnd()));
-    ASSERT_NE(nullptr, task.m_pThread);
+    ASSERT_TRUE(task.m_pThread);
     EXPECT_EQ(1, task.Start(page.GetHwnd())) << "one run at a time";
     task.Go();
     ASSERT_TRUE(page.PumpUntilIdle());
@@ -116,7 +116,7 @@ TEST(CMediaConvertThreadTest, StopReturnsOnceTheEndMessageWasHandled)
     EXPECT_EQ(0, task.Stop());
     EXPECT_EQ(TASK_STOP_REQUESTED, task.m_nStopRequest);
     EXPECT_EQ(1, page.finishedMessages) << "the page's handler ran inside Stop";
-    EXPECT_EQ(nullptr, task.m_pThread);
+    EXPECT_FALSE(task.m_pThread);
     EXPECT_EQ(L"prepare execute finish", task.steps);
 }
 
@@ -134,7 +134,7 @@ TEST(CMediaConvertThreadTest, PageHooksSentWhileStopWaitsAreAnswered)
     task.WaitUntilExecuting();
     EXPECT_EQ(0, task.Stop());
     EXPECT_EQ(1, hooks);
-    EXPECT_EQ(nullptr, task.m_pThread);
+    EXPECT_FALSE(task.m_pThread);
 }
 
 TEST(CMediaConvertThreadTest, StopAfterTheWindowIsGoneWaitsForTheThread)
@@ -147,7 +147,7 @@ TEST(CMediaConvertThreadTest, StopAfterTheWindowIsGoneWaitsForTheThread)
     DWORD start = GetTickCount();
     EXPECT_EQ(0, task.Stop());
     EXPECT_LT(GetTickCount() - start, kPromptMs);
-    EXPECT_EQ(nullptr, task.m_pThread) << "freed by Stop itself";
+    EXPECT_FALSE(task.m_pThread) << "freed by Stop itself";
     EXPECT_EQ(L"prepare execute finish", task.steps);
     EXPECT_EQ(0, page.finishedMessages);
 }
@@ -162,7 +162,7 @@ TEST(CMediaConvertThreadTest, StopAfterTheThreadEndedTakesItsWaitingMessage)
     WaitForSingleObject(task.m_pThread->m_hThread, INFINITE);
     EXPECT_EQ(0, task.Stop()) << "takes the waiting message";
     EXPECT_EQ(1, page.finishedMessages);
-    EXPECT_EQ(nullptr, task.m_pThread);
+    EXPECT_FALSE(task.m_pThread);
     page.PumpUntilIdle(200);
     EXPECT_EQ(1, page.finishedMessages);
 }
@@ -181,7 +181,7 @@ TEST(CMediaConvertThreadTest, AWindowDestroyedDuringTheWaitEndsIt)
     DWORD start = GetTickCount();
     EXPECT_EQ(0, task.Stop());
     EXPECT_LT(GetTickCount() - start, kPromptMs);
-    EXPECT_EQ(nullptr, task.m_pThread);
+    EXPECT_FALSE(task.m_pThread);
     EXPECT_EQ(0, page.finishedMessages);
 }
 

@@ -55,7 +55,7 @@ TEST_F(ConvertTaskStop, StopEndsTheRunAndLeavesNothing)
     EXPECT_EQ(0, task.Stop());
     DWORD took = GetTickCount() - start;
     EXPECT_LT(took, 2950u) << "the tool stopped on its reply, before the 3 s kill";
-    EXPECT_EQ(nullptr, task.m_pThread);
+    EXPECT_FALSE(task.m_pThread);
     EXPECT_EQ(1, page.finishedMessages) << "Stop returned once the end message was handled";
     EXPECT_EQ(L"120 0 Canceled", Outcome(task));
     EXPECT_EQ(L"", Listing()) << "neither the temporary file nor an output";

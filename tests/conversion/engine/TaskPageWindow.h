@@ -41,7 +41,7 @@ public:
                 DispatchMessageW(&msg);
             }
         }
-        return m_pTask->m_pThread == nullptr;
+        return !m_pTask->m_pThread;
     }
 
     int finishedMessages = 0;
