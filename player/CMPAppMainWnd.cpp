@@ -232,10 +232,15 @@ BOOL CMPAppMainWnd::IsOnePaneMode() const
     return m_container.GetMode() == SPLIT_ONE;
 }
 
-void CMPAppMainWnd::SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty)
+void CMPAppMainWnd::SetStatusText(LPCWSTR pszText)
 {
     if (m_menuBar.m_hWnd)
         m_menuBar.SetText(pszText);
+}
+
+void CMPAppMainWnd::SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty)
+{
+    SetStatusText(pszText);
     ShowStartPanel(bEmpty);
     // The caption's "n/count" follows rows that arrive while an item plays.
     if (g_pVideoWnd && g_pVideoWnd->m_pCurrentItem)

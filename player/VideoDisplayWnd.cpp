@@ -4,7 +4,6 @@
 #include "classlib/CGdiObject.h"
 #include "classlib/CWinApp.h"
 #include "framework/controls/BitmapResource.h"
-#include "framework/dialogs/CAppMainWnd_VMB.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
 #include "mediatools/MediaToolLocation.h"
@@ -232,8 +231,8 @@ void VideoDisplayWnd::ReportFailure()
         text.Format(L"Cannot play \"%s\".", static_cast<LPCWSTR>(name));
     }
     ShowPlaylistPane();
-    if (CAppMainWnd_VMB* pMain = dynamic_cast<CAppMainWnd_VMB*>(AfxGetMainWnd()))
-        pMain->GetMenuBar().SetText(text);
+    if (g_pPlayerMainWindow)
+        g_pPlayerMainWindow->SetStatusText(text);
 }
 
 void VideoDisplayWnd::RefreshControlBar(BOOL bResetTimes)
