@@ -109,11 +109,10 @@ void CMPAppMainWnd::OnClose()
     // windows and the playlist that the close would destroy.
     if (AfxDeferCloseWhileModal(m_hWnd))
         return;
-    if (g_pVideoWnd && g_pVideoWnd->m_hWnd) {
-        if (g_pPlaylistCtrl)
-            g_pPlaylistCtrl->m_nLastPlayedIndex = g_pPlaylistCtrl->FindItem(g_pVideoWnd->m_pCurrentItem);
-        g_pVideoWnd->Close(1);
-    }
+    // While every window still lives: the destruction that follows clears the window pointers
+    // before it reaches the playlist.
+    if (g_pPlaylistCtrl)
+        g_pPlaylistCtrl->CloseCurrentForResume();
     CFullScreenMainWnd::OnClose();
 }
 
