@@ -3,8 +3,8 @@
 // table's enable and check states by playback mode, the repeat and after-playback toggles,
 // what follows the end of a playback (natural end, the user's Stop, the player's own stops, a
 // failed run), recent URLs, the playlist's commands from the display view, full screen and the
-// placement stored when the window closes in full screen, and the row the default playlist
-// saved at the close resumes at.
+// placement stored when the window closes in full screen, the control bar that follows the
+// session, and the row the default playlist saved at the close resumes at.
 #include "classlib/CSingleDocTemplate.h"
 #include "framework/system/ShellCalls.h"
 #include "mediatools/MediaToolLocation.h"
@@ -408,6 +408,41 @@ TEST_F(PlayerFrame, TheDefaultPlaylistSavedAtTheCloseResumesTheRowPlayingThen)
         EXPECT_EQ(c.lastItem, data.m_nLastItem) << c.name;
         DeleteFileW(saved);
     }
+}
+
+// The bar shows what the session does, whichever way the command came.
+TEST_F(PlayerFrame, TheControlBarFollowsPlayPauseAndStopFromTheMenu)
+{
+    UseFakeMode(L"", L"600000");
+    AddThreeItems();
+    CBarButtonItem* pPlay = g_pControlBar->GetButton(PlayerControlBar::ItemPlay);
+    CTimeLabelItem* pTime = g_pControlBar->GetTimeLabel();
+    CSeekSliderItem* pSeek = g_pControlBar->GetSeekSlider();
+    auto shows = [&](CImageList* pImages, int nDuration) {
+        return pPlay->m_pImages == pImages && pTime->m_nDuration == nDuration &&
+               pSeek->IsDisabled() == (nDuration == 0) &&
+               pTime->m_nPosition == static_cast<int>(Display().m_status.PositionInUs / 1000);
+    };
+    ASSERT_TRUE(shows(&g_pControlBar->m_playImages, 0)) << "nothing plays";
+
+    Command(ID_PLAY_PLAY);
+    ASSERT_TRUE(PumpUntil([&] { return Display().IsPlaying(); }, kTestWaitMs));
+    EXPECT_TRUE(shows(&g_pControlBar->m_pauseImages, 600000)) << "playing";
+    EXPECT_TRUE(PumpUntil([&] { return pTime->m_nPosition > 0; }, kTestWaitMs)) << "the position moves on";
+    Command(ID_PLAY_PLAY);
+    ASSERT_TRUE(PumpUntil([&] { return Display().IsPaused(); }, kTestWaitMs));
+    EXPECT_TRUE(shows(&g_pControlBar->m_playImages, 600000)) << "paused";
+    EXPECT_GT(pSeek->GetPos(), 0);
+    Command(ID_PLAY_PLAY);
+    ASSERT_TRUE(PumpUntil([&] { return Display().IsPlaying(); }, kTestWaitMs));
+    EXPECT_TRUE(shows(&g_pControlBar->m_pauseImages, 600000)) << "playing again";
+    Command(ID_PLAY_STOP);
+    ASSERT_TRUE(WaitForThreadEnd());
+    PumpMessages();
+    EXPECT_EQ(&g_pControlBar->m_playImages, pPlay->m_pImages) << "stopped";
+    EXPECT_EQ(0, pTime->m_nDuration);
+    EXPECT_EQ(0, pTime->m_nPosition);
+    EXPECT_TRUE(pSeek->IsDisabled());
 }
 
 TEST_F(PlayerFrame, DecidesTheEndByHowThePlaybackEnded)
