@@ -161,6 +161,11 @@ int CPlayerSession::SetVolume(int nVolume)
     return IsActive() ? SendCommand(PLAYER_CMD_VOLUME, m_nVolume, 0, nullptr) : 0;
 }
 
+LONGLONG CPlayerSession::GetDuration()
+{
+    return m_status.DurationInUs > 0 ? m_status.DurationInUs : 0;
+}
+
 void CPlayerSession::SetState(int nState)
 {
     m_nState = nState;

@@ -60,6 +60,8 @@ public:
     int GetPlaySpeed() const { return m_nPlaySpeed; }
     void SetPlaySpeed(int nPercent) { m_nPlaySpeed = nPercent; }
 
+    // Of the media playing, in microseconds; 0 while unknown.
+    virtual LONGLONG GetDuration();
     int GetState() const { return m_nState; }
     bool IsPlaying() const { return m_nState == PLAYER_STATE_PLAYING; }
     bool IsPaused() const { return m_nState == PLAYER_STATE_PAUSED; }

@@ -109,11 +109,10 @@ void CMPAppMainWnd::OnClose()
     // windows and the playlist that the close would destroy.
     if (AfxDeferCloseWhileModal(m_hWnd))
         return;
-    if (g_pVideoWnd && g_pVideoWnd->m_hWnd) {
-        if (g_pPlaylistCtrl)
-            g_pPlaylistCtrl->m_nLastPlayedIndex = g_pPlaylistCtrl->FindItem(g_pVideoWnd->m_pCurrentItem);
-        g_pVideoWnd->Close(1);
-    }
+    // While every window still lives: the destruction that follows clears the window pointers
+    // before it reaches the playlist.
+    if (g_pPlaylistCtrl)
+        g_pPlaylistCtrl->CloseCurrentForResume();
     CFullScreenMainWnd::OnClose();
 }
 
@@ -232,10 +231,15 @@ BOOL CMPAppMainWnd::IsOnePaneMode() const
     return m_container.GetMode() == SPLIT_ONE;
 }
 
-void CMPAppMainWnd::SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty)
+void CMPAppMainWnd::SetStatusText(LPCWSTR pszText)
 {
     if (m_menuBar.m_hWnd)
         m_menuBar.SetText(pszText);
+}
+
+void CMPAppMainWnd::SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty)
+{
+    SetStatusText(pszText);
     ShowStartPanel(bEmpty);
     // The caption's "n/count" follows rows that arrive while an item plays.
     if (g_pVideoWnd && g_pVideoWnd->m_pCurrentItem)

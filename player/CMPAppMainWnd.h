@@ -20,12 +20,13 @@ public:
     void SetTranslucent(BOOL bOn);
     // The start panel in the container's place (TRUE), or the container again.
     void ShowStartPanel(BOOL bShow);
-    void HideMenuBar(BOOL bHide);
 
-    // What the playlist asks of the main window.
+    // What the player's parts ask of the main window.
     void ShowPane(int nPane) override;
     int GetShownPane() const override;
     BOOL IsOnePaneMode() const override;
+    void HideMenuBar(BOOL bHide) override;
+    void SetStatusText(LPCWSTR pszText) override;
     void SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty) override;
 
     SplitPaneWnd m_container;

@@ -700,17 +700,22 @@ void CPlaylistCtrlBase::OnRButtonUp(UINT nFlags, CPoint point)
 
 // Closing -------------------------------------------------------------------------------------
 
+void CPlaylistCtrlBase::CloseCurrentForResume()
+{
+    int nCurrent = CurrentIndex();
+    if (nCurrent < 0)
+        return;
+    m_nLastPlayedIndex = nCurrent;
+    g_pVideoWnd->Close(1);
+}
+
 void CPlaylistCtrlBase::OnDestroy()
 {
     m_bClosing = 1;
     m_threads.StopLoadThread();
     m_threads.StopUpdateThreads();
-    // What plays is closed as interrupted, so its position and row are kept for a resume.
-    int nCurrent = CurrentIndex();
-    if (nCurrent >= 0) {
-        m_nLastPlayedIndex = nCurrent;
-        g_pVideoWnd->Close(1);
-    }
+    // The main window's close has done this already; a control that goes on its own does it here.
+    CloseCurrentForResume();
     if (g_playerSettings.m_bLoadLastPlaylist)
         SavePlaylistFile(g_playerSettings.GetDefaultPlaylistPath(), 1, 0);
     if (GetItemCount() == 0)

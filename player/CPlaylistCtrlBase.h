@@ -95,6 +95,9 @@ public:
     int ShowItemInfo(int nIndex);
     int ShowItemInfo(CPlaylistItem* pItem);
     void RedrawItem(CPlaylistItem* pItem);
+    // Closes what plays as interrupted (its position kept for a resume) and makes its row the
+    // last played one, which the saved playlist resumes at. Nothing while no row plays.
+    void CloseCurrentForResume();
     BOOL IsLoading() const { return m_threads.IsLoading(); }
     int GetPendingCount() const { return static_cast<int>(m_pendingPaths.size()); }
 

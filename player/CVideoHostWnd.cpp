@@ -151,7 +151,7 @@ LONGLONG CVideoHostWnd::GetDuration()
 {
     if (m_nDisplayMode == DISPLAY_MODE_STILL_IMAGE)
         return static_cast<LONGLONG>(m_nStillImageTime) * 1000;
-    return m_status.DurationInUs > 0 ? m_status.DurationInUs : 0;
+    return CPlayerSession::GetDuration();
 }
 
 int CVideoHostWnd::StartPlayThread()

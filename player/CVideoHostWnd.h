@@ -35,7 +35,7 @@ public:
     virtual void SetDisplayMode(int nMode);
     // Whether the window is worth showing: while a playback runs.
     virtual BOOL HasSomethingToShow();
-    virtual LONGLONG GetDuration();  // microseconds
+    LONGLONG GetDuration() override;  // a still image: its time on screen
     virtual int StartPlayThread();   // 0 / -1
     virtual void UpdateVideoRect(int bRedraw);
     virtual void OnShowBusy() {}

@@ -1,11 +1,11 @@
 #include "player/CViewContainerWnd.h"
 #include "classlib/AfxMessageMap.h"
 #include "classlib/CDC.h"
-#include "player/CMPAppMainWnd.h"
 #include "player/CPlayView.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistCtrl.h"
 #include "player/CPlaylistView.h"
+#include "player/PlayerControlBar.h"
 #include "player/PlayerWindows.h"
 #include "player/res/PlayerResources.h"
 
@@ -57,7 +57,7 @@ BOOL CViewContainerWnd::CreatePanes(CCreateContext* pContext)
 BOOL CViewContainerWnd::ShowPane(int nPane)
 {
     BOOL bShown = CPaneSplitter::ShowPane(nPane);
-    CMPAppMainWnd* pMain = dynamic_cast<CMPAppMainWnd*>(GetParentFrame());
+    CPlayerMainWindow* pMain = g_pPlayerMainWindow;
     if (!m_pPlaylistView || !m_pDisplayView || !g_pControlBar || !pMain)
         return bShown;
     // The menu bar goes with the display pane only while the panes are seen: the start panel

@@ -63,8 +63,7 @@ int PlayerControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!LoadImages())
         return -1;
     AddItems();
-    SetDuration(0);
-    SetPosition(0, FALSE);
+    ShowTimes(0, 0);
     GetVolumeSlider()->SetRangeMax(100);
     RefreshVolume();
     return 0;
@@ -156,7 +155,9 @@ CBarButtonItem* PlayerControlBar::GetButton(int nItem) const
 
 void PlayerControlBar::SetButtonImages(int nItem, CImageList* pImages)
 {
-    if (CBarButtonItem* pButton = GetButton(nItem))
+    // The play button is set again with every progress report.
+    CBarButtonItem* pButton = GetButton(nItem);
+    if (pButton && pButton->m_pImages != pImages)
         pButton->SetImageList(pImages, TRUE);
 }
 
@@ -308,44 +309,26 @@ void PlayerControlBar::SetSession(CPlayerSession* pSession)
     RefreshVolume();
 }
 
-void PlayerControlBar::SetPlayState(int nState)
+void PlayerControlBar::FollowSession()
 {
-    if (!HasItems())
+    if (!HasItems() || !m_pSession)
         return;
-    switch (nState) {
-    case PLAYER_STATE_RESET:
-        SetDuration(0);
-        SetPosition(0, FALSE);
-        SetButtonImages(ItemPlay, &m_playImages);
-        break;
-    case PLAYER_STATE_PLAYING:
-        SetButtonImages(ItemPlay, &m_pauseImages);
-        break;
-    case PLAYER_STATE_PAUSED:
-    case PLAYER_STATE_END_OF_MEDIA:
-    case PLAYER_STATE_FINISHED:
-        SetButtonImages(ItemPlay, &m_playImages);
-        break;
-    }
-    if (m_hWnd)
-        Invalidate(FALSE);
+    int nState = m_pSession->GetState();
+    if (nState == PLAYER_STATE_STARTED || nState == PLAYER_STATE_STOPPING)
+        return;
+    SetButtonImages(ItemPlay, nState == PLAYER_STATE_PLAYING ? &m_pauseImages : &m_playImages);
+    if (m_pSession->IsActive())
+        ShowTimes(m_pSession->GetDuration(), m_pSession->m_status.PositionInUs);
+    else
+        ShowTimes(0, 0);
 }
 
-void PlayerControlBar::SetDuration(LONGLONG nMicroseconds)
+void PlayerControlBar::ShowTimes(LONGLONG nDurationUs, LONGLONG nPositionUs)
 {
-    if (!HasItems())
-        return;
-    GetSeekSlider()->SetRangeUs(nMicroseconds);
-    GetTimeLabel()->SetDurationUs(nMicroseconds);
-    FitTimeLabel();
-}
-
-void PlayerControlBar::SetPosition(LONGLONG nMicroseconds, BOOL bRedraw)
-{
-    if (!HasItems())
-        return;
-    GetSeekSlider()->SetPositionUs(nMicroseconds, bRedraw);
-    GetTimeLabel()->SetPositionUs(nMicroseconds);
+    GetSeekSlider()->SetRangeUs(nDurationUs);
+    GetSeekSlider()->SetPositionUs(nPositionUs, TRUE);
+    GetTimeLabel()->SetDurationUs(nDurationUs);
+    GetTimeLabel()->SetPositionUs(nPositionUs);
     FitTimeLabel();
 }
 

@@ -1,7 +1,8 @@
 // The player's control bar at the bottom of the frame: eleven items in a fixed order (play/pause,
 // stop, previous, next, seek slider, time label, speaker, volume slider, zoom, full screen,
-// switch view), a tooltip each. It mirrors the playback session (state, duration, position,
-// volume, mute) and turns the sliders' moves into seeks and volume changes. Window thread.
+// switch view), a tooltip each. It shows what it reads from the playback session (state,
+// duration, position, volume, mute) and turns the sliders' moves into seeks and volume changes.
+// Window thread.
 #pragma once
 #include "player/CImageSliderItem.h"
 #include "player/CPopupBarWnd.h"
@@ -33,11 +34,11 @@ public:
     // follows the new session at once.
     void SetSession(CPlayerSession* pSession);
 
-    // Playback states as the session has them: reset clears duration and position; playing
-    // shows the pause image; paused, end of media and finished the play image.
-    void SetPlayState(int nState);
-    void SetDuration(LONGLONG nMicroseconds);
-    void SetPosition(LONGLONG nMicroseconds, BOOL bRedraw);
+    // Shows the session's play state: the pause image while it plays, else the play image; its
+    // duration and position while it plays or pauses, none otherwise. A start or a stop under
+    // way leaves the bar as it is. The session's window calls it after each of the session's
+    // state changes and progress reports.
+    void FollowSession();
     void RefreshVolume();
     void RefreshSpeaker();
     void SetFullScreen(BOOL bFullScreen);
@@ -91,6 +92,7 @@ private:
     void AddTool(int nItem, LPCWSTR pszTip);
     void SetButtonImages(int nItem, CImageList* pImages);
     void SetVolumeTip(int nVolume);
+    void ShowTimes(LONGLONG nDurationUs, LONGLONG nPositionUs);
     // Lays the bar out again when the time label's text needs another width.
     void FitTimeLabel();
 

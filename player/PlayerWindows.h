@@ -14,8 +14,8 @@ class PlayerControlBar;
 const int PANE_DISPLAY = 0;
 const int PANE_PLAYLIST = 1;
 
-// What the playlist asks of the main window: its panes, the playlist's status and the start
-// panel. The main window implements it and sets g_pPlayerMainWindow.
+// What the player's parts ask of the main window: its panes, its menu bar and the status text
+// there, and the start panel. The main window implements it and sets g_pPlayerMainWindow.
 class CPlayerMainWindow {
 public:
     virtual ~CPlayerMainWindow() = default;
@@ -25,8 +25,11 @@ public:
     virtual int GetShownPane() const = 0;
     // Whether the container shows one pane at a time.
     virtual BOOL IsOnePaneMode() const = 0;
-    // The playlist's count and duration text for the menu bar; the start panel shows while the
-    // playlist is empty.
+    virtual void HideMenuBar(BOOL bHide) = 0;
+    // The menu bar's status text: the playlist's count and duration, or why a playback failed.
+    virtual void SetStatusText(LPCWSTR pszText) = 0;
+    // The playlist's count and duration text as the status text; the start panel shows while
+    // the playlist is empty.
     virtual void SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty) = 0;
 };
 

@@ -4,7 +4,6 @@
 #include "classlib/CGdiObject.h"
 #include "classlib/CWinApp.h"
 #include "framework/controls/BitmapResource.h"
-#include "framework/dialogs/CAppMainWnd_VMB.h"
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
 #include "mediatools/MediaToolLocation.h"
@@ -232,30 +231,26 @@ void VideoDisplayWnd::ReportFailure()
         text.Format(L"Cannot play \"%s\".", static_cast<LPCWSTR>(name));
     }
     ShowPlaylistPane();
-    if (CAppMainWnd_VMB* pMain = dynamic_cast<CAppMainWnd_VMB*>(AfxGetMainWnd()))
-        pMain->GetMenuBar().SetText(text);
+    if (g_pPlayerMainWindow)
+        g_pPlayerMainWindow->SetStatusText(text);
 }
 
-void VideoDisplayWnd::RefreshControlBar(BOOL bResetTimes)
+void VideoDisplayWnd::OnPlaybackStateChanged()
 {
-    if (!g_pControlBar)
-        return;
-    g_pControlBar->SetPlayState(GetState());
-    if (bResetTimes) {
-        g_pControlBar->SetDuration(0);
-        g_pControlBar->SetPosition(0, TRUE);
-    }
+    CItemVideoWnd::OnPlaybackStateChanged();
+    ShowSessionInControlBar();
+}
+
+void VideoDisplayWnd::ShowSessionInControlBar()
+{
+    if (g_pControlBar)
+        g_pControlBar->FollowSession();
 }
 
 int VideoDisplayWnd::OnPlaying(const PlayerStatus& status)
 {
     if (int result = CItemVideoWnd::OnPlaying(status))
         return result;
-    if (g_pControlBar) {
-        g_pControlBar->SetPlayState(GetState());
-        g_pControlBar->SetDuration(GetDuration());
-        g_pControlBar->SetPosition(0, TRUE);
-    }
     if (g_pPlayView)
         g_pPlayView->FitVideoWindow();
     RedrawItem(m_pCurrentItem);
@@ -266,8 +261,7 @@ int VideoDisplayWnd::OnProgress(const PlayerStatus& status)
 {
     if (int result = CItemVideoWnd::OnProgress(status))
         return result;
-    if (g_pControlBar)
-        g_pControlBar->SetPosition(m_status.PositionInUs, TRUE);
+    ShowSessionInControlBar();
     return 0;
 }
 
@@ -275,7 +269,6 @@ int VideoDisplayWnd::OnPauseChanged(const PlayerStatus& status, int nFlag)
 {
     if (int result = CItemVideoWnd::OnPauseChanged(status, nFlag))
         return result;
-    RefreshControlBar(FALSE);
     RedrawItem(m_pCurrentItem);
     return 0;
 }
@@ -284,18 +277,18 @@ int VideoDisplayWnd::OnEndOfMedia(const PlayerStatus& status)
 {
     if (int result = CItemVideoWnd::OnEndOfMedia(status))
         return result;
-    RefreshControlBar(TRUE);
     RedrawItem(m_pCurrentItem);
     return 0;
 }
 
-// A run can end without the tool's end-of-media event (a stop, a failure): the bar and the
-// row show the end all the same.
+// A run can end without the tool's end-of-media event (a stop, a failure), and a stop that
+// waits for the play thread handles its end before the state changes that thread posted: the
+// bar and the row show the end all the same.
 void VideoDisplayWnd::OnPlaybackEnded()
 {
     CItemVideoWnd::OnPlaybackEnded();
     if (m_bDestroying)
         return;
-    RefreshControlBar(TRUE);
+    ShowSessionInControlBar();
     RedrawItem(m_pCurrentItem);
 }

@@ -1,7 +1,7 @@
 // The player's display window: the video host of the play view. It shows busy dots while the
 // playback tool starts, carries zoom, volume and mute between the settings and its session,
-// mirrors the session's events in the control bar and the playlist, and decides what follows
-// the end of a playback. Window thread.
+// has the control bar follow the session and the playlist redraw its row, and decides what
+// follows the end of a playback. Window thread.
 //
 // What follows the end of a playback:
 // - it played to its end: the next item by the repeat mode; without one, the after-playback
@@ -28,6 +28,7 @@ public:
     void OnShowBusy() override;
     void OnHideBusy() override;
     void OnPlaybackEnded() override;
+    void OnPlaybackStateChanged() override;
     // The window's parent: the playlist control (PLACEMENT_PLAYLIST) or the play view.
     void SetPlacement(int nPlacement) override;
     void ShowItemPane(CPlaylistItem* pItem, int nPlacement) override;
@@ -58,5 +59,5 @@ protected:
 private:
     void RunEndAction(EndAction action);
     void ReportFailure();
-    void RefreshControlBar(BOOL bResetTimes);
+    void ShowSessionInControlBar();
 };

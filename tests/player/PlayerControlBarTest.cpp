@@ -1,7 +1,7 @@
 // The player's control bar in a real bar under a recording parent: the layout by width, the
 // switch button hidden while both panes show, the time label's click, the seek slider disabled
 // without media, the sliders turned into seeks and volume changes of the session, and the
-// images and tips that follow the session's state.
+// images, times and tips that follow the session's state.
 #include "framework/text/Duration.h"
 #include "mediatools/CPlayerSession.h"
 #include "player/PlayerControlBar.h"
@@ -24,6 +24,12 @@ public:
         return 0;
     }
     void Enter(int nState) { SetState(nState); }
+    // What the tool's status says of the media.
+    void Report(LONGLONG nDurationUs, LONGLONG nPositionUs)
+    {
+        m_status.DurationInUs = nDurationUs;
+        m_status.PositionInUs = nPositionUs;
+    }
 
     std::vector<std::pair<LONGLONG, int>> m_seeks;
 };
@@ -109,8 +115,9 @@ TEST_F(ControlBarTest, SwitchButtonHidesWhileBothPanesShow)
 TEST_F(ControlBarTest, ClickingTheTimeLabelSwitchesItsFormAndLaysTheBarOut)
 {
     CTimeLabelItem* pTime = m_bar->GetTimeLabel();
-    m_bar->SetDuration(90000000);
-    m_bar->SetPosition(30000000, TRUE);
+    m_session.Report(90000000, 30000000);
+    m_session.Enter(PLAYER_STATE_PLAYING);
+    m_bar->FollowSession();
     EXPECT_EQ(L"00:30.0 / 01:30.0", std::wstring(pTime->GetText()));
     CRect rect = ItemRect(PlayerControlBar::ItemTime);
     Click(Bar(), rect.CenterPoint().x, rect.CenterPoint().y);
@@ -146,21 +153,28 @@ TEST_F(ControlBarTest, SeekSliderIsDisabledWithoutMedia)
     CSeekSliderItem* pSeek = m_bar->GetSeekSlider();
     EXPECT_TRUE(pSeek->IsDisabled());
     EXPECT_EQ(L"00:00 / 00:00", std::wstring(m_bar->GetTimeLabel()->GetText()));
-    m_bar->SetDuration(10000000);
-    EXPECT_FALSE(pSeek->IsDisabled());
-    // A click on a disabled slider seeks nowhere.
-    m_bar->SetPlayState(PLAYER_STATE_RESET);
-    EXPECT_TRUE(pSeek->IsDisabled());
-    EXPECT_EQ(L"00:00 / 00:00", std::wstring(m_bar->GetTimeLabel()->GetText()));
-    CPoint centre = ItemRect(PlayerControlBar::ItemSeek).CenterPoint();
-    Click(Bar(), centre.x, centre.y);
-    EXPECT_TRUE(m_session.m_seeks.empty());
+    // The status keeps the last media's times after its end: the bar shows none all the same.
+    for (int nEnded : {PLAYER_STATE_END_OF_MEDIA, PLAYER_STATE_FINISHED, PLAYER_STATE_RESET}) {
+        m_session.Report(10000000, 4000000);
+        m_session.Enter(PLAYER_STATE_PLAYING);
+        m_bar->FollowSession();
+        EXPECT_FALSE(pSeek->IsDisabled()) << nEnded;
+        m_session.Enter(nEnded);
+        m_bar->FollowSession();
+        EXPECT_TRUE(pSeek->IsDisabled()) << nEnded;
+        EXPECT_EQ(L"00:00 / 00:00", std::wstring(m_bar->GetTimeLabel()->GetText())) << nEnded;
+        // A click on a disabled slider seeks nowhere.
+        CPoint centre = ItemRect(PlayerControlBar::ItemSeek).CenterPoint();
+        Click(Bar(), centre.x, centre.y);
+        EXPECT_TRUE(m_session.m_seeks.empty()) << nEnded;
+    }
 }
 
 TEST_F(ControlBarTest, SeekSliderSeeksTheSessionInMicroseconds)
 {
+    m_session.Report(180000000, 0);
     m_session.Enter(PLAYER_STATE_PLAYING);
-    m_bar->SetDuration(180000000);
+    m_bar->FollowSession();
     m_bar->SendMessage(WM_SLIDER_POSCHANGED, 90500, reinterpret_cast<LPARAM>(m_bar->GetSeekSlider()));
     ASSERT_EQ(1u, m_session.m_seeks.size());
     EXPECT_EQ(90500000, m_session.m_seeks[0].first);
@@ -178,12 +192,18 @@ TEST_F(ControlBarTest, SeekSliderSeeksTheSessionInMicroseconds)
 
 TEST_F(ControlBarTest, SeekTipShowsTheTimeUnderThePointerWhilePlaying)
 {
-    m_bar->SetDuration(180000000);
+    m_session.Report(180000000, 0);
+    m_session.Enter(PLAYER_STATE_PLAYING);
+    m_bar->FollowSession();
+    // A stop under way leaves the slider as it was, but there is nothing to seek any more.
+    m_session.Enter(PLAYER_STATE_STOPPING);
+    m_bar->FollowSession();
     CRect seek = ItemRect(PlayerControlBar::ItemSeek);
     int x = seek.left + seek.Width() / 2;
     MouseMove(Bar(), x, seek.CenterPoint().y);
     EXPECT_EQ(L"", Tip(PlayerControlBar::ItemSeek));
     m_session.Enter(PLAYER_STATE_PAUSED);
+    m_bar->FollowSession();
     MouseMove(Bar(), x + 1, seek.CenterPoint().y);
     int nPos = m_bar->GetSeekSlider()->PosFromPoint(x + 1, seek.CenterPoint().y, FALSE);
     EXPECT_EQ(std::wstring(FormatDuration(nPos, false, false, false)), Tip(PlayerControlBar::ItemSeek));
@@ -219,21 +239,33 @@ TEST_F(ControlBarTest, VolumeFollowsTheSessionAndTheSlider)
     EXPECT_EQ(L"Volume: 30%", Tip(PlayerControlBar::ItemVolume));
 }
 
-TEST_F(ControlBarTest, ImagesFollowThePlayStateTheScreenAndThePane)
+TEST_F(ControlBarTest, PlayButtonAndTimesFollowTheSessionOtherImagesTheScreenAndThePane)
 {
     struct Case {
         int state;
         CImageList* images;
+        const wchar_t* time;
     };
-    const Case cases[] = {
-        {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},     {PLAYER_STATE_STARTED, &m_bar->m_pauseImages},  // no change
-        {PLAYER_STATE_PAUSED, &m_bar->m_playImages},       {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
-        {PLAYER_STATE_END_OF_MEDIA, &m_bar->m_playImages}, {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
-        {PLAYER_STATE_FINISHED, &m_bar->m_playImages},     {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages},
-        {PLAYER_STATE_RESET, &m_bar->m_playImages}};
+    const wchar_t kAt30[] = L"00:30.0 / 01:30.0";
+    const wchar_t kNone[] = L"00:00 / 00:00";
+    // A start or a stop under way changes nothing.
+    const Case cases[] = {{PLAYER_STATE_PLAYING, &m_bar->m_pauseImages, kAt30},
+                          {PLAYER_STATE_STARTED, &m_bar->m_pauseImages, kAt30},
+                          {PLAYER_STATE_PAUSED, &m_bar->m_playImages, kAt30},
+                          {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages, kAt30},
+                          {PLAYER_STATE_STOPPING, &m_bar->m_pauseImages, kAt30},
+                          {PLAYER_STATE_END_OF_MEDIA, &m_bar->m_playImages, kNone},
+                          {PLAYER_STATE_STARTED, &m_bar->m_playImages, kNone},
+                          {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages, kAt30},
+                          {PLAYER_STATE_FINISHED, &m_bar->m_playImages, kNone},
+                          {PLAYER_STATE_PLAYING, &m_bar->m_pauseImages, kAt30},
+                          {PLAYER_STATE_RESET, &m_bar->m_playImages, kNone}};
+    m_session.Report(90000000, 30000000);
     for (const Case& c : cases) {
-        m_bar->SetPlayState(c.state);
+        m_session.Enter(c.state);
+        m_bar->FollowSession();
         EXPECT_EQ(c.images, Images(PlayerControlBar::ItemPlay)) << c.state;
+        EXPECT_EQ(c.time, std::wstring(m_bar->GetTimeLabel()->GetText())) << c.state;
     }
     m_bar->SetFullScreen(TRUE);
     EXPECT_EQ(&m_bar->m_restoreImages, Images(PlayerControlBar::ItemFullScreen));

@@ -3,7 +3,8 @@
 // table's enable and check states by playback mode, the repeat and after-playback toggles,
 // what follows the end of a playback (natural end, the user's Stop, the player's own stops, a
 // failed run), recent URLs, the playlist's commands from the display view, full screen and the
-// placement stored when the window closes in full screen.
+// placement stored when the window closes in full screen, the control bar that follows the
+// session, and the row the default playlist saved at the close resumes at.
 #include "classlib/CSingleDocTemplate.h"
 #include "framework/system/ShellCalls.h"
 #include "mediatools/MediaToolLocation.h"
@@ -14,7 +15,9 @@
 #include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistCtrl.h"
+#include "player/CPlaylistData.h"
 #include "player/CPlaylistDoc.h"
+#include "player/CPlaylistFormat.h"
 #include "player/CPlaylistItem.h"
 #include "player/CPlaylistView.h"
 #include "player/PlayerCommandLineInfo.h"
@@ -27,6 +30,7 @@
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 // The suite's application object, as the program has its own.
@@ -99,12 +103,24 @@ protected:
         ClipRunnerPath = BesideThisProgram(L"FakeClipRunner.exe").c_str();
         UseFakeMode(L"endless");
         SetAppSettings(&g_playerAppSettings);
+        OpenFrame();
+    }
+    // The frame as the application makes it at start, without files.
+    void OpenFrame()
+    {
         PlayerCommandLineInfo info;
         ASSERT_TRUE(theApp.ProcessShellCommand(info));
         m_pFrame = dynamic_cast<CMainFrame*>(theApp.m_pMainWnd);
         ASSERT_NE(nullptr, m_pFrame);
         m_pFrame->ShowWindow(SW_SHOWNORMAL);
         PumpMessages();
+    }
+    void CloseFrame()
+    {
+        m_pFrame->SendMessage(WM_CLOSE);
+        PumpMessages();
+        theApp.m_pMainWnd = nullptr;
+        m_pFrame = nullptr;
     }
     void TearDown() override
     {
@@ -353,10 +369,80 @@ TEST_F(PlayerFrame, ClosingWhilePlayingRunsNoAfterPlaybackAction)
     AddThreeItems();
     g_playerSettings.m_bShutDownAfterPlayback = 1;
     ASSERT_TRUE(PlayRow(1));
-    m_pFrame->SendMessage(WM_CLOSE);
-    PumpMessages();
-    theApp.m_pMainWnd = nullptr;
+    CloseFrame();
     EXPECT_EQ(0, g_nShutdowns);
+}
+
+// The default playlist saved at the close names the row playing then as the one to resume;
+// a row whose playback was over by then is none.
+TEST_F(PlayerFrame, TheDefaultPlaylistSavedAtTheCloseResumesTheRowPlayingThen)
+{
+    struct Case {
+        const char* name;
+        int played;  // -1 none
+        UINT ending;  // a command that ends the playback before the close, 0 none
+        int lastItem;
+    } cases[] = {
+        {"the second row plays", 1, 0, 1},
+        {"the third row is paused", 2, ID_PLAY_PLAY, 2},
+        {"nothing played", -1, 0, -1},
+        {"the second row was stopped", 1, ID_PLAY_STOP, -1},
+    };
+    CString saved = g_playerSettings.GetDefaultPlaylistPath();
+    for (const Case& c : cases) {
+        if (!m_pFrame) {
+            g_playerSettings.m_bLoadLastPlaylist = 0;
+            ASSERT_NO_FATAL_FAILURE(OpenFrame());
+        }
+        g_playerSettings.m_bLoadLastPlaylist = 1;
+        AddThreeItems();
+        if (c.played >= 0)
+            ASSERT_TRUE(PlayRow(c.played)) << c.name;
+        if (c.ending)
+            Command(c.ending);
+        CloseFrame();
+        CPlaylistData data(TRUE);
+        std::unique_ptr<CPlaylistFormat> pFormat(CreatePlaylistFormat(saved));
+        ASSERT_EQ(0, pFormat->Read(saved, data)) << c.name;
+        EXPECT_EQ(3, data.m_items.GetSize()) << c.name;
+        EXPECT_EQ(c.lastItem, data.m_nLastItem) << c.name;
+        DeleteFileW(saved);
+    }
+}
+
+// The bar shows what the session does, whichever way the command came.
+TEST_F(PlayerFrame, TheControlBarFollowsPlayPauseAndStopFromTheMenu)
+{
+    UseFakeMode(L"", L"600000");
+    AddThreeItems();
+    CBarButtonItem* pPlay = g_pControlBar->GetButton(PlayerControlBar::ItemPlay);
+    CTimeLabelItem* pTime = g_pControlBar->GetTimeLabel();
+    CSeekSliderItem* pSeek = g_pControlBar->GetSeekSlider();
+    auto shows = [&](CImageList* pImages, int nDuration) {
+        return pPlay->m_pImages == pImages && pTime->m_nDuration == nDuration &&
+               pSeek->IsDisabled() == (nDuration == 0) &&
+               pTime->m_nPosition == static_cast<int>(Display().m_status.PositionInUs / 1000);
+    };
+    ASSERT_TRUE(shows(&g_pControlBar->m_playImages, 0)) << "nothing plays";
+
+    Command(ID_PLAY_PLAY);
+    ASSERT_TRUE(PumpUntil([&] { return Display().IsPlaying(); }, kTestWaitMs));
+    EXPECT_TRUE(shows(&g_pControlBar->m_pauseImages, 600000)) << "playing";
+    EXPECT_TRUE(PumpUntil([&] { return pTime->m_nPosition > 0; }, kTestWaitMs)) << "the position moves on";
+    Command(ID_PLAY_PLAY);
+    ASSERT_TRUE(PumpUntil([&] { return Display().IsPaused(); }, kTestWaitMs));
+    EXPECT_TRUE(shows(&g_pControlBar->m_playImages, 600000)) << "paused";
+    EXPECT_GT(pSeek->GetPos(), 0);
+    Command(ID_PLAY_PLAY);
+    ASSERT_TRUE(PumpUntil([&] { return Display().IsPlaying(); }, kTestWaitMs));
+    EXPECT_TRUE(shows(&g_pControlBar->m_pauseImages, 600000)) << "playing again";
+    Command(ID_PLAY_STOP);
+    ASSERT_TRUE(WaitForThreadEnd());
+    PumpMessages();
+    EXPECT_EQ(&g_pControlBar->m_playImages, pPlay->m_pImages) << "stopped";
+    EXPECT_EQ(0, pTime->m_nDuration);
+    EXPECT_EQ(0, pTime->m_nPosition);
+    EXPECT_TRUE(pSeek->IsDisabled());
 }
 
 TEST_F(PlayerFrame, DecidesTheEndByHowThePlaybackEnded)

@@ -18,10 +18,15 @@ const UINT kOpenUrl = 1002;
 const UINT kAddUrls = 1003;
 const UINT kMediaInfo = 1004;
 
-// A session without a tool, in the state the scene wants.
+// A session without a tool, in the state and at the times the scene wants.
 class DemoSession : public CPlayerSession {
 public:
-    void Enter(int nState) { SetState(nState); }
+    void Enter(int nState, LONGLONG nDurationUs = 0, LONGLONG nPositionUs = 0)
+    {
+        m_status.DurationInUs = nDurationUs;
+        m_status.PositionInUs = nPositionUs;
+        SetState(nState);
+    }
 };
 
 void FillClipInfo(CMediaInfo& info)
@@ -75,26 +80,20 @@ public:
             return FALSE;
         // Playing an hour-long clip, full width.
         m_playing.SetVolume(70);
-        m_playing.Enter(PLAYER_STATE_PLAYING);
+        m_playing.Enter(PLAYER_STATE_PLAYING, 3725400000LL, 61000000);
         if (!MakeBar(m_wide, m_playing, 10, 960))
             return FALSE;
-        m_wide.SetPlayState(PLAYER_STATE_PLAYING);
-        m_wide.SetDuration(3725400000LL);
-        m_wide.SetPosition(61000000, TRUE);
         m_wide.SetSwitchTarget(TRUE);
         // Nothing loaded, narrower than the items need.
         if (!MakeBar(m_idle, m_stopped, 70, 600))
             return FALSE;
         // Paused with the remaining time, muted, both panes shown, at the least width.
-        m_paused.Enter(PLAYER_STATE_PAUSED);
+        m_paused.Enter(PLAYER_STATE_PAUSED, 8500000, 3200000);
         m_paused.SetVolume(35);
         m_paused.SetMute(TRUE);
         if (!MakeBar(m_narrow, m_paused, 130, 624))
             return FALSE;
         m_narrow.SetDockMode(TRUE);
-        m_narrow.SetPlayState(PLAYER_STATE_PAUSED);
-        m_narrow.SetDuration(8500000);
-        m_narrow.SetPosition(3200000, TRUE);
         m_narrow.SendMessage(WM_COMMAND, ID_TIME_LABEL_SWITCH);
         m_narrow.RefreshVolume();
         return TRUE;
@@ -109,6 +108,7 @@ protected:
             return FALSE;
         bar.MoveWindow(10, y, width, 38);
         bar.RefreshVolume();
+        bar.FollowSession();
         return TRUE;
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override

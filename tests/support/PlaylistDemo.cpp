@@ -50,10 +50,9 @@ public:
     void ShowPane(int nPane) override {}
     int GetShownPane() const override { return PANE_PLAYLIST; }
     BOOL IsOnePaneMode() const override { return TRUE; }
-    void SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty) override
-    {
-        m_status.SetWindowText(bEmpty ? L"empty" : pszText);
-    }
+    void HideMenuBar(BOOL bHide) override {}
+    void SetStatusText(LPCWSTR pszText) override { m_status.SetWindowText(pszText); }
+    void SetPlaylistStatus(LPCWSTR pszText, BOOL bEmpty) override { SetStatusText(bEmpty ? L"empty" : pszText); }
 
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
