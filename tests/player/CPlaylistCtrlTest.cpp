@@ -477,18 +477,26 @@ private:
     HANDLE m_pipe;
 };
 
+// Opens a clip, the pipe and another clip: true once the first row is in and the load thread
+// still waits on the probe of the pipe.
+bool OpenUpToThePipe(CPlaylistCtrl& ctrl, const SilentPipe& pipe, const std::wstring& before, const std::wstring& after)
+{
+    CStringArray paths;
+    paths.Add(before.c_str());
+    paths.Add(pipe.Path().c_str());
+    paths.Add(after.c_str());
+    ctrl.OpenPaths(paths, PENDING_MEDIA_FILE, L"", 0);
+    if (!PumpUntil([&] { return ctrl.GetItemCount() == 1; }, 60000))
+        return false;
+    PumpFor(1500);
+    return ctrl.IsLoading() != 0;
+}
+
 TEST_F(PlaylistCtrl, StoppingTheLoadThreadDuringASlowProbeEndsItsTool)
 {
     SilentPipe pipe;
     ASSERT_TRUE(pipe.IsOpen());
-    CStringArray paths;
-    paths.Add(Clip(0).c_str());
-    paths.Add(pipe.Path().c_str());
-    paths.Add(Clip(1).c_str());
-    m_ctrl.OpenPaths(paths, PENDING_MEDIA_FILE, L"", 0);
-    ASSERT_TRUE(PumpUntil([&] { return m_ctrl.GetItemCount() == 1; }, 60000));
-    PumpFor(1500);
-    ASSERT_TRUE(m_ctrl.IsLoading()) << "the probe of the pipe waits";
+    ASSERT_TRUE(OpenUpToThePipe(m_ctrl, pipe, Clip(0), Clip(1))) << "the probe of the pipe waits";
     EXPECT_EQ(-1, m_ctrl.MoveItem(0, 0, TRUE)) << "no reorder while loading";
 
     DWORD start = GetTickCount();
@@ -504,14 +512,7 @@ TEST_F(PlaylistCtrl, OpeningAPlaylistStopsTheRunningLoadAndDropsWhatItQueued)
 {
     SilentPipe pipe;
     ASSERT_TRUE(pipe.IsOpen());
-    CStringArray paths;
-    paths.Add(Clip(4).c_str());
-    paths.Add(pipe.Path().c_str());
-    paths.Add(Clip(3).c_str());
-    m_ctrl.OpenPaths(paths, PENDING_MEDIA_FILE, L"", 0);
-    ASSERT_TRUE(PumpUntil([&] { return m_ctrl.GetItemCount() == 1; }, 60000));
-    PumpFor(1500);
-    ASSERT_TRUE(m_ctrl.IsLoading()) << "the probe of the pipe waits";
+    ASSERT_TRUE(OpenUpToThePipe(m_ctrl, pipe, Clip(4), Clip(3))) << "the probe of the pipe waits";
     g_playerHistory.ClearRecentPlaylists();
 
     std::wstring first = WriteList(s_folder->Path(), L"two.m3u", 1, 2);
