@@ -5,13 +5,13 @@
 #include "classlib/CWinApp.h"
 #include "classlib/CMenu.h"
 #include "player/CItemVideoWnd.h"
+#include "player/CPlayerHistory.h"
 #include "player/CPlayerUIResources.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistItem.h"
 #include "player/CPlaylistView.h"
 #include "player/PlayerWindows.h"
 #include "player/res/PlayerResources.h"
-#include "player/CPlayerHistory.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestWait.h"
 #include "tests/support/ToolTestSupport.h"
@@ -231,6 +231,7 @@ TEST_F(PlaylistView, RecentPlaylistsThatGiveNoRowsLeaveTheListOnceRead)
             recent.push_back(static_cast<LPCWSTR>(g_playerHistory.m_recentPlaylists.GetAt(i)));
         EXPECT_EQ(c.recent, recent);
     }
+    g_playerHistory.ClearRecentPlaylists();
 }
 
 TEST_F(PlaylistView, TypedKeysFindTitlesByTheCharacterAtTheirPosition)
