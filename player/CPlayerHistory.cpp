@@ -219,6 +219,14 @@ void CPlayerHistory::RemoveRecentPlaylist(int nIndex)
     m_recentPlaylists.Remove(nIndex);
 }
 
+void CPlayerHistory::RemoveRecentPlaylist(LPCWSTR pszPath)
+{
+    for (int i = m_recentPlaylists.GetCount() - 1; i >= 0; --i) {
+        if (m_recentPlaylists.IsSameEntry(m_recentPlaylists.GetAt(i), pszPath))
+            m_recentPlaylists.Remove(i);
+    }
+}
+
 void CPlayerHistory::ClearRecentFiles()
 {
     m_recentFiles.m_entries.RemoveAll();

@@ -34,6 +34,7 @@ public:
     void AddRecentFile(LPCWSTR pszPath);
     void AddRecentPlaylist(LPCWSTR pszPath);
     void RemoveRecentPlaylist(int nIndex);
+    void RemoveRecentPlaylist(LPCWSTR pszPath);  // the entry naming that file, in any spelling
     void ClearRecentFiles();
     void ClearRecentPlaylists();
     // Takes the settings' Remember and Max values at once: the lists are cut to the new

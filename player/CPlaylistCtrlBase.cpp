@@ -144,10 +144,12 @@ void CPlaylistCtrlBase::ClearPendingPaths()
     m_pendingPaths.clear();
 }
 
-bool CPlaylistCtrlBase::TakePendingPath(CPendingPath& pending)
+bool CPlaylistCtrlBase::TakePendingPath(CPendingPath& pending, const StopFlag* pStopFlag)
 {
+    // The window thread may answer this while it waits for the thread's end after a stop: the
+    // path stays queued then, for the next load thread or for a clearing load guard to drop.
     return RunOnWindowThread([&]() -> LRESULT {
-               if (m_pendingPaths.empty())
+               if (m_pendingPaths.empty() || IsStopRequested(pStopFlag))
                    return 0;
                pending = m_pendingPaths.front();
                m_pendingPaths.pop_front();
@@ -160,7 +162,7 @@ bool CPlaylistCtrlBase::TakePendingPath(CPendingPath& pending)
 void CPlaylistCtrlBase::ProcessPendingPaths(const StopFlag* pStopFlag)
 {
     CPendingPath pending;
-    while (!IsStopRequested(pStopFlag) && TakePendingPath(pending))
+    while (TakePendingPath(pending, pStopFlag))
         ProcessPendingPath(pending, pStopFlag);
 }
 
@@ -176,10 +178,8 @@ int CPlaylistCtrlBase::ProcessPendingPath(CPendingPath& pending, const StopFlag*
     case PENDING_MEDIA_FILE:
     case PENDING_URL:
         return AddMediaFile(pending.path, pStopFlag);
-    case PENDING_PLAYLIST_FILE: {
-        int nLastItem = -1;
-        return LoadPlaylistFile(pending.path, nLastItem, !pending.resume, pStopFlag, pending.resume != 0);
-    }
+    case PENDING_PLAYLIST_FILE:
+        return LoadPendingPlaylistFile(pending, pStopFlag);
     case PENDING_FOLDER:
         // A folder dropped or named without patterns takes the ones Open Folder offers first.
         return ScanFolder(pending.path, pending.filter.IsEmpty() ? kOpenFolderPatterns : static_cast<LPCWSTR>(pending.filter),
@@ -187,6 +187,21 @@ int CPlaylistCtrlBase::ProcessPendingPath(CPendingPath& pending, const StopFlag*
     default:
         return -1;
     }
+}
+
+int CPlaylistCtrlBase::LoadPendingPlaylistFile(const CPendingPath& pending, const StopFlag* pStopFlag)
+{
+    int nLastItem = -1;
+    int nCount = LoadPlaylistFile(pending.path, nLastItem, pending.addToRecent, pStopFlag, pending.resume != 0);
+    // Only the load thread learns that the file gives no rows (a recent playlist's command opens
+    // it and returns at once); the recent list belongs to the window thread.
+    if (nCount == 0 && pending.addToRecent) {
+        RunOnWindowThread([&]() -> LRESULT {
+            g_playerHistory.RemoveRecentPlaylist(pending.path);
+            return 0;
+        });
+    }
+    return nCount;
 }
 
 int CPlaylistCtrlBase::AddPathNow(LPCWSTR pszPath, const StopFlag* pStopFlag)
@@ -230,9 +245,10 @@ int CPlaylistCtrlBase::LoadPlaylistFile(LPCWSTR pszPath, int& nLastItem, int bAd
     CPlaylistData data(TRUE);  // owns what is not handed to the rows yet
     if (pFormat->Read(pszPath, data) != 0)
         return 0;
-    // A probe may wait long on the network: the window thread leaves it to the update threads,
-    // which also probe what a stopped load did not reach. Every row has its texts at once.
-    bool bProbe = !IsWindowThread();
+    // A probe may wait long on the network: the window thread, and a list opened whole, leave it
+    // to the update threads, which also probe what a stopped load did not reach. Every row has
+    // its texts at once.
+    bool bProbe = !IsWindowThread() && !bResume;
     for (int i = 0; i < data.m_items.GetSize(); ++i) {
         CPlaylistItem* pItem = data.m_items[i];
         if (pItem->m_mediaInfo.MediaType >= 0 && !IsValidMediaType(pItem->m_mediaInfo.MediaType))
@@ -287,28 +303,12 @@ int CPlaylistCtrlBase::OpenPlaylistFile(LPCWSTR pszPath, int bPlay, int bAddToRe
     if (!FileExists(pszPath))
         return -1;
     CPlaylistLoadGuard guard(*this, true);
-    int nLastItem = -1;
-    int nCount = LoadPlaylistFile(pszPath, nLastItem, bAddToRecent);
-    if (nCount > 0) {
-        if (g_playerSettings.m_bAutoResumeInterrupted && nLastItem != -1)
-            m_nPendingPlayIndex = nLastItem;
-        m_nLastPlayedIndex = -1;
-        if (bPlay && m_nPendingPlayIndex == -1)
-            m_nPendingPlayIndex = 0;
-        // The rows are in already: the row to play is announced now.
-        if (m_nPendingPlayIndex >= 0 && m_hWnd)
-            PostMessageW(WM_PLAYLIST_ITEM_ADDED, static_cast<WPARAM>(m_nPendingPlayIndex), 0);
-    }
-    return nCount;
-}
-
-int CPlaylistCtrlBase::QueueDefaultPlaylistFile(LPCWSTR pszPath)
-{
-    if (!FileExists(pszPath))
-        return -1;
-    CPlaylistLoadGuard guard(*this, true);
     Queue(pszPath, PENDING_PLAYLIST_FILE, L"", 0);
     m_pendingPaths.back().resume = 1;
+    m_pendingPaths.back().addToRecent = bAddToRecent;
+    // A stored last item that resumes takes this row's place once the file is read.
+    if (bPlay)
+        m_nPendingPlayIndex = 0;
     return 0;
 }
 

@@ -35,7 +35,8 @@ struct CPendingPath {
     int kind = PENDING_DECIDE;
     CString filter;  // folders: the wildcard patterns
     int recurse = 0;  // folders: scan subfolders
-    int resume = 0;   // playlist files: opened as the default playlist (its last item resumes, no recent entry)
+    int resume = 0;   // playlist files: opened whole (its last item resumes; the update threads probe)
+    int addToRecent = 1;  // playlist files: among the recent playlists while it gives rows
 };
 
 class CPlaylistCtrlBase : public CTipListWnd, public CPlaylistThreadOwner {
@@ -56,13 +57,13 @@ public:
     int AddPathNow(LPCWSTR pszPath, const StopFlag* pStopFlag = nullptr);
     // Probes the file and adds its row: 1, or 0 (a duplicate, a failed probe).
     int AddMediaFile(LPCWSTR pszPath, const StopFlag* pStopFlag = nullptr);
-    // Replaces the playlist by the file's items: the count, -1 when the file does not exist.
+    // Replaces the playlist by the file's items, read on the load thread so that the window paints
+    // meanwhile: -1 when the file does not exist, else 0 at once. Its last item plays when
+    // AutoResumeInterrupted is on, else row 0 with bPlay.
     int OpenPlaylistFile(LPCWSTR pszPath, int bPlay, int bAddToRecent);
-    // OpenPlaylistFile without play or recent entry, read on the load thread so that the window
-    // paints meanwhile (the default playlist at start). -1 when the file does not exist, else 0.
-    int QueueDefaultPlaylistFile(LPCWSTR pszPath);
     // Appends the file's items: how many (0 on any failure); its last item in nLastItem. With
-    // resume, the last item becomes the row to play when AutoResumeInterrupted is on.
+    // resume, the last item becomes the row to play when AutoResumeInterrupted is on, and the
+    // rows come in unprobed, at once.
     int LoadPlaylistFile(LPCWSTR pszPath, int& nLastItem, int bAddToRecent, const StopFlag* pStopFlag = nullptr,
                          bool bResume = false);
     // The count, -1 on failure; ".playlist" is appended to a name without extension.
@@ -143,7 +144,8 @@ protected:
 
 private:
     void Queue(LPCWSTR pszPath, int nKind, LPCWSTR pszFilter, int bRecurse);
-    bool TakePendingPath(CPendingPath& pending);
+    bool TakePendingPath(CPendingPath& pending, const StopFlag* pStopFlag);  // none once a stop is asked
+    int LoadPendingPlaylistFile(const CPendingPath& pending, const StopFlag* pStopFlag);
     // Update thread: the probe and the thumbnail are made apart from the row and handed over.
     void ProbeItem(CPlaylistItem* pItem, const StopFlag* pStopFlag);
     void BuildItemThumbnail(CPlaylistItem* pItem, const StopFlag* pStopFlag);

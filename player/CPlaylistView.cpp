@@ -111,7 +111,7 @@ void CPlaylistView::OnInitialUpdate()
         if (!path.IsEmpty())
             m_playlistCtrl.OpenPath(path, PENDING_FILE, L"", 1);
     } else if (g_playerSettings.m_bLoadLastPlaylist) {
-        m_playlistCtrl.QueueDefaultPlaylistFile(g_playerSettings.GetDefaultPlaylistPath());
+        m_playlistCtrl.OpenPlaylistFile(g_playerSettings.GetDefaultPlaylistPath(), 0, 0);
     }
     m_playlistCtrl.UpdateTileSize();
 }
@@ -235,7 +235,8 @@ void CPlaylistView::OnRecentPlaylist(UINT nID)
     if (nIndex >= g_playerHistory.m_recentPlaylists.GetCount())
         return;
     CString path = g_playerHistory.m_recentPlaylists.GetAt(nIndex);
-    if (m_playlistCtrl.OpenPlaylistFile(path, 0, 1) <= 0)
+    // A file that gives no rows leaves the list once the load thread has read it.
+    if (m_playlistCtrl.OpenPlaylistFile(path, 0, 1) < 0)
         g_playerHistory.RemoveRecentPlaylist(nIndex);
 }
 

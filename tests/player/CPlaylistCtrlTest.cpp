@@ -1,8 +1,8 @@
 // The playlist control with the real tools on clips made here: opening plays the first row as
 // soon as it is added, adding plays nothing, duplicates and folders, playlist files that start
-// playing, the display window's end of a playback (the next row by the repeat mode, a Stop or a
-// failed run that moves nothing on), thumbnails built on the update threads, and stopping the
-// threads while their tools hang.
+// playing and that replace a load still running, the display window's end of a playback (the
+// next row by the repeat mode, a Stop or a failed run that moves nothing on), thumbnails built
+// on the update threads, and stopping the threads while their tools hang.
 #include "classlib/CWinApp.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CItemVideoWnd.h"
@@ -62,10 +62,12 @@ public:
     {
         m_status = pszText;
         m_bEmpty = bEmpty;
+        m_statuses.push_back(m_status);
     }
     std::vector<int> m_panes;
     CString m_status;
     CString m_report;
+    std::vector<CString> m_statuses;  // every status shown, in order
     BOOL m_bEmpty = TRUE;
 };
 
@@ -225,45 +227,48 @@ TEST_F(PlaylistCtrl, PlaylistFilesOpenedAsFilesOrResumedStartPlaying)
     std::wstring list = saved + L".playlist";
     ASSERT_TRUE(tooltest::FileExists(list)) << "a name without extension is saved as .playlist";
 
-    enum How { kOpen, kAsFile, kAsDefault };
     struct Case {
         const char* name;
-        How how;  // kAsFile: through the queue, as the command line and a drop open it
-        int resume, play;
+        bool asFile;  // through the queue, as the command line and a drop open it
+        int resume, play, recent;
         int played;  // -1 none
     } cases[] = {
-        {"opened like a media file", kAsFile, 0, 0, 0},
-        {"resumed at its last item", kOpen, 1, 0, 2},
-        {"opened to play", kOpen, 0, 1, 0},
-        {"opened only", kOpen, 0, 0, -1},
-        {"the default playlist resumed", kAsDefault, 1, 0, 2},
-        {"the default playlist", kAsDefault, 0, 0, -1},
+        {"opened like a media file", true, 0, 0, 1, 0},
+        {"resumed at its last item", false, 1, 0, 0, 2},
+        {"resumed rather than played from the top", false, 1, 1, 0, 2},
+        {"opened to play", false, 0, 1, 0, 0},
+        {"opened only, as the default playlist", false, 0, 0, 0, -1},
+        {"opened from the menu", false, 0, 0, 1, -1},
     };
     for (const Case& c : cases) {
         m_video.m_plays.clear();
         g_playerHistory.ClearRecentPlaylists();
         g_playerSettings.m_bAutoResumeInterrupted = c.resume;
-        if (c.how == kAsFile) {
+        m_ctrl.m_nLastPlayedIndex = 1;
+        if (c.asFile) {
             CStringArray paths;
             paths.Add(list.c_str());
             m_ctrl.OpenPaths(paths, PENDING_FILE, L"", 1);
-        } else if (c.how == kAsDefault) {
-            EXPECT_EQ(0, m_ctrl.QueueDefaultPlaylistFile(list.c_str())) << c.name;
-            EXPECT_EQ(0, m_ctrl.GetItemCount()) << c.name << ": read on the load thread";
         } else {
-            EXPECT_EQ(3, m_ctrl.OpenPlaylistFile(list.c_str(), c.play, 0)) << c.name;
+            EXPECT_EQ(0, m_ctrl.OpenPlaylistFile(list.c_str(), c.play, c.recent)) << c.name;
+            EXPECT_EQ(0, m_ctrl.GetItemCount()) << c.name << ": read on the load thread";
         }
         ASSERT_TRUE(PumpUntilIdle()) << c.name;
         PumpFor(100);
         EXPECT_EQ(3, m_ctrl.GetItemCount()) << c.name;
-        EXPECT_EQ(c.how == kAsFile ? 1 : 0, g_playerHistory.m_recentPlaylists.GetCount()) << c.name;
+        EXPECT_EQ(-1, m_ctrl.m_nLastPlayedIndex) << c.name;
+        ASSERT_EQ(c.recent, g_playerHistory.m_recentPlaylists.GetCount()) << c.name;
+        if (c.recent) {
+            EXPECT_STREQ(list.c_str(), g_playerHistory.m_recentPlaylists.GetAt(0)) << c.name;
+        }
         ASSERT_EQ(c.played < 0 ? 0u : 1u, m_video.m_plays.size()) << c.name;
         if (c.played >= 0) {
             EXPECT_EQ(c.played, m_video.m_plays[0].index) << c.name;
         }
     }
-    EXPECT_EQ(-1, m_ctrl.QueueDefaultPlaylistFile((*s_folder / L"none.playlist").c_str()));
-    EXPECT_EQ(-1, m_ctrl.OpenPlaylistFile((*s_folder / L"none.playlist").c_str(), 1, 0));
+    EXPECT_EQ(-1, m_ctrl.OpenPlaylistFile((*s_folder / L"none.playlist").c_str(), 1, 1));
+    EXPECT_EQ(3, m_ctrl.GetItemCount()) << "a missing file leaves the rows";
+    EXPECT_EQ(0, m_ctrl.GetPendingCount());
 }
 
 // An ".m3u" with the clips n times over, beside them.
@@ -285,14 +290,14 @@ std::wstring WriteList(const std::wstring& folder, const std::wstring& name, int
 TEST_F(PlaylistCtrl, OpeningAPlaylistFileLeavesTheProbesToTheUpdateThreads)
 {
     std::wstring list = WriteList(s_folder->Path(), L"three.m3u", 1, 3);
-    ASSERT_EQ(3, m_ctrl.OpenPlaylistFile(list.c_str(), 0, 0));
-    // A probe may wait on the network: the window thread has not run one.
-    for (int i = 0; i < 3; ++i) {
-        CPlaylistItem* pItem = m_ctrl.GetPlaylistItem(i);
-        EXPECT_FALSE(pItem->m_dwFlags & ITEM_FLAG_PROBED) << i;
-        EXPECT_STREQ((L"clip" + std::to_wstring(i) + L".mp4").c_str(), pItem->m_strTitle) << i << ": named at once";
-    }
+    ASSERT_EQ(0, m_ctrl.OpenPlaylistFile(list.c_str(), 0, 0));
+    m_main.m_statuses.clear();
     ASSERT_TRUE(PumpUntilIdle());
+    // A probe may wait on the network: the rows came in together, named, before any probe.
+    ASSERT_FALSE(m_main.m_statuses.empty());
+    EXPECT_STREQ(L"3 items", m_main.m_statuses.front()) << "no duration known yet";
+    for (int i = 0; i < 3; ++i)
+        EXPECT_STREQ((L"clip" + std::to_wstring(i) + L".mp4").c_str(), m_ctrl.GetPlaylistItem(i)->m_strTitle) << i;
     for (int i = 0; i < 3; ++i) {
         CPlaylistItem* pItem = m_ctrl.GetPlaylistItem(i);
         EXPECT_TRUE(pItem->m_dwFlags & ITEM_FLAG_PROBED) << i;
@@ -468,18 +473,26 @@ private:
     HANDLE m_pipe;
 };
 
+// Opens a clip, the pipe and another clip: true once the first row is in and the load thread
+// still waits on the probe of the pipe.
+bool OpenUpToThePipe(CPlaylistCtrl& ctrl, const SilentPipe& pipe, const std::wstring& before, const std::wstring& after)
+{
+    CStringArray paths;
+    paths.Add(before.c_str());
+    paths.Add(pipe.Path().c_str());
+    paths.Add(after.c_str());
+    ctrl.OpenPaths(paths, PENDING_MEDIA_FILE, L"", 0);
+    if (!PumpUntil([&] { return ctrl.GetItemCount() == 1; }, 60000))
+        return false;
+    PumpFor(1500);
+    return ctrl.IsLoading() != 0;
+}
+
 TEST_F(PlaylistCtrl, StoppingTheLoadThreadDuringASlowProbeEndsItsTool)
 {
     SilentPipe pipe;
     ASSERT_TRUE(pipe.IsOpen());
-    CStringArray paths;
-    paths.Add(Clip(0).c_str());
-    paths.Add(pipe.Path().c_str());
-    paths.Add(Clip(1).c_str());
-    m_ctrl.OpenPaths(paths, PENDING_MEDIA_FILE, L"", 0);
-    ASSERT_TRUE(PumpUntil([&] { return m_ctrl.GetItemCount() == 1; }, 60000));
-    PumpFor(1500);
-    ASSERT_TRUE(m_ctrl.IsLoading()) << "the probe of the pipe waits";
+    ASSERT_TRUE(OpenUpToThePipe(m_ctrl, pipe, Clip(0), Clip(1))) << "the probe of the pipe waits";
     EXPECT_EQ(-1, m_ctrl.MoveItem(0, 0, TRUE)) << "no reorder while loading";
 
     DWORD start = GetTickCount();
@@ -489,6 +502,33 @@ TEST_F(PlaylistCtrl, StoppingTheLoadThreadDuringASlowProbeEndsItsTool)
     EXPECT_FALSE(m_ctrl.IsLoading());
     EXPECT_EQ(0, m_ctrl.GetItemCount());
     EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipInspector.exe", 2000));
+}
+
+TEST_F(PlaylistCtrl, OpeningAPlaylistStopsTheRunningLoadAndDropsWhatItQueued)
+{
+    SilentPipe pipe;
+    ASSERT_TRUE(pipe.IsOpen());
+    ASSERT_TRUE(OpenUpToThePipe(m_ctrl, pipe, Clip(4), Clip(3))) << "the probe of the pipe waits";
+    g_playerHistory.ClearRecentPlaylists();
+
+    std::wstring first = WriteList(s_folder->Path(), L"two.m3u", 1, 2);
+    DWORD start = GetTickCount();
+    ASSERT_EQ(0, m_ctrl.OpenPlaylistFile(first.c_str(), 0, 1));
+    EXPECT_LT(GetTickCount() - start, 4500u);
+    EXPECT_TRUE(tooltest::ChildGoneWithin(GetCurrentProcessId(), L"ClipInspector.exe", 2000));
+    EXPECT_EQ(0, m_ctrl.GetItemCount());
+    EXPECT_EQ(1, m_ctrl.GetPendingCount()) << "the clip after the pipe is dropped";
+
+    // Opened again before the first list was read: that list is never loaded.
+    std::wstring second = WriteList(s_folder->Path(), L"three.m3u", 1, 3);
+    ASSERT_EQ(0, m_ctrl.OpenPlaylistFile(second.c_str(), 0, 1));
+    ASSERT_TRUE(PumpUntilIdle());
+    ASSERT_EQ(3, m_ctrl.GetItemCount());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_STREQ(Clip(i).c_str(), PathAt(i)) << i;
+    ASSERT_EQ(1, g_playerHistory.m_recentPlaylists.GetCount());
+    EXPECT_STREQ(second.c_str(), g_playerHistory.m_recentPlaylists.GetAt(0));
+    EXPECT_EQ(1u, m_video.m_plays.size()) << "only the first open played its first row";
 }
 
 TEST_F(PlaylistCtrl, ChangingRowsStopsHangingThumbnailGrabsAndBuildsTheRestLater)

@@ -1,17 +1,24 @@
 // The playlist view's commands on the selected item and on the playlist: effects that toggle
-// back, track choices, moves, URL lines, dropped paths and the name Save Playlist writes.
+// back, track choices, moves, URL lines, dropped paths, recent playlists that give no rows and
+// the name Save Playlist writes.
 #include "classlib/CCmdUI.h"
 #include "classlib/CWinApp.h"
 #include "classlib/CMenu.h"
 #include "player/CItemVideoWnd.h"
+#include "player/CPlayerHistory.h"
 #include "player/CPlayerUIResources.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlaylistItem.h"
 #include "player/CPlaylistView.h"
 #include "player/PlayerWindows.h"
 #include "player/res/PlayerResources.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestWait.h"
+#include "tests/support/ToolTestSupport.h"
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -183,6 +190,48 @@ TEST_F(PlaylistView, UrlLinesAndDroppedPathsAreQueued)
     ASSERT_EQ(1, Ctrl().GetPendingCount());
     EXPECT_EQ(PENDING_DECIDE, Ctrl().m_pendingPaths[0].kind);
     EXPECT_EQ(0, Ctrl().m_nPendingPlayIndex) << "and its first row will play";
+}
+
+TEST_F(PlaylistView, RecentPlaylistsThatGiveNoRowsLeaveTheListOnceRead)
+{
+    TempFolder folder;
+    const std::wstring rows = folder / L"rows.m3u", damaged = folder / L"damaged.playlist",
+                       empty = folder / L"empty.m3u", missing = folder / L"missing.playlist";
+    ASSERT_TRUE(tooltest::WriteFileBytes(rows, "C:\\media\\clip0.mp4\r\n"));
+    ASSERT_TRUE(tooltest::WriteFileBytes(damaged, "<?xml version=\"1.0\"?><Playlists><Playlist><Item><Med"));
+    ASSERT_TRUE(tooltest::WriteFileBytes(empty, ""));
+    const wchar_t kNewer[] = L"C:\\lists\\newer.m3u";
+    struct Case {
+        const char* name;
+        const std::wstring& path;
+        bool read;                         // on the load thread
+        int rows;                          // -1: those before stay
+        std::vector<std::wstring> recent;  // once read
+    } cases[] = {
+        {"a list with rows", rows, true, 1, {rows, kNewer}},
+        {"a damaged .playlist", damaged, true, 0, {kNewer}},
+        {"an empty .m3u", empty, true, 0, {kNewer}},
+        {"a missing file, at once", missing, false, -1, {kNewer}},
+    };
+    Ctrl().m_bClosing = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_playerHistory.ClearRecentPlaylists();
+        g_playerHistory.AddRecentPlaylist(c.path.c_str());
+        int nRowsBefore = Ctrl().GetItemCount();
+        Command(ID_RECENT_PLAYLIST_FIRST);
+        EXPECT_EQ(c.read ? 0 : nRowsBefore, Ctrl().GetItemCount()) << "the command returns before the file is read";
+        EXPECT_EQ(c.read ? 1 : 0, g_playerHistory.m_recentPlaylists.GetCount());
+        // An entry added meanwhile moves the opened one down: it is found by its path.
+        g_playerHistory.AddRecentPlaylist(kNewer);
+        ASSERT_TRUE(PumpUntil([&] { return !Ctrl().IsLoading() && !Ctrl().m_threads.IsUpdating(); }, kTestWaitMs));
+        EXPECT_EQ(c.rows < 0 ? nRowsBefore : c.rows, Ctrl().GetItemCount());
+        std::vector<std::wstring> recent;
+        for (int i = 0; i < g_playerHistory.m_recentPlaylists.GetCount(); ++i)
+            recent.push_back(static_cast<LPCWSTR>(g_playerHistory.m_recentPlaylists.GetAt(i)));
+        EXPECT_EQ(c.recent, recent);
+    }
+    g_playerHistory.ClearRecentPlaylists();
 }
 
 TEST_F(PlaylistView, TypedKeysFindTitlesByTheCharacterAtTheirPosition)
