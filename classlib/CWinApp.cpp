@@ -2,7 +2,7 @@
 #include "classlib/AfxModal.h"
 #include "classlib/AfxModule.h"
 #include "classlib/CWnd.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 #include <stdlib.h>
 #include <string.h>
 #include <wchar.h>

@@ -2,7 +2,7 @@
 // and the program-wide code of the last tool that could not be started.
 #pragma once
 #include "classlib/CString.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 
 // Set once at start-up by LocateMediaTools on the window thread, only read afterwards.
 // A tool missing from the tool folder leaves its bare file name.

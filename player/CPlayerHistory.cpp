@@ -3,7 +3,7 @@
 #include "framework/system/PathHelpers.h"
 #include "framework/system/ShellHelpers.h"
 #include "player/CPlayerSettings.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 #include <initializer_list>
 
 CPlayerHistory g_playerHistory;

@@ -11,7 +11,7 @@
 #include "framework/text/CodePage.h"
 #include "framework/text/FileHelpers.h"
 #include "framework/text/LongPath.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 #include <shlwapi.h>
 #include <cstring>
 #include <memory>

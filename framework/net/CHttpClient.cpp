@@ -1,7 +1,7 @@
 #include "framework/net/CHttpClient.h"
 #include "framework/text/CMemoryStream.h"
 #include "framework/text/CodePage.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 #include <stdlib.h>
 #include <string.h>
 

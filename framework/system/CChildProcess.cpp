@@ -1,6 +1,6 @@
 #include "framework/system/CChildProcess.h"
 #include "framework/text/LongPath.h"
-#include "tools/common/KillOnCloseJob.h"
+#include "common/KillOnCloseJob.h"
 #include <stdlib.h>
 
 namespace {

@@ -6,7 +6,7 @@
 #pragma once
 #include "classlib/CString.h"
 #include "framework/system/StopFlag.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 
 class CChildProcess {
 public:

@@ -1,5 +1,5 @@
 #include "framework/system/CCommandLine.h"
-#include "tools/common/ArgumentQuoting.h"
+#include "common/ArgumentQuoting.h"
 #include <stdarg.h>
 
 namespace {

@@ -1,7 +1,7 @@
 #include "framework/system/CFileAssociation.h"
 #include "classlib/AfxModule.h"
 #include "framework/system/COSInfo.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 #include <shellapi.h>
 
 namespace {

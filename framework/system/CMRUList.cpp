@@ -3,7 +3,7 @@
 #include "classlib/CCmdUI.h"
 #include "classlib/CMenu.h"
 #include "classlib/CWinApp.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 #include <shlwapi.h>
 
 void CMRUList::Add(LPCWSTR pszText)

@@ -1,7 +1,7 @@
 #include "framework/system/FolderScan.h"
 #include "framework/text/CWildcardFilter.h"
 #include "framework/text/LongPath.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 #include <wchar.h>
 
 namespace {

@@ -1,5 +1,5 @@
 #include "framework/system/ITunesBridge.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 #include <objbase.h>
 #include <oleauto.h>
 #include <cstddef>

@@ -2,9 +2,9 @@
 // ClipRunner.exe on a clip made here, the resume position an item keeps when it is closed.
 #include "classlib/CWinApp.h"
 #include "mediatools/MediaToolLocation.h"
-#include "player/CItemVideoWnd.h"
+#include "player/playback/CItemVideoWnd.h"
 #include "player/CPlayerSettings.h"
-#include "player/CPlaylistItem.h"
+#include "player/playlist/CPlaylistItem.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/ClipRunnerHarness.h"
 #include "tests/support/TempFolder.h"

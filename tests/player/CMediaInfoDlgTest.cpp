@@ -5,7 +5,7 @@
 #include "framework/system/SystemHelpers.h"
 #include "framework/text/Duration.h"
 #include "mediatools/CMediaInfo.h"
-#include "player/CMediaInfoDlg.h"
+#include "player/dialogs/CMediaInfoDlg.h"
 #include "player/res/PlayerResources.h"
 #include "tests/player/ScriptedDialog.h"
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // as its hidden child, keeps it over its client area and shows it only while it plays.
 #include "classlib/CWinApp.h"
 #include "mediatools/MediaToolLocation.h"
-#include "player/CMediaPlayView.h"
+#include "player/windows/CMediaPlayView.h"
 #include "player/CPlayerSettings.h"
 #include "tests/support/ClipRunnerHarness.h"
 #include "tests/support/TempFolder.h"

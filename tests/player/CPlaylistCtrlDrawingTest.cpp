@@ -2,11 +2,11 @@
 // thumbnail, the labels, the buttons of the hot item, the state overlay, the type icons and the
 // definition label that narrow rows leave out.
 #include "classlib/CWinApp.h"
-#include "player/CItemVideoWnd.h"
+#include "player/playback/CItemVideoWnd.h"
 #include "player/CPlayerSettings.h"
-#include "player/CPlaylistCtrl.h"
-#include "player/CPlaylistItem.h"
-#include "player/PlayerWindows.h"
+#include "player/playlist/CPlaylistCtrl.h"
+#include "player/playlist/CPlaylistItem.h"
+#include "player/windows/PlayerWindows.h"
 #include "player/res/PlayerResources.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/WindowHarness.h"

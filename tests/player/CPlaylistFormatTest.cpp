@@ -1,8 +1,8 @@
 // Playlist files: ".playlist" round trips with everything an item keeps, older forms of the
 // file, damaged and crafted files, and the path-only ".m3u" and ".pls" through the same
 // interface. Files are made here, in a folder of the test's own.
-#include "player/CPlaylistData.h"
-#include "player/CPlaylistFormat.h"
+#include "player/playlist/CPlaylistData.h"
+#include "player/playlist/CPlaylistFormat.h"
 #include "player/CPlayerSettings.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // thumbnail files, and a grab that is stopped while the tool hangs.
 #include "mediatools/MediaToolLocation.h"
 #include "player/CPlayerSettings.h"
-#include "player/CPlaylistItem.h"
+#include "player/playlist/CPlaylistItem.h"
 #include "tests/support/ToolTestSupport.h"
 #include <gtest/gtest.h>
 #include <atomic>

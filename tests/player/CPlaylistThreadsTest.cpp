@@ -5,9 +5,9 @@
 #include "classlib/CWinApp.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CPlayerSettings.h"
-#include "player/CPlaylistItem.h"
-#include "player/CPlaylistThreadOwner.h"
-#include "player/CPlaylistThreads.h"
+#include "player/playlist/CPlaylistItem.h"
+#include "player/playlist/CPlaylistThreadOwner.h"
+#include "player/playlist/CPlaylistThreads.h"
 #include "tests/support/ClipRunnerHarness.h"
 #include <gtest/gtest.h>
 #include <deque>

@@ -2,10 +2,10 @@
 // and stores them on OK, out-of-range numbers keep the sheet open, the History page cuts the
 // recent lists at once, and the File Associations page associates, gives back and deletes file
 // types for the current user.
-#include "player/CSettingsSheet.h"
+#include "player/dialogs/CSettingsSheet.h"
 #include "framework/system/AppFolders.h"
 #include "framework/system/CFileAssociation.h"
-#include "player/CNewFileTypeDlg.h"
+#include "player/dialogs/CNewFileTypeDlg.h"
 #include "player/CPlayerHistory.h"
 #include "player/res/PlayerResources.h"
 #include "tests/player/PlayerProfile.h"

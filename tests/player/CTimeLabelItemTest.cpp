@@ -1,7 +1,7 @@
 // The time label's four forms, its widths and its colours, and the player's sliders: the seek
 // slider's range in microseconds, the volume slider's clamp, and both drawn from image lists.
-#include "player/CImageSliderItem.h"
-#include "player/CTimeLabelItem.h"
+#include "player/windows/CImageSliderItem.h"
+#include "player/windows/CTimeLabelItem.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // placed by the fit rules, a stop that waits for the thread, and the window's own end.
 #include "classlib/CWinApp.h"
 #include "mediatools/MediaToolLocation.h"
-#include "player/CMediaPlayThread.h"
-#include "player/CVideoHostWnd.h"
+#include "player/playback/CMediaPlayThread.h"
+#include "player/playback/CVideoHostWnd.h"
 #include "tests/support/DialogScript.h"
 #include "tests/support/ClipRunnerHarness.h"
 #include "tests/support/TempFolder.h"

@@ -4,7 +4,7 @@
 // images, times and tips that follow the session's state.
 #include "framework/text/Duration.h"
 #include "mediatools/CPlayerSession.h"
-#include "player/PlayerControlBar.h"
+#include "player/windows/PlayerControlBar.h"
 #include "player/res/PlayerResources.h"
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // them for file associations, every bitmap at the size its image list expects, and the
 // placeholders of the context menus' track sub-menus.
 #include "classlib/CMenu.h"
-#include "player/TrackMenus.h"
+#include "player/playback/TrackMenus.h"
 #include "player/res/PlayerResources.h"
 #include <windows.h>
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // that moves by its body, the popup bar's tooltip, and the fonts and cursor the player hands to
 // the framework.
 #include "player/CPlayerUIResources.h"
-#include "player/CPlaylistItem.h"
-#include "player/CPopupBarWnd.h"
-#include "player/CPopupWnd.h"
-#include "player/CTipListWnd.h"
+#include "player/playlist/CPlaylistItem.h"
+#include "player/windows/CPopupBarWnd.h"
+#include "player/windows/CPopupWnd.h"
+#include "player/windows/CTipListWnd.h"
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,8 +1,8 @@
 // The player's temporary folder: the names it makes, and that only those files are ever
 // deleted, whatever else lies there or a playlist names.
 #include "player/CPlayerSettings.h"
-#include "player/CPlaylistItem.h"
-#include "player/PlayerTempFolder.h"
+#include "player/playlist/CPlaylistItem.h"
+#include "player/playback/PlayerTempFolder.h"
 #include "tests/support/TempFolder.h"
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
 // "Open URL" and "Add URLs" run modally and driven from inside their own loops: the typed
 // address comes back on OK and not on Cancel, and the example link fills the address in.
-#include "player/CAddUrlsDlg.h"
-#include "player/COpenUrlDlg.h"
+#include "player/dialogs/CAddUrlsDlg.h"
+#include "player/dialogs/COpenUrlDlg.h"
 #include "player/res/PlayerResources.h"
 #include "tests/player/ScriptedDialog.h"
 #include <gtest/gtest.h>

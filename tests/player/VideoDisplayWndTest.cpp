@@ -2,7 +2,7 @@
 // volume and mute it takes from the settings and gives back when it goes.
 #include "classlib/CWinApp.h"
 #include "player/CPlayerSettings.h"
-#include "player/VideoDisplayWnd.h"
+#include "player/playback/VideoDisplayWnd.h"
 #include "tests/support/WindowHarness.h"
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include "framework/controls/AppUiResources.h"
 #include "mediatools/CMediaInfo.h"
 #include "mediatools/CPlayerSession.h"
-#include "player/CAddUrlsDlg.h"
-#include "player/CMediaInfoDlg.h"
-#include "player/COpenUrlDlg.h"
-#include "player/PlayerControlBar.h"
+#include "player/dialogs/CAddUrlsDlg.h"
+#include "player/dialogs/CMediaInfoDlg.h"
+#include "player/dialogs/COpenUrlDlg.h"
+#include "player/windows/PlayerControlBar.h"
 #include "player/res/PlayerResources.h"
 
 namespace {

@@ -4,11 +4,11 @@
 // Settings Demo" opens the sheet with command 1101 and the "File Type" dialog alone with 1104.
 #include "classlib/Afx.h"
 #include "framework/system/AppFolders.h"
-#include "player/CNewFileTypeDlg.h"
+#include "player/dialogs/CNewFileTypeDlg.h"
 #include "player/CPlayerHistory.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlayerUIResources.h"
-#include "player/CSettingsSheet.h"
+#include "player/dialogs/CSettingsSheet.h"
 #include "tests/framework/RegistrySandbox.h"
 #include <memory>
 

@@ -9,11 +9,11 @@
 #include "framework/system/AppFolders.h"
 #include "framework/system/PathHelpers.h"
 #include "mediatools/MediaToolLocation.h"
-#include "player/CItemVideoWnd.h"
+#include "player/playback/CItemVideoWnd.h"
 #include "player/CPlayerSettings.h"
 #include "player/CPlayerUIResources.h"
-#include "player/CPlaylistCtrl.h"
-#include "player/PlayerWindows.h"
+#include "player/playlist/CPlaylistCtrl.h"
+#include "player/windows/PlayerWindows.h"
 #include "player/res/PlayerResources.h"
 #include <shellapi.h>
 

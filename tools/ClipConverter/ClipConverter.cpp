@@ -11,11 +11,11 @@
 //   crash  dies of an access violation right after reporting started (ffmpeg dies with it);
 //   slow   has ffmpeg read its inputs no faster than they play, so a run lasts the media's length.
 #include "mediatools/EncoderProgress.h"
-#include "tools/common/ArgumentQuoting.h"
+#include "common/ArgumentQuoting.h"
 #include "tools/ClipConverter/CommandTranslator.h"
 #include "tools/ClipConverter/FfmpegProcess.h"
 #include "tools/ClipConverter/ProgressReporter.h"
-#include "tools/common/ToolLog.h"
+#include "common/ToolLog.h"
 
 #include <windows.h>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "tools/ClipConverter/FfmpegProcess.h"
 
 #include "tools/ClipConverter/CommandTranslator.h"
-#include "tools/common/ArgumentQuoting.h"
-#include "tools/common/KillOnCloseJob.h"
+#include "common/ArgumentQuoting.h"
+#include "common/KillOnCloseJob.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "tools/ClipConverter/FfmpegLogReader.h"
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 
 #include <windows.h>
 #include <atomic>

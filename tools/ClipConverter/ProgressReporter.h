@@ -3,7 +3,7 @@
 #pragma once
 
 #include "mediatools/EncoderProgress.h"
-#include "tools/common/ToolLog.h"
+#include "common/ToolLog.h"
 
 class ProgressReporter {
 public:

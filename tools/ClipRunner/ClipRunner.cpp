@@ -5,8 +5,8 @@
 // KAVRI_TOOL_LOG names a file that gets the arguments, every event with its reply, every
 // command and a closing summary (frames shown and dropped, processor time); the test modes
 // are in TestMode.h.
-#include "tools/common/ArgumentQuoting.h"
-#include "tools/common/ToolLog.h"
+#include "common/ArgumentQuoting.h"
+#include "common/ToolLog.h"
 #include "tools/ClipRunner/Ffmpeg.h"
 #include "tools/ClipRunner/Player.h"
 #include "tools/ClipRunner/RunnerOptions.h"

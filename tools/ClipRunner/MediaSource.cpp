@@ -1,5 +1,5 @@
 #include "tools/ClipRunner/MediaSource.h"
-#include "tools/common/Utf8.h"
+#include "common/Utf8.h"
 
 namespace {
 

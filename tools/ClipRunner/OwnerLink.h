@@ -5,7 +5,7 @@
 #pragma once
 
 #include "mediatools/PlayerStatus.h"
-#include "tools/common/ToolLog.h"
+#include "common/ToolLog.h"
 
 #include <windows.h>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "tools/ClipRunner/Player.h"
 
-#include "tools/common/Utf8.h"
+#include "common/Utf8.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 // ready (the clock holds at 0); Playing; Ended after the end of the media.
 #pragma once
 
-#include "tools/common/ToolLog.h"
+#include "common/ToolLog.h"
 #include "tools/ClipRunner/AudioDecoder.h"
 #include "tools/ClipRunner/AudioOutput.h"
 #include "tools/ClipRunner/FrameQueue.h"

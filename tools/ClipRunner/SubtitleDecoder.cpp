@@ -1,7 +1,7 @@
 #include "tools/ClipRunner/SubtitleDecoder.h"
 
 #include "tools/ClipRunner/SubtitleText.h"
-#include "tools/common/Utf8.h"
+#include "common/Utf8.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tools/ClipRunner/SubtitleText.h"
 
-#include "tools/common/Utf8.h"
+#include "common/Utf8.h"
 
 #include <cstdlib>
 #include <cwctype>

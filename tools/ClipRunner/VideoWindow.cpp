@@ -1,6 +1,6 @@
 #include "tools/ClipRunner/VideoWindow.h"
 
-#include "tools/common/OwnedHandle.h"
+#include "common/OwnedHandle.h"
 
 #include <cstring>
 

@@ -15,8 +15,8 @@
 //   open:   Open Playlist of the same file over those rows, timed as the add is.
 #include "mediatools/MediaToolLocation.h"
 #include "player/CPlayerSettings.h"
-#include "player/CPlaylistCtrl.h"
-#include "player/CPlaylistItem.h"
+#include "player/playlist/CPlaylistCtrl.h"
+#include "player/playlist/CPlaylistItem.h"
 #include "tests/support/BenchmarkTiming.h"
 #include "tests/support/ToolTestSupport.h"
 #include <algorithm>

@@ -13,8 +13,8 @@
 #include "framework/system/PathHelpers.h"
 #include "mediatools/MediaToolLocation.h"
 #include "player/CPlayerSettings.h"
-#include "player/CPlaylistCtrl.h"
-#include "player/CPlaylistItem.h"
+#include "player/playlist/CPlaylistCtrl.h"
+#include "player/playlist/CPlaylistItem.h"
 #include "tests/support/TestWait.h"
 #include "tests/support/ToolTestSupport.h"
 #include <algorithm>

@@ -1,3 +1,0 @@
-#include "player/CPlaylistDoc.h"
-
-IMPLEMENT_DYNCREATE(CPlaylistDoc, CDocument)

@@ -1,0 +1,3 @@
+#include "player/playlist/CPlaylistDoc.h"
+
+IMPLEMENT_DYNCREATE(CPlaylistDoc, CDocument)
